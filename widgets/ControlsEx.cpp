@@ -1,0 +1,150 @@
+#include "widgets/ControlsEx.h"
+
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "platform/ErrorGuard.h"
+
+namespace ostrak {
+
+namespace {
+
+bool ToMouseButton(Qt::MouseButton qt, TMouseButton& button) {
+  switch (qt) {
+    case Qt::LeftButton:
+      button = TMouseButton::mbLeft;
+      return true;
+    case Qt::RightButton:
+      button = TMouseButton::mbRight;
+      return true;
+    case Qt::MiddleButton:
+      button = TMouseButton::mbMiddle;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+TGraphicControlEx::TGraphicControlEx(QWidget* parent) : QWidget(parent) {
+  // Window-less: no native window, no background of its own.
+  setAttribute(Qt::WA_NoSystemBackground, true);
+  setAutoFillBackground(false);
+  setFocusPolicy(Qt::NoFocus);
+  font_.OnChange = [this](TFont&) { FontChanged(); };
+}
+
+TGraphicControlEx::~TGraphicControlEx() { font_.OnChange = nullptr; }
+
+void TGraphicControlEx::SetCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  CaptionChanged();
+}
+
+void TGraphicControlEx::SetColor(TColor color) {
+  if (color == color_) return;
+  color_ = color;
+  ColorChanged();
+}
+
+// Stored for the controls that draw by it; the window's layout places
+// controls by their bounds.
+void TGraphicControlEx::SetAlign(TAlign align) { align_ = align; }
+
+QImage TGraphicControlEx::RenderToImage() {
+  QImage image(std::max(0, width()), std::max(0, height()), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  Surface canvas(&image);
+  Paint(canvas);
+  return image;
+}
+
+bool TGraphicControlEx::DispatchDialogChar(QWidget* parent, QChar character) {
+  if (!parent) return false;
+  for (QObject* child : parent->children()) {
+    auto* control = qobject_cast<TGraphicControlEx*>(child);
+    if (control && control->DialogChar(character)) return true;
+  }
+  return false;
+}
+
+void TGraphicControlEx::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+}
+
+void TGraphicControlEx::MouseMove(TShiftState shift, int x, int y) {
+  if (OnMouseMove) OnMouseMove(this, shift, x, y);
+}
+
+void TGraphicControlEx::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+}
+
+void TGraphicControlEx::paintEvent(QPaintEvent*) {
+  Guard([this] {
+    const QImage image = RenderToImage();
+    QPainter painter(this);
+    painter.drawImage(0, 0, image);
+  });
+}
+
+void TGraphicControlEx::enterEvent(QEnterEvent*) {
+  Guard([this] {
+    pointerOver_ = true;
+    MouseEnter();
+  });
+}
+
+void TGraphicControlEx::leaveEvent(QEvent*) {
+  Guard([this] {
+    pointerOver_ = false;
+    MouseLeave();
+  });
+}
+
+void TGraphicControlEx::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange) Guard([this] { EnabledChanged(); });
+  QWidget::changeEvent(event);
+}
+
+TShiftState TGraphicControlEx::ShiftStateOf(const QMouseEvent& event) {
+  TShiftState shift = 0;
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+  if (modifiers & Qt::AltModifier) shift |= ssAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+  const Qt::MouseButtons buttons = event.buttons();
+  if (buttons & Qt::LeftButton) shift |= ssLeft;
+  if (buttons & Qt::RightButton) shift |= ssRight;
+  if (buttons & Qt::MiddleButton) shift |= ssMiddle;
+  return shift;
+}
+
+void TGraphicControlEx::mousePressEvent(QMouseEvent* event) {
+  TMouseButton button;
+  if (!ToMouseButton(event->button(), button)) return;
+  const QPoint at = event->position().toPoint();
+  Guard([&] { MouseDown(button, ShiftStateOf(*event), at.x(), at.y()); });
+}
+
+// Controls of this kind take no double-clicks: the second press of a
+// double-click arrives as an ordinary press.
+void TGraphicControlEx::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void TGraphicControlEx::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  Guard([&] { MouseMove(ShiftStateOf(*event), at.x(), at.y()); });
+}
+
+void TGraphicControlEx::mouseReleaseEvent(QMouseEvent* event) {
+  TMouseButton button;
+  if (!ToMouseButton(event->button(), button)) return;
+  const QPoint at = event->position().toPoint();
+  Guard([&] { MouseUp(button, ShiftStateOf(*event), at.x(), at.y()); });
+}
+
+}  // namespace ostrak
