@@ -1,0 +1,91 @@
+#include "core/FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace ostrak {
+namespace {
+
+class FileDescriptor {
+public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+private:
+  int fd_;
+};
+
+}  // namespace
+
+std::string FullPathName(const std::string& name) {
+  namespace fs = std::filesystem;
+  fs::path path(name);
+  if (path.is_relative()) {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    if (!error) path = current / path;
+  }
+  return path.lexically_normal().string();
+}
+
+std::string SystemErrorText(int errorNumber) {
+  std::string text = std::strerror(errorNumber);
+  while (!text.empty() &&
+         (text.back() == ' ' || text.back() == '\r' || text.back() == '\n' || text.back() == '.')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+FileOpenError CannotOpenFile(const std::string& name, int errorNumber) {
+  return FileOpenError("Cannot open file \"" + FullPathName(name) + "\". " + SystemErrorText(errorNumber));
+}
+
+FileCreateError CannotCreateFile(const std::string& name, int errorNumber) {
+  return FileCreateError("Cannot create file \"" + FullPathName(name) + "\". " +
+                         SystemErrorText(errorNumber));
+}
+
+std::string ReadWholeFile(const std::string& name, std::size_t maxBytes) {
+  // Non-blocking only for the open itself, so that a FIFO cannot hang us.
+  FileDescriptor file(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (file.get() < 0) throw CannotOpenFile(name, errno);
+  const int flags = ::fcntl(file.get(), F_GETFL);
+  if (flags < 0 || ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK) < 0) throw CannotOpenFile(name, errno);
+
+  struct stat status {};
+  if (::fstat(file.get(), &status) != 0) throw CannotOpenFile(name, errno);
+  if (S_ISREG(status.st_mode) && static_cast<unsigned long long>(status.st_size) > maxBytes) {
+    throw CannotOpenFile(name, EFBIG);
+  }
+
+  std::string content;
+  if (S_ISREG(status.st_mode)) content.reserve(static_cast<std::size_t>(status.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      throw CannotOpenFile(name, errno);
+    }
+    if (count == 0) break;
+    // The size seen before reading is only a hint: the file may grow, or not
+    // be a regular file at all.
+    if (content.size() + static_cast<std::size_t>(count) > maxBytes) throw CannotOpenFile(name, EFBIG);
+    content.append(buffer, static_cast<std::size_t>(count));
+  }
+  return content;
+}
+
+}  // namespace ostrak

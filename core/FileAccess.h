@@ -1,0 +1,35 @@
+#pragma once
+
+// Reading whole input files and the file errors that quote a path. Paths and
+// file contents are bytes, as everywhere else.
+
+#include <cstddef>
+#include <string>
+
+#include "core/Errors.h"
+
+namespace ostrak {
+
+// Inputs larger than this are refused before they are read into memory.
+constexpr std::size_t kMaxInputFileBytes = 16 * 1024 * 1024;
+
+// The path as the file errors quote it: a relative name expanded against the
+// current directory, with ".", ".." and doubled separators folded lexically
+// (links are not resolved).
+std::string FullPathName(const std::string& name);
+
+// The system's text for an errno value, with trailing spaces, line breaks and
+// periods removed.
+std::string SystemErrorText(int errorNumber);
+
+// "Cannot open file "%s". %s" and "Cannot create file "%s". %s".
+FileOpenError CannotOpenFile(const std::string& name, int errorNumber);
+FileCreateError CannotCreateFile(const std::string& name, int errorNumber);
+
+// The whole content of a file. Failing to open or read it, or a content of
+// more than maxBytes, fails with CannotOpenFile (the last with the system's
+// "file too large" text). A FIFO without a writer reads as empty instead of
+// blocking.
+std::string ReadWholeFile(const std::string& name, std::size_t maxBytes = kMaxInputFileBytes);
+
+}  // namespace ostrak

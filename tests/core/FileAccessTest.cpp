@@ -1,0 +1,116 @@
+#include "core/FileAccess.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace ostrak {
+namespace {
+
+class TemporaryFolder {
+public:
+  TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "ostrak-file-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~TemporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  std::string File(const std::string& name, const std::string& content) const {
+    const std::string path = path_ + "/" + name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+  }
+  const std::string& Path() const { return path_; }
+
+private:
+  std::string path_;
+};
+
+template <typename Failure, typename Call>
+std::string MessageOf(Call&& call) {
+  try {
+    call();
+  } catch (const Failure& failure) {
+    return failure.message();
+  }
+  return "(no failure)";
+}
+
+TEST(FileAccess, FullPathNameExpandsAndFoldsLexically) {
+  const std::string current = std::filesystem::current_path().string();
+  struct Row {
+    const char* name;
+    std::string full;
+  };
+  const Row rows[] = {
+      {"/opt/editor//Fondo6.jpg", "/opt/editor/Fondo6.jpg"},
+      {"/opt/./editor/../Fondo6.jpg", "/opt/Fondo6.jpg"},
+      {"Fighters/Ana.txt", current + "/Fighters/Ana.txt"},
+      {"../x.txt", std::filesystem::current_path().parent_path().string() + "/x.txt"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(FullPathName(row.name), row.full) << row.name;
+}
+
+TEST(FileAccess, SystemTextLosesTrailingPeriodsAndSpaces) {
+  EXPECT_EQ(SystemErrorText(ENOENT), "No such file or directory");
+  for (int code : {EACCES, EISDIR, EFBIG, ENOSPC}) {
+    const std::string text = SystemErrorText(code);
+    ASSERT_FALSE(text.empty());
+    EXPECT_NE(text.back(), '.');
+    EXPECT_NE(text.back(), ' ');
+  }
+}
+
+TEST(FileAccess, FileErrorsQuoteTheFullPath) {
+  EXPECT_EQ(CannotOpenFile("/nowhere/a.txt", ENOENT).message(),
+            "Cannot open file \"/nowhere/a.txt\". No such file or directory");
+  EXPECT_EQ(CannotCreateFile("/nowhere/a.txt", ENOENT).message(),
+            "Cannot create file \"/nowhere/a.txt\". No such file or directory");
+}
+
+TEST(FileAccess, ReadsEveryByteUnchanged) {
+  TemporaryFolder folder;
+  const std::string bytes("a\r\nb\0\xE9\xFF\rz", 9);
+  EXPECT_EQ(ReadWholeFile(folder.File("bytes.bin", bytes)), bytes);
+  EXPECT_EQ(ReadWholeFile(folder.File("empty.bin", "")), "");
+}
+
+TEST(FileAccess, UnreadableInputFailsWithTheOpenError) {
+  TemporaryFolder folder;
+  const std::string missing = folder.Path() + "/missing.jpg";
+  EXPECT_EQ(MessageOf<FileOpenError>([&] { ReadWholeFile(missing); }),
+            "Cannot open file \"" + missing + "\". No such file or directory");
+  EXPECT_EQ(MessageOf<FileOpenError>([&] { ReadWholeFile(folder.Path()); }),
+            "Cannot open file \"" + folder.Path() + "\". Is a directory");
+}
+
+TEST(FileAccess, ContentOverTheLimitIsRefusedAtTheLimitRead) {
+  TemporaryFolder folder;
+  const std::string path = folder.File("ten.bin", "0123456789");
+  EXPECT_EQ(ReadWholeFile(path, 10), "0123456789");
+  EXPECT_EQ(MessageOf<FileOpenError>([&] { ReadWholeFile(path, 9); }),
+            "Cannot open file \"" + path + "\". File too large");
+}
+
+TEST(FileAccess, AnEndlessDeviceIsCutAtTheLimit) {
+  EXPECT_EQ(MessageOf<FileOpenError>([] { ReadWholeFile("/dev/zero", 100000); }),
+            "Cannot open file \"/dev/zero\". File too large");
+}
+
+TEST(FileAccess, AFifoWithoutWriterDoesNotBlock) {
+  TemporaryFolder folder;
+  const std::string fifo = folder.Path() + "/fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(ReadWholeFile(fifo), "");
+}
+
+}  // namespace
+}  // namespace ostrak
