@@ -11,9 +11,10 @@
 // the one it replaced, and the Selected* guards put it back on scope exit.
 // Colours given here may be system colours; the surface resolves them with
 // ColorToRGB before drawing. clNone draws nothing.
-// The image is Format_RGB32 or Format_ARGB32_Premultiplied; every pixel the
+// The image is Format_RGB32, Format_ARGB32 or Format_ARGB32_Premultiplied
+// (any other format is converted when the surface is made); every pixel the
 // surface draws is opaque, so on a transparent image what was not drawn lets
-// the parent show through.
+// the parent show through. Coordinates outside the image are clipped.
 
 #include <QFont>
 #include <QImage>
@@ -105,10 +106,11 @@ public:
   const QImage& Image() const;
   int Width() const;
   int Height() const;
-  // Resizes the owned image; the content is undefined afterwards.
+  // Resizes the image; the content is undefined afterwards.
   void Resize(int width, int height);
 
-  // The colour at (x, y) as 0x00BBGGRR; for tests and the transparent copy.
+  // The colour at (x, y) as 0x00BBGGRR; clNone where the pixel is fully
+  // transparent (never drawn on a transparent image) or outside the image.
   TColor Pixel(int x, int y) const;
 
   // Selection: each returns what it replaced.
@@ -126,12 +128,26 @@ public:
   TColor SetTextColor(TColor color);
   TColor GetTextColor() const;
   int GetMapMode() const;
+  // Only MM_TEXT exists here: any other mode is refused with 0.
   int SetMapMode(int mode);
+  // 32 for BITSPIXEL, 1 for PLANES, 0 for anything else.
   int GetDeviceCaps(int index) const;
+  // Where the 8 x 8 hatch patterns start; (0, 0), the surface origin, unless
+  // set. Returns the previous origin.
+  TPoint SetBrushOrg(int x, int y);
+  TPoint GetBrushOrg() const;
 
-  // Shapes.
+  // Shapes. An empty or inverted rectangle fills nothing. A hatched brush
+  // draws its lines in its colour; the gaps take the background colour in
+  // OPAQUE mode and are left alone in TRANSPARENT mode.
   void FillRect(const TRect& rect, const Brush& brush);
   TPoint MoveTo(int x, int y);  // returns the previous current point
+  // Horizontal, vertical and 45-degree lines are exact; other slopes step the
+  // major axis one pixel at a time and round the minor one, halves toward the
+  // end point. Styled pens (dash, dot...) continue their pattern from line to
+  // line until the next MoveTo or SelectPen; their gaps follow the background
+  // mode like hatches. A pen wider than 1 stamps a width x width square
+  // centred on every pixel of the thin line, end point excluded as well.
   void LineTo(int x, int y);
   TPoint CurrentPoint() const;
 
@@ -139,18 +155,38 @@ public:
   // text cell. With OPAQUE background mode or ETO_OPAQUE the cell is filled
   // with the background colour first.
   void ExtTextOut(int x, int y, unsigned options, const TRect* clip, const QString& text);
-  // Single-line DrawText with the flags above; '&' underlines the next
-  // character and "&&" prints one, unless DT_NOPREFIX. Returns the text
-  // height; with DT_CALCRECT it only sets rect's right and bottom.
+  // Single-line DrawText with the flags above (line breaks are not
+  // interpreted); '&' underlines the next character with a one-pixel line in
+  // the text colour one row below the baseline, "&&" prints one '&' and a
+  // final lone '&' is dropped, unless DT_NOPREFIX. DT_VCENTER and DT_BOTTOM
+  // apply with DT_SINGLELINE. Clipped to rect unless DT_NOCLIP. Returns the
+  // text height; with DT_CALCRECT it draws nothing and only sets rect's right
+  // and bottom to fit the text.
   int DrawText(const QString& text, TRect& rect, unsigned format);
+  // Advance width and cell height (ascent + descent) of the text in the
+  // selected font; an empty text is 0 wide and a cell high. The cell is the
+  // platform's: it encloses the face's declared Windows ascent and descent
+  // scaled to the pixel size (Tahoma 11 px: 11 + 2), or the bitmap strike's
+  // own metrics where those are taller.
   TSize GetTextExtentPoint32(const QString& text) const;
+  // The selected font's ascent: the baseline lies this far below a text
+  // cell's top.
+  int GetTextAscent() const;
 
-  // Copies w x h pixels from source (sx, sy) to (x, y); SRCCOPY only.
+  // Copies w x h pixels from source (sx, sy) to (x, y), as they are
+  // (transparency included), clipped to both images; SRCCOPY only, any other
+  // operation copies nothing. The source may be this surface.
   void BitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, std::uint32_t rop = SRCCOPY);
-  // Like BitBlt, but pixels of exactly `transparent` (resolved) are skipped.
+  // Like BitBlt, but opaque pixels of exactly `transparent` (resolved with
+  // ColorToRGB) are skipped; clNone skips nothing.
   void TransparentBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, TColor transparent);
 
 private:
+  void Plot(int x, int y, std::uint32_t argb);
+  void FillSquare(int x, int y, int size, std::uint32_t argb);
+  void DrawTextRun(int x, int y, const QString& text, const TRect* clip, int underline);
+  void Blit(int x, int y, int w, int h, const Surface& source, int sx, int sy, TColor key);
+
   QImage own_;
   QImage* image_;
   Pen pen_;
@@ -161,6 +197,10 @@ private:
   TColor textColor_ = clBlack;
   int mapMode_ = MM_TEXT;
   TPoint current_;
+  TPoint brushOrg_;
+  int dashPos_ = 0;     // position in the styled pen's pattern
+  int cellAscent_ = 0;  // of font_
+  int cellDescent_ = 0;
 };
 
 // Scope guards that select a pen, brush or font and put the previous one back.

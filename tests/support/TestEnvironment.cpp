@@ -4,12 +4,15 @@
 #include <QStyleFactory>
 #include <cstdlib>
 
+#include "platform/Fonts.h"
+
 namespace ostrak::test {
 
 void PrepareApplication() {
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
   }
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) RegisterFonts();
 }
 
 std::string DataDirectory() {

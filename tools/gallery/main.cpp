@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/Fonts.h"
 #include "tools/gallery/Gallery.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QApplication::setStyle(QStyleFactory::create("Fusion"));
+  ostrak::RegisterFonts();
 
   const QString directory = QString::fromLocal8Bit(argv[1]);
   if (!QDir().mkpath(directory)) {

@@ -1,0 +1,164 @@
+// Text: ExtTextOut, DrawText and measuring, with QPainter on the surface's
+// image and antialiasing off.
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHash>
+#include <QPainter>
+#include <QRawFont>
+#include <QtEndian>
+#include <algorithm>
+
+#include "core/MulDiv.h"
+
+#include "platform/Surface.h"
+#include "platform/SurfacePixels.h"
+#include "platform/SystemColors.h"
+
+namespace ostrak {
+
+namespace {
+
+struct PrefixedText {
+  QString shown;
+  int underline = -1;  // index into `shown`, -1 for none
+};
+
+// "&x" shows x underlined (the last such wins), "&&" shows '&', and a lone
+// '&' at the end is dropped.
+PrefixedText StripPrefixes(const QString& text) {
+  PrefixedText result;
+  result.shown.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) {
+      result.shown += text[i];
+      continue;
+    }
+    if (++i == text.size()) break;
+    if (text[i] != QLatin1Char('&')) result.underline = static_cast<int>(result.shown.size());
+    result.shown += text[i];
+  }
+  return result;
+}
+
+struct CellMetrics {
+  int ascent = 0;
+  int descent = 0;
+};
+
+template <typename T>
+T ReadBigEndian(const QByteArray& table, qsizetype offset) {
+  if (offset < 0 || offset + static_cast<qsizetype>(sizeof(T)) > table.size()) return T{};
+  return qFromBigEndian<T>(table.constData() + offset);
+}
+
+// The face's Windows ascent and descent (OS/2 usWinAscent, usWinDescent) in
+// pixels, as the platform sizes a text cell; the strike's metrics where the
+// face declares none or the strike is taller.
+CellMetrics ComputeCellMetrics(const QFont& font) {
+  const QFontMetrics metrics(font);
+  CellMetrics cell{metrics.ascent(), metrics.descent()};
+  const QRawFont raw = QRawFont::fromFont(font);
+  const QByteArray head = raw.fontTable("head");
+  const QByteArray os2 = raw.fontTable("OS/2");
+  const int unitsPerEm = ReadBigEndian<quint16>(head, 18);
+  const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  if (unitsPerEm > 0 && os2.size() >= 78) {
+    cell.ascent = std::max(cell.ascent, MulDiv(ReadBigEndian<quint16>(os2, 74), pixels, unitsPerEm));
+    cell.descent = std::max(cell.descent, MulDiv(ReadBigEndian<quint16>(os2, 76), pixels, unitsPerEm));
+  }
+  return cell;
+}
+
+CellMetrics CellMetricsOf(const QFont& font) {
+  static QHash<QString, CellMetrics> cache;
+  const QString key = font.key();
+  const auto found = cache.constFind(key);
+  if (found != cache.constEnd()) return *found;
+  return *cache.insert(key, ComputeCellMetrics(font));
+}
+
+TRect Intersect(const TRect& a, const TRect& b) {
+  return TRect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+               std::min(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+QFont Surface::SelectFont(const QFont& font) {
+  QFont previous = font_;
+  font_ = font;
+  const CellMetrics cell = CellMetricsOf(font_);
+  cellAscent_ = cell.ascent;
+  cellDescent_ = cell.descent;
+  return previous;
+}
+
+TSize Surface::GetTextExtentPoint32(const QString& text) const {
+  return TSize{QFontMetrics(font_).horizontalAdvance(text), cellAscent_ + cellDescent_};
+}
+
+int Surface::GetTextAscent() const { return cellAscent_; }
+
+// Draws one run with its cell top-left at (x, y): the cell in the background
+// colour when OPAQUE, the glyphs, and the underline of character `underline`.
+void Surface::DrawTextRun(int x, int y, const QString& text, const TRect* clip, int underline) {
+  const QFontMetrics metrics(font_);
+  const TSize extent = GetTextExtentPoint32(text);
+  if (bkMode_ == OPAQUE && bkColor_ != clNone) {
+    const TRect cell{x, y, x + extent.cx, y + extent.cy};
+    FillRect(clip ? Intersect(cell, *clip) : cell, Brush::Solid(bkColor_));
+  }
+  if (textColor_ == clNone || text.isEmpty()) return;
+  const TColor ink = ColorToRGB(textColor_);
+  const int baseline = y + cellAscent_;
+  {
+    QPainter painter(image_);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (clip) painter.setClipRect(QRect(clip->left, clip->top, clip->Width(), clip->Height()));
+    painter.setFont(font_);
+    painter.setPen(QColor::fromRgb(detail::OpaquePixel(ink)));
+    painter.drawText(x, baseline, text);
+  }
+  if (underline >= 0 && underline < text.size()) {
+    const int from = x + metrics.horizontalAdvance(text.left(underline));
+    const int to = x + metrics.horizontalAdvance(text.left(underline + 1));
+    TRect line{from, baseline + 1, to, baseline + 2};
+    if (clip) line = Intersect(line, *clip);
+    FillRect(line, Brush::Solid(ink));
+  }
+}
+
+void Surface::ExtTextOut(int x, int y, unsigned options, const TRect* clip, const QString& text) {
+  if ((options & ETO_OPAQUE) && clip && bkColor_ != clNone) FillRect(*clip, Brush::Solid(bkColor_));
+  DrawTextRun(x, y, text, (options & ETO_CLIPPED) ? clip : nullptr, -1);
+}
+
+int Surface::DrawText(const QString& text, TRect& rect, unsigned format) {
+  const PrefixedText line = (format & DT_NOPREFIX) ? PrefixedText{text, -1} : StripPrefixes(text);
+  const TSize extent = GetTextExtentPoint32(line.shown);
+  if (format & DT_CALCRECT) {
+    rect.right = rect.left + extent.cx;
+    rect.bottom = rect.top + extent.cy;
+    return extent.cy;
+  }
+  int x = rect.left;
+  if (format & DT_CENTER) {
+    x = (rect.left + rect.right - extent.cx) / 2;
+  } else if (format & DT_RIGHT) {
+    x = rect.right - extent.cx;
+  }
+  int y = rect.top;
+  if (format & DT_SINGLELINE) {
+    if (format & DT_VCENTER) {
+      y = rect.top + (rect.Height() - extent.cy) / 2;
+    } else if (format & DT_BOTTOM) {
+      y = rect.bottom - extent.cy;
+    }
+  }
+  DrawTextRun(x, y, line.shown, (format & DT_NOCLIP) ? nullptr : &rect, line.underline);
+  return extent.cy;
+}
+
+}  // namespace ostrak
