@@ -2,37 +2,16 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+
+#include "support/TemporaryFolder.h"
 
 namespace ostrak {
 namespace {
 
-class TemporaryFolder {
-public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "ostrak-file-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string File(const std::string& name, const std::string& content) const {
-    const std::string path = path_ + "/" + name;
-    std::ofstream(path, std::ios::binary) << content;
-    return path;
-  }
-  const std::string& Path() const { return path_; }
-
-private:
-  std::string path_;
-};
+using test::TemporaryFolder;
 
 template <typename Failure, typename Call>
 std::string MessageOf(Call&& call) {
