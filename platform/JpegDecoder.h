@@ -8,7 +8,7 @@
 // kMaxJpegPixels is refused with the library's image-too-big code
 // (JERR_IMAGE_TOO_BIG), decoding stops after kMaxJpegScans scans with its
 // bad-progression code (JERR_BAD_PROGRESSION), and the library's own memory
-// use has a ceiling.
+// use has a ceiling (JERR_NO_BACKING_STORE beyond it).
 
 #include <QImage>
 #include <string_view>
@@ -19,9 +19,11 @@ namespace ostrak {
 
 constexpr long long kMaxJpegPixels = kMaxPicturePixels;
 constexpr int kMaxJpegScans = 100;
-// Room for the whole-image coefficient buffer of a progressive CMYK picture
-// at the pixel limit (4 components x 2 bytes per pixel).
-constexpr long kJpegMemoryCeiling = 160L * 1024 * 1024;
+// The library's own working memory. Multi-scan (progressive) files keep every
+// coefficient of the picture: 2 bytes per sample, so this admits grey and
+// 4:2:0 colour at the pixel limit, 4:4:4 colour up to about 11 million pixels.
+// A file over it fails with the library's no-backing-store code.
+constexpr long kJpegMemoryCeiling = 64L * 1024 * 1024;
 
 enum class JpegColorSpace { Grayscale, Color, Cmyk };
 

@@ -185,5 +185,15 @@ TEST(JpegDecoder, DecodingStopsAfterTheScanLimit) {
             JERR_BAD_PROGRESSION);
 }
 
+TEST(JpegDecoder, TheLibraryMemoryCeilingRefusesHugeCoefficientBuffers) {
+  // A progressive picture keeps all its coefficients: 12 million pixels of
+  // full-resolution colour need 72 MB, over the ceiling though under the
+  // pixel limit. The header alone is fine.
+  const std::string jpeg =
+      test::WithDimensions(EncodeJpeg(SolidBlocks(3, {{1, 2, 3}}), Encoding::Progressive), 4000, 3000);
+  EXPECT_EQ(ReadJpegHeader(jpeg).width, 4000);
+  EXPECT_EQ(JpegCodeOf([&] { DecodeJpeg(jpeg); }), JERR_NO_BACKING_STORE);
+}
+
 }  // namespace
 }  // namespace ostrak

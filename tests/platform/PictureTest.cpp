@@ -14,6 +14,7 @@
 
 #include "core/Errors.h"
 #include "core/FileAccess.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/Surface.h"
 #include "support/JpegFixtures.h"
 #include "support/TemporaryFolder.h"
@@ -225,6 +226,32 @@ TEST(Picture, DrawingAtItsOwnSizeIsClipped) {
     picture.Draw(surface, row.origin, row.clip);
     EXPECT_EQ(Pixels(surface), row.pixels) << row.name;
   }
+}
+
+TEST(Picture, TheShippedPicturesLoadAtTheSizesTheWindowExpects) {
+  struct Row {
+    const char* name;
+    int width;
+    int height;
+  };
+  const Row rows[] = {{"Fondo6.jpg", 463, 587}, {"EnglishLang.jpg", 45, 30}, {"SPanishLang.jpg", 45, 30}};
+  for (const Row& row : rows) {
+    TPicture picture;
+    picture.LoadFromFile(ProgramDirectory() + row.name);
+    EXPECT_EQ(picture.Width(), row.width) << row.name;
+    EXPECT_EQ(picture.Height(), row.height) << row.name;
+    Surface surface(row.width, row.height, clBlack);
+    picture.StretchDraw(surface, Rect(0, 0, row.width, row.height));
+  }
+  // White labels are drawn straight onto the background: it has to stay dark.
+  TPicture background;
+  background.LoadFromFile(ProgramDirectory() + "Fondo6.jpg");
+  const QImage& pixels = background.Graphic()->Pixels();
+  long long sum = 0;
+  for (int y = 0; y < pixels.height(); ++y) {
+    for (int x = 0; x < pixels.width(); ++x) sum += qGray(pixels.pixel(x, y));
+  }
+  EXPECT_LT(sum / (pixels.width() * pixels.height()), 64);
 }
 
 TEST(Picture, AnEmptyPictureDrawsNothing) {

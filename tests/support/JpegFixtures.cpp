@@ -75,7 +75,7 @@ Samples SolidBlocks(int components, const std::vector<Colour>& colours) {
   return samples;
 }
 
-std::string EncodeJpeg(const Samples& samples, Encoding encoding, CmykForm cmyk) {
+std::string EncodeJpeg(const Samples& samples, Encoding encoding, CmykForm cmyk, Chroma chroma) {
   std::string out;
   jpeg_compress_struct info{};
   jpeg_error_mgr error{};
@@ -99,8 +99,9 @@ std::string EncodeJpeg(const Samples& samples, Encoding encoding, CmykForm cmyk)
   }
   jpeg_set_quality(&info, 100, TRUE);
   for (int i = 0; i < info.num_components; ++i) {
-    info.comp_info[i].h_samp_factor = 1;
-    info.comp_info[i].v_samp_factor = 1;
+    const int factor = chroma == Chroma::Quarter && i == 0 ? 2 : 1;
+    info.comp_info[i].h_samp_factor = factor;
+    info.comp_info[i].v_samp_factor = factor;
   }
   if (encoding == Encoding::Progressive) jpeg_simple_progression(&info);
 

@@ -30,9 +30,12 @@ enum class Encoding { Baseline, Progressive };
 // given without one, or transformed to YCCK (which implies the marker).
 enum class CmykForm { AdobeCmyk, PlainCmyk, Ycck };
 
-// Quality 100 and no chroma subsampling.
+// Colour samples at full resolution, or halved both ways (4:2:0).
+enum class Chroma { Full, Quarter };
+
+// Quality 100.
 std::string EncodeJpeg(const Samples& samples, Encoding encoding = Encoding::Baseline,
-                       CmykForm cmyk = CmykForm::AdobeCmyk);
+                       CmykForm cmyk = CmykForm::AdobeCmyk, Chroma chroma = Chroma::Full);
 
 // The frame header rewritten to claim another size.
 std::string WithDimensions(std::string jpeg, int width, int height);
