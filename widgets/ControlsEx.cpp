@@ -9,9 +9,7 @@
 
 namespace ostrak {
 
-namespace {
-
-bool ToMouseButton(Qt::MouseButton qt, TMouseButton& button) {
+bool TGraphicControlEx::ToMouseButton(Qt::MouseButton qt, TMouseButton& button) {
   switch (qt) {
     case Qt::LeftButton:
       button = TMouseButton::mbLeft;
@@ -26,8 +24,6 @@ bool ToMouseButton(Qt::MouseButton qt, TMouseButton& button) {
       return false;
   }
 }
-
-}  // namespace
 
 TGraphicControlEx::TGraphicControlEx(QWidget* parent) : QWidget(parent) {
   // Window-less: no native window, no background of its own.

@@ -46,6 +46,16 @@ public:
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
 
+  // The pointer's tip text.
+  QString Hint() const { return toolTip(); }
+  void SetHint(const QString& hint) { setToolTip(hint); }
+
+  // Asks for a paint later (the parent's background is repainted under the
+  // control first, as it is not opaque).
+  virtual void Invalidate() { update(); }
+  // Paints now, when the control is visible.
+  virtual void Repaint() { repaint(); }
+
   int Left() const { return x(); }
   int Top() const { return y(); }
   int Width() const { return width(); }
@@ -96,6 +106,8 @@ protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
 
   static TShiftState ShiftStateOf(const QMouseEvent& event);
+  // Left, right and middle; false for any other button.
+  static bool ToMouseButton(Qt::MouseButton qt, TMouseButton& button);
 
 private:
   bool pointerOver_ = false;
