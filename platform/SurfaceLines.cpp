@@ -92,6 +92,16 @@ void Surface::LineTo(int x, int y) {
   const int width = std::max(pen_.width, 1);
   const bool xMajor = std::abs(dx) >= std::abs(dy);
 
+  // The common case, a plain horizontal rule, fills its row at once.
+  if (dy == 0 && width == 1 && pattern.empty()) {
+    if (from.y < 0 || from.y >= Height()) return;
+    const int left = std::max(dx > 0 ? from.x : x + 1, 0);
+    const int right = std::min(dx > 0 ? x : from.x + 1, Width());
+    if (left < right)
+      std::fill(detail::Row(*image_, from.y) + left, detail::Row(*image_, from.y) + right, ink);
+    return;
+  }
+
   for (int i = 0; i < steps; ++i) {
     const int px = xMajor ? from.x + (dx < 0 ? -i : i) : from.x + StepOffset(i, dx, steps);
     const int py = xMajor ? from.y + StepOffset(i, dy, steps) : from.y + (dy < 0 ? -i : i);

@@ -71,11 +71,19 @@ CellMetrics ComputeCellMetrics(const QFont& font) {
 }
 
 CellMetrics CellMetricsOf(const QFont& font) {
+  // Painting selects the same few fonts again and again; comparing with the
+  // last one is much cheaper than building its key.
+  static QFont lastFont;
+  static CellMetrics lastCell;
+  static bool haveLast = false;
+  if (haveLast && font == lastFont && font.styleStrategy() == lastFont.styleStrategy()) return lastCell;
   static QHash<QString, CellMetrics> cache;
   const QString key = font.key();
+  lastFont = font;
+  haveLast = true;
   const auto found = cache.constFind(key);
-  if (found != cache.constEnd()) return *found;
-  return *cache.insert(key, ComputeCellMetrics(font));
+  if (found != cache.constEnd()) return lastCell = *found;
+  return lastCell = *cache.insert(key, ComputeCellMetrics(font));
 }
 
 TRect Intersect(const TRect& a, const TRect& b) {
@@ -103,9 +111,8 @@ int Surface::GetTextAscent() const { return cellAscent_; }
 // Draws one run with its cell top-left at (x, y): the cell in the background
 // colour when OPAQUE, the glyphs, and the underline of character `underline`.
 void Surface::DrawTextRun(int x, int y, const QString& text, const TRect* clip, int underline) {
-  const QFontMetrics metrics(font_);
-  const TSize extent = GetTextExtentPoint32(text);
   if (bkMode_ == OPAQUE && bkColor_ != clNone) {
+    const TSize extent = GetTextExtentPoint32(text);
     const TRect cell{x, y, x + extent.cx, y + extent.cy};
     FillRect(clip ? Intersect(cell, *clip) : cell, Brush::Solid(bkColor_));
   }
@@ -122,6 +129,7 @@ void Surface::DrawTextRun(int x, int y, const QString& text, const TRect* clip, 
     painter.drawText(x, baseline, text);
   }
   if (underline >= 0 && underline < text.size()) {
+    const QFontMetrics metrics(font_);
     const int from = x + metrics.horizontalAdvance(text.left(underline));
     const int to = x + metrics.horizontalAdvance(text.left(underline + 1));
     TRect line{from, baseline + 1, to, baseline + 2};
@@ -137,7 +145,9 @@ void Surface::ExtTextOut(int x, int y, unsigned options, const TRect* clip, cons
 
 int Surface::DrawText(const QString& text, TRect& rect, unsigned format) {
   const PrefixedText line = (format & DT_NOPREFIX) ? PrefixedText{text, -1} : StripPrefixes(text);
-  const TSize extent = GetTextExtentPoint32(line.shown);
+  // Measuring the width shapes the text; only the placements below need it.
+  const bool needsWidth = (format & (DT_CALCRECT | DT_CENTER | DT_RIGHT)) != 0;
+  const TSize extent = needsWidth ? GetTextExtentPoint32(line.shown) : TSize{0, cellAscent_ + cellDescent_};
   if (format & DT_CALCRECT) {
     rect.right = rect.left + extent.cx;
     rect.bottom = rect.top + extent.cy;
