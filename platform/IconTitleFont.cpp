@@ -1,7 +1,9 @@
 #include "platform/IconTitleFont.h"
 
+#include "platform/Fonts.h"
+
 namespace ostrak {
 
-TFont IconTitleFont() { return TFont(QStringLiteral("Tahoma"), -11, TFontStyles{}, clWindowText); }
+TFont IconTitleFont() { return TahomaFont(); }
 
 }  // namespace ostrak
