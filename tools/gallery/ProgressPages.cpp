@@ -1,0 +1,82 @@
+// The gradient rating bar: the evaluation window's bars over its black
+// background, a segmented bar and a freshly created one.
+
+#include <QPalette>
+#include <QWidget>
+
+#include "platform/Fonts.h"
+#include "tools/gallery/Gallery.h"
+#include "widgets/GradientProgress.h"
+
+namespace {
+
+using namespace ostrak;
+
+// A parent like the evaluation window: black, with the bar at (9, 8).
+class BlackParent {
+public:
+  BlackParent() {
+    QPalette palette = parent.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    parent.setPalette(palette);
+    parent.setAutoFillBackground(true);
+    parent.resize(294, 36);
+  }
+  QWidget parent;
+};
+
+// The evaluation window's settings for a bar, with its fill percentage.
+void SetUpEvaluationBar(TGradientProgress& bar, int fill) {
+  bar.SetBounds(9, 8, 276, 20);
+  bar.SetBevelInner(TBevelCut::bvSpace);
+  bar.Colors().SetDelineate(clGray);
+  bar.Colors().SetShadow(clBlack);
+  bar.Colors().SetBackground(clBlack);
+  bar.Gradient().SetFromColor(clRed);
+  bar.Gradient().SetToColor(clYellow);
+  bar.Gradient().SetActive(true);
+  bar.Gradient().SetOrientation(TGradientDir::fgdVertical);
+  bar.GradientBack().SetFromColor(clYellow);
+  bar.GradientBack().SetToColor(clGreen);
+  bar.GradientBack().SetOrientation(TGradientDir::fgdVertical);
+  bar.GradientBack().SetSteps(100);
+  bar.SetPercent(100);
+  bar.SetCaptionAlignment(TAlignment::taCenter);
+  bar.SetCaptionStyle(TTextStyle::fstNone);
+  bar.SetStep(100);
+  bar.SetOptions({TProgressOption::fpoDelineatedText, TProgressOption::fpoTransparent});
+  bar.SetFont(TahomaFont());
+  bar.Font().SetColor(clWhite);
+  bar.Gradient().SetPercentFilling(fill);
+  bar.SetCaption(QStringLiteral("Ground %1%%").arg(fill));
+}
+
+}  // namespace
+
+OSTRAK_GALLERY_PAGE(GradientProgressBars) {
+  for (int fill : {0, 5, 50, 60, 85, 100}) {
+    BlackParent window;
+    TGradientProgress bar(&window.parent);
+    SetUpEvaluationBar(bar, fill);
+    window.parent.show();
+    out.SaveOnParent(bar, QStringLiteral("progress-eval-%1").arg(fill));
+  }
+  {
+    BlackParent window;
+    TGradientProgress bar(&window.parent);
+    SetUpEvaluationBar(bar, 85);
+    bar.SetOptions({TProgressOption::fpoDelineatedText});
+    bar.SetStep(3);
+    bar.SetInterspace(1);
+    window.parent.show();
+    out.SaveOnParent(bar, QStringLiteral("progress-segments"));
+  }
+  {
+    QWidget parent;
+    parent.resize(170, 31);
+    TGradientProgress bar(&parent);
+    bar.SetBounds(10, 8, bar.Width(), bar.Height());
+    parent.show();
+    out.SaveOnParent(bar, QStringLiteral("progress-new"));
+  }
+}
