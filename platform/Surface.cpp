@@ -55,7 +55,7 @@ void Surface::Resize(int width, int height) {
 
 TColor Surface::Pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return clNone;
-  const QRgb pixel = detail::ConstRow(*image_, y)[x];
+  const QRgb pixel = detail::ConstRows(*image_)[y][x];
   if (image_->format() != QImage::Format_RGB32 && qAlpha(pixel) == 0) return clNone;
   return RGB(static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
              static_cast<std::uint8_t>(qBlue(pixel)));
@@ -130,11 +130,6 @@ TPoint Surface::SetBrushOrg(int x, int y) {
 
 TPoint Surface::GetBrushOrg() const { return brushOrg_; }
 
-void Surface::Plot(int x, int y, std::uint32_t argb) {
-  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
-  detail::Row(*image_, y)[x] = argb;
-}
-
 void Surface::FillRect(const TRect& rect, const Brush& brush) {
   if (brush.kind == BrushKind::Null || brush.color == clNone) return;
   const int left = std::max(rect.left, 0);
@@ -144,9 +139,9 @@ void Surface::FillRect(const TRect& rect, const Brush& brush) {
   if (right <= left || bottom <= top) return;
   const std::uint32_t ink = detail::OpaquePixel(ColorToRGB(brush.color));
 
+  const detail::Rows rows(*image_);
   if (brush.kind == BrushKind::Solid) {
-    for (int y = top; y < bottom; ++y)
-      std::fill(detail::Row(*image_, y) + left, detail::Row(*image_, y) + right, ink);
+    for (int y = top; y < bottom; ++y) std::fill(rows[y] + left, rows[y] + right, ink);
     return;
   }
   if (brush.hatch < HS_HORIZONTAL || brush.hatch > HS_DIAGCROSS) return;
@@ -155,7 +150,7 @@ void Surface::FillRect(const TRect& rect, const Brush& brush) {
   const std::uint32_t gap = detail::OpaquePixel(ColorToRGB(bkColor_));
   for (int y = top; y < bottom; ++y) {
     const std::uint8_t bits = pattern[static_cast<std::size_t>((y - brushOrg_.y) & 7)];
-    std::uint32_t* row = detail::Row(*image_, y);
+    std::uint32_t* row = rows[y];
     for (int x = left; x < right; ++x) {
       if ((bits >> (7 - ((x - brushOrg_.x) & 7))) & 1) {
         row[x] = ink;
@@ -194,14 +189,16 @@ void Surface::Blit(int x, int y, int w, int h, const Surface& source, int sx, in
   // Format_RGB32 promises 0xFF in the alpha byte; make sure of it.
   const std::uint32_t opaque = from.format() == QImage::Format_RGB32 ? 0xFF000000u : 0u;
   const bool skipKey = key != clNone;
+  const detail::ConstRows in(from);
+  const detail::Rows out(*image_);
   const std::uint32_t skipped = detail::OpaquePixel(key);
   for (int row = 0; row < h; ++row) {
-    const std::uint32_t* in = detail::ConstRow(from, fromY + row) + fromX;
-    std::uint32_t* out = detail::Row(*image_, y + row) + x;
+    const std::uint32_t* source = in[fromY + row] + fromX;
+    std::uint32_t* target = out[y + row] + x;
     for (int col = 0; col < w; ++col) {
-      const std::uint32_t pixel = in[col] | opaque;
+      const std::uint32_t pixel = source[col] | opaque;
       if (skipKey && pixel == skipped) continue;
-      out[col] = pixel;
+      target[col] = pixel;
     }
   }
 }

@@ -182,7 +182,6 @@ public:
   void TransparentBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, TColor transparent);
 
 private:
-  void Plot(int x, int y, std::uint32_t argb);
   void FillSquare(int x, int y, int size, std::uint32_t argb);
   void DrawTextRun(int x, int y, const QString& text, const TRect* clip, int underline);
   void Blit(int x, int y, int w, int h, const Surface& source, int sx, int sy, TColor key);

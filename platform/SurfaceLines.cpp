@@ -70,10 +70,9 @@ void Surface::FillSquare(int x, int y, int size, std::uint32_t argb) {
   const int top = std::max(y - size / 2, 0);
   const int right = std::min(x - size / 2 + size, Width());
   const int bottom = std::min(y - size / 2 + size, Height());
-  for (int row = top; row < bottom; ++row) {
-    std::uint32_t* line = detail::Row(*image_, row);
-    std::fill(line + std::min(left, right), line + right, argb);
-  }
+  if (right <= left) return;
+  const detail::Rows rows(*image_);
+  for (int row = top; row < bottom; ++row) std::fill(rows[row] + left, rows[row] + right, argb);
 }
 
 void Surface::LineTo(int x, int y) {
@@ -91,14 +90,16 @@ void Surface::LineTo(int x, int y) {
   const std::span<const int> pattern = DashPattern(pen_);
   const int width = std::max(pen_.width, 1);
   const bool xMajor = std::abs(dx) >= std::abs(dy);
+  const int w = Width();
+  const int h = Height();
+  const detail::Rows rows(*image_);
 
   // The common case, a plain horizontal rule, fills its row at once.
   if (dy == 0 && width == 1 && pattern.empty()) {
-    if (from.y < 0 || from.y >= Height()) return;
+    if (from.y < 0 || from.y >= h) return;
     const int left = std::max(dx > 0 ? from.x : x + 1, 0);
-    const int right = std::min(dx > 0 ? x : from.x + 1, Width());
-    if (left < right)
-      std::fill(detail::Row(*image_, from.y) + left, detail::Row(*image_, from.y) + right, ink);
+    const int right = std::min(dx > 0 ? x : from.x + 1, w);
+    if (left < right) std::fill(rows[from.y] + left, rows[from.y] + right, ink);
     return;
   }
 
@@ -112,7 +113,7 @@ void Surface::LineTo(int x, int y) {
       if (!on) colour = gap;
     }
     if (width == 1) {
-      Plot(px, py, colour);
+      if (px >= 0 && py >= 0 && px < w && py < h) rows[py][px] = colour;
     } else {
       FillSquare(px, py, width, colour);
     }

@@ -15,12 +15,28 @@ constexpr std::uint32_t OpaquePixel(TColor rgb) {
          (static_cast<std::uint32_t>(GetGValue(rgb)) << 8) | GetBValue(rgb);
 }
 
-inline std::uint32_t* Row(QImage& image, int y) {
-  return reinterpret_cast<std::uint32_t*>(image.scanLine(y));
-}
+// Row access with one detach per drawing operation rather than one per
+// pixel, as QImage::scanLine would cost.
+class Rows {
+public:
+  explicit Rows(QImage& image) : bits_(image.bits()), stride_(image.bytesPerLine()) {}
+  std::uint32_t* operator[](int y) const { return reinterpret_cast<std::uint32_t*>(bits_ + y * stride_); }
 
-inline const std::uint32_t* ConstRow(const QImage& image, int y) {
-  return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-}
+private:
+  uchar* bits_;
+  qsizetype stride_;
+};
+
+class ConstRows {
+public:
+  explicit ConstRows(const QImage& image) : bits_(image.constBits()), stride_(image.bytesPerLine()) {}
+  const std::uint32_t* operator[](int y) const {
+    return reinterpret_cast<const std::uint32_t*>(bits_ + y * stride_);
+  }
+
+private:
+  const uchar* bits_;
+  qsizetype stride_;
+};
 
 }  // namespace ostrak::detail
