@@ -188,16 +188,6 @@ TEST(SurfaceState, SelectReturnsThePreviousObjectAndGuardsPutItBack) {
   EXPECT_EQ(s.GetBkMode(), OPAQUE);
 }
 
-TEST(SurfaceState, ReportsItsDeviceAndRefusesOtherMappingModes) {
-  Surface s(1, 1);
-  EXPECT_EQ(s.GetDeviceCaps(BITSPIXEL), 32);
-  EXPECT_EQ(s.GetDeviceCaps(PLANES), 1);
-  EXPECT_EQ(s.GetMapMode(), MM_TEXT);
-  EXPECT_EQ(s.SetMapMode(MM_TEXT), MM_TEXT);
-  EXPECT_EQ(s.SetMapMode(2), 0);
-  EXPECT_EQ(s.GetMapMode(), MM_TEXT);
-}
-
 TEST(SurfacePixels, UndrawnPixelsOfATransparentImageReadAsClNone) {
   QImage image(3, 1, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);

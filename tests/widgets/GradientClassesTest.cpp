@@ -21,20 +21,6 @@ struct Listener {
   TColorPair* seen = nullptr;
 };
 
-TEST(TGradient, StartsWithTheClassValues) {
-  const TGradient g;
-  EXPECT_EQ(g.FromColor(), clGray);
-  EXPECT_EQ(g.ToColor(), clBlack);
-  EXPECT_EQ(g.FromRGB(), clGray);
-  EXPECT_FALSE(g.Active());
-  EXPECT_FALSE(g.BufferedDraw());
-  EXPECT_EQ(g.Orientation(), TGradientDir::fgdHorizontal);
-  EXPECT_EQ(g.Steps(), 255);
-  EXPECT_EQ(g.PercentFilling(), 100);
-  EXPECT_EQ(g.BrushStyle(), TBrushStyle::bsSolid);
-  EXPECT_FALSE(g.ChangeCallback);
-}
-
 TEST(TGradient, WritesNotifyOnceOnlyWhenTheValueChanges) {
   struct Row {
     const char* name;
