@@ -26,24 +26,28 @@ public:
 class ConversionError : public Error {
 public:
   using Error::Error;
+  static ConversionError NotAnInteger(const std::string& text);
 };
 
-// "Cannot open file "%s". %s"
+// "Cannot open file "%s". %s": the full path, then the system's reason.
 class FileOpenError : public Error {
 public:
   using Error::Error;
+  static FileOpenError For(const std::string& fullPath, const std::string& systemText);
 };
 
-// "Cannot create file "%s". %s"
+// "Cannot create file "%s". %s": the full path, then the system's reason.
 class FileCreateError : public Error {
 public:
   using Error::Error;
+  static FileCreateError For(const std::string& fullPath, const std::string& systemText);
 };
 
 // "Stream write error"
 class WriteError : public Error {
 public:
   using Error::Error;
+  static WriteError Stream() { return WriteError("Stream write error"); }
 };
 
 // "Value must be between %0:g and %1:g"
