@@ -1,0 +1,163 @@
+#include "record/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "core/Errors.h"
+
+namespace ostrak {
+
+namespace {
+
+class FileDescriptor {
+public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+private:
+  int fd_;
+};
+
+std::string StripSystemText(std::string text) {
+  while (!text.empty() &&
+         (text.back() == ' ' || text.back() == '\r' || text.back() == '\n' || text.back() == '.')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+[[noreturn]] void ThrowOpenError(const std::string& path, int errorNumber) {
+  throw FileOpenError::For(ExpandFileName(path), SystemErrorText(errorNumber));
+}
+
+[[noreturn]] void ThrowCreateError(const std::string& path, const std::string& systemText) {
+  throw FileCreateError::For(ExpandFileName(path), systemText);
+}
+
+// Why the target cannot be created or replaced, as an error number, or 0.
+// Checked before the temporary file exists so that the message carries the
+// system's own reason for the target rather than for the temporary file.
+int CreateProblem(const std::string& path) {
+  if (path.empty()) return ENOENT;
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) {
+    if (S_ISDIR(status.st_mode)) return EISDIR;
+    // A device or pipe cannot be replaced atomically; replacing it with a
+    // regular file would destroy it.
+    if (!S_ISREG(status.st_mode)) return ENOTSUP;
+    return ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
+  }
+  if (errno != ENOENT) return errno;
+  struct stat link {};
+  if (::lstat(path.c_str(), &link) == 0) return 0;  // a dangling link: its target gets created
+
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (folder.empty()) folder = std::filesystem::path(".");
+  if (::stat(folder.c_str(), &status) != 0) return errno;
+  if (!S_ISDIR(status.st_mode)) return ENOTDIR;
+  return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
+}
+
+// Whether the file now holds exactly `bytes`; read in pieces, without the
+// reading limit, since a save may legitimately write more than a load accepts.
+bool FileHolds(const std::string& path, std::string_view bytes) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+  if (file.get() < 0) return false;
+  char buffer[65536];
+  std::size_t compared = 0;
+  for (;;) {
+    const ssize_t count = ::read(file.get(), buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return false;
+    if (count == 0) return compared == bytes.size();
+    const auto length = static_cast<std::size_t>(count);
+    if (length > bytes.size() - compared || std::memcmp(buffer, bytes.data() + compared, length) != 0) {
+      return false;
+    }
+    compared += length;
+  }
+}
+
+}  // namespace
+
+std::string ExpandFileName(const std::string& path) {
+  std::filesystem::path full(path);
+  if (!full.is_absolute()) {
+    std::error_code error;
+    const auto current = std::filesystem::current_path(error);
+    if (!error) full = current / full;
+  }
+  return full.lexically_normal().string();
+}
+
+std::string SystemErrorText(int errorNumber) { return StripSystemText(std::strerror(errorNumber)); }
+
+std::string ReadTextFile(const std::string& path) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+  if (file.get() < 0) ThrowOpenError(path, errno);
+
+  struct stat status {};
+  if (::fstat(file.get(), &status) != 0) ThrowOpenError(path, errno);
+  if (S_ISDIR(status.st_mode)) ThrowOpenError(path, EISDIR);
+  if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > kMaxTextFileSize) {
+    ThrowOpenError(path, EFBIG);
+  }
+
+  // The size is only a hint: the file may change while it is read, and
+  // special files report none. The limit holds for what is actually read.
+  std::string bytes;
+  std::size_t capacity = S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 65536;
+  for (;;) {
+    if (bytes.size() == capacity) capacity = std::min(capacity * 2, kMaxTextFileSize + 1);
+    const std::size_t used = bytes.size();
+    bytes.resize(capacity);
+    const ssize_t count = ::read(file.get(), bytes.data() + used, capacity - used);
+    if (count < 0) {
+      if (errno == EINTR) {
+        bytes.resize(used);
+        continue;
+      }
+      ThrowOpenError(path, errno);
+    }
+    bytes.resize(used + static_cast<std::size_t>(count));
+    if (bytes.size() > kMaxTextFileSize) ThrowOpenError(path, EFBIG);
+    if (count == 0) return bytes;
+  }
+}
+
+void WriteTextFileAtomically(const std::string& path, std::string_view bytes) {
+  if (const int problem = CreateProblem(path)) ThrowCreateError(path, SystemErrorText(problem));
+
+  const QByteArray encodedName(path.data(), static_cast<qsizetype>(path.size()));
+  const QString name = QFile::decodeName(encodedName);
+  // Qt names files by QString; a name that does not survive the round trip
+  // would be written under another name.
+  if (QFile::encodeName(name) != encodedName) ThrowCreateError(path, SystemErrorText(EILSEQ));
+
+  QSaveFile file(name);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    ThrowCreateError(path, StripSystemText(file.errorString().toStdString()));
+  }
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size) {
+    file.cancelWriting();
+    throw WriteError::Stream();
+  }
+  if (!file.commit()) throw WriteError::Stream();
+  if (!FileHolds(path, bytes)) throw WriteError::Stream();
+}
+
+}  // namespace ostrak

@@ -1,0 +1,33 @@
+#pragma once
+
+// A fresh directory for one test, removed with everything in it at the end.
+
+#include <string>
+#include <vector>
+
+namespace ostrak::test {
+
+class TempDirectory {
+public:
+  TempDirectory();
+  ~TempDirectory();
+  TempDirectory(const TempDirectory&) = delete;
+  TempDirectory& operator=(const TempDirectory&) = delete;
+
+  // Ends in '/'.
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + name; }
+
+  // The names in the directory, sorted (for "no temporary file remains").
+  std::vector<std::string> Entries() const { return EntriesOf(path_); }
+  static std::vector<std::string> EntriesOf(const std::string& directory);
+
+private:
+  std::string path_;
+};
+
+// Whole-file helpers that bypass the code under test.
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace ostrak::test
