@@ -1,0 +1,52 @@
+#include "localisation/LanguageSettings.h"
+
+#include "core/Errors.h"
+
+namespace ostrak {
+
+LanguageSettings::LanguageSettings(std::string programDirectory) : directory_(std::move(programDirectory)) {}
+
+std::string LanguageSettings::SettingsPath() const { return directory_ + "Config.txt"; }
+
+void LanguageSettings::Load() {
+  settings_.Clear();
+  captions_.reset();
+  settings_.LoadFromFile(SettingsPath());
+  captions_.emplace();
+  captions_->LoadFromFile(directory_ + settings_.Get(0) + "-Translation.txt");
+}
+
+const std::string& LanguageSettings::Caption(int index) const {
+  if (!captions_) throw ListError::IndexOutOfBounds(index);
+  return captions_->Get(index);
+}
+
+FlagChoice LanguageSettings::Flag() const {
+  FlagChoice flag;
+  if (settings_.Get(0) == kSpanishCode) {
+    flag.fileName = "EnglishLang.jpg";
+    flag.hint = "Change to english";
+  } else {
+    flag.fileName = "SPanishLang.jpg";
+    flag.hint = "Cambiar a castellano";
+  }
+  flag.path = directory_ + flag.fileName;
+  return flag;
+}
+
+void LanguageSettings::Toggle(const std::function<void(const LanguageMessage&)>& show) {
+  LanguageMessage message;
+  message.title = "Cambio de idioma";
+  if (settings_.Get(0) == kEnglishCode) {
+    settings_.Put(0, kSpanishCode);
+    message.text = "Idioma cambiado a castellano. Debe reiniciar la aplicación para ver los cambios";
+  } else {
+    settings_.Put(0, kEnglishCode);
+    message.text =
+        "Languaje set to english. You must restart the apllication in order to changes to take effect";
+  }
+  if (show) show(message);
+  settings_.SaveToFile(SettingsPath());
+}
+
+}  // namespace ostrak

@@ -1,0 +1,69 @@
+#pragma once
+
+// The settings file beside the program (line 0 is the language code), the
+// caption table chosen by that code, and the language toggle. The editor
+// window applies the captions, shows the flag picture and the messages; this
+// class decides what they are and keeps the files' rules.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "record/StringList.h"
+
+namespace ostrak {
+
+inline constexpr const char* kSpanishCode = "ES";
+inline constexpr const char* kEnglishCode = "EN";
+
+// The flag shows the language the user can switch to.
+struct FlagChoice {
+  std::string fileName;  // beside the program
+  std::string path;
+  std::string hint;  // UTF-8
+};
+
+// Shown by the toggle before the settings file is saved; OK button, no icon.
+struct LanguageMessage {
+  std::string text;   // UTF-8
+  std::string title;  // UTF-8
+};
+
+class LanguageSettings {
+public:
+  // `programDirectory` ends in a path separator; every file is looked up by
+  // appending its name to it.
+  explicit LanguageSettings(std::string programDirectory);
+
+  std::string SettingsPath() const;
+
+  // Start-up: loads the settings list, then creates the caption table and
+  // loads it from the program directory + line 0 as written +
+  // "-Translation.txt". The first failure propagates and leaves what came
+  // before it: a missing settings file leaves an empty settings list and no
+  // caption table; an empty one leaves an empty caption table and fails with
+  // the list error for index 0.
+  void Load();
+
+  const TStringList& Settings() const { return settings_; }
+  bool HasCaptionTable() const { return captions_.has_value(); }
+  // Line `index` of the caption table; the list error beyond its end (and for
+  // every index when there is no caption table).
+  const std::string& Caption(int index) const;
+
+  // From line 0: exactly "ES" offers English, anything else Spanish. The
+  // list error when the settings list is empty.
+  FlagChoice Flag() const;
+
+  // Line 0 "EN" becomes "ES", anything else becomes "EN"; then `show` is
+  // called with the message in the new language, then the settings list is
+  // saved with its other lines kept. A failed save leaves the new code in memory.
+  void Toggle(const std::function<void(const LanguageMessage&)>& show);
+
+private:
+  std::string directory_;
+  TStringList settings_;
+  std::optional<TStringList> captions_;
+};
+
+}  // namespace ostrak
