@@ -1,0 +1,27 @@
+#pragma once
+
+// One fighter file loaded as the editor loads it into a fresh window.
+
+#include <optional>
+#include <string>
+
+#include "record/FighterForm.h"
+#include "record/FighterRecord.h"
+
+namespace ostrak::fighter {
+
+struct LoadedFighter {
+  FighterRecord record;
+  FighterForm form;
+  bool opened = false;                 // the file's lines replaced the record
+  std::optional<std::string> failure;  // the first failure, as UTF-8 for display
+  // Loaded, but the save would fail before its dialog (fewer than 28 lines).
+  std::optional<std::string> saveFailure;
+};
+
+LoadedFighter LoadLikeTheEditor(const std::string& path);
+
+// File text (Windows-1252) as UTF-8.
+std::string Utf8FromFileText(const std::string& bytes);
+
+}  // namespace ostrak::fighter

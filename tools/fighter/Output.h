@@ -1,0 +1,26 @@
+#pragma once
+
+// Text helpers for the companion's output, which is UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace ostrak::fighter {
+
+// Control characters (other than tab) written as \xHH, so that text from a
+// file cannot drive the terminal. For the human-readable formats.
+std::string TerminalSafe(std::string_view utf8);
+
+// Invalid UTF-8 sequences replaced, so that machine-readable output stays valid.
+std::string ValidUtf8(std::string_view bytes);
+
+// RFC 4180: quoted when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view utf8);
+
+// A JSON string literal, quotes included.
+std::string JsonString(std::string_view utf8);
+
+// Characters, not bytes, for column alignment.
+std::size_t DisplayWidth(std::string_view utf8);
+
+}  // namespace ostrak::fighter
