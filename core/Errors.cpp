@@ -12,14 +12,6 @@ ConversionError ConversionError::NotAnInteger(const std::string& text) {
   return ConversionError("'" + text + "' is not a valid integer value");
 }
 
-FileOpenError FileOpenError::For(const std::string& fullPath, const std::string& systemText) {
-  return FileOpenError("Cannot open file \"" + fullPath + "\". " + systemText);
-}
-
-FileCreateError FileCreateError::For(const std::string& fullPath, const std::string& systemText) {
-  return FileCreateError("Cannot create file \"" + fullPath + "\". " + systemText);
-}
-
 JpegError::JpegError(int code) : PictureError("JPEG error #" + IntToStr(code)), code_(code) {}
 
 AssignError AssignError::Between(const std::string& sourceClass, const std::string& targetClass) {

@@ -29,18 +29,16 @@ public:
   static ConversionError NotAnInteger(const std::string& text);
 };
 
-// "Cannot open file "%s". %s": the full path, then the system's reason.
+// "Cannot open file "%s". %s"
 class FileOpenError : public Error {
 public:
   using Error::Error;
-  static FileOpenError For(const std::string& fullPath, const std::string& systemText);
 };
 
-// "Cannot create file "%s". %s": the full path, then the system's reason.
+// "Cannot create file "%s". %s"
 class FileCreateError : public Error {
 public:
   using Error::Error;
-  static FileCreateError For(const std::string& fullPath, const std::string& systemText);
 };
 
 // "Stream write error"

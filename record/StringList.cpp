@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Errors.h"
+#include "core/FileAccess.h"
 #include "record/TextFile.h"
 
 namespace ostrak {
@@ -51,7 +52,7 @@ std::string TStringList::Text() const {
   return text;
 }
 
-void TStringList::LoadFromFile(const std::string& path) { SetText(ReadTextFile(path)); }
+void TStringList::LoadFromFile(const std::string& path) { SetText(ReadWholeFile(path)); }
 
 void TStringList::SaveToFile(const std::string& path) const { WriteTextFileAtomically(path, Text()); }
 

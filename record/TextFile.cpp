@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "core/Errors.h"
+#include "core/FileAccess.h"
 
 namespace ostrak {
 
@@ -30,20 +31,13 @@ private:
   int fd_;
 };
 
+// Qt's error texts for a failed open are the system's, with a final period.
 std::string StripSystemText(std::string text) {
   while (!text.empty() &&
          (text.back() == ' ' || text.back() == '\r' || text.back() == '\n' || text.back() == '.')) {
     text.pop_back();
   }
   return text;
-}
-
-[[noreturn]] void ThrowOpenError(const std::string& path, int errorNumber) {
-  throw FileOpenError::For(ExpandFileName(path), SystemErrorText(errorNumber));
-}
-
-[[noreturn]] void ThrowCreateError(const std::string& path, const std::string& systemText) {
-  throw FileCreateError::For(ExpandFileName(path), systemText);
 }
 
 // Why the target cannot be created or replaced, as an error number, or 0.
@@ -92,64 +86,20 @@ bool FileHolds(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
-std::string ExpandFileName(const std::string& path) {
-  std::filesystem::path full(path);
-  if (!full.is_absolute()) {
-    std::error_code error;
-    const auto current = std::filesystem::current_path(error);
-    if (!error) full = current / full;
-  }
-  return full.lexically_normal().string();
-}
-
-std::string SystemErrorText(int errorNumber) { return StripSystemText(std::strerror(errorNumber)); }
-
-std::string ReadTextFile(const std::string& path) {
-  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-  if (file.get() < 0) ThrowOpenError(path, errno);
-
-  struct stat status {};
-  if (::fstat(file.get(), &status) != 0) ThrowOpenError(path, errno);
-  if (S_ISDIR(status.st_mode)) ThrowOpenError(path, EISDIR);
-  if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > kMaxTextFileSize) {
-    ThrowOpenError(path, EFBIG);
-  }
-
-  // The size is only a hint: the file may change while it is read, and
-  // special files report none. The limit holds for what is actually read.
-  std::string bytes;
-  std::size_t capacity = S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : 65536;
-  for (;;) {
-    if (bytes.size() == capacity) capacity = std::min(capacity * 2, kMaxTextFileSize + 1);
-    const std::size_t used = bytes.size();
-    bytes.resize(capacity);
-    const ssize_t count = ::read(file.get(), bytes.data() + used, capacity - used);
-    if (count < 0) {
-      if (errno == EINTR) {
-        bytes.resize(used);
-        continue;
-      }
-      ThrowOpenError(path, errno);
-    }
-    bytes.resize(used + static_cast<std::size_t>(count));
-    if (bytes.size() > kMaxTextFileSize) ThrowOpenError(path, EFBIG);
-    if (count == 0) return bytes;
-  }
-}
-
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes) {
-  if (const int problem = CreateProblem(path)) ThrowCreateError(path, SystemErrorText(problem));
+  if (const int problem = CreateProblem(path)) throw CannotCreateFile(path, problem);
 
   const QByteArray encodedName(path.data(), static_cast<qsizetype>(path.size()));
   const QString name = QFile::decodeName(encodedName);
   // Qt names files by QString; a name that does not survive the round trip
   // would be written under another name.
-  if (QFile::encodeName(name) != encodedName) ThrowCreateError(path, SystemErrorText(EILSEQ));
+  if (QFile::encodeName(name) != encodedName) throw CannotCreateFile(path, EILSEQ);
 
   QSaveFile file(name);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    ThrowCreateError(path, StripSystemText(file.errorString().toStdString()));
+    throw FileCreateError("Cannot create file \"" + FullPathName(path) + "\". " +
+                          StripSystemText(file.errorString().toStdString()));
   }
   const auto size = static_cast<qint64>(bytes.size());
   if (file.write(bytes.data(), size) != size) {

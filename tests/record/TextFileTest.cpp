@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "core/Errors.h"
+#include "core/FileAccess.h"
 #include "record/StringList.h"
 #include "support/TempDirectory.h"
 
@@ -46,20 +47,6 @@ mode_t ModeOf(const std::string& path) {
   return status.st_mode;
 }
 
-TEST(ExpandFileName, MakesNamesAbsoluteAndCollapsesDots) {
-  TempDirectory dir;
-  CurrentDirectory here(dir.path());
-  const std::string cwd = std::filesystem::current_path().string();
-  EXPECT_EQ(ExpandFileName("a.txt"), cwd + "/a.txt");
-  EXPECT_EQ(ExpandFileName("x/./y/../a.txt"), cwd + "/x/a.txt");
-  EXPECT_EQ(ExpandFileName("/abs//dir/../b.txt"), "/abs/b.txt");
-}
-
-TEST(SystemErrorText, DropsTheFinalPeriodAndSpaces) {
-  EXPECT_EQ(SystemErrorText(ENOENT), "No such file or directory");
-  EXPECT_EQ(SystemErrorText(EISDIR), "Is a directory");
-}
-
 TEST(LoadFromFile, MissingFileKeepsTheListAndNamesTheFullPath) {
   TempDirectory dir;
   CurrentDirectory here(dir.path());
@@ -83,7 +70,7 @@ TEST(LoadFromFile, DirectoryCannotBeOpened) {
 
 TEST(LoadFromFile, SixteenMebibytesLoadAndOneByteMoreIsRefused) {
   TempDirectory dir;
-  std::string bytes(kMaxTextFileSize, 'a');
+  std::string bytes(kMaxInputFileBytes, 'a');
   bytes[10] = '\n';
   WriteBytes(dir / "limit.txt", bytes);
   TStringList list;
@@ -170,7 +157,7 @@ TEST_P(SaveCreateFailure, ReportsTheSystemReasonAndWritesNothing) {
   list.Add("x");
   const std::string target = dir / GetParam().target;
   EXPECT_EQ(MessageOf<FileCreateError>([&] { list.SaveToFile(target); }),
-            "Cannot create file \"" + ExpandFileName(target) + "\". " + GetParam().systemText);
+            "Cannot create file \"" + FullPathName(target) + "\". " + GetParam().systemText);
   EXPECT_EQ(dir.Entries(), before);
   EXPECT_EQ(ReadBytes(dir / "plain"), "plain");
   EXPECT_TRUE(std::filesystem::is_empty(dir / "folder"));
