@@ -8,6 +8,8 @@
 #include <QRawFont>
 #include <QtEndian>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "core/MulDiv.h"
 
@@ -71,19 +73,25 @@ CellMetrics ComputeCellMetrics(const QFont& font) {
 }
 
 CellMetrics CellMetricsOf(const QFont& font) {
-  // Painting selects the same few fonts again and again; comparing with the
-  // last one is much cheaper than building its key.
-  static QFont lastFont;
-  static CellMetrics lastCell;
-  static bool haveLast = false;
-  if (haveLast && font == lastFont && font.styleStrategy() == lastFont.styleStrategy()) return lastCell;
+  // Painting selects the same few fonts again and again (the surface's
+  // default, a control's font, the default again); comparing with those
+  // recent ones is much cheaper than building a font's key.
+  struct Recent {
+    QFont font;
+    CellMetrics cell;
+  };
+  static std::array<std::optional<Recent>, 4> recent;
+  static std::size_t next = 0;
+  for (const std::optional<Recent>& entry : recent) {
+    if (entry && entry->font == font) return entry->cell;
+  }
   static QHash<QString, CellMetrics> cache;
   const QString key = font.key();
-  lastFont = font;
-  haveLast = true;
-  const auto found = cache.constFind(key);
-  if (found != cache.constEnd()) return lastCell = *found;
-  return lastCell = *cache.insert(key, ComputeCellMetrics(font));
+  auto found = cache.constFind(key);
+  if (found == cache.constEnd()) found = cache.insert(key, ComputeCellMetrics(font));
+  recent[next] = Recent{font, *found};
+  next = (next + 1) % recent.size();
+  return *found;
 }
 
 TRect Intersect(const TRect& a, const TRect& b) {
