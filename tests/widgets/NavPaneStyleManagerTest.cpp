@@ -141,31 +141,6 @@ TEST_F(Linked, ADestroyedButtonLeavesTheClientList) {
   EXPECT_EQ(log, "acT");
 }
 
-TEST(NavPaneStyleManager, TeardownInEitherOrderUnderOneParent) {
-  for (const bool managerFirst : {true, false}) {
-    auto parent = std::make_unique<QWidget>();
-    TNavPaneStyleManager* manager = nullptr;
-    if (managerFirst) manager = new TNavPaneStyleManager(parent.get());
-    auto* button = new TNavPanelButton(parent.get());
-    if (!managerFirst) manager = new TNavPaneStyleManager(parent.get());
-    button->SetStyleManager(manager);
-    parent.reset();
-  }
-  SUCCEED();
-}
-
-TEST(NavPaneStyleManager, RemoveClientIgnoresAStranger) {
-  TNavPaneStyleManager manager;
-  TNavStyleLink link;
-  manager.RemoveClient(link);
-  manager.AddClient(link);
-  EXPECT_EQ(link.Sender(), &manager);
-  manager.RemoveClient(link);
-  manager.RemoveClient(link);
-  EXPECT_EQ(link.Sender(), nullptr);
-  EXPECT_TRUE(manager.Clients().empty());
-}
-
 TEST(NavPaneStyleManager, ApplyStyleFromAnythingButAManagerIsAnInvalidCast) {
   TNavPanelButton button;
   QObject stranger;
@@ -226,6 +201,9 @@ TEST(StyleManagerParent, TheParentHandsItsManagerToButtonsThatAcceptIt) {
   EXPECT_EQ(accepting.Colors().All(), manager.Colors().All());
   EXPECT_EQ(refusing.StyleManager(), nullptr);
   EXPECT_EQ(manager.Clients().size(), 1u);
+  TNavPaneStyleManager ignored;
+  accepting.StyleManagerNotice(&accepting, &ignored);
+  EXPECT_EQ(accepting.StyleManager(), &manager) << "a notice the button caused itself is ignored";
 
   refusing.SetParentStyleManager(true);
   EXPECT_EQ(refusing.StyleManager(), &manager);
@@ -252,16 +230,6 @@ TEST(StyleManagerParent, AParentWithoutAManagerIgnoresTheRequest) {
     EXPECT_EQ(button->StyleManager(), nullptr);
     EXPECT_TRUE(button->ParentStyleManager());
   }
-}
-
-TEST(StyleManagerParent, ANoticeFromTheButtonItselfIsIgnored) {
-  TNavPaneStyleManager manager;
-  TNavPanelButton button;
-  button.StyleManagerNotice(&button, &manager);
-  EXPECT_EQ(button.StyleManager(), nullptr);
-  button.StyleManagerNotice(nullptr, &manager);
-  EXPECT_EQ(button.StyleManager(), &manager);
-  EXPECT_TRUE(button.ParentStyleManager());
 }
 
 }  // namespace

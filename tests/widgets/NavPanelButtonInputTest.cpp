@@ -119,17 +119,6 @@ TEST_F(InputTest, AFailingClickClearsThePressedFaceBeforeTheErrorIsShown) {
   EXPECT_FALSE(mouseUp);
 }
 
-TEST_F(InputTest, ADirectClickPassesAFailureToTheCallerWithPressedCleared) {
-  button.OnClick = [](QObject*) { throw std::runtime_error("boom"); };
-  host.MoveTo(button, kInside);
-  host.Press(button, kInside);
-  ASSERT_TRUE(button.State().Contains(Pressed));
-  EXPECT_THROW(button.Click(), std::runtime_error);
-  EXPECT_FALSE(button.State().Contains(Pressed));
-  ScopedErrorCapture capture;
-  host.Release(button, kOutside);
-}
-
 TEST_F(InputTest, MouseEventsReachTheHandlersInControlCoordinates) {
   std::vector<std::string> seen;
   button.OnMouseDown = [&](QObject*, TMouseButton b, TShiftState shift, int x, int y) {

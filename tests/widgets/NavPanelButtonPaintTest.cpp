@@ -194,7 +194,7 @@ TEST(NavPanelButtonPaint, SeparatorRow) {
       {"any colour", TAlign::alTop, clRed, face, std::string(40, 'r')},
   };
   for (const Case& c : cases) {
-    TNavPanelButton button;
+    TNavPanelButton button;  // no caption: face and separator only
     button.SetBounds(0, 0, 40, 28);
     button.SetAlign(c.align);
     button.Colors().SetButtonSeparatorColor(c.separator);
@@ -212,14 +212,6 @@ TEST(NavPanelButtonPaint, OnePixelHighShowsTheEndColourUnderTheSeparator) {
   EXPECT_EQ(test::CountOf(Rendered(button).surface, kGray), 30);
   button.Colors().SetButtonSeparatorColor(clNone);
   EXPECT_EQ(test::CountOf(Rendered(button).surface, RGB(128, 160, 243)), 30);
-}
-
-TEST(NavPanelButtonPaint, EmptyCaptionDrawsFaceAndSeparatorOnly) {
-  TNavPanelButton button;
-  button.SetBounds(0, 0, 60, 28);
-  const Rendered shown(button);
-  EXPECT_EQ(test::CountOf(shown.surface, kBlack), 0);
-  EXPECT_EQ(test::CountOf(shown.surface, kGray), 60);
 }
 
 TEST(NavPanelButtonPaint, TheParentShowsWhereTheFaceDrawsNothing) {

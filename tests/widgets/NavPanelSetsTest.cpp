@@ -22,26 +22,12 @@ TEST(NavPanelColors, DefaultsAreTheBlueThemeWithAGreySeparator) {
   EXPECT_EQ(colors.ToolPanelColorFrom(), clWindow);
 }
 
-TEST(NavPanelColors, ASetterFiresOnlyOnARealChange) {
-  TNavPanelColors colors;
-  int changes = 0;
-  colors.OnChange = [&](TNavPanelColors& sender) {
-    EXPECT_EQ(&sender, &colors);
-    ++changes;
-  };
-  colors.SetFrameColor(colors.FrameColor());
-  EXPECT_EQ(changes, 0);
-  colors.SetFrameColor(clRed);
-  colors.SetSplitterColorTo(clNone);
-  EXPECT_EQ(changes, 2);
-  EXPECT_EQ(colors.FrameColor(), TColor(clRed));
-}
-
 TEST(NavPanelColors, AssignmentCopiesAllAndFiresOnceButNeverForItself) {
   TNavPanelColors target;
   int changes = 0;
   target.OnChange = [&](TNavPanelColors&) { ++changes; };
   target.Assign(target);
+  target.SetFrameColor(target.FrameColor());
   EXPECT_EQ(changes, 0);
   const TNavPanelColors equal;
   target.Assign(equal);
@@ -102,22 +88,6 @@ TEST(NavPanelButtonColors, EachRealChangeRepaintsOnce) {
   EXPECT_EQ(button.invalidated, start + 1);
   button.Colors().SetButtonColorTo(clRed);
   EXPECT_EQ(button.invalidated, start + 2);
-}
-
-TEST(NavPanelFonts, Defaults) {
-  const TNavPanelFonts fonts;
-  EXPECT_EQ(fonts.HeaderFont().Name(), QStringLiteral("Arial"));
-  EXPECT_EQ(fonts.HeaderFont().Size(), 12);
-  EXPECT_EQ(fonts.HeaderFont().Style(), TFontStyles(TFontStyle::fsBold));
-  EXPECT_EQ(fonts.HeaderFont().Color(), TColor(clWhite));
-  EXPECT_EQ(fonts.DividerFont().Name(), QStringLiteral("Tahoma"));
-  EXPECT_EQ(fonts.DividerFont().Height(), -11);
-  EXPECT_EQ(fonts.DividerFont().Style(), TFontStyles());
-  TFont boldDivider = fonts.DividerFont();
-  boldDivider.SetStyle(TFontStyle::fsBold);
-  EXPECT_TRUE(SameAttributes(fonts.NavPanelFont(), boldDivider));
-  EXPECT_TRUE(SameAttributes(fonts.NavPanelHotTrackFont(), fonts.NavPanelFont()));
-  EXPECT_EQ(fonts.NavPanelHotTrackFontOptions(), kDefaultTrackFontOptions);
 }
 
 TEST(NavPanelFonts, EveryAttributeChangeOfEveryFontFires) {
