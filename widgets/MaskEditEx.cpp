@@ -152,6 +152,8 @@ void TCustomMaskEditEx::SetBorderStyle(TBorderStyle style) {
   borderStyle_ = style;
   setFrame(style == TBorderStyle::bsSingle);
   ApplyTextArea();
+  // The platform recreates the window for a new border.
+  if (HandleAllocated()) CreateWnd();
 }
 
 void TCustomMaskEditEx::SetTabStop(bool tabStop) {

@@ -6,10 +6,14 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <ostream>
 #include <vector>
 
 #include "platform/Fonts.h"
 #include "widgets/SpinEdit.h"
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ostrak::test {
 
