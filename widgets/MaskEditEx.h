@@ -20,9 +20,10 @@
 #include <functional>
 #include <memory>
 
-#include "core/EnumSet.h"
+#include "core/Set.h"
 #include "platform/Font.h"
 #include "platform/Geometry.h"
+#include "widgets/Alignment.h"
 #include "widgets/Events.h"
 
 class QMenu;
@@ -30,13 +31,12 @@ class QMenu;
 namespace ostrak {
 
 enum class TClipboardCommand { caCopy, caCut, caPaste, caClear, caUndo };
-using TClipboardCommands = EnumSet<TClipboardCommand>;
+using TClipboardCommands = TSet<TClipboardCommand>;
 
 inline constexpr TClipboardCommands kAllClipboardCommands{
     TClipboardCommand::caCopy, TClipboardCommand::caCut, TClipboardCommand::caPaste,
     TClipboardCommand::caClear, TClipboardCommand::caUndo};
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TBorderStyle { bsNone, bsSingle };
 
 // Key codes are Qt's; a handler sets the key to 0 to consume it.

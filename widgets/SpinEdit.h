@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "core/EnumSet.h"
+#include "core/Set.h"
 #include "widgets/MaskEditEx.h"
 #include "widgets/SpinUpDown.h"
 
@@ -23,7 +23,7 @@ class TSpinButton;
 enum class TValueType { vtInteger, vtFloat, vtHex };
 enum class TSpinButtonKind { bkStandard, bkDiagonal, bkClassic };
 enum class TCheckOption { coCheckOnChange, coCheckOnExit, coCropBeyondLimit };
-using TCheckOptions = EnumSet<TCheckOption>;
+using TCheckOptions = TSet<TCheckOption>;
 
 inline constexpr TCheckOptions kDefaultCheckOptions{
     TCheckOption::coCheckOnChange, TCheckOption::coCheckOnExit, TCheckOption::coCropBeyondLimit};
