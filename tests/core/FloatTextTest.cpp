@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "core/FloatPicture.h"
 
 namespace ostrak {
@@ -12,6 +14,7 @@ struct TextCase {
   long double value;
   int digits;
   const char* expected;
+  friend void PrintTo(const TextCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class FixedText : public ::testing::TestWithParam<TextCase> {};
@@ -70,6 +73,7 @@ struct PictureCase {
   const char* picture;
   long double value;
   const char* expected;
+  friend void PrintTo(const PictureCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class Picture : public ::testing::TestWithParam<PictureCase> {};

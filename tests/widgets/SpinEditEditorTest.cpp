@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QWheelEvent>
 
 #include "platform/Beep.h"
@@ -83,6 +85,7 @@ struct TypingCase {
   std::vector<QString> textAfterEachKey;
   std::vector<long double> changes;
   int beeps;
+  friend void PrintTo(const TypingCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class EditorTyping : public EditorBox, public ::testing::WithParamInterface<TypingCase> {};
@@ -140,6 +143,7 @@ struct WriteCase {
   long double written;
   QString text;
   std::vector<Reported> changes;
+  friend void PrintTo(const WriteCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class EditorWrites : public EditorBox, public ::testing::WithParamInterface<WriteCase> {};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QAction>
 #include <QClipboard>
 #include <QLineEdit>
@@ -51,6 +53,7 @@ struct ShortcutCase {
   const char* name;
   Qt::Key key;
   Qt::KeyboardModifiers modifiers;
+  friend void PrintTo(const ShortcutCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class EditorShortcuts : public BoxWithNeighbour, public ::testing::WithParamInterface<ShortcutCase> {};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QKeyEvent>
 
 #include "platform/Beep.h"
@@ -24,6 +26,7 @@ struct FormatCase {
   long double written;
   QString text;
   long double readBack;
+  friend void PrintTo(const FormatCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class SpinFormatting : public ::testing::TestWithParam<FormatCase> {};
@@ -122,6 +125,7 @@ struct FlagCase {
   long double maxValue;
   bool checkMin;
   bool checkMax;
+  friend void PrintTo(const FlagCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class CheckFlagAutomation : public ::testing::TestWithParam<FlagCase> {};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <stdexcept>
 
 #include "widgets/SpinButton.h"
@@ -72,6 +74,7 @@ struct HalfCase {
   int x;
   int y;
   TSpinButtonState half;
+  friend void PrintTo(const HalfCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class SpinButtonHalves : public ::testing::TestWithParam<HalfCase> {};
