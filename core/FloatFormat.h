@@ -34,4 +34,12 @@ std::string FormatFloatFixed(long double value, int decimals, std::string_view d
 std::string FormatFloatNumber(long double value, int decimals, std::string_view decimalSeparator,
                               std::string_view thousandsSeparator);
 
+// The spin box's integer format: FormatFloatFixed with no decimals, grouped
+// like FormatFloatNumber when a thousands separator is given ("1", "20",
+// 2.5 -> "3", -2.5 -> "-3", 1E15 and above in general format).
+inline std::string FormatFloatInteger(long double value, std::string_view thousandsSeparator = "") {
+  return thousandsSeparator.empty() ? FormatFloatFixed(value, 0)
+                                    : FormatFloatNumber(value, 0, ".", thousandsSeparator);
+}
+
 }  // namespace ostrak

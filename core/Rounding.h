@@ -12,7 +12,9 @@ inline long double RoundHalfEven(long double value) {
   const long double fraction = value - lower;  // exact: both share the same binary scale
   if (fraction < 0.5L) return lower;
   if (fraction > 0.5L) return lower + 1;
-  return std::fmod(lower, 2.0L) == 0 ? lower : lower + 1;
+  const bool even =
+      std::fabs(lower) < 0x1p62L ? static_cast<long long>(lower) % 2 == 0 : std::fmod(lower, 2.0L) == 0;
+  return even ? lower : lower + 1;
 }
 
 }  // namespace ostrak

@@ -105,6 +105,10 @@ TEST_P(FixedFormat, RoundsHalvesAwayFromZero) {
   const FixedCase& c = GetParam();
   EXPECT_EQ(FormatFloatFixed(c.value, c.decimals), c.fixed);
   EXPECT_EQ(FormatFloatNumber(c.value, c.decimals, ".", ","), c.number);
+  if (c.decimals == 0) {
+    EXPECT_EQ(FormatFloatInteger(c.value), c.fixed);
+    EXPECT_EQ(FormatFloatInteger(c.value, ","), c.number);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, FixedFormat, ::testing::ValuesIn(kFixedCases),

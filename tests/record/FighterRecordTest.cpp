@@ -8,22 +8,6 @@
 namespace ostrak {
 namespace {
 
-TEST(FighterLayout, LinesAreTheFileLayout) {
-  const int expected[kFighterFieldCount] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                            14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26};
-  for (int i = 0; i < kFighterFieldCount; ++i) {
-    EXPECT_EQ(kFighterFields[static_cast<std::size_t>(i)].line, expected[i]);
-  }
-  EXPECT_EQ(LineOf(FighterField::GroundGame), 23);
-  EXPECT_EQ(LineOf(FighterField::GamePlan), 19);
-  EXPECT_EQ(LineOf(FighterField::WeightClass), 20);
-  EXPECT_STREQ(Describe(FighterField::Strength).control, "spStrenght");
-  EXPECT_STREQ(Describe(FighterField::Punches).designCaption, "Pu\xF1os");
-  int attributes = 0;
-  for (const auto& field : kFighterFields) attributes += IsAttribute(field.field) ? 1 : 0;
-  EXPECT_EQ(attributes, kAttributeCount);
-}
-
 TEST(FighterCodes, ConvertBetweenItemIndexAndCode) {
   EXPECT_EQ(WeightClassCodeFromIndex(0), -1);  // Featherweight
   EXPECT_EQ(WeightClassCodeFromIndex(5), 4);   // Heavyweight

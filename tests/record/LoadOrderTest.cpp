@@ -25,21 +25,6 @@ std::string Join(const std::vector<std::string>& lines, const char* lineBreak = 
   return text;
 }
 
-TEST(LoadOrder, ReadsLinesZeroToTwentySixInTheEditorsOrder) {
-  const auto& order = LoadOrder();
-  std::vector<int> lines;
-  for (const LoadStep& step : order) {
-    lines.push_back(step.line);
-    EXPECT_EQ(step.line, LineOf(step.target));
-  }
-  EXPECT_EQ(lines, (std::vector<int>{0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
-                                     14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26}));
-  EXPECT_EQ(order[19].kind, LoadStepKind::GamePlanIndex);
-  EXPECT_EQ(order[20].kind, LoadStepKind::WeightClassIndex);
-  EXPECT_EQ(order[23].kind, LoadStepKind::AttributeValue);
-  EXPECT_EQ(order[2].target, FighterField::Strength);
-}
-
 TEST(LoadOrder, StepsParseAndConvertTheirLine) {
   TStringList lines;
   lines.SetText(Join(CompleteLines()));

@@ -1,0 +1,193 @@
+// Loading fighter files as the editor does (read, split into lines, run the
+// load order through a fresh form) beside a raw read of the same bytes, and
+// the ratings of a fighter beside merely summing its attributes. The ratios
+// printed at the end are the figures; the absolute times depend on the machine.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/FileAccess.h"
+#include "core/IntToStr.h"
+#include "record/FighterForm.h"
+#include "record/FighterRecord.h"
+#include "record/Ratings.h"
+#include "support/TempDirectory.h"
+
+namespace ostrak {
+namespace {
+
+constexpr int kFighters = 200;
+
+// A roster of fighter files as the editor writes them, with some written by
+// other tools (LF only) and some carrying extra lines.
+class Roster {
+public:
+  Roster() {
+    for (int i = 0; i < kFighters; ++i) {
+      FighterRecord record;
+      for (const FighterField field : kAttributeFields) {
+        record.PutAttribute(field, 1 + (i * 7 + static_cast<int>(field) * 3) % 20);
+      }
+      record.PutText(FighterField::FullName,
+                     "Fighter N\xFA\xF1"
+                     "ez " +
+                         IntToStr(i));
+      record.PutText(FighterField::ShortName,
+                     "N\xFA\xF1"
+                     "ez");
+      record.PutGamePlanIndex(i % 3);
+      record.PutWeightClassIndex(i % 6);
+      record.PutText(FighterField::Height, "180 cm");
+      record.PutText(FighterField::Weight, "77 kg");
+      record.PutText(FighterField::Nationality,
+                     "Espa\xF1"
+                     "a");
+      record.PutText(FighterField::DateOfBirth, "01/02/1990");
+      record.PutText(FighterField::SherdogId, IntToStr(10000 + i));
+      record.PrepareForSave();
+      if (i % 10 == 0) record.Lines().Add("kept line");
+      std::string bytes = record.Lines().Text();
+      if (i % 4 == 0) {
+        std::string lf;
+        for (const char c : bytes) {
+          if (c != '\r') lf += c;
+        }
+        bytes = lf;
+      }
+      const std::string path = directory_ / ("fighter" + IntToStr(i) + ".txt");
+      test::WriteBytes(path, bytes);
+      paths_.push_back(path);
+      contents_.push_back(bytes);
+    }
+  }
+  const std::vector<std::string>& paths() const { return paths_; }
+  const std::vector<std::string>& contents() const { return contents_; }
+
+private:
+  test::TempDirectory directory_;
+  std::vector<std::string> paths_;
+  std::vector<std::string> contents_;
+};
+
+const Roster& TheRoster() {
+  static const Roster roster;
+  return roster;
+}
+
+void RawRead(benchmark::State& state) {
+  const auto& paths = TheRoster().paths();
+  for (auto _ : state) {
+    for (const auto& path : paths) benchmark::DoNotOptimize(ReadWholeFile(path));
+  }
+  state.SetItemsProcessed(state.iterations() * kFighters);
+}
+BENCHMARK(RawRead)->Unit(benchmark::kMicrosecond);
+
+void LoadAndParse(benchmark::State& state) {
+  const auto& paths = TheRoster().paths();
+  for (auto _ : state) {
+    for (const auto& path : paths) {
+      FighterRecord record;
+      record.LoadFromFile(path);
+      FighterForm form;
+      form.Load(record);
+      benchmark::DoNotOptimize(form.Attribute(FighterField::GroundGame));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kFighters);
+}
+BENCHMARK(LoadAndParse)->Unit(benchmark::kMicrosecond);
+
+// The same work on bytes already in memory: what the parsing alone costs.
+void ParseInMemory(benchmark::State& state) {
+  const auto& contents = TheRoster().contents();
+  for (auto _ : state) {
+    for (const auto& bytes : contents) {
+      FighterRecord record;
+      record.Lines().SetText(bytes);
+      FighterForm form;
+      form.Load(record);
+      benchmark::DoNotOptimize(form.Attribute(FighterField::GroundGame));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kFighters);
+}
+BENCHMARK(ParseInMemory)->Unit(benchmark::kMicrosecond);
+
+std::vector<AttributeValues> Attributes() {
+  std::vector<AttributeValues> all;
+  for (const auto& bytes : TheRoster().contents()) {
+    FighterRecord record;
+    record.Lines().SetText(bytes);
+    FighterForm form;
+    form.Load(record);
+    all.push_back(form.Attributes());
+  }
+  return all;
+}
+
+void AttributeSum(benchmark::State& state) {
+  const auto fighters = Attributes();
+  for (auto _ : state) {
+    for (const auto& attributes : fighters) {
+      int sum = 0;
+      for (const FighterField field : kAttributeFields) sum += attributes.Get(field);
+      benchmark::DoNotOptimize(sum);
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kFighters);
+}
+BENCHMARK(AttributeSum);
+
+void RatingsPerFighter(benchmark::State& state) {
+  const auto fighters = Attributes();
+  for (auto _ : state) {
+    for (const auto& attributes : fighters) benchmark::DoNotOptimize(EvaluateRatings(attributes));
+  }
+  state.SetItemsProcessed(state.iterations() * kFighters);
+}
+BENCHMARK(RatingsPerFighter);
+
+// Prints the table as usual, then each measurement against its baseline.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+        perFighterNs_[run.benchmark_name()] =
+            run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations) / kFighters;
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void PrintRatio(const char* what, const std::string& measured, const std::string& baseline) const {
+    const auto m = perFighterNs_.find(measured);
+    const auto b = perFighterNs_.find(baseline);
+    if (m == perFighterNs_.end() || b == perFighterNs_.end() || b->second <= 0) return;
+    std::printf("%s: %.2f  (%.1f ns vs %.1f ns per fighter)\n", what, m->second / b->second, m->second,
+                b->second);
+  }
+
+private:
+  std::map<std::string, double> perFighterNs_;
+};
+
+}  // namespace
+}  // namespace ostrak
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  ostrak::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatio("load and parse / raw read", "LoadAndParse", "RawRead");
+  reporter.PrintRatio("parse in memory / raw read", "ParseInMemory", "RawRead");
+  reporter.PrintRatio("ratings / attribute sum", "RatingsPerFighter", "AttributeSum");
+  benchmark::Shutdown();
+  return 0;
+}
