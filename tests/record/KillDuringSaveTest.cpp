@@ -1,6 +1,9 @@
 // A process killed at any moment of its saves leaves the old bytes or the new
 // ones, never a mixture. The child is traced and killed at every system-call
 // stop in turn, so every moment of the save is hit, deterministically.
+// The temporary file is unnamed while it is written (O_TMPFILE, which the
+// file systems here support); where it is not, a kill part-way leaves the
+// named temporary behind and this test says so.
 
 #include <signal.h>
 #include <sys/ptrace.h>

@@ -15,7 +15,9 @@ TempDirectory::TempDirectory() {
   const char* base = std::getenv("TMPDIR");
   std::string pattern = std::string(base && *base ? base : "/tmp") + "/ostrak-test-XXXXXX";
   if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary directory");
-  path_ = pattern + "/";
+  // Canonical, so that it reads the same as the current directory does after
+  // a chdir into it (TMPDIR may end in '/' or pass through a link).
+  path_ = std::filesystem::canonical(pattern).string() + "/";
 }
 
 TempDirectory::~TempDirectory() {
