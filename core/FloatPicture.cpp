@@ -1,11 +1,12 @@
 #include "core/FloatPicture.h"
 
-#include "core/DecimalDigits.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
+
+#include "core/FloatFormat.h"
+#include "core/IntToStr.h"
 
 namespace ostrak {
 
@@ -100,38 +101,65 @@ Section ParseSection(std::string_view text) {
 
 // The integer and fraction digits a section writes, and the exponent.
 struct Filled {
-  std::string integer;
+  std::string integer;   // without leading zeros beyond the '0' placeholders
   std::string fraction;  // trimmed to what the placeholders show
   int exponent = 0;
 };
 
-Filled Fill(long double magnitude, const Section& section) {
+std::string WithoutLeadingZeros(const std::string& digits) {
+  const auto first = digits.find_first_not_of('0');
+  return first == std::string::npos ? std::string() : digits.substr(first);
+}
+
+// The rounded digits of the magnitude as the fixed format writes them; none
+// when the rounding reaches 10^15, which the general format writes.
+std::optional<Filled> FixedDigits(long double magnitude, int decimals) {
+  const std::string text = FormatFloatFixed(magnitude, std::min(decimals, 18), ".");
+  if (text.find('E') != std::string::npos) return std::nullopt;
+  const auto point = text.find('.');
+  Filled digits{WithoutLeadingZeros(text.substr(0, point)),
+                point == std::string::npos ? std::string() : text.substr(point + 1)};
+  digits.fraction.resize(static_cast<size_t>(decimals), '0');
+  return digits;
+}
+
+// `significant` rounded significant digits of a non-zero magnitude, as the
+// general format writes them, and the power of ten of the first.
+void SignificantDigits(long double magnitude, int significant, std::string& digits, int& exponent) {
+  const std::string text = FormatFloatGeneral(magnitude, significant, ".");
+  const auto e = text.find('E');
+  int power = 0;
+  if (e != std::string::npos) std::from_chars(text.data() + e + 1, text.data() + text.size(), power);
+  std::string mantissa = text.substr(0, e);
+  const auto point = mantissa.find('.');
+  const int pointAt = static_cast<int>(point == std::string::npos ? mantissa.size() : point);
+  if (point != std::string::npos) mantissa.erase(point, 1);
+  const int leadingZeros = static_cast<int>(mantissa.find_first_not_of('0'));
+  exponent = power + pointAt - 1 - leadingZeros;
+  digits = mantissa.substr(static_cast<size_t>(leadingZeros));
+}
+
+std::optional<Filled> Fill(long double magnitude, const Section& section) {
   Filled filled;
-  Digits digits;
   if (section.scientific) {
     const int integerDigits = std::max(section.integerPlaceholders, 1);
-    const int significant = std::min(integerDigits + section.decimals, kFloatTextSignificantDigits);
-    const Digits exact = ExactDigits(magnitude);
-    digits = exact.IsZero() ? exact : RoundTo(exact, significant - 1 - exact.Exponent());
-    // Shift the rounded digits so `integerDigits` stand before the point.
-    const int exponent = digits.Exponent() - (integerDigits - 1);
-    std::string all = digits.integer + digits.fraction;
-    const auto first = all.find_first_not_of('0');
-    all = first == std::string::npos ? std::string() : all.substr(first);
+    const int significant = std::min(integerDigits + section.decimals, kFloatSignificantDigits);
+    std::string all;
+    int first = 0;
+    if (magnitude != 0) SignificantDigits(magnitude, significant, all, first);
+    // `integerDigits` digits stand before the point.
+    filled.exponent = magnitude != 0 ? first - (integerDigits - 1) : 0;
     all.resize(static_cast<size_t>(integerDigits + section.decimals), '0');
-    digits.integer = all.substr(0, static_cast<size_t>(integerDigits));
-    digits.fraction = all.substr(static_cast<size_t>(integerDigits));
-    const auto nonZero = digits.integer.find_first_not_of('0');
-    digits.integer = nonZero == std::string::npos ? std::string() : digits.integer.substr(nonZero);
-    filled.exponent = exact.IsZero() ? 0 : exponent;
+    filled.integer = WithoutLeadingZeros(all.substr(0, static_cast<size_t>(integerDigits)));
+    filled.fraction = all.substr(static_cast<size_t>(integerDigits));
   } else {
-    digits = RoundFixed(magnitude, section.decimals);
+    const std::optional<Filled> digits = FixedDigits(magnitude, section.decimals);
+    if (!digits) return std::nullopt;
+    filled = *digits;
   }
-  filled.integer = digits.integer;
   if (static_cast<int>(filled.integer.size()) < section.integerMinimum) {
     filled.integer.insert(0, static_cast<size_t>(section.integerMinimum) - filled.integer.size(), '0');
   }
-  filled.fraction = digits.fraction;
   while (static_cast<int>(filled.fraction.size()) > section.decimalsMinimum &&
          filled.fraction.back() == '0') {
     filled.fraction.pop_back();
@@ -186,7 +214,7 @@ std::string Write(const Section& section, const Filled& filled, bool minus, std:
         } else if (token.alwaysSign) {
           out += '+';
         }
-        std::string exponent = std::to_string(std::abs(filled.exponent));
+        std::string exponent = IntToStr(std::abs(filled.exponent));
         if (static_cast<int>(exponent.size()) < token.exponentDigits) {
           exponent.insert(0, static_cast<size_t>(token.exponentDigits) - exponent.size(), '0');
         }
@@ -219,10 +247,12 @@ std::optional<std::string> FormatFloatPicture(long double value, std::string_vie
     minus = false;
   }
   if (!section->scientific && magnitude >= kGeneralThreshold) return std::nullopt;
-  Filled filled = Fill(magnitude, *section);
-  const bool zero =
-      std::all_of(filled.integer.begin(), filled.integer.end(), [](char c) { return c == '0'; }) &&
-      std::all_of(filled.fraction.begin(), filled.fraction.end(), [](char c) { return c == '0'; });
+  std::optional<Filled> filled = Fill(magnitude, *section);
+  if (!filled) return std::nullopt;
+  const auto allZero = [](const std::string& digits) {
+    return std::all_of(digits.begin(), digits.end(), [](char c) { return c == '0'; });
+  };
+  const bool zero = allZero(filled->integer) && allZero(filled->fraction);
   if (zero) {
     minus = false;
     if (sections.size() == 3 && !sections[2].empty) {
@@ -230,7 +260,7 @@ std::optional<std::string> FormatFloatPicture(long double value, std::string_vie
       filled = Fill(0, *section);
     }
   }
-  return Write(*section, filled, minus, decimalSeparator, thousandsSeparator);
+  return Write(*section, *filled, minus, decimalSeparator, thousandsSeparator);
 }
 
 }  // namespace ostrak

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "core/Errors.h"
+#include "core/FloatFormat.h"
 #include "core/FloatPicture.h"
-#include "core/FloatText.h"
+#include "core/IntegerSyntax.h"
+#include "core/Rounding.h"
 #include "platform/AnsiText.h"
 #include "platform/LocaleSeparators.h"
 #include "widgets/SpinValueText.h"
@@ -69,8 +71,8 @@ long double TCustomSpinEdit::EnforceRange(long double value, bool report) const 
   if (report && (checkMinValue_ || checkMaxValue_) && result != value) {
     const std::string decimal = Utf8(DecimalSeparator());
     const QString message = QStringLiteral("Value must be between %1 and %2")
-                                .arg(QString::fromStdString(FloatTextGeneral(minValue_, 15, decimal)),
-                                     QString::fromStdString(FloatTextGeneral(maxValue_, 15, decimal)));
+                                .arg(QString::fromStdString(FormatFloatGeneral(minValue_, 15, decimal)),
+                                     QString::fromStdString(FormatFloatGeneral(maxValue_, 15, decimal)));
     throw RangeError(QStringToAnsi(message));
   }
   return result;
@@ -82,14 +84,14 @@ long double TCustomSpinEdit::ParseValueText(const QString& text) const {
   const auto withoutGroups = [&](const QString& t) {
     return thousands == decimal ? t : WithoutSeparator(t, thousands);
   };
-  const long double roundedMinimum = RoundHalfToEven(minValue_);
+  const long double roundedMinimum = RoundHalfEven(minValue_);
   switch (valueType_) {
     case TValueType::vtInteger: {
       const auto parsed = ParseDecimalInt32(withoutGroups(text));
       return parsed ? static_cast<long double>(*parsed) : roundedMinimum;
     }
     case TValueType::vtHex: {
-      const auto parsed = ParseHex32(text);
+      const auto parsed = TryStrToInt("$" + QStringToAnsi(text));
       return parsed ? static_cast<long double>(*parsed) : roundedMinimum;
     }
     case TValueType::vtFloat: {
@@ -105,17 +107,17 @@ QString TCustomSpinEdit::FormatValueText(long double clamped) const {
   const std::string thousands = Utf8(ThousandsSeparator());
   switch (valueType_) {
     case TValueType::vtInteger:
-      return QString::fromStdString(thousands_ ? FloatTextFixed(clamped, 0, decimal, thousands)
-                                               : FloatTextFixed(clamped, 0, decimal));
+      return QString::fromStdString(thousands_ ? FormatFloatNumber(clamped, 0, decimal, thousands)
+                                               : FormatFloatFixed(clamped, 0, decimal));
     case TValueType::vtHex:
-      return Hex32Text(TruncateToInt32(RoundHalfToEven(clamped)));
+      return Hex32Text(TruncateToInt32(RoundHalfEven(clamped)));
     case TValueType::vtFloat:
       if (!displayFormat_.isEmpty()) {
         const auto text = FormatFloatPicture(clamped, displayFormat_.toStdString(), decimal, thousands);
-        return QString::fromStdString(text ? *text : FloatTextGeneral(clamped, 15, decimal));
+        return QString::fromStdString(text ? *text : FormatFloatGeneral(clamped, 15, decimal));
       }
-      return QString::fromStdString(thousands_ ? FloatTextFixed(clamped, decimal_, decimal, thousands)
-                                               : FloatTextFixed(clamped, decimal_, decimal));
+      return QString::fromStdString(thousands_ ? FormatFloatNumber(clamped, decimal_, decimal, thousands)
+                                               : FormatFloatFixed(clamped, decimal_, decimal));
   }
   return QString();
 }
@@ -254,7 +256,7 @@ void TCustomSpinEdit::SetValueType(TValueType type) {
 void TCustomSpinEdit::ChangeValueType(TValueType type) {
   valueType_ = type;
   if (type == TValueType::vtInteger || type == TValueType::vtHex) {
-    increment_ = RoundHalfToEven(increment_);
+    increment_ = RoundHalfEven(increment_);
     if (increment_ == 0) increment_ = 1;
   }
   if (type == TValueType::vtHex) thousands_ = false;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace ostrak {
 
@@ -10,11 +11,27 @@ namespace {
 
 bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-int HexDigitValue(QChar c) {
-  if (IsAsciiDigit(c)) return c.unicode() - u'0';
-  if (c >= u'A' && c <= u'F') return c.unicode() - u'A' + 10;
-  if (c >= u'a' && c <= u'f') return c.unicode() - u'a' + 10;
-  return -1;
+// The power of ten of the first non-zero digit of a plain number
+// "[-]ddd.ddde[+-]ddd"; 0 when it has none.
+long long LeadingDigitPower(std::string_view number) {
+  const size_t e = number.find('e');
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    const char* from = number.data() + e + 1;
+    if (*from == '+') ++from;
+    std::from_chars(from, number.data() + number.size(), exponent);  // out of range keeps 0
+  }
+  const std::string_view mantissa = number.substr(0, e);
+  const size_t point = mantissa.find('.');
+  const long long units =
+      static_cast<long long>(point == std::string_view::npos ? mantissa.size() : point) - 1;
+  for (size_t i = 0; i < mantissa.size(); ++i) {
+    const char c = mantissa[i];
+    if (c < '1' || c > '9') continue;
+    const long long at = static_cast<long long>(i);
+    return (at <= units ? units - at : units - at + 1) + exponent;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -33,20 +50,6 @@ std::optional<std::int32_t> ParseDecimalInt32(const QString& text) {
   const long long value = negative ? -magnitude : magnitude;
   if (value > 2147483647LL) return std::nullopt;
   return static_cast<std::int32_t>(value);
-}
-
-std::optional<std::int32_t> ParseHex32(const QString& text) {
-  if (text.isEmpty()) return std::nullopt;
-  std::uint32_t pattern = 0;
-  int significant = 0;
-  for (QChar c : text) {
-    const int digit = HexDigitValue(c);
-    if (digit < 0) return std::nullopt;
-    if (significant > 0 || digit != 0) ++significant;
-    if (significant > 8) return std::nullopt;
-    pattern = (pattern << 4) | static_cast<std::uint32_t>(digit);
-  }
-  return static_cast<std::int32_t>(pattern);
 }
 
 std::optional<long double> ParseFloat(const QString& text, QChar decimalSeparator) {
@@ -91,12 +94,10 @@ std::optional<long double> ParseFloat(const QString& text, QChar decimalSeparato
   if (i != end) return std::nullopt;
   long double value = 0;
   const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) {
-    // Too small to hold is zero; too large fails.
-    if (result.ec == std::errc::result_out_of_range && std::fabs(value) < 1)
-      return ascii.front() == '-' ? -0.0L : 0.0L;
-    return std::nullopt;
+  if (result.ec == std::errc::result_out_of_range && LeadingDigitPower(ascii) < 0) {
+    return ascii.front() == '-' ? -0.0L : 0.0L;  // too small to hold is zero
   }
+  if (result.ec != std::errc() || result.ptr != ascii.data() + ascii.size()) return std::nullopt;
   return value;
 }
 
@@ -125,15 +126,6 @@ QString CleanPictureText(const QString& text, QChar decimalSeparator) {
 
 QString Hex32Text(std::int32_t value) {
   return QString::number(static_cast<std::uint32_t>(value), 16).toUpper();
-}
-
-long double RoundHalfToEven(long double value) {
-  if (!std::isfinite(value)) return value;
-  const long double lower = std::floor(value);
-  const long double fraction = value - lower;
-  if (fraction < 0.5L) return lower;
-  if (fraction > 0.5L) return lower + 1;
-  return std::fmod(lower, 2.0L) == 0 ? lower : lower + 1;
 }
 
 std::int32_t TruncateToInt32(long double value) {

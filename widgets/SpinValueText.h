@@ -14,10 +14,6 @@ namespace ostrak {
 // 2147483647.
 std::optional<std::int32_t> ParseDecimalInt32(const QString& text);
 
-// 1 to 8 significant hexadecimal digits (leading zeros do not count), nothing
-// else, taken as a 32-bit pattern: "FFFFFFFF" is -1.
-std::optional<std::int32_t> ParseHex32(const QString& text);
-
 // Leading and trailing spaces, an optional sign, digits with at most one
 // `decimalSeparator` (at least one digit in all), then optionally 'E' or 'e',
 // an optional sign and digits. A number beyond the range of long double
@@ -31,10 +27,6 @@ QString CleanPictureText(const QString& text, QChar decimalSeparator);
 
 // Upper-case hexadecimal of the 32-bit pattern, at least one digit.
 QString Hex32Text(std::int32_t value);
-
-// Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4),
-// whatever the floating-point rounding mode.
-long double RoundHalfToEven(long double value);
 
 // `value` truncated toward zero, low 32 bits; 0 when not finite.
 std::int32_t TruncateToInt32(long double value);
