@@ -119,6 +119,8 @@ int Surface::GetTextAscent() const { return cellAscent_; }
 // Draws one run with its cell top-left at (x, y): the cell in the background
 // colour when OPAQUE, the glyphs, and the underline of character `underline`.
 void Surface::DrawTextRun(int x, int y, const QString& text, const TRect* clip, int underline) {
+  // Qt would normalise an inverted clip rectangle; here it holds no pixel.
+  if (clip && IsRectEmpty(*clip)) return;
   if (bkMode_ == OPAQUE && bkColor_ != clNone) {
     const TSize extent = GetTextExtentPoint32(text);
     const TRect cell{x, y, x + extent.cx, y + extent.cy};

@@ -169,6 +169,17 @@ TEST_F(SurfaceText, DrawTextClipsToItsRectangleUnlessToldNotTo) {
   EXPECT_FALSE(OutsideIs(s, rect, clBlack));
 }
 
+// A button one pixel high shrinks its caption rectangle to an inverted one;
+// clipping to it must show nothing rather than a normalised rectangle.
+TEST_F(SurfaceText, AnInvertedClipRectangleDrawsNothing) {
+  s.SetBkMode(OPAQUE);
+  TRect inverted = Rect(4, 12, 60, 5);
+  s.DrawText("O&strak", inverted, DT_SINGLELINE | DT_VCENTER);
+  const TRect clip = Rect(30, 12, 10, 2);
+  s.ExtTextOut(3, 4, ETO_CLIPPED, &clip, "Ostrak");
+  EXPECT_EQ(CountOf(s, clBlack), 80 * 24);
+}
+
 TEST(Fonts, TheCompatibleFacesAreRegisteredUnderTheirNames) {
   RegisterFonts();
   RegisterFonts();  // a second call changes nothing
