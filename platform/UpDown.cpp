@@ -173,6 +173,13 @@ void UpDown::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
+// A modal window taking the mouse ends the press, as losing the mouse capture
+// does on the platform.
+bool UpDown::event(QEvent* event) {
+  if (event->type() == QEvent::WindowBlocked) Guard([this] { Release(); });
+  return QWidget::event(event);
+}
+
 void UpDown::hideEvent(QHideEvent* event) {
   Guard([this] { Release(); });
   QWidget::hideEvent(event);

@@ -86,6 +86,7 @@ protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool event(QEvent* event) override;
 
 private:
   void Step();

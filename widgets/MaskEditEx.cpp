@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -340,6 +341,23 @@ void TCustomMaskEditEx::keyPressEvent(QKeyEvent* event) {
     }
     DefaultKeyHandling(event);
   });
+}
+
+// Characters an input method commits are typed characters: each goes through
+// the key stages like a key press. The composition itself stays Qt's.
+void TCustomMaskEditEx::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = event->commitString();
+  if (committed.isEmpty()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent composing(event->preeditString(), event->attributes());
+  QLineEdit::inputMethodEvent(&composing);
+  for (QChar character : committed) {
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    keyPressEvent(&typed);
+  }
+  event->accept();
 }
 
 void TCustomMaskEditEx::DefaultKeyHandling(QKeyEvent* event) {

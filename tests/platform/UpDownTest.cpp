@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QStyle>
 #include <QTest>
 #include <stdexcept>
@@ -106,6 +107,16 @@ TEST(UpDown, AFailingNotificationEndsThePressAndPropagates) {
   EXPECT_THROW(control.AutoRepeatTick(), std::runtime_error);
   EXPECT_FALSE(control.AutoRepeating());
   EXPECT_EQ(control.PressedArrow(), UpDownArrow::None);
+}
+
+TEST(UpDown, AModalWindowEndsThePress) {
+  RecordingUpDown control;
+  control.SetRange(0, 10);
+  control.Press(UpDownArrow::Up);
+  QEvent blocked(QEvent::WindowBlocked);
+  QApplication::sendEvent(&control, &blocked);
+  EXPECT_FALSE(control.AutoRepeating());
+  EXPECT_EQ(control.notices.back(), (Notice{SB_ENDSCROLL, 1}));
 }
 
 TEST(UpDown, TheUpperHalfIsTheUpArrow) {

@@ -291,14 +291,32 @@ TEST(SpinKeyboard, EnterAndEscapeGoUpToTheWindowAsDialogKeys) {
   EXPECT_EQ(box->Text(), "0");
 }
 
-TEST(SpinKeyboard, ArrowKeysOffLeaveUpAndDownToTheEdit) {
+TEST(SpinKeyboard, InputMethodCharactersPassTheFilter) {
   ActiveWindow active;
   auto* box = new TSpinEdit(&active.window);
   box->show();
   box->setFocus();
-  box->SetArrowKeys(false);
-  QTest::keyClick(box, Qt::Key_Up);
-  EXPECT_EQ(box->Text(), "0");
+  box->SelectAll();
+  ScopedBeepCounter beeps;
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("a5"));
+  QApplication::sendEvent(box, &commit);
+  EXPECT_EQ(box->Text(), "5");
+  EXPECT_EQ(beeps.Count(), 1);
+}
+
+TEST(SpinKeyboard, TheCaretFollowsInsertedGroupSeparators) {
+  ScopedLocaleSeparators separators(u'.', u',');
+  ActiveWindow active;
+  auto* box = new TSpinEdit(&active.window);
+  box->SetThousands(true);
+  box->show();
+  box->setFocus();
+  box->SetValue(999);
+  box->SetSelStart(3);
+  test::Type(box, "9");
+  EXPECT_EQ(box->Text(), "9,999");
+  EXPECT_EQ(box->SelStart(), 5);
 }
 
 TEST(SpinLayout, StepperSitsInsideTheRightEdgeAndTheTextStopsBeforeIt) {

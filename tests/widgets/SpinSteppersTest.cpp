@@ -161,6 +161,19 @@ TEST_F(HeldSpinButton, AFailingRepeatStopsTheTimerAndPropagates) {
   QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(3, 3));
 }
 
+TEST_F(HeldSpinButton, AModalWindowOpenedByTheClickEndsThePress) {
+  button->OnTopClick = [this](QObject*) {
+    clicks.push_back('u');
+    QEvent blocked(QEvent::WindowBlocked);
+    QApplication::sendEvent(button, &blocked);
+  };
+  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_EQ(button->PressedHalf(), TSpinButtonState::sbNotDown);
+  button->TimerTick();
+  EXPECT_EQ(clicks, "u");
+  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(3, 3));
+}
+
 TEST_F(HeldSpinButton, ADisabledButtonTakesNoPress) {
   button->setEnabled(false);
   QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, 3));
