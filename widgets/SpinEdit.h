@@ -93,7 +93,8 @@ public:
   TSpinUpDown* UpDownStepper() const { return upDown_.get(); }
   TSpinButton* ButtonStepper() const { return button_; }
 
-  // Fill in the text of Value, in slot order of the platform's numeric edit.
+  // What a kind of spin box may replace, in the order the platform's numeric
+  // edit declares it. ValueFromText and ValueToText are Value's read and write.
   virtual long double ValueFromText() const = 0;
   virtual void RefreshEditingText();
   virtual void ValueToText(long double value) = 0;

@@ -3,7 +3,6 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "platform/ErrorGuard.h"
 #include "platform/SystemMetrics.h"
 
 namespace ostrak {
