@@ -36,6 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (e != std::string::npos) text.replace(e, 1, "e");
   long double back = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), back);
+  // Fifteen digits can round just past either end of the range.
+  const bool atAnEnd = std::fabs(value) < 2 * LDBL_MIN || std::fabs(value) > LDBL_MAX / 2;
+  if (result.ec == std::errc::result_out_of_range && atAnEnd) return 0;
   if (result.ec != std::errc() || result.ptr != text.data() + text.size()) std::abort();
   // Half a unit in the 15th digit at most.
   if (std::fabs((back - value) / value) > 5.1e-15L) std::abort();
