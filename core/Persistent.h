@@ -29,9 +29,6 @@ protected:
   virtual void AssignTo(TPersistent& target) const {
     throw AssignError::Between(ClassName(), target.ClassName());
   }
-
-  // Lets a subclass's Assign fall back to the source's AssignTo.
-  static void AssignFrom(TPersistent& target, const TPersistent& source) { source.AssignTo(target); }
 };
 
 }  // namespace ostrak

@@ -10,8 +10,6 @@
 
 namespace ostrak {
 
-enum class TImageLook { Enabled, Disabled };
-
 class TImageList : public QObject {
   Q_OBJECT
 
@@ -25,10 +23,10 @@ public:
   // Adds a picture, scaled to the list's size when it differs; returns its index.
   int Add(const QImage& image);
 
-  // Draws picture `index` with its top-left corner at (x, y), blending its
-  // transparent pixels; the disabled look is grey and faint. An index
+  // Draws picture `index` as it is (there is no greyed look) with its
+  // top-left corner at (x, y), blending its transparent pixels. An index
   // outside the list draws nothing.
-  void Draw(Surface& canvas, int x, int y, int index, TImageLook look = TImageLook::Enabled) const;
+  void Draw(Surface& canvas, int x, int y, int index) const;
 
 private:
   int width_;

@@ -137,7 +137,7 @@ void TNavPanelButton::DrawFace(Surface& canvas) {
   InflateRect(r, -kMargin, -kMargin);
 
   if (images_ && imageIndex_ >= 0) {
-    images_->Draw(canvas, kMargin, (Height() - images_->Height()) / 2, imageIndex_, TImageLook::Enabled);
+    images_->Draw(canvas, kMargin, (Height() - images_->Height()) / 2, imageIndex_);
     r.left += images_->Width() + kMargin;
   }
 
