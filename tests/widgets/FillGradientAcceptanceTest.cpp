@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdlib>
 #include <string>
 
@@ -66,6 +68,7 @@ struct DirectedCase {
   int height;
   int colorCount;
 };
+void PrintTo(const DirectedCase& c, std::ostream* os) { *os << c.name; }
 
 class FillGradientDirections : public ::testing::TestWithParam<DirectedCase> {};
 
@@ -133,6 +136,7 @@ struct PlainCase {
   int colorCount;
   TColor expected;  // of every pixel of rect; kUntouched when nothing is drawn
 };
+void PrintTo(const PlainCase& c, std::ostream* os) { *os << c.name; }
 
 class FillGradientPlain : public ::testing::TestWithParam<PlainCase> {};
 

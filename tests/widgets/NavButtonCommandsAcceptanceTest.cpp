@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "widgets/Action.h"
 #include "widgets/NavAcceptance.h"
 
@@ -121,6 +123,7 @@ struct MnemonicCase {
   char16_t typed;
   bool clicks;
 };
+void PrintTo(const MnemonicCase& c, std::ostream* os) { *os << c.name; }
 
 class NavButtonMnemonic : public ::testing::TestWithParam<MnemonicCase> {};
 
@@ -186,6 +189,7 @@ struct AlignmentCase {
   TPopupAlignment alignment;
   int dx;
 };
+void PrintTo(const AlignmentCase& c, std::ostream* os) { *os << c.name; }
 
 class NavButtonDropDown : public ::testing::TestWithParam<AlignmentCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QPainter>
 
 #include "support/PixelTools.h"
@@ -29,6 +31,7 @@ struct FaceCase {
   bool pressed;
   bool down;
 };
+void PrintTo(const FaceCase& c, std::ostream* os) { *os << c.name; }
 
 class NavButtonFaces : public ::testing::TestWithParam<FaceCase> {};
 

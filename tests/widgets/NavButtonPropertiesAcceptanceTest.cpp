@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "platform/IconTitleFont.h"
@@ -54,6 +56,7 @@ struct TriggerCase {
   std::function<void(LoggingButton&)> change;
   const char* log;  // R RefreshWithBackground, P repaint, I invalidate
 };
+void PrintTo(const TriggerCase& c, std::ostream* os) { *os << c.name; }
 
 class NavButtonRepaints : public ::testing::TestWithParam<TriggerCase> {};
 
@@ -119,6 +122,7 @@ struct FollowCase {
   // Which attributes the hot-track font takes from the font.
   bool charset, color, height, fontName, pitch, style;
 };
+void PrintTo(const FollowCase& c, std::ostream* os) { *os << c.name; }
 
 class NavButtonFollowFont : public ::testing::TestWithParam<FollowCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 #include <memory>
 
@@ -63,6 +65,7 @@ struct ThemeCase {
   Values colors;
   TColor header, navPanel, hotTrack, divider;
 };
+void PrintTo(const ThemeCase& c, std::ostream* os) { *os << c.name; }
 
 class NavPaneThemes : public ::testing::TestWithParam<ThemeCase> {};
 
@@ -170,6 +173,7 @@ struct AssignErrorCase {
   std::function<void()> assign;
   const char* message;
 };
+void PrintTo(const AssignErrorCase& c, std::ostream* os) { *os << c.name; }
 
 class NavAssignErrors : public ::testing::TestWithParam<AssignErrorCase> {};
 
