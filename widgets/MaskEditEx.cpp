@@ -219,6 +219,14 @@ void TCustomMaskEditEx::Redo() {
   NotifyIfTextChanged();
 }
 
+// The line-deleting keys of some desktops (Ctrl+K, Ctrl+U) copy what they
+// delete: they are cut requests, refused without a trace like the others.
+void TCustomMaskEditEx::CutRange(int start, int end) {
+  if (!ClipboardRequestAllowed(TClipboardCommand::caCut) || isReadOnly()) return;
+  setSelection(start, end - start);
+  CutToClipboard();
+}
+
 std::unique_ptr<QMenu> TCustomMaskEditEx::CreateContextMenu() {
   auto menu = std::make_unique<QMenu>();
   const bool selection = hasSelectedText();
@@ -371,6 +379,10 @@ void TCustomMaskEditEx::DefaultKeyHandling(QKeyEvent* event) {
     Undo();
   } else if (event->matches(QKeySequence::Redo)) {
     Redo();
+  } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
+    CutRange(cursorPosition(), static_cast<int>(text().size()));
+  } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+    CutRange(0, static_cast<int>(text().size()));
   } else {
     QLineEdit::keyPressEvent(event);
     return;

@@ -183,6 +183,7 @@ private:
   void ApplyAlignment();
   void ApplyTextArea();
   void DefaultKeyHandling(QKeyEvent* event);
+  void CutRange(int start, int end);
   void Redo();
 
   WindowState window_ = WindowState::NotCreated;

@@ -45,7 +45,10 @@ int CountOf(const QString& text, qsizetype end, QChar c) { return static_cast<in
 
 }  // namespace
 
-TCustomSpinEdit::TCustomSpinEdit(QWidget* parent) : TCustomMaskEditEx(parent) { RebuildButtons(); }
+TCustomSpinEdit::TCustomSpinEdit(QWidget* parent) : TCustomMaskEditEx(parent) {
+  ApplyMinimumHeight();
+  RebuildButtons();
+}
 
 // Tearing down never reports a change.
 TCustomSpinEdit::~TCustomSpinEdit() {

@@ -140,6 +140,7 @@ private:
   void RebuildButtons();
   void LayoutButtons();
   void ApplyTextMargins();
+  void ApplyMinimumHeight();
   void UpDownClick(TUDBtnType button);
 
   long double minValue_ = 0;

@@ -97,15 +97,18 @@ void TCustomSpinEdit::CreateWnd() {
 
 void TCustomSpinEdit::resizeEvent(QResizeEvent* event) {
   TCustomMaskEditEx::resizeEvent(event);
-  if (height() < MinimumHeight()) {
-    resize(width(), MinimumHeight());
-    return;
-  }
   LayoutButtons();
   ApplyTextMargins();
 }
 
-void TCustomSpinEdit::FontChanged() { ApplyTextMargins(); }
+// Qt keeps every resize at or above the minimum, also while the box is hidden
+// and gets no resize events.
+void TCustomSpinEdit::ApplyMinimumHeight() { setMinimumHeight(MinimumHeight()); }
+
+void TCustomSpinEdit::FontChanged() {
+  ApplyMinimumHeight();
+  ApplyTextMargins();
+}
 
 void TCustomSpinEdit::EnabledChanged() {
   if (upDown_) upDown_->setEnabled(isEnabled());

@@ -1,6 +1,5 @@
 #include "widgets/SpinUpDown.h"
 
-#include <QResizeEvent>
 #include <algorithm>
 
 #include "platform/SystemMetrics.h"
@@ -16,7 +15,8 @@ TSpinUpDown::TSpinUpDown(QWidget* parent) : UpDown(parent) {
   table.resize(1);
   table.front().nInc = 1;
   SetAcceleration(std::move(table));
-  resize(StandardWidth(), height());
+  // Whatever size it is given, also while hidden, it keeps the standard width.
+  setFixedWidth(StandardWidth());
 }
 
 // No click reaches the owner while it is being torn down.
@@ -38,15 +38,6 @@ void TSpinUpDown::Scroll(int code, int position) {
   } reset{*this};
   if (position > 0 && OnClick) OnClick(this, TUDBtnType::btNext);
   if (position < 0 && OnClick) OnClick(this, TUDBtnType::btPrev);
-}
-
-void TSpinUpDown::resizeEvent(QResizeEvent* event) {
-  const int standard = StandardWidth();
-  if (width() != standard) {
-    resize(standard, height());
-    return;
-  }
-  UpDown::resizeEvent(event);
 }
 
 }  // namespace ostrak

@@ -33,7 +33,6 @@ public:
 
 protected:
   void Scroll(int code, int position) override;
-  void resizeEvent(QResizeEvent* event) override;
 
 private:
   bool busy_ = false;
