@@ -33,19 +33,28 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers) {
   return shift;
 }
 
+bool HasPrintableText(const QKeyEvent& event) {
+  const QString text = event.text();
+  return !text.isEmpty() && text.front().unicode() >= 32 && text.front().unicode() != 127;
+}
+
 // The character a key produces as the platform reports typed characters:
-// Ctrl with a letter gives its control code, Alt gives none, Delete and the
-// keys without text give none. The same whatever text the windowing system
-// attached to the event.
+// Ctrl with a letter gives its control code; Ctrl with Alt gives the
+// character it composes (AltGr); Alt or Meta alone are system keys and give
+// none; Delete and the keys without text give none. The same whatever text
+// the windowing system attached to the event otherwise.
 QChar CharacterOf(const QKeyEvent& event) {
   const Qt::KeyboardModifiers modifiers = event.modifiers();
   const int key = event.key();
-  if (modifiers & Qt::ControlModifier) {
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  const bool alt = modifiers & Qt::AltModifier;
+  if (ctrl && alt) return HasPrintableText(event) ? event.text().front() : QChar();
+  if (ctrl) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return QChar(static_cast<char16_t>(key - Qt::Key_A + 1));
     const QString text = event.text();
     return !text.isEmpty() && text.front().unicode() < 32 ? text.front() : QChar();
   }
-  if (modifiers & Qt::AltModifier) return QChar();
+  if (alt || (modifiers & Qt::MetaModifier)) return QChar();
   switch (key) {
     case Qt::Key_Backspace:
       return QChar(8);
@@ -61,9 +70,7 @@ QChar CharacterOf(const QKeyEvent& event) {
     default:
       break;
   }
-  const QString text = event.text();
-  if (text.isEmpty() || text.front().unicode() == 127) return QChar();
-  return text.front();
+  return HasPrintableText(event) ? event.text().front() : QChar();
 }
 
 // A key event for `character` typed with the original modifiers, for when a
@@ -331,6 +338,14 @@ void TCustomMaskEditEx::keyPressEvent(QKeyEvent* event) {
       return;
     }
     const QChar typed = CharacterOf(*event);
+    if (typed.isNull() && HasPrintableText(*event)) {
+      // The edit would insert the text of a key that types nothing: keep
+      // the key, drop its text.
+      QKeyEvent bare(QEvent::KeyPress, event->key(), event->modifiers(), QString(), event->isAutoRepeat());
+      DefaultKeyHandling(&bare);
+      event->setAccepted(bare.isAccepted());
+      return;
+    }
     if (typed.isNull()) {
       DefaultKeyHandling(event);
       return;

@@ -161,7 +161,9 @@ void TCustomSpinEdit::Change() {
     SetSelStart(caret + CountOf(Text(), caret, separator) - CountOf(before, caret, separator));
   }
   TCustomMaskEditEx::Change();
-  lastReportedValue_ = value;
+  // A handler may have written another number, already reported from inside
+  // it: the number shown now is the one last reported.
+  lastReportedValue_ = Value();
 }
 
 void TCustomSpinEdit::Loaded() {

@@ -419,6 +419,27 @@ TEST(SpinEditAcceptance, ConstructionAndLoadingLeaveNothingToReport) {
   EXPECT_TRUE(host.changes.empty());
 }
 
+// A handler that writes another number has that one reported from inside
+// it; the box then counts it as the number last reported.
+TEST(SpinEditAcceptance, HandlerWritingAnotherNumberLeavesThatOneReported) {
+  SpinHost host;
+  host.box().SetValue(5);
+  host.changes.clear();
+  bool redirect = true;
+  host.box().OnChange = [&](QObject*) {
+    host.changes.push_back(host.box().Value());
+    if (redirect) {
+      redirect = false;
+      host.box().SetValue(7);
+    }
+  };
+  host.box().SetValue(9);
+  EXPECT_EQ(host.box().Text(), "7");
+  EXPECT_EQ(host.box().LastReportedValue(), 7.0L);
+  host.box().SetValue(9);
+  EXPECT_EQ(host.changes, (Values{9, 7, 9}));
+}
+
 // A programmatic write reaches the failure; typing and steppers hand it to
 // the error display and the box goes on working.
 TEST(SpinEditAcceptance, FailingHandlerOnProgrammaticWriteReachesTheCaller) {

@@ -62,6 +62,43 @@ INSTANTIATE_TEST_SUITE_P(
                     ArrowCase{"home_is_no_step", Qt::Key_Home, Qt::NoModifier, "5"}),
     [](const testing::TestParamInfo<ArrowCase>& info) { return std::string(info.param.name); });
 
+struct ModifiedKeyCase {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+  const char* text;   // what the windowing system attached
+  const char* after;  // from "12", caret at the end
+  int beeps;
+};
+
+class SpinEditModifiedKeys : public testing::TestWithParam<ModifiedKeyCase> {};
+
+// Alt and Meta make system keys that type nothing; Ctrl with Alt types the
+// character it composes, which the filter judges like any other.
+TEST_P(SpinEditModifiedKeys, TypeOnlyWhatTheFilterAccepts) {
+  const ModifiedKeyCase& c = GetParam();
+  SpinHost host;
+  host.Show(12);
+  host.box().SetSelStart(2);
+  ScopedBeepCounter beeps;
+  QTest::sendKeyEvent(QTest::Press, &host.box(), c.key, QString::fromLatin1(c.text), c.modifiers);
+  QTest::sendKeyEvent(QTest::Release, &host.box(), c.key, QString::fromLatin1(c.text), c.modifiers);
+  EXPECT_EQ(host.box().Text(), c.after);
+  EXPECT_EQ(beeps.Count(), c.beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditorBox, SpinEditModifiedKeys,
+    testing::Values(
+        ModifiedKeyCase{"alt_letter", Qt::Key_A, Qt::AltModifier, "a", "12", 0},
+        ModifiedKeyCase{"shift_alt_letter", Qt::Key_A, Qt::AltModifier | Qt::ShiftModifier, "A", "12", 0},
+        ModifiedKeyCase{"alt_digit", Qt::Key_5, Qt::AltModifier, "5", "12", 0},
+        ModifiedKeyCase{"meta_letter", Qt::Key_A, Qt::MetaModifier, "a", "12", 0},
+        ModifiedKeyCase{"composed_at_sign", Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@", "12", 1},
+        ModifiedKeyCase{"composed_digit", Qt::Key_5, Qt::ControlModifier | Qt::AltModifier, "5", "20", 0},
+        ModifiedKeyCase{"keypad_digit", Qt::Key_5, Qt::KeypadModifier, "5", "20", 0}),
+    [](const testing::TestParamInfo<ModifiedKeyCase>& info) { return std::string(info.param.name); });
+
 TEST(SpinEditKeys, WithoutArrowKeysTheArrowsDoNotStep) {
   SpinHost host(BoxSetup::Fresh);
   host.box().SetValue(5);
