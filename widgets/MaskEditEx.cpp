@@ -415,8 +415,11 @@ void TCustomMaskEditEx::contextMenuEvent(QContextMenuEvent* event) {
 
 // The middle-button paste of the windowing system is a paste request too.
 void TCustomMaskEditEx::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::MiddleButton &&
-      (!ClipboardRequestAllowed(TClipboardCommand::caPaste) || isReadOnly())) {
+  bool refused = false;
+  if (event->button() == Qt::MiddleButton) {
+    Guard([&] { refused = !ClipboardRequestAllowed(TClipboardCommand::caPaste) || isReadOnly(); });
+  }
+  if (refused) {
     event->accept();
     return;
   }
@@ -485,7 +488,7 @@ void TCustomMaskEditEx::changeEvent(QEvent* event) {
 
 void TCustomMaskEditEx::resizeEvent(QResizeEvent* event) {
   QLineEdit::resizeEvent(event);
-  ApplyTextArea();
+  Guard([this] { ApplyTextArea(); });
 }
 
 TMaskEditEx::TMaskEditEx(QWidget* parent) : TCustomMaskEditEx(parent) { CreateHandle(); }

@@ -163,8 +163,6 @@ protected:
   // Raises the change notification if the text differs from the last one
   // notified.
   void NotifyIfTextChanged();
-  // Whether the focus arrived through a left press on the field itself.
-  bool FocusFromLeftPress() const { return focusFromLeftPress_; }
 
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

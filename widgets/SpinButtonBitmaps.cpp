@@ -121,10 +121,6 @@ void TSpinButtonBitmapsManager::Release(TSpinButtonBitmaps* entry) {
   if ((*at)->ClientCount() <= 0) entries_.erase(at);
 }
 
-void TSpinButtonBitmapsManager::ResetAll() {
-  for (auto& entry : entries_) entry->Reset();
-}
-
 std::vector<TSpinButtonKey> TSpinButtonBitmapsManager::Keys() const {
   std::vector<TSpinButtonKey> keys;
   for (const auto& entry : entries_) keys.push_back(entry->Key());

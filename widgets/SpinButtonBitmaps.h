@@ -84,8 +84,6 @@ public:
   TSpinButtonBitmaps* Acquire(int width, int height, bool customGlyphs, TSpinButtonStyle style);
   // The entry goes when its last client releases it.
   void Release(TSpinButtonBitmaps* entry);
-  // Marks every entry for re-rendering.
-  void ResetAll();
 
   int ClientCount() const { return clients_; }
   std::vector<TSpinButtonKey> Keys() const;

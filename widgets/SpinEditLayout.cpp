@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "platform/ErrorGuard.h"
 #include "platform/Surface.h"
 #include "platform/SystemMetrics.h"
 #include "widgets/SpinButton.h"
@@ -97,8 +98,10 @@ void TCustomSpinEdit::CreateWnd() {
 
 void TCustomSpinEdit::resizeEvent(QResizeEvent* event) {
   TCustomMaskEditEx::resizeEvent(event);
-  LayoutButtons();
-  ApplyTextMargins();
+  Guard([this] {
+    LayoutButtons();
+    ApplyTextMargins();
+  });
 }
 
 // Qt keeps every resize at or above the minimum, also while the box is hidden

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QWheelEvent>
 #include <memory>
@@ -405,7 +406,10 @@ TEST(SpinEditAcceptance, NoChangeIsReportedWhileDestroying) {
   ASSERT_EQ(host.box().Text(), "25");
   int reported = 0;
   host.box().OnChange = [&](QObject*) { ++reported; };
-  delete &host.box();
+  QPointer<TSpinEdit> box(&host.box());
+  box->deleteLater();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(box.isNull());
   EXPECT_EQ(reported, 0);
 }
 
