@@ -109,7 +109,12 @@ void TSpinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     firstPressedHalf_ = TSpinButtonState::sbNotDown;
     captured_ = true;
     pressedHalf_ = HalfAt(x, y);
-    RaiseClick(pressedHalf_);
+    try {
+      RaiseClick(pressedHalf_);
+    } catch (...) {
+      AbortPress();
+      throw;
+    }
     if (!captured_) pressedHalf_ = TSpinButtonState::sbNotDown;
     if (pressedHalf_ != firstPressedHalf_) {
       firstPressedHalf_ = pressedHalf_;
@@ -169,6 +174,16 @@ void TSpinButton::LoseCapture() {
   if (timer_) timer_->stop();
 }
 
+// The press ends without a release on the button (its first click failed, a
+// modal window took the mouse, the button was hidden or disabled): nothing
+// stays pressed, so the next press clicks at once.
+void TSpinButton::AbortPress() {
+  dragging_ = false;
+  LoseCapture();
+  firstPressedHalf_ = TSpinButtonState::sbNotDown;
+  SetPressedHalf(TSpinButtonState::sbNotDown);
+}
+
 void TSpinButton::UpdateHot(int x, int y) {
   const bool inside = rect().contains(x, y);
   const TSpinButtonState half = HalfAt(x, y);
@@ -193,10 +208,7 @@ void TSpinButton::MouseLeave() {
 }
 
 void TSpinButton::EnabledChanged() {
-  if (!isEnabled()) {
-    dragging_ = false;
-    LoseCapture();
-  }
+  if (!isEnabled()) AbortPress();
   update();
 }
 
@@ -204,10 +216,7 @@ bool TSpinButton::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::WindowBlocked:
       // A modal window took the mouse: the press is over.
-      Guard([this] {
-        dragging_ = false;
-        LoseCapture();
-      });
+      Guard([this] { AbortPress(); });
       break;
     case QEvent::ApplicationPaletteChange:
       Guard([this] { SystemColorsChanged(); });
@@ -224,10 +233,7 @@ void TSpinButton::resizeEvent(QResizeEvent* event) {
 }
 
 void TSpinButton::hideEvent(QHideEvent* event) {
-  Guard([this] {
-    dragging_ = false;
-    LoseCapture();
-  });
+  Guard([this] { AbortPress(); });
   TGraphicControlEx::hideEvent(event);
 }
 

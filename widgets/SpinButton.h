@@ -84,6 +84,7 @@ private:
   void SetPressedHalf(TSpinButtonState half);
   void UpdateHot(int x, int y);
   void LoseCapture();
+  void AbortPress();
 
   TSpinButtonStyle buttonStyle_ = TSpinButtonStyle::sbsDefault;
   QImage upGlyph_;

@@ -214,6 +214,36 @@ TEST(SpinButtonAcceptance, FailingClickDuringRepeatStopsTheTimer) {
   QTest::mouseRelease(&button, Qt::LeftButton, {}, kUpHalf);
 }
 
+// A press that ends without a release over the button (its first click
+// failed, or the button was hidden) leaves nothing pressed: the next press
+// clicks at once.
+TEST(SpinButtonAcceptance, AnInterruptedPressLeavesTheButtonReady) {
+  SpinButtonHost host;
+  TSpinButton& button = host.button();
+  bool fail = true;
+  button.OnTopClick = [&](QObject*) {
+    host.clicks.push_back('U');
+    if (fail) throw ListError("first click failed");
+  };
+  ScopedErrorCapture errors;
+  QTest::mousePress(&button, Qt::LeftButton, {}, kUpHalf);
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(40, 40));
+  EXPECT_EQ(errors.messages().size(), 1u);
+  EXPECT_EQ(button.PressedHalf(), TSpinButtonState::sbNotDown);
+  EXPECT_FALSE(button.RepeatTimerActive());
+  fail = false;
+  QTest::mousePress(&button, Qt::LeftButton, {}, kUpHalf);
+  EXPECT_EQ(host.clicks, "UU");
+
+  button.hide();
+  EXPECT_EQ(button.PressedHalf(), TSpinButtonState::sbNotDown);
+  EXPECT_FALSE(button.RepeatTimerActive());
+  button.show();
+  QTest::mousePress(&button, Qt::LeftButton, {}, kDownHalf);
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, kDownHalf);
+  EXPECT_EQ(host.clicks, "UUD");
+}
+
 TEST(SpinButtonAcceptance, DisabledButtonDoesNotClick) {
   SpinButtonHost host;
   host.button().setEnabled(false);
