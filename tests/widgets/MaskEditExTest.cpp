@@ -4,7 +4,7 @@
 
 #include <QClipboard>
 
-#include "widgets/SpinTestSupport.h"
+#include "widgets/EditTestSupport.h"
 
 namespace ostrak {
 namespace {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "EditTestSupport.h"
 #include "widgets/SpinEdit.h"
 
 namespace ostrak::test {

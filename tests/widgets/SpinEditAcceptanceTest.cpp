@@ -167,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(EditorBox, SpinEditWrite,
                                          WriteCase{"negative_at_one", 1, -3, "1", {}},
                                          WriteCase{"same_value_as_float", 1, 1.0L, "1", {}},
                                          WriteCase{"inside_range", 7, 8, "8", {8}},
-                                         WriteCase{"fraction_rounds_half_away", 7, 14.5L, "15", {15}}),
+                                         WriteCase{"fraction_rounds_half_away", 7, 14.5L, "15", {15}},
+                                         WriteCase{"fraction_rounds_down", 1, 7.49L, "7", {7}}),
                          [](const testing::TestParamInfo<WriteCase>& info) {
                            return std::string(info.param.name);
                          });
@@ -248,6 +249,18 @@ TEST(SpinEditAcceptance, StepperArrowsStepOnceAndFocusTheBox) {
   EXPECT_TRUE(host.box().Modified());
 }
 
+TEST(SpinEditAcceptance, HoldingTheUpperArrowStepsOncePerTickUpToTheLimit) {
+  SpinHost host;
+  TSpinUpDown* stepper = host.box().UpDownStepper();
+  QTest::mousePress(stepper, Qt::LeftButton, {}, UpperArrow(*stepper));
+  for (int tick = 0; tick < 30; ++tick) stepper->AutoRepeatTick();
+  QTest::mouseRelease(stepper, Qt::LeftButton, {}, UpperArrow(*stepper));
+  EXPECT_EQ(host.box().Text(), "20");
+  Values expected;
+  for (int value = 2; value <= 20; ++value) expected.push_back(value);
+  EXPECT_EQ(host.changes, expected);
+}
+
 struct WheelCase {
   const char* name;
   int delta;
@@ -260,7 +273,10 @@ TEST_P(SpinEditWheel, OneStepWhateverTheDelta) {
   SpinHost host;
   host.box().SetValue(10);
   host.changes.clear();
-  Wheel(host.box(), GetParam().delta);
+  QWheelEvent event(QPointF(5, 5), host.box().mapToGlobal(QPointF(5, 5)), QPoint(),
+                    QPoint(0, GetParam().delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&host.box(), &event);
+  EXPECT_TRUE(event.isAccepted());
   EXPECT_EQ(host.box().Text(), GetParam().text);
   EXPECT_EQ(host.changes.size(), 1u);
 }
@@ -358,6 +374,7 @@ TEST(SpinEditAcceptance, ContextMenuObeysCopyAndUndoOnly) {
   for (const char* refused : {"Cu&t", "&Paste", "&Delete"}) {
     QAction* action = MenuEntry(*menu, refused);
     ASSERT_NE(action, nullptr) << refused;
+    EXPECT_TRUE(action->isEnabled()) << refused;  // offered, and silently refused
     action->trigger();
     EXPECT_EQ(host.box().Text(), "5") << refused;
     EXPECT_EQ(QApplication::clipboard()->text(), "7") << refused;
@@ -367,6 +384,16 @@ TEST(SpinEditAcceptance, ContextMenuObeysCopyAndUndoOnly) {
   MenuEntry(*menu, "&Undo")->trigger();
   EXPECT_EQ(host.box().Text(), "12");
   EXPECT_EQ(host.changes, Values{12});
+}
+
+TEST(SpinEditAcceptance, AnAllowedPasteIsNormalisedLikeTyping) {
+  SpinHost host;
+  host.box().SetClipboardCommands(kAllClipboardCommands);
+  host.Show(1);
+  QApplication::clipboard()->setText("35");
+  host.Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(host.box().Text(), "20");
+  EXPECT_EQ(host.changes, Values{20});
 }
 
 TEST(SpinEditAcceptance, EqualLimitsShowTheLimitWhatever) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -240,6 +241,30 @@ INSTANTIATE_TEST_SUITE_P(
                     FilterCase{"hex_beyond_f", kHex, false, "1", u'g', false},
                     FilterCase{"hex_separator", kHex, false, "1", u',', false}),
     [](const testing::TestParamInfo<FilterCase>& info) { return std::string(info.param.name); });
+
+TEST(SpinEditKeys, TypedExponentOnlyOnce) {
+  SpinHost host(BoxSetup::Fresh);
+  MakeRawFloat(host.box(), "1");
+  host.FocusBox();
+  host.box().SetSelStart(1);
+  ScopedBeepCounter beeps;
+  host.Type("e5e");
+  EXPECT_EQ(host.box().Text(), "1e5");
+  EXPECT_EQ(beeps.Count(), 1);
+  EXPECT_EQ(host.box().Value(), 100000.0L);
+}
+
+// What an input method commits is typed, character by character.
+TEST(SpinEditKeys, InputMethodCharactersPassTheFilter) {
+  SpinHost host;
+  host.Show(1);
+  ScopedBeepCounter beeps;
+  QInputMethodEvent commit;
+  commit.setCommitString("a5");
+  QApplication::sendEvent(&host.box(), &commit);
+  EXPECT_EQ(host.box().Text(), "5");
+  EXPECT_EQ(beeps.Count(), 1);
+}
 
 TEST(SpinEditKeys, EditorDisabledRefusesTypingButNotOtherControlCharacters) {
   TSpinEdit box;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "EditTestSupport.h"
 #include "core/Errors.h"
 #include "platform/LocaleSeparators.h"
 #include "widgets/SpinButton.h"
@@ -143,6 +144,14 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"float_fallback_unrounded", kFloat, kPointComma, 2.5L, "abc", 2.5L},
                     ReadCase{"float_empty_falls_back", kFloat, kPointComma, -0.5L, "", -0.5L}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+// Written, it reads back as no 32-bit integer, so the check on change puts
+// the lower limit in its place.
+TEST(SpinEditRules, WholeNumberBeyondThirtyTwoBitsBecomesTheLowerLimit) {
+  TSpinEdit box;
+  box.SetValue(3000000000.0L);
+  EXPECT_EQ(box.Text(), "0");
+}
 
 TEST(SpinEditRules, SameSeparatorsKeepTheirCharacterInTheText) {
   ScopedLocaleSeparators locale(u'.', u'.');

@@ -244,6 +244,21 @@ TEST(SpinButtonAcceptance, AnInterruptedPressLeavesTheButtonReady) {
   EXPECT_EQ(host.clicks, "UUD");
 }
 
+TEST(SpinButtonAcceptance, AModalWindowOpenedByTheClickEndsThePress) {
+  SpinButtonHost host;
+  TSpinButton& button = host.button();
+  button.OnTopClick = [&](QObject*) {
+    host.clicks.push_back('U');
+    QEvent blocked(QEvent::WindowBlocked);
+    QApplication::sendEvent(&button, &blocked);
+  };
+  QTest::mousePress(&button, Qt::LeftButton, {}, kUpHalf);
+  EXPECT_EQ(button.PressedHalf(), TSpinButtonState::sbNotDown);
+  button.TimerTick();
+  EXPECT_EQ(host.clicks, "U");
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, kUpHalf);
+}
+
 TEST(SpinButtonAcceptance, DisabledButtonDoesNotClick) {
   SpinButtonHost host;
   host.button().setEnabled(false);
