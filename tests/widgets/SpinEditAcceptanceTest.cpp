@@ -475,6 +475,7 @@ TEST(SpinEditAcceptance, HandlerWritingAnotherNumberLeavesThatOneReported) {
 // the error display and the box goes on working.
 TEST(SpinEditAcceptance, FailingHandlerOnProgrammaticWriteReachesTheCaller) {
   SpinHost host;
+  host.box().SetModified(true);
   host.box().OnChange = [](QObject*) { throw RangeError("handler failed"); };
   try {
     host.box().SetValue(9);
@@ -484,6 +485,7 @@ TEST(SpinEditAcceptance, FailingHandlerOnProgrammaticWriteReachesTheCaller) {
   }
   EXPECT_EQ(host.box().Text(), "9");
   EXPECT_FALSE(host.box().InChange());
+  EXPECT_TRUE(host.box().Modified());
   host.box().OnChange = [&](QObject*) { host.changes.push_back(host.box().Value()); };
   host.box().SetValue(10);
   EXPECT_EQ(host.changes, Values{10});
