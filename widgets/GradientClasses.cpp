@@ -8,6 +8,13 @@ namespace ostrak {
 
 TColorPair::TColorPair() : fromRGB_(ColorToRGB(fromColor_)), toRGB_(ColorToRGB(toColor_)) {}
 
+TColorPair::TColorPair(const TColorPair& other)
+    : TPersistent(other),
+      fromColor_(other.fromColor_),
+      toColor_(other.toColor_),
+      fromRGB_(other.fromRGB_),
+      toRGB_(other.toRGB_) {}
+
 void TColorPair::SetFromColor(TColor color) {
   if (color == fromColor_) return;
   fromColor_ = color;

@@ -16,6 +16,11 @@ namespace ostrak {
 class TColorPair : public TPersistent {
 public:
   TColorPair();
+  // A copy takes the attributes but not ChangeCallback: the callback belongs
+  // to the original's owner, which the copy must never call. Between live
+  // objects, Assign copies and notifies.
+  TColorPair(const TColorPair& other);
+  TColorPair& operator=(const TColorPair&) = delete;
 
   std::string ClassName() const override { return "TColorPair"; }
 

@@ -2,6 +2,13 @@
 
 namespace ostrak {
 
+TCustomTextColors::TCustomTextColors(const TCustomTextColors& other)
+    : TPersistent(other),
+      delineate_(other.delineate_),
+      shadow_(other.shadow_),
+      highlight_(other.highlight_),
+      background_(other.background_) {}
+
 void TCustomTextColors::Set(TColor& field, TColor color) {
   if (color == field) return;
   field = color;

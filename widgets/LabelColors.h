@@ -14,6 +14,12 @@ namespace ostrak {
 
 class TCustomTextColors : public TPersistent {
 public:
+  TCustomTextColors() = default;
+  // A copy takes the colours but not ChangeCallback, which belongs to the
+  // original's owner. Between live objects, Assign copies and notifies.
+  TCustomTextColors(const TCustomTextColors& other);
+  TCustomTextColors& operator=(const TCustomTextColors&) = delete;
+
   std::string ClassName() const override { return "TCustomTextColors"; }
 
   TColor Delineate() const { return delineate_; }

@@ -115,6 +115,42 @@ TEST(TGradient, AssignCopiesEverythingAndNotifiesOnceMore) {
   EXPECT_EQ(listener.calls, 2);
 }
 
+// Each colour write that changes notifies, then the copied settings once more.
+TEST(TGradient, AssignNotifiesOncePerChangedColourPlusOnce) {
+  const struct {
+    const char* name;
+    TColor from, to;
+    int notifications;
+  } rows[] = {
+      {"both colours differ", clRed, clBtnShadow, 3},
+      {"only the to colour differs", clGray, clYellow, 2},
+      {"neither differs", clGray, clBlack, 1},
+  };
+  for (const auto& row : rows) {
+    TGradient source;
+    source.SetFromColor(row.from);
+    source.SetToColor(row.to);
+    TGradient target;
+    Listener listener(target);
+    target.Assign(source);
+    EXPECT_EQ(listener.calls, row.notifications) << row.name;
+    EXPECT_EQ(target.ToRGB(), source.ToRGB()) << row.name;
+  }
+}
+
+// A copy is a detached description: it must not call the original's owner,
+// which may be gone by the time the copy changes.
+TEST(TGradient, ACopyDoesNotCarryTheOwnersCallback) {
+  TGradient owned;
+  owned.SetFromColor(clRed);
+  Listener listener(owned);
+  TGradient copy(owned);
+  EXPECT_EQ(copy.FromRGB(), clRed);
+  copy.SetToColor(clLime);
+  copy.SetSteps(3);
+  EXPECT_EQ(listener.calls, 0);
+}
+
 TEST(TGradient, AssignBetweenAColourPairAndAGradientCopiesOnlyTheColours) {
   TColorPair pair;
   pair.SetToColor(clLime);
@@ -127,7 +163,10 @@ TEST(TGradient, AssignBetweenAColourPairAndAGradientCopiesOnlyTheColours) {
   EXPECT_EQ(gradient.Steps(), 9);
 
   TColorPair back;
+  Listener pairListener(back);
+  gradient.SetFromColor(clRed);
   back.Assign(gradient);
+  EXPECT_EQ(pairListener.calls, 2);
   EXPECT_EQ(back.ToRGB(), clLime);
 }
 

@@ -43,6 +43,17 @@ TEST(TSimpleLabelColors, AssignCopiesAllAndNotifiesOnceEvenWhenEqual) {
   EXPECT_EQ(calls, 2);
 }
 
+TEST(TSimpleLabelColors, ACopyDoesNotCarryTheOwnersCallback) {
+  TSimpleLabelColors owned;
+  int calls = 0;
+  owned.ChangeCallback = [&](TCustomTextColors&) { ++calls; };
+  owned.SetShadow(clBlack);
+  TSimpleLabelColors copy(owned);
+  EXPECT_EQ(copy.Shadow(), clBlack);
+  copy.SetShadow(clWhite);
+  EXPECT_EQ(calls, 1);
+}
+
 TEST(TSimpleLabelColors, AssignFromAGradientFails) {
   TSimpleLabelColors colors;
   const TGradient gradient;
