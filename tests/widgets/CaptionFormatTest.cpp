@@ -31,6 +31,11 @@ TEST(FormatCaption, FormatsOneIntegerOrLeavesTheCaptionAlone) {
       {"width from the arguments leaves none for the value", "%*d", 1, "%*d"},
       {"failure keeps doubled percents", "%q %%", 1, "%q %%"},
       {"unfinished specifier fails", "%-", 1, "%-"},
+      {"width narrower than the number", "%1d", 100, "100"},
+      {"doubled percent then a final lone one", "50%%%", 1, "50%"},
+      {"characters beyond Latin-1 pass through", "Puños %d", 3, "Puños 3"},
+      {"an index, then the next argument, fails", "%0:d%d", 5, "%0:d%d"},
+      {"percent, space and a word fails", "% word", 5, "% word"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(FormatCaption(QString::fromUtf8(row.pattern), row.argument), QString::fromUtf8(row.shown))

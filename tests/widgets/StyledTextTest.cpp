@@ -73,6 +73,17 @@ TEST(PaintStyledText, PlacesEachStylesCopiesAndTheOutline) {
        TTextStyle::fstRecessed,
        TextOutline::None,
        {{kShadow, 0, 0}, {kHighlight, 2, 2}, {kFace, 1, 1}}},
+      {"recessed, delineated",
+       TTextStyle::fstRecessed,
+       TextOutline::Delineated,
+       {{kShadow, 0, 0},
+        {kHighlight, 4, 4},
+        {kDelineate, 1, 1},
+        {kDelineate, 3, 3},
+        {kDelineate, 1, 3},
+        {kDelineate, 3, 1},
+        {kFace, 2, 2}}},
+      {"pushed", TTextStyle::fstPushed, TextOutline::None, {{kHighlight, 1, 1}, {kShadow, 0, 0}}},
       {"pushed, no face even when delineated",
        TTextStyle::fstPushed,
        TextOutline::Delineated,
@@ -86,6 +97,10 @@ TEST(PaintStyledText, PlacesEachStylesCopiesAndTheOutline) {
        TTextStyle::fstVolumetric,
        TextOutline::None,
        {{kShadow, 1, 1}, {kShadow, 2, 2}, {kFace, 0, 0}}},
+      {"volumetric, delineated",
+       TTextStyle::fstVolumetric,
+       TextOutline::Delineated,
+       {{kShadow, 1, 1}, {kShadow, 2, 2}, d0, d22, d02, d20, {kFace, 1, 1}}},
   };
   const TFont font = TahomaBoldFont();
   for (const auto& row : rows) {
