@@ -193,19 +193,7 @@ void TGradientProgress::Paint(Surface& canvas) {
 
 void TGradientProgress::mouseDoubleClickEvent(QMouseEvent* event) {
   TMouseButton button;
-  switch (event->button()) {
-    case Qt::LeftButton:
-      button = TMouseButton::mbLeft;
-      break;
-    case Qt::RightButton:
-      button = TMouseButton::mbRight;
-      break;
-    case Qt::MiddleButton:
-      button = TMouseButton::mbMiddle;
-      break;
-    default:
-      return;
-  }
+  if (!ToMouseButton(event->button(), button)) return;
   const QPoint at = event->position().toPoint();
   Guard([&] { MouseDown(button, ShiftStateOf(*event) | ssDouble, at.x(), at.y()); });
 }

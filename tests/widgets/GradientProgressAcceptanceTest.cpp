@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/Fonts.h"
 #include "support/PixelTools.h"
@@ -391,6 +392,19 @@ INSTANTIATE_TEST_SUITE_P(
         // Two colour writes, then the copied settings.
         WriteRow{"GradientAssigned", Write([](auto& b) { b.SetGradient(OtherGradient()); }), 3, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BarMouse, TheSecondPressOfADoubleClickIsADoubleMouseDown) {
+  QWidget window;
+  TGradientProgress bar(&window);
+  std::vector<std::pair<TMouseButton, TShiftState>> downs;
+  bar.OnMouseDown = [&](QObject*, TMouseButton button, TShiftState shift, int, int) {
+    downs.emplace_back(button, shift);
+  };
+  QTest::mouseDClick(&bar, Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
+  ASSERT_FALSE(downs.empty());
+  EXPECT_EQ(downs.back().first, TMouseButton::mbRight);
+  EXPECT_NE(downs.back().second & ssDouble, 0);
+}
 
 }  // namespace
 }  // namespace ostrak
