@@ -191,10 +191,6 @@ void PaintBandsBuffered(Surface& surface, const TRect& rect, const BandSettings&
   const int h = std::min(extent.bottom, surface.Height()) - top;
   if (w <= 0 || h <= 0) return;
   Surface buffer(w, h);
-  if (buffer.GetDeviceCaps(PLANES) != surface.GetDeviceCaps(PLANES) ||
-      buffer.GetDeviceCaps(BITSPIXEL) != surface.GetDeviceCaps(BITSPIXEL)) {
-    return;
-  }
   buffer.SetMapMode(surface.GetMapMode());
   buffer.SetBkMode(surface.GetBkMode());
   buffer.SetBkColor(surface.GetBkColor());
