@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "support/FailureMessage.h"
 #include "support/TemporaryFolder.h"
 
 namespace ostrak {
@@ -13,15 +14,7 @@ namespace {
 
 using test::TemporaryFolder;
 
-template <typename Failure, typename Call>
-std::string MessageOf(Call&& call) {
-  try {
-    call();
-  } catch (const Failure& failure) {
-    return failure.message();
-  }
-  return "(no failure)";
-}
+using test::MessageOf;
 
 TEST(FileAccess, FullPathNameExpandsAndFoldsLexically) {
   const std::string current = std::filesystem::current_path().string();

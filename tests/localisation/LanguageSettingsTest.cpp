@@ -6,6 +6,7 @@
 
 #include "core/Errors.h"
 #include "localisation/CaptionLines.h"
+#include "support/FailureMessage.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak {
@@ -22,15 +23,7 @@ std::string Table(const std::string& prefix, int lines = kCaptionTableMinLines) 
   return text;
 }
 
-template <typename ErrorKind, typename Body>
-std::string MessageOf(Body&& body) {
-  try {
-    body();
-  } catch (const ErrorKind& failure) {
-    return failure.message();
-  }
-  return "(no error)";
-}
+using test::MessageOf;
 
 struct CodeCase {
   const char* name;

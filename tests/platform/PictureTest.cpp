@@ -16,6 +16,7 @@
 #include "core/FileAccess.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/Surface.h"
+#include "support/FailureMessage.h"
 #include "support/JpegFixtures.h"
 #include "support/TemporaryFolder.h"
 
@@ -26,15 +27,7 @@ using test::EncodeJpeg;
 using test::SolidBlocks;
 using test::TemporaryFolder;
 
-template <typename Failure, typename Call>
-std::string MessageOf(Call&& call) {
-  try {
-    call();
-  } catch (const Failure& failure) {
-    return failure.message();
-  }
-  return "(no failure)";
-}
+using test::MessageOf;
 
 std::string QtEncoded(const QImage& image, const char* format) {
   QByteArray bytes;

@@ -10,6 +10,7 @@
 #include "core/Errors.h"
 #include "core/FileAccess.h"
 #include "record/StringList.h"
+#include "support/FailureMessage.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak {
@@ -31,15 +32,7 @@ private:
   std::filesystem::path previous_;
 };
 
-template <typename ErrorKind, typename Body>
-std::string MessageOf(Body&& body) {
-  try {
-    body();
-  } catch (const ErrorKind& failure) {
-    return failure.message();
-  }
-  return "(no error)";
-}
+using test::MessageOf;
 
 mode_t ModeOf(const std::string& path) {
   struct stat status {};

@@ -1,66 +1,20 @@
 // ostrak-fighter run as a separate program, with its output and exit status
 // checked exactly.
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "ToolRunner.h"
 #include "support/TempDirectory.h"
 
 namespace {
 
+using ostrak::test::RunTool;
 using ostrak::test::TempDirectory;
+using Result = ostrak::test::ToolResult;
 using ostrak::test::WriteBytes;
-
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Drain(int fd) {
-  std::string text;
-  char buffer[4096];
-  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
-    text.append(buffer, static_cast<std::size_t>(n));
-  ::close(fd);
-  return text;
-}
-
-// Runs the tool in `directory`; stderr goes to a file so that neither pipe can fill up.
-Result RunTool(const TempDirectory& directory, std::vector<std::string> args) {
-  int out[2];
-  if (::pipe(out) != 0) return {};
-  const std::string errPath = directory / ".stderr";
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    if (::chdir(directory.path().c_str()) != 0) ::_exit(126);
-    ::dup2(out[1], 1);
-    if (!std::freopen(errPath.c_str(), "w", stderr)) ::_exit(126);
-    ::close(out[0]);
-    ::close(out[1]);
-    std::vector<char*> argv;
-    std::string exe = OSTRAK_FIGHTER_EXE;
-    argv.push_back(exe.data());
-    for (auto& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    ::execv(exe.c_str(), argv.data());
-    ::_exit(127);
-  }
-  ::close(out[1]);
-  Result result;
-  result.out = Drain(out[0]);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = ostrak::test::ReadBytes(errPath);
-  ::unlink(errPath.c_str());
-  return result;
-}
 
 // A fighter file; `lines` replace the lines of the same numbers.
 std::string Fighter(std::vector<std::pair<int, std::string>> changes = {}, int count = 28) {
