@@ -14,21 +14,52 @@ std::string Hex(unsigned value, const char* prefix, int digits) {
   return text;
 }
 
+// The length of the well-formed UTF-8 sequence at `i`, or 0 when the byte
+// there does not start one (a stray continuation byte, an overlong form, a
+// surrogate, a cut sequence).
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = at(i);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size() || at(i + 1) < low || at(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if (at(i + k) < 0x80 || at(i + k) > 0xBF) return 0;
+  }
+  return length;
+}
+
 }  // namespace
 
-std::string TerminalSafe(std::string_view utf8) {
+std::string TerminalSafe(std::string_view text) {
   std::string safe;
-  safe.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    if ((byte < 0x20 && byte != '\t') || byte == 0x7F) {
-      safe += Hex(byte, "\\x", 2);
-    } else if (byte == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
-               static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
-      safe += Hex(static_cast<unsigned char>(utf8[++i]), "\\u", 4);  // a C1 control
+  safe.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const std::size_t length = SequenceLength(text, i);
+    if (length == 0 || (byte < 0x20 && byte != '\t') || byte == 0x7F) {
+      safe += Hex(byte, "\\x", 2);  // a control character, or a byte that is not UTF-8
+    } else if (length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      safe += Hex(static_cast<unsigned char>(text[i + 1]), "\\u", 4);  // a C1 control
     } else {
-      safe += static_cast<char>(byte);
+      safe.append(text, i, length);
     }
+    i += length == 0 ? 1 : length;
   }
   return safe;
 }

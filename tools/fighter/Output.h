@@ -7,9 +7,10 @@
 
 namespace ostrak::fighter {
 
-// Control characters (other than tab) written as \xHH, so that text from a
-// file cannot drive the terminal. For the human-readable formats.
-std::string TerminalSafe(std::string_view utf8);
+// Control characters (other than tab) and bytes that are not UTF-8 (a file
+// name in another encoding) written as \xHH, so that text from a file cannot
+// drive the terminal and the output stays UTF-8. For the human-readable formats.
+std::string TerminalSafe(std::string_view text);
 
 // Invalid UTF-8 sequences replaced, so that machine-readable output stays valid.
 std::string ValidUtf8(std::string_view bytes);
