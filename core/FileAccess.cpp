@@ -9,24 +9,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/FileDescriptor.h"
+
 namespace ostrak {
-namespace {
-
-class FileDescriptor {
-public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
-private:
-  int fd_;
-};
-
-}  // namespace
 
 std::string FullPathName(const std::string& name) {
   namespace fs = std::filesystem;
@@ -39,8 +24,7 @@ std::string FullPathName(const std::string& name) {
   return path.lexically_normal().string();
 }
 
-std::string SystemErrorText(int errorNumber) {
-  std::string text = std::strerror(errorNumber);
+std::string TrimSystemText(std::string text) {
   while (!text.empty() &&
          (text.back() == ' ' || text.back() == '\r' || text.back() == '\n' || text.back() == '.')) {
     text.pop_back();
@@ -48,13 +32,18 @@ std::string SystemErrorText(int errorNumber) {
   return text;
 }
 
+std::string SystemErrorText(int errorNumber) { return TrimSystemText(std::strerror(errorNumber)); }
+
 FileOpenError CannotOpenFile(const std::string& name, int errorNumber) {
   return FileOpenError("Cannot open file \"" + FullPathName(name) + "\". " + SystemErrorText(errorNumber));
 }
 
 FileCreateError CannotCreateFile(const std::string& name, int errorNumber) {
-  return FileCreateError("Cannot create file \"" + FullPathName(name) + "\". " +
-                         SystemErrorText(errorNumber));
+  return CannotCreateFile(name, SystemErrorText(errorNumber));
+}
+
+FileCreateError CannotCreateFile(const std::string& name, const std::string& systemText) {
+  return FileCreateError("Cannot create file \"" + FullPathName(name) + "\". " + TrimSystemText(systemText));
 }
 
 std::string ReadWholeFile(const std::string& name, std::size_t maxBytes) {

@@ -18,13 +18,16 @@ constexpr std::size_t kMaxInputFileBytes = 16 * 1024 * 1024;
 // (links are not resolved).
 std::string FullPathName(const std::string& name);
 
-// The system's text for an errno value, with trailing spaces, line breaks and
-// periods removed.
+// A system error text with its trailing spaces, line breaks and periods removed.
+std::string TrimSystemText(std::string text);
+// The system's text for an errno value, trimmed.
 std::string SystemErrorText(int errorNumber);
 
 // "Cannot open file "%s". %s" and "Cannot create file "%s". %s".
 FileOpenError CannotOpenFile(const std::string& name, int errorNumber);
 FileCreateError CannotCreateFile(const std::string& name, int errorNumber);
+// With the reason as another layer worded it (trimmed the same way).
+FileCreateError CannotCreateFile(const std::string& name, const std::string& systemText);
 
 // The whole content of a file. Failing to open or read it, or a content of
 // more than maxBytes, fails with CannotOpenFile (the last with the system's

@@ -12,33 +12,11 @@
 
 #include "core/Errors.h"
 #include "core/FileAccess.h"
+#include "core/FileDescriptor.h"
 
 namespace ostrak {
 
 namespace {
-
-class FileDescriptor {
-public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
-private:
-  int fd_;
-};
-
-// Qt's error texts for a failed open are the system's, with a final period.
-std::string StripSystemText(std::string text) {
-  while (!text.empty() &&
-         (text.back() == ' ' || text.back() == '\r' || text.back() == '\n' || text.back() == '.')) {
-    text.pop_back();
-  }
-  return text;
-}
 
 // Why the target cannot be created or replaced, as an error number, or 0.
 // Checked before the temporary file exists so that the message carries the
@@ -98,8 +76,8 @@ void WriteTextFileAtomically(const std::string& path, std::string_view bytes) {
   QSaveFile file(name);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    throw FileCreateError("Cannot create file \"" + FullPathName(path) + "\". " +
-                          StripSystemText(file.errorString().toStdString()));
+    // Qt words the system's reason itself, with a final period.
+    throw CannotCreateFile(path, file.errorString().toStdString());
   }
   const auto size = static_cast<qint64>(bytes.size());
   if (file.write(bytes.data(), size) != size) {
