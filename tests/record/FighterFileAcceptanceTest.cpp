@@ -69,6 +69,11 @@ Lines SampleFighter() {
           "1"};
 }
 
+Lines Cut(Lines lines, int count) {
+  lines.resize(static_cast<std::size_t>(count));
+  return lines;
+}
+
 struct Loaded {
   FighterRecord record;
   FighterForm form;
@@ -390,6 +395,23 @@ TEST(FighterLoadAcceptance, FailureOnDodgeKeepsTheAttributesBeforeIt) {
   Lines expected = lines;
   expected[4] = "20";
   EXPECT_EQ(LinesOf(loaded.record.Lines()), expected);
+}
+
+// After a failed load of a short file, a control whose line lies beyond the
+// end still changes, then its write fails; lines that exist take the write.
+TEST(FighterLoadAcceptance, ChangesAfterAShortLoadFailBeyondTheEnd) {
+  Loaded loaded = LoadFresh(Join(Cut(SampleFighter(), 10)));
+  ASSERT_EQ(loaded.failure, "List index out of bounds (10)");
+  EXPECT_EQ(MessageOf<ListError>([&] { loaded.form.SetText(FighterField::FullName, "Ana", loaded.record); }),
+            "List index out of bounds (17)");
+  EXPECT_EQ(loaded.form.Text(FighterField::FullName), "Ana");
+  EXPECT_EQ(
+      MessageOf<ListError>([&] { loaded.form.SetAttribute(FighterField::GroundGame, 9, loaded.record); }),
+      "List index out of bounds (23)");
+  EXPECT_EQ(loaded.form.Attribute(FighterField::GroundGame), 9);
+  loaded.form.SetAttribute(FighterField::Kicks, 2, loaded.record);
+  EXPECT_EQ(loaded.record.Lines().Get(1), "2");
+  EXPECT_EQ(MessageOf<ListError>([&] { loaded.record.PrepareForSave(); }), "List index out of bounds (10)");
 }
 
 TEST(FighterLoadAcceptance, LineEndingsDoNotChangeWhatIsLoaded) {
