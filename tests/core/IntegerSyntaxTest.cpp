@@ -44,6 +44,8 @@ const IntegerCase kIntegerCases[] = {
     {"minus before the top bit wraps", "-$80000000", INT32_MIN},
     {"plus before hex", "+0x0A", 10},
     {"zero", "0", 0},
+    {"largest as 0X hex", "0X7FFFFFFF", 2147483647},
+    {"hex one after eight zeros", "$000000001", 1},
     // Failures.
     {"empty", "", std::nullopt},
     {"only spaces", "   ", std::nullopt},
@@ -60,6 +62,13 @@ const IntegerCase kIntegerCases[] = {
     {"one below the smallest", "-2147483649", std::nullopt},
     {"far too large", "99999999999999999999", std::nullopt},
     {"hex with nine significant digits", "$1FFFFFFFF", std::nullopt},
+    {"hex just past 32 bits", "$100000000", std::nullopt},
+    {"plus before one above the largest", "+2147483648", std::nullopt},
+    {"two minus signs", "--1", std::nullopt},
+    {"no-break space before the digits",
+     "\xA0"
+     "7",
+     std::nullopt},
     {"bare dollar", "$", std::nullopt},
     {"bare 0x", "0x", std::nullopt},
     {"sign after dollar", "$-5", std::nullopt},

@@ -47,6 +47,10 @@ const CodeCase kCodeCases[] = {
     {"trailing_space_is_another_code", "ES \r\n", "ES -Translation.txt", "SPanishLang.jpg",
      "Cambiar a castellano", "EN",
      "Languaje set to english. You must restart the apllication in order to changes to take effect"},
+    {"third_code", "FR\r\n", "FR-Translation.txt", "SPanishLang.jpg", "Cambiar a castellano", "EN",
+     "Languaje set to english. You must restart the apllication in order to changes to take effect"},
+    {"english_without_line_break", "EN", "EN-Translation.txt", "SPanishLang.jpg", "Cambiar a castellano",
+     "ES", "Idioma cambiado a castellano. Debe reiniciar la aplicación para ver los cambios"},
     {"byte_order_mark_stays_in_the_code",
      "\xEF\xBB\xBF"
      "ES\r\n",
@@ -61,8 +65,13 @@ class LanguageCode : public ::testing::TestWithParam<CodeCase> {};
 TEST_P(LanguageCode, ChoosesTableFlagAndToggle) {
   const CodeCase& c = GetParam();
   TempDirectory dir;
-  WriteBytes(dir / "Config.txt", c.settings + "second line\r\n");
+  const std::string settings = c.settings.back() == '\n' ? c.settings + "second line\r\n" : c.settings;
+  WriteBytes(dir / "Config.txt", settings);
   WriteBytes(dir / c.tableFile, Table("caption"));
+  // A shipped table the code does not name must not be the one read.
+  for (const char* other : {"ES-Translation.txt", "EN-Translation.txt"}) {
+    if (c.tableFile != other) WriteBytes(dir / other, Table("wrong"));
+  }
 
   LanguageSettings language(dir.path());
   language.Load();
@@ -76,13 +85,14 @@ TEST_P(LanguageCode, ChoosesTableFlagAndToggle) {
   std::vector<LanguageMessage> shown;
   language.Toggle([&](const LanguageMessage& message) {
     // The message comes before the file is written.
-    EXPECT_EQ(ReadBytes(dir / "Config.txt"), c.settings + "second line\r\n");
+    EXPECT_EQ(ReadBytes(dir / "Config.txt"), settings);
     shown.push_back(message);
   });
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].text, c.message);
   EXPECT_EQ(shown[0].title, "Cambio de idioma");
-  EXPECT_EQ(ReadBytes(dir / "Config.txt"), c.codeAfterToggle + "\r\nsecond line\r\n");
+  EXPECT_EQ(ReadBytes(dir / "Config.txt"),
+            c.codeAfterToggle + (settings == c.settings ? "\r\n" : "\r\nsecond line\r\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LanguageCode, ::testing::ValuesIn(kCodeCases),

@@ -28,6 +28,8 @@ TEST_P(ShippedTable, HasEveryCaptionLineInWindows1252WithCrLf) {
       ASSERT_EQ(bytes.at(i - 1), '\r') << i;
     }
     ASSERT_NE(static_cast<unsigned char>(bytes[i]), 0xC3) << "UTF-8 at " << i;
+    ASSERT_EQ(std::string("\x81\x8D\x8F\x90\x9D").find(bytes[i]), std::string::npos)
+        << "a byte Windows-1252 leaves unassigned at " << i;
   }
   ASSERT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
 
@@ -51,6 +53,12 @@ TEST(ShippedData, SpanishCaptionsUseWindows1252) {
   language.Load();
   EXPECT_EQ(language.Caption(53), "Pu\xF1os");
   EXPECT_EQ(language.Caption(78), "Evaluar");
+}
+
+TEST(ShippedData, PicturesAreJpeg) {
+  for (const char* name : {"Fondo6.jpg", "EnglishLang.jpg", "SPanishLang.jpg"}) {
+    EXPECT_EQ(test::ReadBytes(kDataDirectory + name).substr(0, 3), "\xFF\xD8\xFF") << name;
+  }
 }
 
 }  // namespace

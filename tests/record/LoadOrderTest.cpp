@@ -82,6 +82,12 @@ const LineZeroCase kLineZeroCases[] = {
     {"leading_zeros", "007", 7, "7"},
     {"one_with_sign", "+1", 1, "+1"},
     {"largest", "2147483647", 20, "20"},
+    {"one_with_leading_zero", "01", 1, "01"},
+    {"minus_zero", "-0", 1, "-0"},
+    {"all_ones_hex_is_minus_one", "$FFFFFFFF", 1, "$FFFFFFFF"},
+    {"hex_one_after_zeros", "$000000001", 1, "$000000001"},
+    {"smallest", "-2147483648", 1, "-2147483648"},
+    {"largest_hex", "0X7FFFFFFF", 20, "20"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, AttributeLine, ::testing::ValuesIn(kLineZeroCases),

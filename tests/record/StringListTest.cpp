@@ -38,6 +38,8 @@ const SplitCase kSplitCases[] = {
     {"NUL ends the last line", "a\r\nb\0c\r\nd", {"a", "b"}},
     {"NUL right after a break", std::string("a\r\n\0xyz", 7), {"a"}},
     {"NUL first", std::string("\0abc", 4), {}},
+    {"NUL between CR and LF", std::string("a\r\0\nb", 6), {"a"}},
+    {"LF CR alone", "\n\r", {"", ""}},
     {"no trimming", " \ta \t\r\n  ", {" \ta \t", "  "}},
     {"byte-order mark is text",
      "\xEF\xBB\xBF"

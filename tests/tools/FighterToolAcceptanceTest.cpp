@@ -23,35 +23,9 @@ namespace {
 using Lines = std::vector<std::string>;
 
 Lines Sample() {
-  return {"12",
-          "9",
-          "15",
-          "7",
-          "11",
-          "10",
-          "13",
-          "8",
-          "14",
-          "6",
-          "5",
-          "16",
-          "17",
-          "18",
-          "19",
-          "20",
-          "4",
-          "Jos\xE9 Pe\xF1"
-          "a",
-          "Pepe",
-          "2",
-          "0",
-          "180 cm",
-          "77 kg",
-          "3",
-          "Espa\xF1"
-          "a",
-          "01/02/1990",
-          "12345",
+  return {"12",   "9", "15", "7",      "11",    "10", "13",      "8",          "14",
+          "6",    "5", "16", "17",     "18",    "19", "20",      "4",          "Jos\xE9 Mu\xF1oz",
+          "Pepe", "2", "0",  "180 cm", "77 kg", "3",  "Per\xFA", "01/02/1990", "12345",
           "1"};
 }
 
@@ -246,6 +220,19 @@ TEST(RatingsAcceptance, JsonIsValidWithRatingsOrAnErrorPerFile) {
   EXPECT_EQ(accented.value("overall").toInt(), 100);
 }
 
+TEST(RatingsAcceptance, JsonPutsOneFileOnEachLine) {
+  TempDirectory dir;
+  WriteBytes(dir / "a.txt", Join(Sample()));
+  WriteBytes(dir / "short.txt", Join(Cut(Sample(), 23)));
+  const ToolResult r = RunTool(dir, {"ratings", "--format", "json", "a.txt", "short.txt"});
+  EXPECT_EQ(r.out,
+            "[\n"
+            "  {\"file\": \"a.txt\", \"ground\": 28, \"striking\": 47, \"defense\": 67, \"fitness\": 65, "
+            "\"mental\": 87, \"overall\": 58},\n"
+            "  {\"file\": \"short.txt\", \"error\": \"List index out of bounds (23)\"}\n"
+            "]\n");
+}
+
 TEST(RatingsAcceptance, TableLinesUpItsColumns) {
   TempDirectory dir;
   WriteBytes(dir / "a.txt", Join(Sample()));
@@ -319,8 +306,7 @@ TEST(ShowAcceptance, PrintsEveryFieldAsTheEditorShowsItAndTheKeptLines) {
             "Pace:               19\n"
             "Aggressivity:       20\n"
             "KO resistance:      4\n"
-            "Full name:          Jos\xC3\xA9 Pe\xC3\xB1"
-            "a\n"
+            "Full name:          Jos\xC3\xA9 Mu\xC3\xB1oz\n"
             "Common name:        Pepe\n"
             "Game plan:          GnP\n"
             "Weight class:       Featherweight: Max Max 145 lb / 66 kg\n"
@@ -328,8 +314,7 @@ TEST(ShowAcceptance, PrintsEveryFieldAsTheEditorShowsItAndTheKeptLines) {
             "Weight:             \xE2\x80\x9C"
             "77\xE2\x80\x9D kg\tnet\n"
             "Ground game:        3\n"
-            "Nationality:        Espa\xC3\xB1"
-            "a\n"
+            "Nationality:        Per\xC3\xBA\n"
             "Date of birth:      01/02/1990\n"
             "Sherdog ID:         12345\n"
             "Kept as loaded:\n"
@@ -424,6 +409,8 @@ TEST(UsageAcceptance, HelpAndVersionGoToStdoutWithStatusZero) {
   EXPECT_EQ(r.out.rfind("Usage: ostrak-fighter ", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("ratings [--format table|csv|json] FILE..."), std::string::npos);
   EXPECT_EQ(r.err, "");
+
+  EXPECT_EQ(RunTool(dir, {"ratings", "-h"}).out, r.out);
 
   r = RunTool(dir, {"--version"});
   EXPECT_EQ(r.status, 0);
