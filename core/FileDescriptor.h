@@ -17,7 +17,6 @@ public:
   FileDescriptor& operator=(const FileDescriptor&) = delete;
 
   int get() const { return fd_; }
-  bool IsOpen() const { return fd_ >= 0; }
 
 private:
   int fd_;

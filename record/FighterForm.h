@@ -35,14 +35,19 @@ public:
   // Each writes to `record` as the control's change handler would.
   void SetAttribute(FighterField field, long double value, FighterRecord& record);
   void SetText(FighterField field, std::string text, FighterRecord& record);
-  void SetGamePlanIndex(int index) { gamePlanIndex_ = index; }
-  void SetWeightClassIndex(int index) { weightClassIndex_ = index; }
+  // Selecting from code writes nothing; an index outside the items selects nothing.
+  void SetGamePlanIndex(int index) { gamePlanIndex_ = ItemIndex(index, kGamePlanItems.size()); }
+  void SetWeightClassIndex(int index) { weightClassIndex_ = ItemIndex(index, kWeightClassItems.size()); }
 
   // Runs every step of the load order against the record's current lines.
   // The first failure propagates; the steps before it keep their effect.
   void Load(FighterRecord& record);
 
 private:
+  static int ItemIndex(int index, std::size_t itemCount) {
+    return index >= 0 && static_cast<std::size_t>(index) < itemCount ? index : kNoSelection;
+  }
+
   AttributeValues attributes_;
   std::array<std::string, kFighterFieldCount> texts_;
   int gamePlanIndex_ = kNoSelection;

@@ -193,5 +193,20 @@ TEST(FighterForm, LinesFromTwentySevenOnAreKept) {
   EXPECT_EQ(record.Lines().Get(29), "");  // only lines 0 to 27 are filled
 }
 
+// Like the drop-down lists they model: an index outside the items selects nothing.
+TEST(FighterForm, ListIndexOutsideTheItemsClearsTheSelection) {
+  FighterForm form;
+  form.SetGamePlanIndex(2);
+  form.SetWeightClassIndex(5);
+  EXPECT_EQ(form.GamePlanIndex(), 2);
+  EXPECT_EQ(form.WeightClassIndex(), 5);
+  form.SetGamePlanIndex(3);
+  form.SetWeightClassIndex(-2);
+  EXPECT_EQ(form.GamePlanIndex(), kNoSelection);
+  EXPECT_EQ(form.WeightClassIndex(), kNoSelection);
+  form.SetWeightClassIndex(6);
+  EXPECT_EQ(form.WeightClassIndex(), kNoSelection);
+}
+
 }  // namespace
 }  // namespace ostrak
