@@ -7,12 +7,12 @@
 #include <filesystem>
 
 #include "support/FailureMessage.h"
-#include "support/TemporaryFolder.h"
+#include "support/TempDirectory.h"
 
 namespace ostrak {
 namespace {
 
-using test::TemporaryFolder;
+using test::TempDirectory;
 
 using test::MessageOf;
 
@@ -39,23 +39,25 @@ TEST(FileAccess, FileErrorsQuoteTheFullPath) {
 }
 
 TEST(FileAccess, ReadsEveryByteUnchanged) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   const std::string bytes("a\r\nb\0\xE9\xFF\rz", 9);
   EXPECT_EQ(ReadWholeFile(folder.File("bytes.bin", bytes)), bytes);
   EXPECT_EQ(ReadWholeFile(folder.File("empty.bin", "")), "");
 }
 
 TEST(FileAccess, UnreadableInputFailsWithTheOpenError) {
-  TemporaryFolder folder;
-  const std::string missing = folder.Path() + "/missing.jpg";
+  TempDirectory folder;
+  const std::string missing = folder / "missing.jpg";
   EXPECT_EQ(MessageOf<FileOpenError>([&] { ReadWholeFile(missing); }),
             "Cannot open file \"" + missing + "\". No such file or directory");
-  EXPECT_EQ(MessageOf<FileOpenError>([&] { ReadWholeFile(folder.Path()); }),
-            "Cannot open file \"" + folder.Path() + "\". Is a directory");
+  const std::string directory = folder / "sub";
+  std::filesystem::create_directory(directory);
+  EXPECT_EQ(MessageOf<FileOpenError>([&] { ReadWholeFile(directory); }),
+            "Cannot open file \"" + directory + "\". Is a directory");
 }
 
 TEST(FileAccess, ContentOverTheLimitIsRefused) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   const std::string path = folder.File("ten.bin", "0123456789");
   EXPECT_EQ(ReadWholeFile(path, 10), "0123456789");
   EXPECT_EQ(MessageOf<FileOpenError>([&] { ReadWholeFile(path, 9); }),
@@ -68,8 +70,8 @@ TEST(FileAccess, AnEndlessDeviceIsCutAtTheLimit) {
 }
 
 TEST(FileAccess, AFifoWithoutWriterDoesNotBlock) {
-  TemporaryFolder folder;
-  const std::string fifo = folder.Path() + "/fifo";
+  TempDirectory folder;
+  const std::string fifo = folder / "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(ReadWholeFile(fifo), "");
 }

@@ -18,14 +18,14 @@
 #include "platform/Surface.h"
 #include "support/FailureMessage.h"
 #include "support/JpegFixtures.h"
-#include "support/TemporaryFolder.h"
+#include "support/TempDirectory.h"
 
 namespace ostrak {
 namespace {
 
 using test::EncodeJpeg;
 using test::SolidBlocks;
-using test::TemporaryFolder;
+using test::TempDirectory;
 
 using test::MessageOf;
 
@@ -101,7 +101,7 @@ TEST(Picture, AMissingFileNamesItsFullPath) {
 }
 
 TEST(Picture, AnOversizedFileIsNotRead) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   const std::string path = folder.File("huge.jpg", "");
   std::filesystem::resize_file(path, kMaxInputFileBytes + 1);
   TPicture picture;
@@ -110,7 +110,7 @@ TEST(Picture, AnOversizedFileIsNotRead) {
 }
 
 TEST(Picture, LoadingReadsOnlyTheHeaderAndDrawingDecodes) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   const std::string corrupt = folder.File(
       "corrupt.jpg", test::WithBadSecondScan(EncodeJpeg(SolidBlocks(3, {{200, 10, 10}, {0, 0, 0}}),
                                                         test::Encoding::Progressive)));
@@ -132,7 +132,7 @@ TEST(Picture, LoadingReadsOnlyTheHeaderAndDrawingDecodes) {
 }
 
 TEST(Picture, AFailedLoadKeepsThePreviousPicture) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   const std::string good = folder.File("good.jpg", EncodeJpeg(SolidBlocks(3, {{0, 0, 255}})));
   const std::string notJpeg = folder.File("fake.jpg", QtEncoded(FourColours(), "BMP"));
   const std::string notBitmap = folder.File("fake.bmp", EncodeJpeg(SolidBlocks(3, {{0, 0, 255}})));
@@ -147,9 +147,8 @@ TEST(Picture, AFailedLoadKeepsThePreviousPicture) {
             "JPEG error #" + std::to_string(JERR_NO_SOI));
   EXPECT_EQ(MessageOf<PictureError>([&] { picture.LoadFromFile(notBitmap); }), "Bitmap image is not valid");
   EXPECT_EQ(MessageOf<PictureError>([&] { picture.LoadFromFile(notIcon); }), "Icon image is not valid");
-  EXPECT_EQ(
-      MessageOf<FileOpenError>([&] { picture.LoadFromFile(folder.Path() + "/gone.jpg"); }).substr(0, 16),
-      "Cannot open file");
+  EXPECT_EQ(MessageOf<FileOpenError>([&] { picture.LoadFromFile(folder / "gone.jpg"); }).substr(0, 16),
+            "Cannot open file");
   EXPECT_EQ(picture.Graphic(), loaded);
   EXPECT_EQ(changes, 1);
 
@@ -159,7 +158,7 @@ TEST(Picture, AFailedLoadKeepsThePreviousPicture) {
 }
 
 TEST(Picture, BitmapsAndIconsLoadThroughTheirOwnReaders) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   for (const char* name : {"four.bmp", "four.ico"}) {
     const std::string path = folder.File(name, QtEncoded(FourColours(), name[5] == 'b' ? "BMP" : "ICO"));
     TPicture picture;
@@ -186,7 +185,7 @@ std::vector<TColor> Pixels(const Surface& surface) {
 constexpr TColor R = clRed, G = clLime, B = 0xFF0000, Y = clYellow, W = clWhite;
 
 TEST(Picture, StretchingRepeatsTheNearestPixel) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   TPicture picture;
   picture.LoadFromFile(folder.File("four.bmp", QtEncoded(FourColours(), "BMP")));
   Surface surface(5, 5, clWhite);
@@ -199,7 +198,7 @@ TEST(Picture, StretchingRepeatsTheNearestPixel) {
 }
 
 TEST(Picture, DrawingAtItsOwnSizeIsClipped) {
-  TemporaryFolder folder;
+  TempDirectory folder;
   TPicture picture;
   picture.LoadFromFile(folder.File("four.bmp", QtEncoded(FourColours(), "BMP")));
   struct Row {

@@ -25,6 +25,12 @@ TempDirectory::~TempDirectory() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+std::string TempDirectory::File(const std::string& name, const std::string& bytes) const {
+  const std::string file = path_ + name;
+  WriteBytes(file, bytes);
+  return file;
+}
+
 std::vector<std::string> TempDirectory::EntriesOf(const std::string& directory) {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(directory)) {

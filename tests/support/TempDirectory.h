@@ -17,6 +17,8 @@ public:
   // Ends in '/'.
   const std::string& path() const { return path_; }
   std::string operator/(const std::string& name) const { return path_ + name; }
+  // Writes `bytes` to the named file in the directory and returns its path.
+  std::string File(const std::string& name, const std::string& bytes) const;
 
   // The names in the directory, sorted (for "no temporary file remains").
   std::vector<std::string> Entries() const { return EntriesOf(path_); }
