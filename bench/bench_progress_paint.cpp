@@ -13,6 +13,7 @@
 
 #include "platform/Fonts.h"
 #include "support/TestEnvironment.h"
+#include "widgets/EvaluationBar.h"
 #include "widgets/GradientProgress.h"
 
 namespace ostrak {
@@ -63,20 +64,7 @@ void EvaluationBar(benchmark::State& state) {
   window.setPalette(palette);
   ExposedBar bar(&window);
   bar.SetBounds(0, 0, kWidth, kHeight);
-  bar.SetBevelInner(TBevelCut::bvSpace);
-  bar.Colors().SetDelineate(clGray);
-  bar.Colors().SetShadow(clBlack);
-  bar.Colors().SetBackground(clBlack);
-  bar.Gradient().SetFromColor(clRed);
-  bar.Gradient().SetToColor(clYellow);
-  bar.Gradient().SetActive(true);
-  bar.Gradient().SetOrientation(TGradientDir::fgdVertical);
-  bar.SetPercent(100);
-  bar.SetCaptionStyle(TTextStyle::fstNone);
-  bar.SetStep(100);
-  bar.SetOptions({TProgressOption::fpoDelineatedText, TProgressOption::fpoTransparent});
-  bar.SetFont(TahomaFont());
-  bar.Font().SetColor(clWhite);
+  ApplyEvaluationBarConfiguration(bar, clRed, clYellow);
   bar.Gradient().SetPercentFilling(85);
   bar.SetCaption(QStringLiteral("Ground 85%%"));
   QImage target(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);

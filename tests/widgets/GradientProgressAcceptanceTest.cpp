@@ -14,6 +14,7 @@
 #include "platform/Fonts.h"
 #include "support/PixelTools.h"
 #include "widgets/DrawUtils.h"
+#include "widgets/EvaluationBar.h"
 #include "widgets/GradientProgress.h"
 
 namespace ostrak {
@@ -48,26 +49,7 @@ void SetParentColor(QWidget& parent, const QColor& color) {
 void SetUpEvaluationBar(TGradientProgress& bar, TColor from, TColor to, int percentFilling,
                         const QString& caption) {
   bar.SetBounds(9, 8, 276, 20);
-  bar.SetBevelInner(bvSpace);
-  bar.Colors().SetDelineate(clGray);
-  bar.Colors().SetShadow(clBlack);
-  bar.Colors().SetBackground(clBlack);
-  bar.Gradient().SetFromColor(from);
-  bar.Gradient().SetToColor(to);
-  bar.Gradient().SetActive(true);
-  bar.Gradient().SetOrientation(TGradientDir::fgdVertical);
-  bar.GradientBack().SetFromColor(clYellow);
-  bar.GradientBack().SetToColor(clGreen);
-  bar.GradientBack().SetOrientation(TGradientDir::fgdVertical);
-  bar.GradientBack().SetSteps(100);
-  bar.SetPercent(100);
-  bar.SetCaptionAlignment(TAlignment::taCenter);
-  bar.SetCaptionStyle(TTextStyle::fstNone);
-  bar.SetStep(100);
-  bar.SetOptions({fpoDelineatedText, fpoTransparent});
-  TFont font = TahomaFont();
-  font.SetColor(clWhite);
-  bar.SetFont(font);
+  ApplyEvaluationBarConfiguration(bar, from, to);
   bar.SetCaption(QStringLiteral("Ground"));
   bar.Gradient().SetPercentFilling(percentFilling);
   bar.SetCaption(caption);

@@ -9,6 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 #include "support/PixelTools.h"
+#include "widgets/EvaluationBar.h"
 #include "widgets/GradientProgress.h"
 
 namespace ostrak {
@@ -44,20 +45,7 @@ public:
 // The evaluation window's settings, at PercentFilling `fill`.
 void SetUpEvaluationBar(TGradientProgress& bar, int fill, const QString& caption) {
   bar.SetBounds(9, 8, 276, 20);
-  bar.SetBevelInner(TBevelCut::bvSpace);
-  bar.Colors().SetDelineate(clGray);
-  bar.Colors().SetShadow(clBlack);
-  bar.Colors().SetBackground(clBlack);
-  bar.Gradient().SetFromColor(clRed);
-  bar.Gradient().SetToColor(clYellow);
-  bar.Gradient().SetActive(true);
-  bar.Gradient().SetOrientation(TGradientDir::fgdVertical);
-  bar.SetPercent(100);
-  bar.SetCaptionStyle(TTextStyle::fstNone);
-  bar.SetStep(100);
-  bar.SetOptions({TProgressOption::fpoDelineatedText, TProgressOption::fpoTransparent});
-  bar.SetFont(TahomaFont());
-  bar.Font().SetColor(clWhite);
+  ApplyEvaluationBarConfiguration(bar, clRed, clYellow);
   bar.Gradient().SetPercentFilling(fill);
   bar.SetCaption(caption);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/Fonts.h"
 #include "tools/gallery/Gallery.h"
+#include "widgets/EvaluationBar.h"
 #include "widgets/GradientProgress.h"
 
 namespace {
@@ -28,25 +29,7 @@ public:
 // The evaluation window's settings for a bar, with its fill percentage.
 void SetUpEvaluationBar(TGradientProgress& bar, int fill) {
   bar.SetBounds(9, 8, 276, 20);
-  bar.SetBevelInner(TBevelCut::bvSpace);
-  bar.Colors().SetDelineate(clGray);
-  bar.Colors().SetShadow(clBlack);
-  bar.Colors().SetBackground(clBlack);
-  bar.Gradient().SetFromColor(clRed);
-  bar.Gradient().SetToColor(clYellow);
-  bar.Gradient().SetActive(true);
-  bar.Gradient().SetOrientation(TGradientDir::fgdVertical);
-  bar.GradientBack().SetFromColor(clYellow);
-  bar.GradientBack().SetToColor(clGreen);
-  bar.GradientBack().SetOrientation(TGradientDir::fgdVertical);
-  bar.GradientBack().SetSteps(100);
-  bar.SetPercent(100);
-  bar.SetCaptionAlignment(TAlignment::taCenter);
-  bar.SetCaptionStyle(TTextStyle::fstNone);
-  bar.SetStep(100);
-  bar.SetOptions({TProgressOption::fpoDelineatedText, TProgressOption::fpoTransparent});
-  bar.SetFont(TahomaFont());
-  bar.Font().SetColor(clWhite);
+  ApplyEvaluationBarConfiguration(bar, clRed, clYellow);
   bar.Gradient().SetPercentFilling(fill);
   bar.SetCaption(QStringLiteral("Ground %1%%").arg(fill));
 }
