@@ -1,131 +1,203 @@
-#include "widgets/FillGradient.h"
+// The banded gradient fill, checked pixel by pixel against colours worked out
+// here from the band rule: band i of n has start + round(i * delta / (n - 1))
+// per channel, halves away from zero.
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <vector>
+#include <ostream>
 
+#include <cstdlib>
+#include <string>
+
+#include "platform/Surface.h"
 #include "platform/SystemColors.h"
 #include "support/PixelTools.h"
+#include "widgets/FillGradient.h"
 
 namespace ostrak {
 namespace {
 
-constexpr TColor kBackground = 0x00123456;
-constexpr TColor kFrom = RGB(205, 226, 247);
-constexpr TColor kTo = RGB(128, 160, 243);
+constexpr TColor kUntouched = 0x00123456;
+constexpr TColor kFrom = 0x00F7E2CD;  // 205, 226, 247
+constexpr TColor kTo = 0x00F3A080;    // 128, 160, 243
 
-// start + a * delta / (steps - 1), halves away from zero: what each band should hold.
-TColor Expected(TColor from, TColor to, int i, int steps) {
-  auto channel = [&](int a, int b) {
-    return static_cast<std::uint8_t>(a + std::lround(double(i) * (b - a) / (steps - 1)));
-  };
-  return RGB(channel(GetRValue(from), GetRValue(to)), channel(GetGValue(from), GetGValue(to)),
-             channel(GetBValue(from), GetBValue(to)));
+int Rounded(int numerator, int denominator) {
+  int quotient = numerator / denominator;
+  const int remainder = numerator % denominator;
+  if (2 * std::abs(remainder) >= denominator) quotient += numerator < 0 ? -1 : 1;
+  return quotient;
 }
 
-// Row colours of column x, from top to bottom.
-std::vector<TColor> Column(const Surface& surface, int x) {
-  std::vector<TColor> rows;
-  for (int y = 0; y < surface.Height(); ++y) rows.push_back(surface.Pixel(x, y));
-  return rows;
+TColor BandColor(TColor start, TColor end, int i, int steps) {
+  auto channel = [&](int s, int e) { return static_cast<std::uint8_t>(s + Rounded(i * (e - s), steps - 1)); };
+  return RGB(channel(GetRValue(start), GetRValue(end)), channel(GetGValue(start), GetGValue(end)),
+             channel(GetBValue(start), GetBValue(end)));
 }
 
-TEST(FillGradient, TwentyEightRowsAreTwentyEightOneRowBands) {
-  Surface surface(5, 28, kBackground);
-  FillGradient(surface, Rect(0, 0, 5, 28), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
-  std::vector<TColor> expected;
-  for (int i = 0; i < 28; ++i) expected.push_back(Expected(kFrom, kTo, i, 28));
-  EXPECT_EQ(Column(surface, 0), expected);
-  EXPECT_EQ(Column(surface, 4), expected);
-  EXPECT_EQ(surface.Pixel(2, 0), kFrom);
-  EXPECT_EQ(surface.Pixel(2, 27), kTo);
-  // Row 1: 205 - 77/27 = 202.15, 226 - 66/27 = 223.56, 247 - 4/27 = 246.85.
-  EXPECT_EQ(surface.Pixel(2, 1), RGB(202, 224, 247));
-}
-
-TEST(FillGradient, HundredRowsAreThirtyTwoBandsOfThreeAndFourEndRows) {
-  Surface surface(3, 100, kBackground);
-  FillGradient(surface, Rect(0, 0, 3, 100), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
-  std::vector<TColor> expected;
-  for (int i = 0; i < 32; ++i) expected.insert(expected.end(), 3, Expected(kFrom, kTo, i, 32));
-  expected.insert(expected.end(), 4, kTo);
-  EXPECT_EQ(Column(surface, 1), expected);
-}
-
-TEST(FillGradient, OneRowShowsOnlyTheEndColour) {
-  Surface surface(4, 3, kBackground);
-  FillGradient(surface, Rect(0, 1, 4, 2), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
-  EXPECT_EQ(Column(surface, 0), (std::vector<TColor>{kBackground, kTo, kBackground}));
-  EXPECT_EQ(test::CountOf(surface, kTo), 4);
-}
-
-struct NothingCase {
-  const char* name;
-  TRect rect;
-  TColor from;
-  TColor to;
-};
-
-TEST(FillGradient, DrawsNothingForEmptyRectanglesOrNoColours) {
-  const NothingCase cases[] = {
-      {"zero high", Rect(0, 2, 6, 2), kFrom, kTo},
-      {"zero wide", Rect(3, 0, 3, 6), kFrom, kTo},
-      {"inverted", Rect(5, 5, 1, 1), kFrom, kTo},
-      {"both colours none", Rect(0, 0, 6, 6), clNone, clNone},
-  };
-  for (const NothingCase& c : cases) {
-    Surface surface(6, 6, kBackground);
-    FillGradient(surface, c.rect, c.from, c.to, TFillDirection::fdTopToBottom, 32);
-    EXPECT_EQ(test::CountOf(surface, kBackground), 36) << c.name;
+// The colour every pixel of row y (or column x) shares; clNone when they differ.
+TColor RowColor(const Surface& s, int y) {
+  const TColor first = s.Pixel(0, y);
+  for (int x = 1; x < s.Width(); ++x) {
+    if (s.Pixel(x, y) != first) return clNone;
   }
+  return first;
+}
+TColor ColumnColor(const Surface& s, int x) {
+  const TColor first = s.Pixel(x, 0);
+  for (int y = 1; y < s.Height(); ++y) {
+    if (s.Pixel(x, y) != first) return clNone;
+  }
+  return first;
+}
+
+// Expected colour of each row (or column) for `extent` pixels and `count` colours.
+std::vector<TColor> ExpectedLine(TColor start, TColor end, int extent, int count) {
+  const int steps = std::max(2, std::min(count, extent));
+  const int band = extent / steps;
+  std::vector<TColor> line(static_cast<std::size_t>(extent), end);
+  if (band > 0) {
+    for (int p = 0; p < steps * band; ++p)
+      line[static_cast<std::size_t>(p)] = BandColor(start, end, p / band, steps);
+  }
+  return line;
+}
+
+struct DirectedCase {
+  const char* name;
+  TFillDirection direction;
+  int width;
+  int height;
+  int colorCount;
+};
+void PrintTo(const DirectedCase& c, std::ostream* os) { *os << c.name; }
+
+class FillGradientDirections : public ::testing::TestWithParam<DirectedCase> {};
+
+TEST_P(FillGradientDirections, EveryLineHasItsBandColour) {
+  const DirectedCase& c = GetParam();
+  Surface s(c.width, c.height, kUntouched);
+  FillGradient(s, Rect(0, 0, c.width, c.height), kFrom, kTo, c.direction,
+               static_cast<std::uint8_t>(c.colorCount));
+  const bool vertical =
+      c.direction == TFillDirection::fdTopToBottom || c.direction == TFillDirection::fdBottomToTop;
+  const bool reversed =
+      c.direction == TFillDirection::fdBottomToTop || c.direction == TFillDirection::fdRightToLeft;
+  const std::vector<TColor> expected = ExpectedLine(reversed ? kTo : kFrom, reversed ? kFrom : kTo,
+                                                    vertical ? c.height : c.width, c.colorCount);
+  for (std::size_t p = 0; p < expected.size(); ++p) {
+    const int at = static_cast<int>(p);
+    EXPECT_EQ(vertical ? RowColor(s, at) : ColumnColor(s, at), expected[p]) << "line " << p;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bands, FillGradientDirections,
+    ::testing::Values(DirectedCase{"Rows28", TFillDirection::fdTopToBottom, 125, 28, 32},
+                      DirectedCase{"Rows100", TFillDirection::fdTopToBottom, 20, 100, 32},
+                      DirectedCase{"Rows5FewerThanColours", TFillDirection::fdTopToBottom, 7, 5, 32},
+                      DirectedCase{"Rows10TwoColours", TFillDirection::fdTopToBottom, 3, 10, 2},
+                      DirectedCase{"BottomToTop100", TFillDirection::fdBottomToTop, 9, 100, 32},
+                      DirectedCase{"LeftToRight50", TFillDirection::fdLeftToRight, 50, 6, 32},
+                      DirectedCase{"RightToLeft70", TFillDirection::fdRightToLeft, 70, 4, 32},
+                      DirectedCase{"LeftToRight10FourColours", TFillDirection::fdLeftToRight, 10, 2, 4},
+                      DirectedCase{"LeftToRight1", TFillDirection::fdLeftToRight, 1, 4, 32}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FillGradient, TwentyEightRowsRunExactlyFromStartToEnd) {
+  Surface s(125, 28, kUntouched);
+  FillGradient(s, Rect(0, 0, 125, 28), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
+  EXPECT_EQ(RowColor(s, 0), RGB(205, 226, 247));
+  EXPECT_EQ(RowColor(s, 27), RGB(128, 160, 243));
+  // Row 1: red 205 + round(-77 / 27) = 202, green 226 + round(-66 / 27) = 224,
+  // blue 247 + round(-4 / 27) = 247.
+  EXPECT_EQ(RowColor(s, 1), RGB(202, 224, 247));
+}
+
+TEST(FillGradient, HundredRowsAreThirtyTwoBandsOfThreeThenFourEndRows) {
+  Surface s(10, 100, kUntouched);
+  FillGradient(s, Rect(0, 0, 10, 100), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
+  for (int band = 0; band < 32; ++band) {
+    for (int row = 3 * band; row < 3 * band + 3; ++row)
+      EXPECT_EQ(RowColor(s, row), BandColor(kFrom, kTo, band, 32));
+  }
+  EXPECT_EQ(RowColor(s, 93), RGB(128, 160, 243));  // the last band is the end colour too
+  for (int row = 96; row < 100; ++row) EXPECT_EQ(RowColor(s, row), RGB(128, 160, 243));
+}
+
+TEST(FillGradient, OnePixelHighShowsOnlyTheEndColour) {
+  Surface s(30, 1, kUntouched);
+  FillGradient(s, Rect(0, 0, 30, 1), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
+  EXPECT_EQ(test::CountOf(s, RGB(128, 160, 243)), 30);
+}
+
+TEST(FillGradient, OneRowInsideTheSurfaceLeavesTheRowsAroundIt) {
+  Surface s(4, 3, kUntouched);
+  FillGradient(s, Rect(0, 1, 4, 2), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
+  EXPECT_EQ(RowColor(s, 0), kUntouched);
+  EXPECT_EQ(RowColor(s, 1), kTo);
+  EXPECT_EQ(RowColor(s, 2), kUntouched);
+  EXPECT_EQ(test::CountOf(s, kTo), 4);
 }
 
 struct PlainCase {
   const char* name;
-  TColor from;
-  TColor to;
-  std::uint8_t colorCount;
-  TColor fill;
+  TRect rect;
+  TColor start;
+  TColor end;
+  int colorCount;
+  TColor expected;  // of every pixel of rect; kUntouched when nothing is drawn
 };
+void PrintTo(const PlainCase& c, std::ostream* os) { *os << c.name; }
 
-TEST(FillGradient, PlainFills) {
-  const PlainCase cases[] = {
-      {"equal colours", kFrom, kFrom, 32, kFrom},
-      {"one colour asked", kFrom, kTo, 1, kFrom},
-      {"no colours asked", kFrom, kTo, 0, kFrom},
-      {"system colours resolve", clWindow, clWindow, 32, GetSysColor(COLOR_WINDOW)},
-      {"start none takes the end", clNone, kTo, 32, kTo},
-      {"end none takes the start", kFrom, clNone, 32, kFrom},
-  };
-  for (const PlainCase& c : cases) {
-    Surface surface(6, 40, kBackground);
-    FillGradient(surface, Rect(1, 1, 5, 39), c.from, c.to, TFillDirection::fdTopToBottom, c.colorCount);
-    EXPECT_EQ(test::CountOf(surface, c.fill), 4 * 38) << c.name;
-    EXPECT_TRUE(test::OutsideIs(surface, Rect(1, 1, 5, 39), kBackground)) << c.name;
+class FillGradientPlain : public ::testing::TestWithParam<PlainCase> {};
+
+TEST_P(FillGradientPlain, FillsTheRectangleWithOneColourOrNothing) {
+  const PlainCase& c = GetParam();
+  Surface s(40, 30, kUntouched);
+  FillGradient(s, c.rect, c.start, c.end, TFillDirection::fdTopToBottom,
+               static_cast<std::uint8_t>(c.colorCount));
+  const TRect inside = IsRectEmpty(c.rect) ? TRect{} : c.rect;
+  const int area = (inside.right - inside.left) * (inside.bottom - inside.top);
+  if (c.expected == kUntouched) {
+    EXPECT_EQ(test::CountOf(s, kUntouched), 40 * 30);
+  } else {
+    EXPECT_EQ(test::CountOf(s, c.expected), area);
+    EXPECT_TRUE(test::OutsideIs(s, inside, kUntouched));
   }
 }
 
-TEST(FillGradient, ReversedAndHorizontalDirections) {
-  Surface up(2, 10, kBackground);
-  FillGradient(up, Rect(0, 0, 2, 10), kFrom, kTo, TFillDirection::fdBottomToTop, 32);
-  EXPECT_EQ(up.Pixel(0, 0), kTo);
-  EXPECT_EQ(up.Pixel(0, 9), kFrom);
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FillGradientPlain,
+    ::testing::Values(PlainCase{"ZeroHigh", Rect(0, 5, 40, 5), kFrom, kTo, 32, kUntouched},
+                      PlainCase{"ZeroWide", Rect(7, 0, 7, 30), kFrom, kTo, 32, kUntouched},
+                      PlainCase{"Inverted", Rect(20, 20, 10, 10), kFrom, kTo, 32, kUntouched},
+                      PlainCase{"BothNone", Rect(0, 0, 40, 30), clNone, clNone, 32, kUntouched},
+                      PlainCase{"EqualColours", Rect(3, 4, 23, 29), kFrom, kFrom, 32, kFrom},
+                      PlainCase{"EqualAfterResolving", Rect(0, 0, 40, 30), clBtnFace, RGB(240, 240, 240), 32,
+                                RGB(240, 240, 240)},
+                      PlainCase{"BothTheSameSystemColour", Rect(1, 1, 5, 29), clWindow, clWindow, 32,
+                                GetSysColor(COLOR_WINDOW)},
+                      PlainCase{"NoColours", Rect(5, 5, 35, 25), kFrom, kTo, 0, kFrom},
+                      PlainCase{"OneColour", Rect(5, 5, 35, 25), kFrom, kTo, 1, kFrom},
+                      PlainCase{"StartNone", Rect(1, 2, 11, 12), clNone, kTo, 32, kTo},
+                      PlainCase{"EndNone", Rect(1, 2, 11, 12), kFrom, clNone, 32, kFrom}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-  Surface across(10, 2, kBackground);
-  FillGradient(across, Rect(0, 0, 10, 2), kFrom, kTo, TFillDirection::fdLeftToRight, 4);
-  // 4 bands of 2 columns, then 2 columns of the end colour.
-  EXPECT_EQ(test::RowText(across, 1, 0, 10,
-                          {{Expected(kFrom, kTo, 0, 4), 'a'},
-                           {Expected(kFrom, kTo, 1, 4), 'b'},
-                           {Expected(kFrom, kTo, 2, 4), 'c'},
-                           {kTo, 'd'}}),
-            "aabbccdddd");
+TEST(FillGradient, BandsStartAtTheRectanglesOwnEdge) {
+  Surface s(40, 40, kUntouched);
+  FillGradient(s, Rect(10, 5, 30, 15), kFrom, kTo, TFillDirection::fdTopToBottom, 32);
+  EXPECT_TRUE(test::OutsideIs(s, Rect(10, 5, 30, 15), kUntouched));
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(s.Pixel(10, 5 + i), BandColor(kFrom, kTo, i, 10)) << i;
+    EXPECT_EQ(s.Pixel(29, 5 + i), BandColor(kFrom, kTo, i, 10)) << i;
+  }
+}
 
-  Surface back(10, 1, kBackground);
-  FillGradient(back, Rect(0, 0, 10, 1), kFrom, kTo, TFillDirection::fdRightToLeft, 32);
-  EXPECT_EQ(back.Pixel(0, 0), kTo);
-  EXPECT_EQ(back.Pixel(9, 0), kFrom);
+TEST(FillGradient, SystemColoursAreResolvedBeforeBanding) {
+  Surface s(4, 2, kUntouched);
+  FillGradient(s, Rect(0, 0, 4, 2), clWindowText, clWindow, TFillDirection::fdTopToBottom, 32);
+  EXPECT_EQ(RowColor(s, 0), RGB(0, 0, 0));
+  EXPECT_EQ(RowColor(s, 1), RGB(255, 255, 255));
 }
 
 }  // namespace
