@@ -1,24 +1,32 @@
+// The rating bar as the evaluation window sets it up, checked pixel by pixel;
+// its segments, caption placement and which writes repaint now, invalidate or
+// do nothing.
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QPalette>
+#include <QTest>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/MulDiv.h"
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 #include "support/PixelTools.h"
+#include "widgets/DrawUtils.h"
 #include "widgets/EvaluationBar.h"
 #include "widgets/GradientProgress.h"
 
 namespace ostrak {
 namespace {
 
-using test::BoundsOf;
-using test::CountOf;
+using enum TBevelCut;
+using enum TProgressOption;
 
-// Counts the paints Qt asks for.
+constexpr TColor kShade = RGB(160, 160, 160);
+
 class CountingBar : public TGradientProgress {
 public:
   using TGradientProgress::TGradientProgress;
@@ -31,24 +39,32 @@ protected:
   }
 };
 
-class BlackWindow : public QWidget {
-public:
-  BlackWindow() {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
-    setPalette(p);
-    setAutoFillBackground(true);
-    resize(300, 80);
-  }
-};
+void SetParentColor(QWidget& parent, const QColor& color) {
+  QPalette palette = parent.palette();
+  palette.setColor(parent.backgroundRole(), color);
+  parent.setPalette(palette);
+  parent.setAutoFillBackground(true);
+}
 
-// The evaluation window's settings, at PercentFilling `fill`.
-void SetUpEvaluationBar(TGradientProgress& bar, int fill, const QString& caption) {
+// One bar of the evaluation window, properties in their stored order, then
+// what showing the window writes.
+void SetUpEvaluationBar(TGradientProgress& bar, TColor from, TColor to, int percentFilling,
+                        const QString& caption) {
   bar.SetBounds(9, 8, 276, 20);
-  ApplyEvaluationBarConfiguration(bar, clRed, clYellow);
-  bar.Gradient().SetPercentFilling(fill);
+  ApplyEvaluationBarConfiguration(bar, from, to);
+  bar.SetCaption(QStringLiteral("Ground"));
+  bar.Gradient().SetPercentFilling(percentFilling);
   bar.SetCaption(caption);
 }
+
+struct BlackWindow {
+  QWidget window;
+  TGradientProgress bar{&window};
+  BlackWindow() {
+    window.resize(294, 148);
+    SetParentColor(window, Qt::black);
+  }
+};
 
 TEST(TGradientProgress, ANewBarHasTheClassSettings) {
   TGradientProgress bar;
@@ -93,52 +109,380 @@ TEST(TGradientProgress, OptionsSwitchTheOpaqueFlag) {
   EXPECT_TRUE(bar.testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
-TEST(TGradientProgress, WritesRepaintNowInvalidateOrDoNothing) {
-  enum class Expect { Nothing, RepaintNow, Invalidate };
-  const struct {
-    const char* name;
-    std::function<void(TGradientProgress&)> write;
-    Expect expect;
-  } rows[] = {
-      {"Options, same value", [](TGradientProgress& b) { b.SetOptions(b.Options()); }, Expect::RepaintNow},
-      {"Step, same value", [](TGradientProgress& b) { b.SetStep(3); }, Expect::Nothing},
-      {"Step", [](TGradientProgress& b) { b.SetStep(4); }, Expect::RepaintNow},
-      {"Interspace", [](TGradientProgress& b) { b.SetInterspace(2); }, Expect::RepaintNow},
-      {"CaptionStyle, same value", [](TGradientProgress& b) { b.SetCaptionStyle(TTextStyle::fstShadow); },
-       Expect::Nothing},
-      {"CaptionDirection", [](TGradientProgress& b) { b.SetCaptionDirection(TLabelDir::fldUpDown); },
-       Expect::RepaintNow},
-      {"CaptionAlignment", [](TGradientProgress& b) { b.SetCaptionAlignment(TAlignment::taLeftJustify); },
-       Expect::RepaintNow},
-      {"BevelOuter, same value", [](TGradientProgress& b) { b.SetBevelOuter(TBevelCut::bvNone); },
-       Expect::RepaintNow},
-      {"BevelBold, same value", [](TGradientProgress& b) { b.SetBevelBold(false); }, Expect::RepaintNow},
-      {"BevelInner, same value", [](TGradientProgress& b) { b.SetBevelInner(TBevelCut::bvLowered); },
-       Expect::Invalidate},
-      {"Caption", [](TGradientProgress& b) { b.SetCaption("Ground"); }, Expect::RepaintNow},
-      {"Caption, same value", [](TGradientProgress& b) { b.SetCaption(""); }, Expect::Nothing},
-      {"Percent", [](TGradientProgress& b) { b.SetPercent(40); }, Expect::RepaintNow},
-      {"Percent equal to the fill", [](TGradientProgress& b) { b.SetPercent(100); }, Expect::RepaintNow},
-      {"Percent out of range", [](TGradientProgress& b) { b.SetPercent(101); }, Expect::Nothing},
-      {"a colour", [](TGradientProgress& b) { b.Colors().SetShadow(clRed); }, Expect::RepaintNow},
-      {"a gradient", [](TGradientProgress& b) { b.Gradient().SetSteps(10); }, Expect::RepaintNow},
-      {"the back gradient", [](TGradientProgress& b) { b.GradientBack().SetActive(true); },
-       Expect::RepaintNow},
-      {"BufferedDraw", [](TGradientProgress& b) { b.Gradient().SetBufferedDraw(true); }, Expect::Nothing},
-  };
-  for (const auto& row : rows) {
-    QWidget window;
-    window.resize(200, 40);
-    CountingBar bar(&window);
-    window.show();
-    QApplication::processEvents();
-    bar.paints = 0;
-    row.write(bar);
-    EXPECT_EQ(bar.paints, row.expect == Expect::RepaintNow ? 1 : 0) << row.name;
-    QApplication::processEvents();
-    EXPECT_EQ(bar.paints > 0, row.expect != Expect::Nothing) << row.name << ", after the event loop";
+TEST(TGradientProgress, ANewBarDrawsNoGradientUntilItHasAPercent) {
+  QWidget window;
+  TGradientProgress bar(&window);
+  bar.Gradient().SetActive(true);
+  bar.Gradient().SetFromColor(clRed);
+  bar.Gradient().SetToColor(clRed);
+  QImage image = bar.RenderToImage();
+  EXPECT_EQ(test::CountOf(Surface(&image), clRed), 0);
+  EXPECT_EQ(Surface(&image).Pixel(5, 5), GetSysColor(COLOR_BTNFACE));
+  bar.SetPercent(40);
+  image = bar.RenderToImage();
+  EXPECT_GT(test::CountOf(Surface(&image), clRed), 0);
+}
+
+TEST(EvaluationBar, FrameGradientAndSkippedBlack) {
+  BlackWindow w;
+  SetUpEvaluationBar(w.bar, clRed, clYellow, 100, QString());
+  QImage image = w.bar.RenderToImage();
+  const Surface s(&image);
+  // The bvSpace ring in the button shadow colour round the whole area.
+  for (int x = 0; x < 276; ++x) {
+    ASSERT_EQ(s.Pixel(x, 0), kShade) << x;
+    ASSERT_EQ(s.Pixel(x, 19), kShade) << x;
+  }
+  for (int y = 0; y < 20; ++y) {
+    ASSERT_EQ(s.Pixel(0, y), kShade) << y;
+    ASSERT_EQ(s.Pixel(275, y), kShade) << y;
+  }
+  // Inside the ring: the top row, the last column and the last row keep the
+  // black background, which the copy onto the window leaves out.
+  EXPECT_EQ(test::RowText(s, 1, 0, 276, {{kShade, 'S'}, {clNone, '.'}}), "S" + std::string(274, '.') + "S");
+  EXPECT_EQ(test::RowText(s, 18, 0, 276, {{kShade, 'S'}, {clNone, '.'}}), "S" + std::string(274, '.') + "S");
+  for (int y = 2; y < 18; ++y) {
+    EXPECT_EQ(s.Pixel(1, y), clRed) << y;
+    EXPECT_EQ(s.Pixel(273, y), clYellow) << y;
+    EXPECT_EQ(s.Pixel(274, y), clNone) << y;
+  }
+  EXPECT_EQ(test::BoundsOf(s, clRed), Rect(1, 2, 2, 18)) << "band 0 is column 1 alone";
+  EXPECT_EQ(test::CountOf(s, clNone), 276 * 20 - (2 * 276 + 2 * 18) - 273 * 16);
+}
+
+TEST(EvaluationBar, AnythingDrawnInBlackIsLeftOut) {
+  BlackWindow w;
+  SetUpEvaluationBar(w.bar, clBlack, clWhite, 100, QString());
+  QImage image = w.bar.RenderToImage();
+  const Surface s(&image);
+  EXPECT_EQ(s.Pixel(1, 5), clNone);
+  EXPECT_EQ(s.Pixel(2, 5), RGB(1, 1, 1));
+}
+
+TEST(EvaluationBar, At85EndsAfter233ColumnsOverItsParent) {
+  BlackWindow w;
+  TGradientProgress& bar = w.bar;
+  SetUpEvaluationBar(bar, clRed, clYellow, 85, QString());
+  QImage image = bar.RenderToImage();
+  const Surface s(&image);
+  const TColor shade = GetSysColor(COLOR_BTNSHADOW);
+  EXPECT_TRUE(test::OutsideIs(s, Rect(1, 1, 275, 19), shade));
+  EXPECT_EQ(test::CountOf(s, clBlack), 0);                 // the parent's colour is left out
+  EXPECT_EQ(test::BoundsOf(s, clRed), Rect(1, 2, 2, 18));  // band 0, one column
+  EXPECT_EQ(s.Pixel(233, 10), RGB(255, static_cast<std::uint8_t>(MulDiv(217, 255, 254)), 0));
+  for (int x = 1; x < 275; ++x) {
+    EXPECT_EQ(s.Pixel(x, 1), clNone) << "the top row inside the frame, " << x;
+    EXPECT_EQ(s.Pixel(x, 10) != clNone, x <= 233) << x;
   }
 }
+
+struct FillRow {
+  const char* name;
+  int percentFilling;
+  int columns;
+};
+
+class EvaluationBarFill : public ::testing::TestWithParam<FillRow> {};
+
+TEST_P(EvaluationBarFill, ShowsTheBandsUpToTheCut) {
+  const FillRow row = GetParam();
+  BlackWindow w;
+  SetUpEvaluationBar(w.bar, clTeal, clLime, row.percentFilling, QString());
+  EXPECT_EQ(w.bar.Percent(), 100);
+  QImage image = w.bar.RenderToImage();
+  const Surface s(&image);
+  std::string expected = "S" + std::string(row.columns, '#') + std::string(274 - row.columns, '.') + "S";
+  std::string shown = test::RowText(s, 10, 0, 276, {{kShade, 'S'}, {clNone, '.'}});
+  for (char& c : shown) c = c == '?' ? '#' : c;
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(s.Pixel(1, 10), clTeal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Percent, EvaluationBarFill,
+                         ::testing::Values(FillRow{"Zero", 0, 2}, FillRow{"Five", 5, 15},
+                                           FillRow{"Fifty", 50, 138}, FillRow{"Sixty", 60, 165},
+                                           FillRow{"EightyFive", 85, 233}, FillRow{"Hundred", 100, 273}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TSize CanvasExtent(const QString& text) {
+  Surface measure(1, 1);
+  measure.SelectFont(DefaultCanvasFont().ToQFont());
+  return measure.GetTextExtentPoint32(text);
+}
+
+TEST(EvaluationBar, CaptionIsOutlinedAndCentred) {
+  BlackWindow w;
+  SetUpEvaluationBar(w.bar, clRed, clYellow, 85, QString());
+  QImage expected = w.bar.RenderToImage();
+  w.bar.SetCaption(QStringLiteral("Ground 85%%"));
+  QImage actual = w.bar.RenderToImage();
+
+  const QString text = QStringLiteral("Ground 85%");
+  const TSize raw = CanvasExtent(text);
+  const int x = (276 - (raw.cx + 2)) / 2;
+  const int y = (20 - (raw.cy + 2)) / 2;
+  Surface e(&expected);
+  e.SelectFont(TahomaFont().ToQFont());
+  e.SetBkMode(TRANSPARENT);
+  const TRect clip = Rect(0, 0, 276, 20);
+  e.SetTextColor(clGray);
+  for (const TPoint at : {TPoint{x, y}, TPoint{x + 2, y + 2}, TPoint{x, y + 2}, TPoint{x + 2, y}}) {
+    e.ExtTextOut(at.x, at.y, ETO_CLIPPED, &clip, text);
+  }
+  e.SetTextColor(clWhite);
+  e.ExtTextOut(x + 1, y + 1, ETO_CLIPPED, &clip, text);
+  EXPECT_EQ(actual, expected);
+
+  const Surface a(&actual);
+  const TRect face = test::BoundsOf(a, clWhite);
+  const TRect outline = test::BoundsOf(a, clGray);
+  EXPECT_EQ(outline, Rect(face.left - 1, face.top - 1, face.right + 1, face.bottom + 1));
+}
+
+TEST(EvaluationBar, ParentColourReachesTheBackgroundOnlyAfterAResize) {
+  BlackWindow w;
+  SetUpEvaluationBar(w.bar, clRed, clYellow, 100, QString());
+  w.bar.RenderToImage();
+  SetParentColor(w.window, QColor(0, 0, 255));
+  QImage image = w.bar.RenderToImage();
+  EXPECT_EQ(Surface(&image).Pixel(5, 1), clBlack) << "background still black, no longer skipped";
+  w.bar.SetBounds(9, 8, 276, 21);
+  w.bar.RenderToImage();
+  w.bar.SetBounds(9, 8, 276, 20);
+  image = w.bar.RenderToImage();
+  EXPECT_EQ(Surface(&image).Pixel(5, 1), clNone);
+}
+
+// A 40 x 10 bar with the default lowered bevel and button-face background.
+struct OpaqueBar {
+  TGradientProgress bar;
+  OpaqueBar(TBevelCut outer, int step, int interspace) {
+    bar.SetBounds(0, 0, 40, 10);
+    bar.SetBevelOuter(outer);
+    bar.Gradient().SetFromColor(clRed);
+    bar.Gradient().SetToColor(clYellow);
+    bar.Gradient().SetActive(true);
+    bar.Gradient().SetOrientation(TGradientDir::fgdVertical);
+    bar.SetStep(step);
+    bar.SetInterspace(interspace);
+    bar.SetPercent(100);
+  }
+  std::string Row(int y) {
+    QImage image = bar.RenderToImage();
+    std::string text = test::RowText(
+        Surface(&image), y, 0, 40, {{kShade, 'S'}, {clWhite, 'L'}, {RGB(240, 240, 240), 'F'}, {clNone, '.'}});
+    for (char& c : text) c = c == '?' ? '#' : c;
+    return text;
+  }
+};
+
+TEST(BarSegments, TheEvaluationBarWithoutOptionsIsCutIntoSegments) {
+  BlackWindow w;
+  TGradientProgress& bar = w.bar;
+  SetUpEvaluationBar(bar, clRed, clYellow, 100, QString());
+  bar.SetOptions({});
+  bar.SetStep(3);
+  bar.SetInterspace(1);
+  QImage image = bar.RenderToImage();
+  const Surface s(&image);
+  for (int x = 1; x < 274; ++x) {
+    EXPECT_EQ(s.Pixel(x, 10) == clBlack, (x - 1) % 4 == 0) << x;
+  }
+  EXPECT_EQ(s.Pixel(274, 10), clBlack);  // inside the frame, right of the gradient
+}
+
+TEST(BarSegments, WiderGapsAreCutAtTheRightEdge) {
+  OpaqueBar b(bvNone, 2, 3);
+  // Gaps from x = 1 every 5 columns, 3 wide, the last one cut at 38.
+  EXPECT_EQ(b.Row(5), "SFFF##FFF##FFF##FFF##FFF##FFF##FFF##FFFL");
+}
+
+TEST(BarSegments, LoopCountComesFromTheWidthAndTheInnerLeftEdge) {
+  // Step + Interspace wider than the bar: (W div 101) + 2 - R.left times.
+  OpaqueBar one(bvNone, 100, 1);
+  EXPECT_EQ(one.Row(5).substr(0, 3), "SF#");
+  OpaqueBar two(bvRaised, 100, 1);  // R.left = 2: no gap at all
+  EXPECT_EQ(two.Row(5).substr(0, 4), "LS##");
+}
+
+// Placement: the caption at (X, Y) is exactly PaintStyledText at that point
+// over the bar drawn without a caption.
+struct PlaceRow {
+  const char* name;
+  TLabelDir direction;
+  TAlignment alignment;
+  std::function<TPoint(int w, int h, TSize raw, TSize padded)> origin;
+};
+
+using enum TLabelDir;
+using enum TAlignment;
+
+const PlaceRow kPlaces[] = {
+    {"LeftRightLeft", fldLeftRight, taLeftJustify,
+     [](int, int h, TSize, TSize p) {
+       return TPoint{2, (h - p.cy) / 2};
+     }},
+    {"LeftRightRight", fldLeftRight, taRightJustify,
+     [](int w, int h, TSize, TSize p) {
+       return TPoint{w - p.cx, (h - p.cy) / 2};
+     }},
+    {"LeftRightCenter", fldLeftRight, taCenter,
+     [](int w, int h, TSize, TSize p) {
+       return TPoint{(w - p.cx) / 2, (h - p.cy) / 2};
+     }},
+    {"RightLeftLeft", fldRightLeft, taLeftJustify,
+     [](int w, int, TSize r, TSize p) {
+       return TPoint{w - (p.cx - r.cx) - 2, r.cy};
+     }},
+    {"RightLeftRight", fldRightLeft, taRightJustify,
+     [](int, int, TSize r, TSize) {
+       return TPoint{r.cx, r.cy};
+     }},
+    {"RightLeftCenter", fldRightLeft, taCenter,
+     [](int w, int, TSize r, TSize p) {
+       return TPoint{(w + p.cx) / 2, r.cy};
+     }},
+    {"UpDownLeft", fldUpDown, taLeftJustify,
+     [](int, int, TSize r, TSize) {
+       return TPoint{r.cy, 1};
+     }},
+    {"UpDownRight", fldUpDown, taRightJustify,
+     [](int, int h, TSize r, TSize p) {
+       return TPoint{r.cy, h - p.cx};
+     }},
+    {"UpDownCenter", fldUpDown, taCenter,
+     [](int, int h, TSize r, TSize p) {
+       return TPoint{r.cy, (h - p.cx) / 2};
+     }},
+    {"DownUpLeft", fldDownUp, taLeftJustify,
+     [](int, int h, TSize r, TSize p) {
+       return TPoint{2, h - (p.cy - r.cy) - 2};
+     }},
+    {"DownUpRight", fldDownUp, taRightJustify,
+     [](int, int, TSize r, TSize) {
+       return TPoint{2, r.cx - 4};
+     }},
+    {"DownUpCenter", fldDownUp, taCenter,
+     [](int, int h, TSize r, TSize p) {
+       return TPoint{2, (h + r.cx - (p.cy - r.cy)) / 2};
+     }},
+};
+
+class CaptionPlacement : public ::testing::TestWithParam<PlaceRow> {};
+
+TEST_P(CaptionPlacement, FollowsTheDirectionAndAlignmentTable) {
+  const PlaceRow& row = GetParam();
+  constexpr int kW = 150, kH = 60;
+  const QString caption = QStringLiteral("Ab%d");
+  const QString text = QStringLiteral("Ab7");
+  // The bar draws with its Font but measures with the canvas font: a larger
+  // Font tells the two apart.
+  const TFont font(QStringLiteral("Tahoma"), -17, TFontStyle::fsBold, clWhite);
+  for (const TTextStyle style :
+       {TTextStyle::fstNone, TTextStyle::fstShadow, TTextStyle::fstVolumetric, TTextStyle::fstRaised}) {
+    for (const bool delineated : {false, true}) {
+      TGradientProgress bar;
+      bar.SetBounds(0, 0, kW, kH);
+      bar.SetFont(font);
+      bar.SetPercent(7);
+      bar.SetCaptionDirection(row.direction);
+      bar.SetCaptionAlignment(row.alignment);
+      bar.SetCaptionStyle(style);
+      bar.SetOptions(delineated ? TProgressOptions{fpoDelineatedText} : TProgressOptions{});
+      QImage expected = bar.RenderToImage();
+      bar.SetCaption(caption);
+      const QImage actual = bar.RenderToImage();
+
+      const TSize raw = CanvasExtent(text);
+      int pad = (style == TTextStyle::fstShadow || style == TTextStyle::fstVolumetric) ? 2 : 0;
+      pad += delineated ? 2 : 0;
+      const TPoint at = row.origin(kW, kH, raw, TSize{raw.cx + pad, raw.cy + pad});
+      Surface e(&expected);
+      PaintStyledText(e, at.x, at.y, Rect(0, 0, kW, kH), text, style,
+                      delineated ? TextOutline::Delineated : TextOutline::None, clWhite,
+                      bar.Colors().Delineate(), bar.Colors().Highlight(), bar.Colors().Shadow(), &font);
+      EXPECT_EQ(actual, expected) << "style " << static_cast<int>(style) << " delineated " << delineated
+                                  << " at " << at.x << "," << at.y;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, CaptionPlacement, ::testing::ValuesIn(kPlaces),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Write rules, counted as paints: a repaint now paints before the write
+// returns, an invalidation paints once the events are processed.
+struct WriteRow {
+  const char* name;
+  std::function<void(TGradientProgress&)> write;
+  int now;
+  int later;
+};
+
+class BarWrites : public ::testing::TestWithParam<WriteRow> {};
+
+TEST_P(BarWrites, RepaintInvalidateOrNothing) {
+  const WriteRow& row = GetParam();
+  QWidget window;
+  window.resize(200, 50);
+  CountingBar bar(&window);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QApplication::processEvents();
+  bar.paints = 0;
+  row.write(bar);
+  EXPECT_EQ(bar.paints, row.now) << "before returning";
+  QApplication::processEvents();
+  EXPECT_EQ(bar.paints, row.now + row.later) << "after the events";
+}
+
+TGradient OtherGradient() {
+  TGradient g;
+  g.SetFromColor(clRed);
+  g.SetToColor(clYellow);
+  g.SetSteps(20);
+  return g;
+}
+
+using Write = std::function<void(TGradientProgress&)>;
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, BarWrites,
+    ::testing::Values(
+        // BevelInner stores even when equal and invalidates.
+        WriteRow{"BevelInnerSame", Write([](auto& b) { b.SetBevelInner(bvLowered); }), 0, 1},
+        WriteRow{"BevelInner", Write([](auto& b) { b.SetBevelInner(bvSpace); }), 0, 1},
+        WriteRow{"AlignmentSame", Write([](auto& b) { b.SetCaptionAlignment(taCenter); }), 0, 0},
+        WriteRow{"DirectionSame", Write([](auto& b) { b.SetCaptionDirection(fldLeftRight); }), 0, 0},
+        WriteRow{"InterspaceSame", Write([](auto& b) { b.SetInterspace(1); }), 0, 0},
+        WriteRow{"PercentSame", Write([](auto& b) { b.SetPercent(0); }), 0, 0},
+        WriteRow{"PercentBelow", Write([](auto& b) { b.SetPercent(-1); }), 0, 0},
+        WriteRow{"OptionsTransparent", Write([](auto& b) { b.SetOptions({fpoTransparent}); }), 1, 0},
+        WriteRow{"ColourSame", Write([](auto& b) { b.Colors().SetDelineate(clWhite); }), 0, 0},
+        WriteRow{"ColoursAssigned", Write([](auto& b) { b.SetColors(TSimpleLabelColors()); }), 1, 0},
+        WriteRow{"GradientFill", Write([](auto& b) { b.Gradient().SetPercentFilling(30); }), 1, 0},
+        WriteRow{"GradientFillIgnored", Write([](auto& b) { b.Gradient().SetPercentFilling(101); }), 0, 0},
+        // Two colour writes, then the copied settings.
+        WriteRow{"GradientAssigned", Write([](auto& b) { b.SetGradient(OtherGradient()); }), 3, 0},
+        WriteRow{"OptionsSame", Write([](auto& b) { b.SetOptions(b.Options()); }), 1, 0},
+        WriteRow{"StepSame", Write([](auto& b) { b.SetStep(3); }), 0, 0},
+        WriteRow{"Step", Write([](auto& b) { b.SetStep(4); }), 1, 0},
+        WriteRow{"Interspace", Write([](auto& b) { b.SetInterspace(2); }), 1, 0},
+        WriteRow{"CaptionStyleSame", Write([](auto& b) { b.SetCaptionStyle(TTextStyle::fstShadow); }), 0, 0},
+        WriteRow{"Direction", Write([](auto& b) { b.SetCaptionDirection(fldUpDown); }), 1, 0},
+        WriteRow{"Alignment", Write([](auto& b) { b.SetCaptionAlignment(taLeftJustify); }), 1, 0},
+        WriteRow{"BevelOuterSame", Write([](auto& b) { b.SetBevelOuter(bvNone); }), 1, 0},
+        WriteRow{"BevelBoldSame", Write([](auto& b) { b.SetBevelBold(false); }), 1, 0},
+        WriteRow{"Caption", Write([](auto& b) { b.SetCaption("Ground"); }), 1, 0},
+        WriteRow{"CaptionSame", Write([](auto& b) { b.SetCaption(""); }), 0, 0},
+        WriteRow{"Percent", Write([](auto& b) { b.SetPercent(40); }), 1, 0},
+        WriteRow{"PercentEqualToTheFill", Write([](auto& b) { b.SetPercent(100); }), 1, 0},
+        WriteRow{"PercentAbove", Write([](auto& b) { b.SetPercent(101); }), 0, 0},
+        WriteRow{"Colour", Write([](auto& b) { b.Colors().SetShadow(clRed); }), 1, 0},
+        WriteRow{"GradientSteps", Write([](auto& b) { b.Gradient().SetSteps(10); }), 1, 0},
+        WriteRow{"BackGradient", Write([](auto& b) { b.GradientBack().SetActive(true); }), 1, 0},
+        WriteRow{"BufferedDraw", Write([](auto& b) { b.Gradient().SetBufferedDraw(true); }), 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TGradientProgress, PaintsNothingWhileHiddenOrWithoutParent) {
   QWidget window;
@@ -156,122 +500,17 @@ TEST(TGradientProgress, PaintsNothingWhileHiddenOrWithoutParent) {
   EXPECT_EQ(orphan.paints, 0);
 }
 
-TEST(TGradientProgress, TheEvaluationBarAt85EndsAfter233ColumnsOverItsParent) {
-  BlackWindow window;
-  TGradientProgress bar(&window);
-  SetUpEvaluationBar(bar, 85, "");
-  QImage image = bar.RenderToImage();
-  const Surface s(&image);
-  const TColor shade = GetSysColor(COLOR_BTNSHADOW);
-  EXPECT_TRUE(test::OutsideIs(s, Rect(1, 1, 275, 19), shade));
-  EXPECT_EQ(CountOf(s, clBlack), 0);                 // the parent's colour is left out
-  EXPECT_EQ(BoundsOf(s, clRed), Rect(1, 2, 2, 18));  // band 0, one column
-  EXPECT_EQ(s.Pixel(233, 10), RGB(255, static_cast<std::uint8_t>(MulDiv(217, 255, 254)), 0));
-  for (int x = 1; x < 275; ++x) {
-    EXPECT_EQ(s.Pixel(x, 1), clNone) << "the top row inside the frame, " << x;
-    EXPECT_EQ(s.Pixel(x, 10) != clNone, x <= 233) << x;
-  }
-}
-
-TEST(TGradientProgress, TheCaptionIsOutlinedAroundItsFace) {
-  BlackWindow window;
-  TGradientProgress bar(&window);
-  SetUpEvaluationBar(bar, 85, "Ground 85%%");
-  QImage image = bar.RenderToImage();
-  const Surface s(&image);
-
-  Surface glyphs(276, 20, clBlack);
-  glyphs.SelectFont(TahomaFont().ToQFont());
-  const TSize raw = glyphs.GetTextExtentPoint32("Ground 85%");
-  glyphs.SetTextColor(clWhite);
-  glyphs.SetBkMode(TRANSPARENT);
-  const int x = (276 - (raw.cx + 2)) / 2, y = (20 - (raw.cy + 2)) / 2;
-  glyphs.ExtTextOut(x + 1, y + 1, 0, nullptr, "Ground 85%");
-  EXPECT_EQ(BoundsOf(s, clWhite), BoundsOf(glyphs, clWhite));
-  EXPECT_EQ(CountOf(s, clWhite), CountOf(glyphs, clWhite));
-  TRect outline = BoundsOf(glyphs, clWhite);
-  InflateRect(outline, 1, 1);
-  EXPECT_EQ(BoundsOf(s, clGray), outline);
-}
-
-TEST(TGradientProgress, ANewBarDrawsNoGradientUntilItHasAPercent) {
+TEST(BarMouse, TheSecondPressOfADoubleClickIsADoubleMouseDown) {
   QWidget window;
   TGradientProgress bar(&window);
-  bar.Gradient().SetActive(true);
-  bar.Gradient().SetFromColor(clRed);
-  bar.Gradient().SetToColor(clRed);
-  QImage image = bar.RenderToImage();
-  EXPECT_EQ(CountOf(Surface(&image), clRed), 0);
-  EXPECT_EQ(Surface(&image).Pixel(5, 5), GetSysColor(COLOR_BTNFACE));
-  bar.SetPercent(40);
-  image = bar.RenderToImage();
-  EXPECT_GT(CountOf(Surface(&image), clRed), 0);
-}
-
-TEST(TGradientProgress, OpaqueBarsAreCutIntoSegments) {
-  BlackWindow window;
-  TGradientProgress bar(&window);
-  SetUpEvaluationBar(bar, 100, "");
-  bar.SetOptions({});
-  bar.SetStep(3);
-  bar.SetInterspace(1);
-  QImage image = bar.RenderToImage();
-  const Surface s(&image);
-  for (int x = 1; x < 274; ++x) {
-    EXPECT_EQ(s.Pixel(x, 10) == clBlack, (x - 1) % 4 == 0) << x;
-  }
-  EXPECT_EQ(s.Pixel(274, 10), clBlack);  // inside the frame, right of the gradient
-}
-
-// With style fstShadow the caption's box grows by 2; the face is drawn at the
-// placement point and its shadow 2 pixels further.
-TEST(TGradientProgress, PlacesTheCaptionForEveryDirectionAndAlignment) {
-  const int w = 150, h = 60;
-  Surface measure(1, 1);
-  measure.SelectFont(DefaultCanvasFont().ToQFont());
-  const TSize raw = measure.GetTextExtentPoint32("Hi");
-  const int cx0 = raw.cx, cy0 = raw.cy, cx = cx0 + 2, cy = cy0 + 2;
-  const struct {
-    TLabelDir direction;
-    TAlignment alignment;
-    TPoint at;
-  } rows[] = {
-      {TLabelDir::fldLeftRight, TAlignment::taLeftJustify, {2, (h - cy) / 2}},
-      {TLabelDir::fldLeftRight, TAlignment::taRightJustify, {w - cx, (h - cy) / 2}},
-      {TLabelDir::fldLeftRight, TAlignment::taCenter, {(w - cx) / 2, (h - cy) / 2}},
-      {TLabelDir::fldRightLeft, TAlignment::taLeftJustify, {w - (cx - cx0) - 2, cy0}},
-      {TLabelDir::fldRightLeft, TAlignment::taRightJustify, {cx0, cy0}},
-      {TLabelDir::fldRightLeft, TAlignment::taCenter, {(w + cx) / 2, cy0}},
-      {TLabelDir::fldUpDown, TAlignment::taLeftJustify, {cy0, 1}},
-      {TLabelDir::fldUpDown, TAlignment::taRightJustify, {cy0, h - cx}},
-      {TLabelDir::fldUpDown, TAlignment::taCenter, {cy0, (h - cx) / 2}},
-      {TLabelDir::fldDownUp, TAlignment::taLeftJustify, {2, h - (cy - cy0) - 2}},
-      {TLabelDir::fldDownUp, TAlignment::taRightJustify, {2, cx0 - 4}},
-      {TLabelDir::fldDownUp, TAlignment::taCenter, {2, (h + cx0 - (cy - cy0)) / 2}},
+  std::vector<std::pair<TMouseButton, TShiftState>> downs;
+  bar.OnMouseDown = [&](QObject*, TMouseButton button, TShiftState shift, int, int) {
+    downs.emplace_back(button, shift);
   };
-  Surface reference(w, h, clBlack);
-  reference.SelectFont(TahomaFont().ToQFont());
-  reference.SetTextColor(clWhite);
-  reference.SetBkMode(TRANSPARENT);
-  reference.ExtTextOut(0, 0, 0, nullptr, "Hi");
-  const TRect glyphs = BoundsOf(reference, clWhite);
-  for (const auto& row : rows) {
-    QWidget window;
-    TGradientProgress bar(&window);
-    bar.SetBounds(0, 0, w, h);
-    bar.SetBevelInner(TBevelCut::bvNone);
-    bar.Colors().SetBackground(clBlack);
-    bar.Colors().SetShadow(clBlue);
-    bar.SetCaptionDirection(row.direction);
-    bar.SetCaptionAlignment(row.alignment);
-    bar.SetCaption("Hi");
-    QImage image = bar.RenderToImage();
-    TRect expected = glyphs;
-    OffsetRect(expected, row.at.x, row.at.y);
-    expected = Rect(expected.left, expected.top, std::min(expected.right, w), std::min(expected.bottom, h));
-    EXPECT_EQ(BoundsOf(Surface(&image), clWhite), expected)
-        << static_cast<int>(row.direction) << "/" << static_cast<int>(row.alignment);
-  }
+  QTest::mouseDClick(&bar, Qt::RightButton, Qt::NoModifier, QPoint(4, 4));
+  ASSERT_FALSE(downs.empty());
+  EXPECT_EQ(downs.back().first, TMouseButton::mbRight);
+  EXPECT_NE(downs.back().second & ssDouble, 0);
 }
 
 }  // namespace
