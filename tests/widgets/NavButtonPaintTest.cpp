@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 
 #include <QPainter>
@@ -99,6 +100,32 @@ std::vector<FaceCase> AllFaceCases() {
 INSTANTIATE_TEST_SUITE_P(AllStates, NavButtonFaces, ::testing::ValuesIn(AllFaceCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// States outside the table that must still show the rest face and Font.
+TEST(NavButtonFace, RestWhenDisabledOrWhenHotTrackIsOffBeforeTheHover) {
+  const struct {
+    const char* name;
+    void (*set)(LoggingButton&);
+  } cases[] = {
+      {"disabled looks like enabled", [](LoggingButton& b) { b.SetEnabled(false); }},
+      {"HotTrack off before the pointer comes", [](LoggingButton& b) { b.SetHotTrack(false); }},
+  };
+  for (const auto& c : cases) {
+    Window window;
+    LoggingButton* button = window.AddButton(20, 20, 114, 28);
+    button->Colors().SetButtonSeparatorColor(clNone);
+    button->SetCaption(QStringLiteral("Guardar Luchador"));
+    button->Font().SetColor(kFontColor);
+    button->HotTrackFont().SetColor(kHotFontColor);
+    c.set(*button);
+    window.Move(*button, {50, 10});
+    const Rendered r(*button);
+    EXPECT_EQ(r.At(0, 0), button->Colors().ButtonColorFrom()) << c.name;
+    EXPECT_EQ(r.At(0, 27), button->Colors().ButtonColorTo()) << c.name;
+    EXPECT_EQ(test::CountOf(r.surface, kHotFontColor), 0) << c.name;
+    EXPECT_GT(test::CountOf(r.surface, kFontColor), 0) << c.name;
+  }
+}
+
 // --- Caption, picture and separator --------------------------------------------
 
 // Where the caption's pixels lie when drawn alone into `area` on the button's size.
@@ -128,6 +155,15 @@ TEST(NavButtonCaption, StartsFourPixelsInAndIsCentredVertically) {
   EXPECT_GE(text.left, 4);
   EXPECT_LE(text.left, 6);
   EXPECT_LE(std::abs((text.top - 0) - (28 - text.bottom)), 3) << "roughly centred";
+
+  button.SetWidth(114);
+  button.SetCaption(QStringLiteral("Guardar Luchador"));
+  ASSERT_EQ(button.ImageIndex(), 0);
+  const TRect wide = test::BoundsOf(Rendered(button).surface, kFontColor);
+  EXPECT_EQ(wide, CaptionBoundsAlone(button, Rect(4, 4, 110, 24)));
+  EXPECT_GE(wide.left, 4);
+  EXPECT_LT(wide.left, 7);
+  EXPECT_LE(wide.right, 110);
 }
 
 TEST(NavButtonCaption, APictureSitsAtFourBySixAndPushesTheCaptionToTwentyFour) {
@@ -171,6 +207,10 @@ TEST(NavButtonCaption, ADestroyedImageListIsNeverDrawnFrom) {
   }
   EXPECT_EQ(button.Images(), nullptr);
   EXPECT_EQ(test::CountOf(Rendered(button).surface, kPictureColor), 0);
+  button.SetCaption(QStringLiteral("Guardar"));
+  button.SetFont(test::nav::CaptionFont(kFontColor));
+  EXPECT_EQ(test::BoundsOf(Rendered(button).surface, kFontColor),
+            CaptionBoundsAlone(button, Rect(4, 4, 121, 24)));
 }
 
 TEST(NavButtonCaption, AnEmptyCaptionDrawsFaceAndSeparatorOnly) {
@@ -203,6 +243,77 @@ TEST(NavButtonSeparator, BottomRowNormallyTopRowWhenAlignedToTheBottom) {
   EXPECT_EQ(Rendered(button).At(60, 27), button.Colors().ButtonColorTo());
 }
 
+TEST(NavButtonSeparator, RowForEachAlignAndColour) {
+  struct Case {
+    const char* name;
+    TAlign align;
+    TColor separator;
+    std::string top;
+    std::string bottom;
+  };
+  const std::string line(40, '-');
+  const std::string face(40, '.');
+  const Case cases[] = {
+      {"bottom row by default", TAlign::alNone, clGray, face, line},
+      {"top row when aligned to the bottom", TAlign::alBottom, clGray, line, face},
+      {"none hides it", TAlign::alNone, clNone, face, face},
+      {"any colour", TAlign::alTop, clRed, face, std::string(40, 'r')},
+  };
+  for (const Case& c : cases) {
+    TNavPanelButton button;  // no caption: face and separator only
+    button.SetBounds(0, 0, 40, 28);
+    button.SetAlign(c.align);
+    button.Colors().SetButtonSeparatorColor(c.separator);
+    const Rendered shown(button);
+    const auto legend = {std::pair{TColor(clGray), '-'}, std::pair{TColor(clRed), 'r'},
+                         std::pair{RGB(205, 226, 247), '.'}, std::pair{RGB(128, 160, 243), '.'}};
+    EXPECT_EQ(test::RowText(shown.surface, 0, 0, 40, legend), c.top) << c.name;
+    EXPECT_EQ(test::RowText(shown.surface, 27, 0, 40, legend), c.bottom) << c.name;
+  }
+}
+
+TEST(NavButtonSeparator, TheParentShowsWhereTheFaceDrawsNothing) {
+  QWidget parent;
+  parent.setGeometry(0, 0, 80, 40);
+  parent.setAutoFillBackground(true);
+  QPalette palette = parent.palette();
+  palette.setColor(QPalette::Window, QColor(255, 0, 0));
+  parent.setPalette(palette);
+  TNavPanelButton button(&parent);
+  button.SetBounds(10, 5, 50, 28);
+  button.Colors().SetButtonColorFrom(clNone);
+  button.Colors().SetButtonColorTo(clNone);
+  button.Colors().SetButtonSeparatorColor(clNone);
+  QImage grabbed = parent.grab(button.geometry()).toImage();
+  Surface onParent(&grabbed);
+  EXPECT_EQ(test::CountOf(onParent, clRed), 50 * 28);
+}
+
+// start + i * delta / (steps - 1) per channel, halves away from zero.
+TColor Band(TColor from, TColor to, int i, int steps) {
+  auto channel = [&](int a, int b) {
+    return static_cast<std::uint8_t>(a + std::lround(double(i) * (b - a) / (steps - 1)));
+  };
+  return RGB(channel(GetRValue(from), GetRValue(to)), channel(GetGValue(from), GetGValue(to)),
+             channel(GetBValue(from), GetBValue(to)));
+}
+
+TEST(NavButtonSize, TwentyEightHighIsTwentyEightBandsAboveTheSeparator) {
+  TNavPanelButton button;
+  button.SetBounds(0, 0, 114, 28);
+  button.SetCaption(QStringLiteral("Guardar Luchador"));
+  const Rendered shown(button);
+  const TColor from = RGB(205, 226, 247);
+  const TColor to = RGB(128, 160, 243);
+  for (int y = 0; y < 27; ++y) {
+    for (int x : {0, 3, 110, 113})
+      EXPECT_EQ(shown.surface.Pixel(x, y), Band(from, to, y, 28)) << x << "," << y;
+  }
+  EXPECT_EQ(shown.surface.Pixel(0, 0), from);
+  EXPECT_EQ(test::RowText(shown.surface, 27, 0, 114, {{clGray, '-'}}), std::string(114, '-'));
+  EXPECT_EQ(test::CountOf(shown.surface, clNone), 0);
+}
+
 TEST(NavButtonSize, HundredPixelsHighHasThreeRowBandsAndFourEndRows) {
   LoggingButton button;
   button.SetHeight(100);
@@ -218,7 +329,7 @@ TEST(NavButtonSize, HundredPixelsHighHasThreeRowBandsAndFourEndRows) {
 TEST(NavButtonSize, OnePixelHighShowsTheEndColourUnderTheSeparator) {
   LoggingButton button;
   button.SetHeight(1);
-  EXPECT_EQ(Rendered(button).At(3, 0), clGray);
+  EXPECT_EQ(test::CountOf(Rendered(button).surface, clGray), 125);
   button.Colors().SetButtonSeparatorColor(clNone);
   EXPECT_EQ(test::CountOf(Rendered(button).surface, button.Colors().ButtonColorTo()), 125);
 }
