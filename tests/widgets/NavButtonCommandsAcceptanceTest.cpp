@@ -131,6 +131,7 @@ TEST_P(NavButtonMnemonic, ClicksOnItsMarkedCharacterOnly) {
   const MnemonicCase& c = GetParam();
   for (const bool enabled : {true, false}) {
     Window window;
+    window.AddButton(20, 60)->SetCaption(QStringLiteral("&Xyz"));  // searched past, never clicked
     LoggingButton* button = window.AddButton();
     button->SetCaption(QString::fromUtf8(c.caption));
     button->SetEnabled(enabled);
@@ -146,11 +147,13 @@ INSTANTIATE_TEST_SUITE_P(Captions, NavButtonMnemonic,
                                            MnemonicCase{"OtherCase", "&Guardar", u'g', true},
                                            MnemonicCase{"UnmarkedLetter", "&Guardar", u'u', false},
                                            MnemonicCase{"MarkedInside", "Sa&lir", u'L', true},
+                                           MnemonicCase{"MarkedInsideOtherCase", "Guar&dar", u'd', true},
                                            MnemonicCase{"LastMarkWins", "&Abrir &Luchador", u'l', true},
                                            MnemonicCase{"EarlierMarkLoses", "&Abrir &Luchador", u'a', false},
                                            MnemonicCase{"DoubledIsLiteral", "Save && Load", u'&', false},
                                            MnemonicCase{"DoubledThenMark", "A&&&B", u'b', true},
                                            MnemonicCase{"DoubledHidesNext", "A&&B", u'b', false},
+                                           MnemonicCase{"DoubledHidesFirst", "&&Guardar", u'g', false},
                                            MnemonicCase{"TrailingMark", "Save&", u'&', false},
                                            MnemonicCase{"NoMark", "Save", u's', false},
                                            MnemonicCase{"NonAscii", "&Ñu", u'ñ', true}),

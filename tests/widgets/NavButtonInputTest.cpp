@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "core/Errors.h"
 #include "platform/ErrorGuard.h"
@@ -55,12 +57,13 @@ TEST_F(NavButtonInput, ClickInsideClicksOnceAndLeavesTheHotFace) {
 TEST_F(NavButtonInput, PressDragOutReleaseOutsideAbandonsThePress) {
   window.Move(*button, {10, 10});
   window.Press(*button, {10, 10});
+  EXPECT_EQ(button->State(), (TButtonState{Flag::Hovered, Flag::Pressed}));
   window.Move(*button, {10, 60});
   EXPECT_EQ(button->State(), (TButtonState{Flag::Pressed}));
   EXPECT_EQ(TopRow(), kPressedTop) << "pressed face while the pointer is outside";
   window.Release(*button, {10, 60});
   EXPECT_EQ(clicks, 0);
-  EXPECT_FALSE(button->State().Contains(Flag::Pressed));
+  EXPECT_TRUE(button->State().Empty());
   EXPECT_EQ(TopRow(), kRestTop);
 }
 
@@ -73,6 +76,7 @@ TEST_F(NavButtonInput, DragOutAndBackInClicksOnce) {
   EXPECT_EQ(button->State(), (TButtonState{Flag::Hovered, Flag::Pressed}));
   window.Release(*button, {50, 14});
   EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(button->State(), (TButtonState{Flag::Hovered}));
 }
 
 TEST_F(NavButtonInput, RightAndMiddlePressesShowThePressedFaceButNeverClick) {
@@ -125,21 +129,37 @@ TEST_F(NavButtonInput, TheClickRunsWhilePressedIsStillSetAndBeforeOnMouseUp) {
 }
 
 TEST_F(NavButtonInput, AFailingClickClearsThePressedFaceBeforeTheErrorIsShown) {
-  button->OnClick = [](QObject*) { throw Error("Access denied"); };
-  std::vector<std::string> shown;
-  TColor faceWhenShown = clNone;
-  bool pressedWhenShown = true;
-  const ErrorSink previous = SetErrorSink([&](const std::string& message) {
-    shown.push_back(message);
-    faceWhenShown = TopRow();
-    pressedWhenShown = button->State().Contains(Flag::Pressed);
-  });
-  window.Click(*button);
-  SetErrorSink(previous);
-  EXPECT_EQ(shown, std::vector<std::string>{"Access denied"});
-  EXPECT_FALSE(pressedWhenShown);
-  EXPECT_EQ(faceWhenShown, kHotTop);
-  EXPECT_TRUE(button->log.find('R') != std::string::npos);
+  const struct {
+    const char* message;
+    void (*click)(QObject*);
+  } failures[] = {
+      {"Access denied", [](QObject*) { throw Error("Access denied"); }},
+      {"Cannot create file \"x.txt\". Permission denied",
+       [](QObject*) { throw FileCreateError("Cannot create file \"x.txt\". Permission denied"); }},
+  };
+  bool mouseUp = false;
+  button->OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int, int) { mouseUp = true; };
+  for (const auto& failure : failures) {
+    button->OnClick = failure.click;
+    std::vector<std::string> shown;
+    TColor faceWhenShown = clNone;
+    TButtonState stateWhenShown{Flag::Pressed};
+    const ErrorSink previous = SetErrorSink([&](const std::string& message) {
+      shown.push_back(message);
+      faceWhenShown = TopRow();
+      stateWhenShown = button->State();
+    });
+    window.Move(*button, {10, 10});
+    window.Press(*button, {10, 10});
+    button->TakeLog();
+    window.Release(*button, {10, 10});
+    SetErrorSink(previous);
+    EXPECT_EQ(shown, std::vector<std::string>{failure.message});
+    EXPECT_EQ(stateWhenShown, (TButtonState{Flag::Hovered})) << failure.message;
+    EXPECT_EQ(faceWhenShown, kHotTop) << failure.message;
+    EXPECT_NE(button->TakeLog().find('R'), std::string::npos) << failure.message;
+  }
+  EXPECT_FALSE(mouseUp);
 }
 
 TEST_F(NavButtonInput, AFailingClickReachesADirectCallerUnchanged) {
@@ -177,6 +197,25 @@ TEST_F(NavButtonInput, DisablingAHeldButtonClearsHoveredAndPressed) {
   EXPECT_EQ(button->TakeLog(), "RP");
 }
 
+TEST_F(NavButtonInput, MouseEventsReachTheHandlersInControlCoordinates) {
+  std::vector<std::string> seen;
+  button->OnMouseDown = [&](QObject*, TMouseButton b, TShiftState shift, int x, int y) {
+    seen.push_back("down " + std::to_string(int(b)) + " " + std::to_string(shift) + " " + std::to_string(x) +
+                   "," + std::to_string(y));
+  };
+  button->OnMouseMove = [&](QObject*, TShiftState, int x, int y) {
+    seen.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+  };
+  button->OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int x, int y) {
+    seen.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+  };
+  window.Move(*button, {3, 4});
+  window.Press(*button, {3, 4});
+  window.Move(*button, {200, 5});
+  window.Release(*button, {200, 5});
+  EXPECT_EQ(seen, (std::vector<std::string>{"move 3,4", "down 0 8 3,4", "move 200,5", "up 200,5"}));
+}
+
 TEST_F(NavButtonInput, MovementOutsideAGestureOnlyRaisesOnMouseMove) {
   int moves = 0;
   button->OnMouseMove = [&](QObject*, TShiftState, int, int) { ++moves; };
@@ -203,11 +242,11 @@ TEST(NavButtonPointer, EnterAndLeaveRefreshAndRepaintOnceMoreWhenHotTracking) {
     LoggingButton* button = window.AddButton();
     button->SetHotTrack(hotTrack);
     window.Move(*button, {5, 5});
-    EXPECT_TRUE(button->State().Contains(Flag::Hovered));
+    EXPECT_EQ(button->State(), (TButtonState{Flag::Hovered}));
     EXPECT_TRUE(button->PointerOver());
     EXPECT_EQ(button->TakeLog(), hotTrack ? "RPP" : "RP");
     window.MoveAway();
-    EXPECT_FALSE(button->State().Contains(Flag::Hovered));
+    EXPECT_TRUE(button->State().Empty());
     EXPECT_FALSE(button->PointerOver());
     EXPECT_EQ(button->TakeLog(), hotTrack ? "RPP" : "RP");
   }
