@@ -41,6 +41,9 @@ void TSpinButton::SetDownGlyph(const QImage& glyph) {
 }
 
 // Compared exactly as y > height - x * height / width, without rounding.
+// Press, drag and hot tracking all use this one line: a drag judged by another
+// slope would pause a narrow button's repeat while the pointer is still inside
+// the half it pressed.
 TSpinButtonState TSpinButton::HalfAt(int x, int y) const {
   const long long w = width();
   const long long h = height();

@@ -197,6 +197,25 @@ TEST(SpinButtonAcceptance, DraggingOffThePressedHalfPausesTheRepeat) {
   QTest::mouseRelease(&button, Qt::LeftButton, {}, kUpHalf);
 }
 
+// A narrow button keeps the split of the press while the pointer moves: a
+// small move inside the pressed half must not pause the repeat.
+TEST(SpinButtonAcceptance, DraggingOnANarrowButtonUsesTheSplitOfThePress) {
+  SpinButtonHost host(TSpinButtonStyle::sbsDefault);
+  TSpinButton& button = host.button();
+  button.resize(15, 21);
+  QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
+  ASSERT_EQ(host.clicks, "D");
+  for (const QPoint at : {QPoint(10, 9), QPoint(8, 12), QPoint(14, 3)}) {
+    QTest::mouseMove(&button, at);
+    EXPECT_EQ(button.PressedHalf(), TSpinButtonState::sbBottomDown) << at.x() << "," << at.y();
+  }
+  button.TimerTick();
+  EXPECT_EQ(host.clicks, "DD");
+  QTest::mouseMove(&button, QPoint(3, 12));
+  EXPECT_EQ(button.PressedHalf(), TSpinButtonState::sbNotDown);
+  QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(3, 12));
+}
+
 TEST(SpinButtonAcceptance, FailingClickDuringRepeatStopsTheTimer) {
   SpinButtonHost host;
   TSpinButton& button = host.button();
