@@ -173,6 +173,24 @@ TEST(Picture, BitmapsAndIconsLoadThroughTheirOwnReaders) {
   }
 }
 
+// The pixel limit that guards JPEG decoding guards the other readers too: a
+// two-megabyte one-bit bitmap would otherwise unpack to 64 MB and more.
+TEST(Picture, BitmapsOverSixteenMillionPixelsAreRefused) {
+  TempDirectory folder;
+  const auto monoBitmap = [&](const char* name, int width, int height) {
+    QImage image(width, height, QImage::Format_Mono);
+    image.fill(0);
+    return folder.File(name, QtEncoded(image, "BMP"));
+  };
+  const std::string atLimit = monoBitmap("limit.bmp", 4000, 4000);
+  const std::string overLimit = monoBitmap("over.bmp", 4001, 4000);
+  TPicture picture;
+  picture.LoadFromFile(atLimit);
+  EXPECT_EQ(picture.Width(), 4000);
+  EXPECT_EQ(MessageOf<PictureError>([&] { picture.LoadFromFile(overLimit); }), "Bitmap image is not valid");
+  EXPECT_EQ(picture.Width(), 4000);
+}
+
 // Every pixel of the surface as 0x00BBGGRR, row by row.
 std::vector<TColor> Pixels(const Surface& surface) {
   std::vector<TColor> pixels;

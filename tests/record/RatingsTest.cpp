@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace ostrak {
 namespace {
 
@@ -52,6 +54,18 @@ TEST(Ratings, ExtremesGiveFiveAndOneHundred) {
   EXPECT_EQ(EvaluateRatings(AllAt(1)).InBarOrder(), (std::array<int, 6>{5, 5, 5, 5, 5, 5}));
   EXPECT_EQ(EvaluateRatings(AttributeValues()).InBarOrder(), (std::array<int, 6>{5, 5, 5, 5, 5, 5}));
   EXPECT_EQ(EvaluateRatings(AllAt(20)).InBarOrder(), (std::array<int, 6>{100, 100, 100, 100, 100, 100}));
+}
+
+// A file can hold attributes far outside 1..20; five times their average
+// stops at the ends of the int range instead of overflowing.
+TEST(Ratings, AttributesBeyondTheScaleStopAtTheEndsOfTheIntRange) {
+  constexpr int kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr int kMin = std::numeric_limits<std::int32_t>::min();
+  EXPECT_EQ(EvaluateRatings(AllAt(kMax)).InBarOrder(),
+            (std::array<int, 6>{kMax, kMax, kMax, kMax, kMax, kMax}));
+  EXPECT_EQ(EvaluateRatings(AllAt(kMin)).InBarOrder(),
+            (std::array<int, 6>{kMin, kMin, kMin, kMin, kMin, kMin}));
+  EXPECT_EQ(EvaluateRatings(AllAt(429496729)).ground, 2147483645);
 }
 
 // Every single attribute belongs to exactly the group its rating names.

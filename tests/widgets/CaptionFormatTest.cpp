@@ -44,5 +44,17 @@ TEST(FormatCaption, FormatsOneIntegerOrLeavesTheCaptionAlone) {
   EXPECT_FALSE(FormatWithInteger("%s", 1).has_value());
 }
 
+// A pattern asking for a giant width or precision gets 9999 characters, not
+// an allocation of its own choosing.
+TEST(FormatCaption, WidthAndPrecisionStopAt9999) {
+  const QString wide = FormatCaption(QStringLiteral("%4000000000d"), 7);
+  EXPECT_EQ(wide.size(), 9999);
+  EXPECT_TRUE(wide.endsWith(QLatin1String(" 7")));
+  const QString precise = FormatCaption(QStringLiteral("%.99999999d"), -7);
+  EXPECT_EQ(precise.size(), 10000);
+  EXPECT_TRUE(precise.startsWith(QLatin1String("-00")));
+  EXPECT_EQ(FormatCaption(QStringLiteral("%9999d"), 7).size(), 9999);
+}
+
 }  // namespace
 }  // namespace ostrak
