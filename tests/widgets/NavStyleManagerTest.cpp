@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "core/Errors.h"
 #include "widgets/NavAcceptance.h"
@@ -14,6 +15,8 @@ namespace {
 using test::nav::LoggingButton;
 using Theme = TNavPanelTheme;
 using Opt = TTrackFontOption;
+
+const TNavPanelColors::Values& ThemeColors(Theme theme) { return BuiltInTheme(theme)->colors; }
 
 // A manager with three buttons linked in order; every ApplyStyle and every
 // OnThemeChange is logged ("0", "1", "2", "T").
@@ -48,8 +51,12 @@ TEST_F(NavManagerClients, ATheme) {
   for (auto& button : buttons) {
     EXPECT_EQ(button->Colors().ButtonColorFrom(), 0x00F4E2E1u);
     EXPECT_EQ(button->Colors().ButtonSeparatorColor(), 0x00947C7Cu);
+    EXPECT_EQ(button->Colors().All(), ThemeColors(Theme::nptXPSilver));
     EXPECT_EQ(button->Font().Name(), QStringLiteral("Verdana"));
     EXPECT_EQ(button->Font().Color(), clWindowText);
+    EXPECT_TRUE(SameAttributes(button->Font(), manager.Fonts().NavPanelFont()));
+    EXPECT_TRUE(SameAttributes(button->HotTrackFont(), manager.Fonts().NavPanelHotTrackFont()));
+    EXPECT_EQ(button->HotTrackFontOptions(), manager.Fonts().NavPanelHotTrackFontOptions());
   }
   manager.SetTheme(Theme::nptXPSilver);
   EXPECT_EQ(log, "012T") << "the same theme again notifies nobody";
@@ -79,6 +86,7 @@ TEST_F(NavManagerClients, ChoosingCustomKeepsTheColoursAndNotifiesOnce) {
   manager.SetTheme(Theme::nptCustom);
   EXPECT_EQ(log, "012T");
   EXPECT_EQ(manager.Colors().ButtonColorFrom(), 0x00D6F3E3u);
+  EXPECT_EQ(manager.Colors().All(), ThemeColors(Theme::nptXPOlive));
 }
 
 TEST_F(NavManagerClients, ApplyStyleTakesColoursThenFontThenHotTrackFontThenOptions) {
@@ -103,6 +111,8 @@ TEST_F(NavManagerClients, ADestroyedManagerLeavesItsButtonsWithTheirLastColours)
   EXPECT_FALSE(buttons[1]->ParentStyleManager());
   EXPECT_EQ(buttons[1]->StyleLink().Sender(), nullptr);
   EXPECT_EQ(buttons[1]->Colors().ButtonColorFrom(), 0x00F4E2E1u);
+  EXPECT_EQ(buttons[1]->Colors().All(), ThemeColors(Theme::nptXPSilver));
+  EXPECT_EQ(buttons[0]->Colors().All(), ThemeColors(Theme::nptXPOlive));
   EXPECT_EQ(manager.Clients().size(), 2u) << "moving to the other manager unlinked it here";
 }
 
@@ -125,6 +135,15 @@ TEST_F(NavManagerClients, AFailingClientStillLeavesEditsWatched) {
   EXPECT_EQ(manager.Theme(), Theme::nptCustom) << "the edit events were attached again";
 }
 
+TEST_F(NavManagerClients, AFailingThemeHandlerStillLeavesEditsWatched) {
+  manager.OnThemeChange = [](QObject*) { throw std::runtime_error("theme"); };
+  EXPECT_THROW(manager.SetTheme(Theme::nptXPBlue), std::runtime_error);
+  EXPECT_EQ(manager.Theme(), Theme::nptXPBlue);
+  manager.OnThemeChange = nullptr;
+  manager.Colors().SetFrameColor(clRed);
+  EXPECT_EQ(manager.Theme(), Theme::nptCustom);
+}
+
 TEST(NavManager, StartsWithTheStandardTheme) {
   TNavPaneStyleManager manager;
   EXPECT_EQ(manager.Theme(), Theme::nptStandard);
@@ -132,8 +151,11 @@ TEST(NavManager, StartsWithTheStandardTheme) {
   EXPECT_EQ(manager.Colors().ButtonHotColorTo(), 0x00C68284u);
   EXPECT_EQ(manager.Fonts().HeaderFont().Name(), QStringLiteral("Arial"));
   EXPECT_EQ(manager.Fonts().HeaderFont().Size(), 12);
-  EXPECT_TRUE(manager.Fonts().HeaderFont().Style().Contains(TFontStyle::fsBold));
+  EXPECT_EQ(manager.Fonts().HeaderFont().Style(), TFontStyles(TFontStyle::fsBold));
   EXPECT_EQ(manager.Fonts().HeaderFont().Color(), clWindow);
+  EXPECT_EQ(manager.Fonts().NavPanelHotTrackFont().Color(), clWindow);
+  EXPECT_EQ(manager.Fonts().NavPanelFont().Color(), clWindowText);
+  EXPECT_EQ(manager.Colors().All(), ThemeColors(Theme::nptStandard));
   EXPECT_TRUE(manager.Clients().empty());
 }
 
@@ -143,9 +165,11 @@ TEST(NavManager, LinkingCopiesColoursOnlyAndEndsTheParentRelation) {
   LoggingButton button;
   const TFont before = button.Font();
   button.SetStyleManager(&manager);
+  EXPECT_EQ(button.StyleManager(), &manager);
   EXPECT_FALSE(button.ParentStyleManager());
   EXPECT_EQ(button.StyleLink().Sender(), &manager);
   EXPECT_EQ(button.Colors().ButtonColorFrom(), clWhite);
+  EXPECT_EQ(button.Colors().All(), manager.Colors().All());
   EXPECT_TRUE(SameAttributes(button.Font(), before));
   manager.NotifyClients();
   EXPECT_EQ(button.Font().Name(), QStringLiteral("Verdana"));
@@ -175,6 +199,7 @@ TEST(NavManager, AssignmentBetweenManagers) {
   target.Assign(source);
   EXPECT_EQ(target.Theme(), Theme::nptXPOlive);
   EXPECT_EQ(target.Colors().ButtonColorFrom(), 0x00D6F3E3u);
+  EXPECT_EQ(target.Colors().All(), source.Colors().All());
 
   source.Colors().SetButtonColorFrom(clLime);
   source.Fonts().NavPanelFont().SetName(QStringLiteral("Verdana"));
@@ -199,6 +224,7 @@ TEST(NavManager, AssignmentWithButtons) {
   LoggingButton button;
   button.Assign(manager);
   EXPECT_EQ(button.Colors().ButtonColorFrom(), 0x00F4E2E1u);
+  EXPECT_EQ(button.Colors().All(), manager.Colors().All());
   EXPECT_NE(button.Font().Name(), QStringLiteral("Verdana"));
   EXPECT_EQ(button.StyleManager(), nullptr);
 
@@ -246,7 +272,12 @@ TEST(NavManagerParent, TheContainerHandsItsManagerToButtonsThatFollowIt) {
   EXPECT_EQ(following->StyleManager(), &shared);
   EXPECT_TRUE(following->ParentStyleManager());
   EXPECT_EQ(following->Colors().ButtonColorFrom(), 0x00D6F3E3u);
+  EXPECT_EQ(following->Colors().All(), shared.Colors().All());
   EXPECT_EQ(own->StyleManager(), &mine);
+  EXPECT_EQ(shared.Clients().size(), 1u);
+  TNavPaneStyleManager ignored;
+  following->StyleManagerNotice(following, &ignored);
+  EXPECT_EQ(following->StyleManager(), &shared) << "a notice the button caused itself is ignored";
 
   own->SetParentStyleManager(true);
   EXPECT_EQ(own->StyleManager(), &shared) << "turning it on asks the parent";
@@ -256,6 +287,10 @@ TEST(NavManagerParent, TheContainerHandsItsManagerToButtonsThatFollowIt) {
 
   own->SetStyleManager(&mine);
   EXPECT_FALSE(own->ParentStyleManager()) << "a direct choice ends the parent relation";
+  TNavPaneStyleManager next;
+  panel.SetStyleManager(&next);
+  EXPECT_EQ(own->StyleManager(), &mine);
+  EXPECT_EQ(following->StyleManager(), &next) << "a new manager of the parent reaches only its followers";
 }
 
 TEST(NavManagerParent, AParentWithoutAManagerIgnoresTheRequest) {
@@ -264,11 +299,13 @@ TEST(NavManagerParent, AParentWithoutAManagerIgnoresTheRequest) {
   button->SetParentStyleManager(false);
   button->SetParentStyleManager(true);
   EXPECT_EQ(button->StyleManager(), nullptr);
+  EXPECT_TRUE(button->ParentStyleManager());
   QWidget plain;
   auto* other = new LoggingButton(&plain);
   other->SetParentStyleManager(false);
   other->SetParentStyleManager(true);
   EXPECT_EQ(other->StyleManager(), nullptr);
+  EXPECT_TRUE(other->ParentStyleManager());
 }
 
 }  // namespace

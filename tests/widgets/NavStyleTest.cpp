@@ -53,7 +53,7 @@ constexpr Values kOlive{0x00D6F3E3, 0x0093BFB2, 0x00DBFBFF, 0x005FC8FB, 0x00BBE2
                         0x00588060, 0x00758D81, 0x003A584D, 0x00D2F4EE, 0x00B5DFD8, 0x0094BFB4,
                         0x00427665, 0x005A7972, 0xFF000005, 0xFF000005, 0x00D6F3E3, 0x0093BFB2};
 
-TEST(NavPanelColorsAcceptance, StandAloneDefaultsAreTheBlueThemeWithAGreySeparator) {
+TEST(NavPanelColors, StandAloneDefaultsAreTheBlueThemeWithAGreySeparator) {
   Values expected = kBlue;
   expected[6] = 0x00808080;
   EXPECT_EQ(Named(TNavPanelColors()), expected);
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Columns, NavPaneThemes,
 
 // --- Colour and font sets --------------------------------------------------------
 
-TEST(NavPanelColorsAcceptance, AssignmentFiresOnceUnlessTheSetIsItself) {
+TEST(NavPanelColors, AssignmentFiresOnceUnlessTheSetIsItself) {
   TNavPanelColors target;
   int changes = 0;
   target.OnChange = [&](TNavPanelColors&) { ++changes; };
@@ -118,7 +118,7 @@ TEST(NavPanelColorsAcceptance, AssignmentFiresOnceUnlessTheSetIsItself) {
   EXPECT_EQ(changes, 3);
 }
 
-TEST(NavPanelFontsAcceptance, ValuesAfterConstruction) {
+TEST(NavPanelFonts, ValuesAfterConstruction) {
   TNavPanelFonts fonts;
   EXPECT_EQ(fonts.HeaderFont().Name(), QStringLiteral("Arial"));
   EXPECT_EQ(fonts.HeaderFont().Size(), 12);
@@ -132,7 +132,7 @@ TEST(NavPanelFontsAcceptance, ValuesAfterConstruction) {
   EXPECT_EQ(fonts.NavPanelHotTrackFontOptions(), kDefaultTrackFontOptions);
 }
 
-TEST(NavPanelFontsAcceptance, EveryFontChangeAndAnOptionsChangeFireOnChange) {
+TEST(NavPanelFonts, EveryFontChangeAndAnOptionsChangeFireOnChange) {
   TNavPanelFonts fonts;
   int changes = 0;
   fonts.OnChange = [&](TNavPanelFonts&) { ++changes; };
@@ -145,15 +145,21 @@ TEST(NavPanelFontsAcceptance, EveryFontChangeAndAnOptionsChangeFireOnChange) {
   EXPECT_EQ(changes, 4);
   fonts.SetNavPanelHotTrackFontOptions(TTrackFontOptions{});
   EXPECT_EQ(changes, 5);
+  fonts.HeaderFont().SetHeight(-20);
+  fonts.NavPanelHotTrackFont().SetStyle(TFontStyle::fsItalic);
+  EXPECT_EQ(changes, 7);
+  fonts.SetHeaderFont(fonts.HeaderFont());
+  EXPECT_EQ(changes, 7) << "an equal font is no change";
 }
 
-TEST(NavPanelFontsAcceptance, AssignmentCopiesThreeFontsButNotTheHotTrackOnes) {
+TEST(NavPanelFonts, AssignmentCopiesThreeFontsButNotTheHotTrackOnes) {
   TNavPanelFonts target;
   TNavPanelFonts source;
   source.NavPanelFont().SetName(QStringLiteral("Verdana"));
   source.HeaderFont().SetColor(clRed);
   source.NavPanelHotTrackFont().SetName(QStringLiteral("Courier New"));
   source.SetNavPanelHotTrackFontOptions(TTrackFontOptions{});
+  const TFont hotBefore = target.NavPanelHotTrackFont();
   std::vector<QString> seen;
   target.OnChange = [&](TNavPanelFonts& f) {
     seen.push_back(f.NavPanelFont().Name() + "/" + QString::number(f.HeaderFont().Color()));
@@ -164,7 +170,10 @@ TEST(NavPanelFontsAcceptance, AssignmentCopiesThreeFontsButNotTheHotTrackOnes) {
   // NavPanelFont first, then (DividerFont equal, nothing) HeaderFont.
   EXPECT_EQ(seen, (std::vector<QString>{QStringLiteral("Verdana/") + QString::number(clWhite),
                                         QStringLiteral("Verdana/") + QString::number(clRed)}));
-  EXPECT_NE(target.NavPanelHotTrackFont().Name(), QStringLiteral("Courier New"));
+  EXPECT_TRUE(SameAttributes(target.NavPanelFont(), source.NavPanelFont()));
+  EXPECT_TRUE(SameAttributes(target.HeaderFont(), source.HeaderFont()));
+  EXPECT_TRUE(SameAttributes(target.DividerFont(), source.DividerFont()));
+  EXPECT_TRUE(SameAttributes(target.NavPanelHotTrackFont(), hotBefore));
   EXPECT_EQ(target.NavPanelHotTrackFontOptions(), kDefaultTrackFontOptions);
 }
 
@@ -217,10 +226,16 @@ INSTANTIATE_TEST_SUITE_P(
                                         TNavPanelColors c;
                                         c.Assign(TNavPanelButton());
                                       },
-                                      "Cannot assign a TNavPanelButton to a TNavPanelColors"}),
+                                      "Cannot assign a TNavPanelButton to a TNavPanelColors"},
+                      AssignErrorCase{"FontsToButton",
+                                      [] {
+                                        TNavPanelButton b;
+                                        b.Assign(TNavPanelFonts());
+                                      },
+                                      "Cannot assign a TNavPanelFonts to a TNavPanelButton"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(NavPanelColorsAcceptance, AFailedAssignmentChangesNothing) {
+TEST(NavPanelColors, AFailedAssignmentChangesNothing) {
   TNavPanelColors colors;
   colors.SetFrameColor(clRed);
   int changes = 0;
@@ -228,6 +243,9 @@ TEST(NavPanelColorsAcceptance, AFailedAssignmentChangesNothing) {
   EXPECT_THROW(colors.Assign(TNavPanelFonts()), AssignError);
   EXPECT_EQ(colors.FrameColor(), clRed);
   EXPECT_EQ(changes, 0);
+  TNavPaneStyleManager manager;
+  EXPECT_THROW(manager.Assign(TNavPanelColors()), AssignError);
+  EXPECT_EQ(manager.Theme(), Theme::nptStandard);
 }
 
 }  // namespace
