@@ -116,6 +116,30 @@ TEST(NavButtonHotTrackFont, DefaultOptionsFollowNameAndHeightButNotColourOrStyle
   EXPECT_EQ(hot.Color(), clRed);
 }
 
+TEST(NavButtonHotTrackFont, FollowsNameHeightAndCharsetThroughTheButton) {
+  TNavPanelButton button;
+  ASSERT_EQ(button.HotTrackFontOptions(), kDefaultTrackFontOptions);
+  const TFont before = button.HotTrackFont();
+  button.Font().SetName(QStringLiteral("Arial"));
+  button.Font().SetHeight(-15);
+  button.Font().SetColor(clRed);
+  button.Font().SetStyle(TFontStyle::fsItalic);
+  button.Font().SetCharset(ANSI_CHARSET);
+  EXPECT_EQ(button.HotTrackFont().Name(), QStringLiteral("Arial"));
+  EXPECT_EQ(button.HotTrackFont().Height(), -15);
+  EXPECT_EQ(button.HotTrackFont().Charset(), ANSI_CHARSET);
+  EXPECT_EQ(button.HotTrackFont().Color(), before.Color());
+  EXPECT_EQ(button.HotTrackFont().Style(), before.Style());
+
+  button.SetHotTrackFontOptions({Opt::hoFollowFont, Opt::hoPreserveName});
+  EXPECT_EQ(button.HotTrackFont().Color(), TColor(clRed));
+  EXPECT_EQ(button.HotTrackFont().Style(), TFontStyles(TFontStyle::fsItalic));
+
+  button.SetHotTrackFontOptions({});
+  button.Font().SetName(QStringLiteral("Courier"));
+  EXPECT_EQ(button.HotTrackFont().Name(), QStringLiteral("Arial"));
+}
+
 struct FollowCase {
   const char* name;
   TTrackFontOptions options;

@@ -57,10 +57,15 @@ TEST_F(NavButtonGroup, WithAllowAllUpTheLastDownButtonRisesAgain) {
 
 TEST_F(NavButtonGroup, APeerGoingDownClearsTheOldDownButtonsPressedState) {
   buttons[0]->SetDown(true);
+  window.Move(*buttons[0], {10, 10});
+  window.Press(*buttons[0], {10, 10}, Qt::RightButton);
+  ASSERT_TRUE(buttons[0]->State().Contains(Flag::Pressed));
   buttons[0]->TakeLog();
   buttons[1]->SetDown(true);
   EXPECT_EQ(Downs(), "-D-");
+  EXPECT_FALSE(buttons[0]->State().Contains(Flag::Pressed));
   EXPECT_EQ(buttons[0]->TakeLog(), "RP") << "dropped directly, with a refresh and no invalidation";
+  window.Release(*buttons[0], {10, 10}, Qt::RightButton);
 }
 
 TEST_F(NavButtonGroup, ADownButtonOfARadioGroupCannotBeRaisedDirectly) {
@@ -79,6 +84,8 @@ TEST_F(NavButtonGroup, OtherGroupsAreNotTouched) {
   EXPECT_EQ(Downs(), "D-D");
   buttons[2]->SetAllowAllUp(true);
   EXPECT_FALSE(buttons[0]->AllowAllUp());
+  buttons[0]->SetGroupIndex(0);
+  EXPECT_TRUE(buttons[0]->Down()) << "leaving the group does not raise it";
 }
 
 TEST_F(NavButtonGroup, ADownButtonShowsTheDownFaceAndTheHotFaceWhenHovered) {
@@ -206,7 +213,8 @@ TEST_P(NavButtonDropDown, ALeftPressShowsTheMenuBelowTheButtonAndNeverClicks) {
   button->OnClick = [&](QObject*) { ++clicks; };
   std::vector<QPoint> ups;
   button->OnMouseUp = [&](QObject*, TMouseButton, TShiftState, int x, int y) { ups.push_back(QPoint(x, y)); };
-  window.Click(*button);
+  window.Move(*button, {10, 10});
+  window.Press(*button, {10, 10});
   const QPoint corner = button->mapToGlobal(QPoint(0, 28));
   ASSERT_EQ(menu.shownAt.size(), 1u);
   EXPECT_EQ(menu.shownAt[0], corner + QPoint(GetParam().dx, 0));
@@ -214,6 +222,8 @@ TEST_P(NavButtonDropDown, ALeftPressShowsTheMenuBelowTheButtonAndNeverClicks) {
   EXPECT_EQ(menu.stateWhenShown, (TButtonState{Flag::Hovered, Flag::Pressed}));
   ASSERT_FALSE(ups.empty());
   EXPECT_EQ(ups[0], menu.shownAt[0]) << "the release handling sees the screen point";
+  EXPECT_FALSE(button->State().Contains(Flag::Pressed)) << "before the button is let go";
+  window.Release(*button, {10, 10});
   EXPECT_FALSE(button->State().Contains(Flag::Pressed));
   EXPECT_EQ(clicks, 0);
 }
@@ -247,7 +257,11 @@ TEST(NavButtonAction, LinkingFillsOnlyWhatIsStillUnset) {
   action.SetHint(QStringLiteral("Guardar el luchador"));
   action.SetImageIndex(2);
   int executed = 0;
-  action.OnExecute = [&](QObject*) { ++executed; };
+  QObject* executedBy = nullptr;
+  action.OnExecute = [&](QObject* sender) {
+    ++executed;
+    executedBy = sender;
+  };
 
   LoggingButton fresh;
   fresh.SetAction(&action);
@@ -257,6 +271,7 @@ TEST(NavButtonAction, LinkingFillsOnlyWhatIsStillUnset) {
   ASSERT_TRUE(fresh.OnClick);
   fresh.Click();
   EXPECT_EQ(executed, 1);
+  EXPECT_EQ(executedBy, &action);
 
   LoggingButton named;
   named.setObjectName(QStringLiteral("NavPanelButton1"));
@@ -289,14 +304,35 @@ TEST(NavButtonAction, LaterChangesOfTheActionAreCopiedInFull) {
   EXPECT_FALSE(button.Visible());
 }
 
-TEST(NavButtonAction, ADestroyedActionIsForgotten) {
+TEST(NavButtonAction, AChangeOfTheActionCopiesItsHandlerOverTheButtonsOwn) {
+  TAction action;
+  QObject* executedBy = nullptr;
+  action.OnExecute = [&](QObject* sender) { executedBy = sender; };
+  LoggingButton button;
+  button.SetCaption(QStringLiteral("Mine"));
+  int own = 0;
+  button.OnClick = [&](QObject*) { ++own; };
+  button.SetAction(&action);
+  button.Click();
+  EXPECT_EQ(own, 1);
+  EXPECT_EQ(executedBy, nullptr);
+  action.SetCaption(QStringLiteral("Theirs"));
+  button.Click();
+  EXPECT_EQ(own, 1);
+  EXPECT_EQ(executedBy, &action) << "a change copies the action's handler too";
+}
+
+TEST(NavButtonAction, ADestroyedActionIsForgottenAndItsHandlerDoesNothing) {
+  int executed = 0;
   LoggingButton button;
   {
     TAction action;
+    action.OnExecute = [&](QObject*) { ++executed; };
     button.SetAction(&action);
   }
   EXPECT_EQ(button.Action(), nullptr);
-  button.Click();  // the copied handler finds no action and does nothing
+  button.Click();
+  EXPECT_EQ(executed, 0);
 }
 
 }  // namespace
