@@ -6,9 +6,9 @@
 
 #include <ostream>
 
-#include <cstdlib>
 #include <string>
 
+#include "BandColor.h"
 #include "platform/Surface.h"
 #include "platform/SystemColors.h"
 #include "support/PixelTools.h"
@@ -21,18 +21,7 @@ constexpr TColor kUntouched = 0x00123456;
 constexpr TColor kFrom = 0x00F7E2CD;  // 205, 226, 247
 constexpr TColor kTo = 0x00F3A080;    // 128, 160, 243
 
-int Rounded(int numerator, int denominator) {
-  int quotient = numerator / denominator;
-  const int remainder = numerator % denominator;
-  if (2 * std::abs(remainder) >= denominator) quotient += numerator < 0 ? -1 : 1;
-  return quotient;
-}
-
-TColor BandColor(TColor start, TColor end, int i, int steps) {
-  auto channel = [&](int s, int e) { return static_cast<std::uint8_t>(s + Rounded(i * (e - s), steps - 1)); };
-  return RGB(channel(GetRValue(start), GetRValue(end)), channel(GetGValue(start), GetGValue(end)),
-             channel(GetBValue(start), GetBValue(end)));
-}
+using test::BandColor;
 
 // The colour every pixel of row y (or column x) shares; clNone when they differ.
 TColor RowColor(const Surface& s, int y) {

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdlib>
 #include <ostream>
 
 #include <QPainter>
 
+#include "BandColor.h"
 #include "support/PixelTools.h"
 #include "widgets/ImageList.h"
 #include "widgets/NavAcceptance.h"
@@ -289,15 +290,6 @@ TEST(NavButtonSeparator, TheParentShowsWhereTheFaceDrawsNothing) {
   EXPECT_EQ(test::CountOf(onParent, clRed), 50 * 28);
 }
 
-// start + i * delta / (steps - 1) per channel, halves away from zero.
-TColor Band(TColor from, TColor to, int i, int steps) {
-  auto channel = [&](int a, int b) {
-    return static_cast<std::uint8_t>(a + std::lround(double(i) * (b - a) / (steps - 1)));
-  };
-  return RGB(channel(GetRValue(from), GetRValue(to)), channel(GetGValue(from), GetGValue(to)),
-             channel(GetBValue(from), GetBValue(to)));
-}
-
 TEST(NavButtonSize, TwentyEightHighIsTwentyEightBandsAboveTheSeparator) {
   TNavPanelButton button;
   button.SetBounds(0, 0, 114, 28);
@@ -307,7 +299,7 @@ TEST(NavButtonSize, TwentyEightHighIsTwentyEightBandsAboveTheSeparator) {
   const TColor to = RGB(128, 160, 243);
   for (int y = 0; y < 27; ++y) {
     for (int x : {0, 3, 110, 113})
-      EXPECT_EQ(shown.surface.Pixel(x, y), Band(from, to, y, 28)) << x << "," << y;
+      EXPECT_EQ(shown.surface.Pixel(x, y), test::BandColor(from, to, y, 28)) << x << "," << y;
   }
   EXPECT_EQ(shown.surface.Pixel(0, 0), from);
   EXPECT_EQ(test::RowText(shown.surface, 27, 0, 114, {{clGray, '-'}}), std::string(114, '-'));
