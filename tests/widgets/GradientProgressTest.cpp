@@ -305,6 +305,16 @@ TEST(BarSegments, LoopCountComesFromTheWidthAndTheInnerLeftEdge) {
   EXPECT_EQ(two.Row(5).substr(0, 4), "LS##");
 }
 
+// A step and gap that add up to nothing cannot advance: the bar stays whole.
+TEST(BarSegments, NoPitchCutsNoSegments) {
+  // The gradient ends a column short of the frame, as in every bar.
+  const std::string whole = "S" + std::string(37, '#') + "FL";
+  for (const auto& [step, interspace] : {std::pair{0, 0}, {3, -3}, {-2, 1}}) {
+    OpaqueBar b(bvNone, step, interspace);
+    EXPECT_EQ(b.Row(5), whole) << step << " + " << interspace;
+  }
+}
+
 // Placement: the caption at (X, Y) is exactly PaintStyledText at that point
 // over the bar drawn without a caption.
 struct PlaceRow {
