@@ -4,14 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QImage>
 #include <QPushButton>
 
 #include "platform/Fonts.h"
-#include "support/TestEnvironment.h"
 #include "widgets/NavigationPane.h"
 
 namespace {
@@ -64,14 +62,3 @@ void BM_NavButtonHot(benchmark::State& state) {
 BENCHMARK(BM_StockPushButton);
 BENCHMARK(BM_NavButtonRest);
 BENCHMARK(BM_NavButtonHot);
-
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ostrak::test::PrepareApplication();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -5,14 +5,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QProgressBar>
 #include <QWidget>
 
 #include "platform/Fonts.h"
-#include "support/TestEnvironment.h"
 #include "widgets/EvaluationBar.h"
 #include "widgets/GradientProgress.h"
 
@@ -78,14 +76,3 @@ BENCHMARK(EvaluationBar);
 
 }  // namespace
 }  // namespace ostrak
-
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  ostrak::test::PrepareApplication();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
