@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 #include "platform/Fonts.h"
-#include "widgets/NavigationPane.h"
+#include "widgets/navigation/NavigationPane.h"
 
 namespace {
 

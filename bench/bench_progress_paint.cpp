@@ -11,8 +11,8 @@
 #include <QWidget>
 
 #include "platform/Fonts.h"
-#include "widgets/EvaluationBar.h"
-#include "widgets/GradientProgress.h"
+#include "ui/EvaluationBar.h"
+#include "widgets/gradient/GradientProgress.h"
 
 namespace ostrak {
 namespace {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Fonts.h"
+
 namespace ostrak::test {
 
 TRect BoundsOf(const Surface& surface, TColor color) {
@@ -47,6 +49,12 @@ std::string RowText(const Surface& surface, int y, int left, int right,
     text += shown;
   }
   return text;
+}
+
+TSize CanvasTextExtent(const QString& text) {
+  Surface measure(1, 1);
+  measure.SelectFont(DefaultCanvasFont().ToQFont());
+  return measure.GetTextExtentPoint32(text);
 }
 
 }  // namespace ostrak::test

@@ -25,4 +25,7 @@ bool OutsideIs(const Surface& surface, const TRect& area, TColor color);
 std::string RowText(const Surface& surface, int y, int left, int right,
                     std::initializer_list<std::pair<TColor, char>> legend);
 
+// The size of `text` in the font a control's canvas starts with.
+TSize CanvasTextExtent(const QString& text);
+
 }  // namespace ostrak::test

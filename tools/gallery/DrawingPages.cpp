@@ -3,7 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/Surface.h"
 #include "tools/gallery/Gallery.h"
-#include "widgets/DrawUtils.h"
+#include "widgets/gradient/DrawUtils.h"
 
 namespace {
 

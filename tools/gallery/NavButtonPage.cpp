@@ -10,7 +10,7 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 #include "tools/gallery/Gallery.h"
-#include "widgets/NavigationPane.h"
+#include "widgets/navigation/NavigationPane.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "platform/Fonts.h"
 #include "tools/gallery/Gallery.h"
-#include "widgets/EvaluationBar.h"
-#include "widgets/GradientProgress.h"
+#include "ui/EvaluationBar.h"
+#include "widgets/gradient/GradientProgress.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 #include "tools/gallery/Gallery.h"
-#include "widgets/SpinButton.h"
-#include "widgets/SpinEdit.h"
+#include "widgets/spin/SpinButton.h"
+#include "widgets/spin/SpinEdit.h"
 
 namespace {
 

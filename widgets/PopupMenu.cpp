@@ -1,7 +1,0 @@
-#include "widgets/PopupMenu.h"
-
-namespace ostrak {
-
-void TPopupMenu::Popup(int x, int y) { exec(QPoint(x, y)); }
-
-}  // namespace ostrak

@@ -1,0 +1,169 @@
+// The edit's keyboard: the key down and key press stages, the characters an
+// input method commits, and the clipboard and line keys the gate must see.
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include "platform/ErrorGuard.h"
+#include "widgets/spin/MaskEditEx.h"
+
+namespace ostrak {
+
+namespace {
+
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers) {
+  TShiftState shift = 0;
+  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+  if (modifiers & Qt::AltModifier) shift |= ssAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+  return shift;
+}
+
+bool HasPrintableText(const QKeyEvent& event) {
+  const QString text = event.text();
+  return !text.isEmpty() && text.front().unicode() >= 32 && text.front().unicode() != 127;
+}
+
+// The character a key produces as the platform reports typed characters:
+// Ctrl with a letter gives its control code; Ctrl with Alt gives the
+// character it composes (AltGr); Alt or Meta alone are system keys and give
+// none; Delete and the keys without text give none. The same whatever text
+// the windowing system attached to the event otherwise.
+QChar CharacterOf(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  const int key = event.key();
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  const bool alt = modifiers & Qt::AltModifier;
+  if (ctrl && alt) return HasPrintableText(event) ? event.text().front() : QChar();
+  if (ctrl) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return QChar(static_cast<char16_t>(key - Qt::Key_A + 1));
+    const QString text = event.text();
+    return !text.isEmpty() && text.front().unicode() < 32 ? text.front() : QChar();
+  }
+  if (alt || (modifiers & Qt::MetaModifier)) return QChar();
+  switch (key) {
+    case Qt::Key_Backspace:
+      return QChar(8);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return QChar(13);
+    case Qt::Key_Escape:
+      return QChar(27);
+    case Qt::Key_Tab:
+      return QChar(9);
+    case Qt::Key_Delete:
+      return QChar();
+    default:
+      break;
+  }
+  return HasPrintableText(event) ? event.text().front() : QChar();
+}
+
+// A key event for `character` typed with the original modifiers, for when a
+// handler replaced the typed character.
+QKeyEvent KeyEventFor(QChar character, const QKeyEvent& original) {
+  int key = Qt::Key_unknown;
+  const char16_t code = character.unicode();
+  if (code >= 0x20 && code < 0x7F) key = QChar(code).toUpper().unicode();
+  if (code == 8) key = Qt::Key_Backspace;
+  if (code == 13) key = Qt::Key_Return;
+  if (code == 27) key = Qt::Key_Escape;
+  return QKeyEvent(QEvent::KeyPress, key, original.modifiers(), QString(character), original.isAutoRepeat());
+}
+
+}  // namespace
+
+void TCustomMaskEditEx::KeyDown(int& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
+void TCustomMaskEditEx::KeyPress(QChar& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
+}
+
+// The key down stage sees every key; the key press stage the character the
+// key typed. Either may consume it; what is left reaches the edit.
+void TCustomMaskEditEx::keyPressEvent(QKeyEvent* event) {
+  Guard([&] {
+    int key = event->key();
+    KeyDown(key, ShiftStateOf(event->modifiers()));
+    if (key == 0) {
+      event->accept();
+      return;
+    }
+    if (key != event->key()) {
+      QKeyEvent replaced(QEvent::KeyPress, key, event->modifiers());
+      DefaultKeyHandling(&replaced);
+      event->setAccepted(replaced.isAccepted());
+      return;
+    }
+    const QChar typed = CharacterOf(*event);
+    if (typed.isNull() && HasPrintableText(*event)) {
+      // The edit would insert the text of a key that types nothing: keep
+      // the key, drop its text.
+      QKeyEvent bare(QEvent::KeyPress, event->key(), event->modifiers(), QString(), event->isAutoRepeat());
+      DefaultKeyHandling(&bare);
+      event->setAccepted(bare.isAccepted());
+      return;
+    }
+    if (typed.isNull()) {
+      DefaultKeyHandling(event);
+      return;
+    }
+    QChar character = typed;
+    KeyPress(character);
+    if (character.isNull()) {
+      event->accept();
+      return;
+    }
+    if (character != typed) {
+      QKeyEvent replaced = KeyEventFor(character, *event);
+      DefaultKeyHandling(&replaced);
+      event->setAccepted(replaced.isAccepted());
+      return;
+    }
+    DefaultKeyHandling(event);
+  });
+}
+
+// Characters an input method commits are typed characters: each goes through
+// the key stages like a key press. The composition itself stays Qt's.
+void TCustomMaskEditEx::inputMethodEvent(QInputMethodEvent* event) {
+  const QString committed = event->commitString();
+  if (committed.isEmpty()) {
+    QLineEdit::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent composing(event->preeditString(), event->attributes());
+  QLineEdit::inputMethodEvent(&composing);
+  for (QChar character : committed) {
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    keyPressEvent(&typed);
+  }
+  event->accept();
+}
+
+void TCustomMaskEditEx::DefaultKeyHandling(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cut)) {
+    CutToClipboard();
+  } else if (event->matches(QKeySequence::Copy)) {
+    CopyToClipboard();
+  } else if (event->matches(QKeySequence::Paste)) {
+    PasteFromClipboard();
+  } else if (event->matches(QKeySequence::Undo)) {
+    Undo();
+  } else if (event->matches(QKeySequence::Redo)) {
+    Redo();
+  } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
+    CutRange(cursorPosition(), static_cast<int>(text().size()));
+  } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+    CutRange(0, static_cast<int>(text().size()));
+  } else {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace ostrak
