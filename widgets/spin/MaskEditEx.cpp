@@ -6,12 +6,14 @@
 #include <QFocusEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "platform/Beep.h"
 #include "platform/ErrorGuard.h"
+#include "platform/Surface.h"
 #include "platform/SystemColors.h"
 
 namespace ostrak {
@@ -100,6 +102,17 @@ void TCustomMaskEditEx::SetBorderStyle(TBorderStyle style) {
   ApplyTextArea();
   // The platform recreates the window for a new border.
   if (HandleAllocated()) CreateWnd();
+}
+
+void TCustomMaskEditEx::SetBevel(const TControlBevel& bevel) {
+  if (bevel == bevel_) return;
+  bevel_ = bevel;
+  const int width = bevel_.Width();
+  setContentsMargins(width, width, width, width);
+  ApplyTextArea();
+  // Like a new border, a new bevel changes the client area.
+  if (HandleAllocated()) CreateWnd();
+  update();
 }
 
 void TCustomMaskEditEx::SetTabStop(bool tabStop) {
@@ -214,6 +227,7 @@ TRect TCustomMaskEditEx::ClientRect() const {
     option.initFrom(this);
     border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
   }
+  border += bevel_.Width();
   return TRect{0, 0, std::max(0, width() - 2 * border), std::max(0, height() - 2 * border)};
 }
 
@@ -335,6 +349,16 @@ void TCustomMaskEditEx::changeEvent(QEvent* event) {
 void TCustomMaskEditEx::resizeEvent(QResizeEvent* event) {
   QLineEdit::resizeEvent(event);
   Guard([this] { ApplyTextArea(); });
+}
+
+void TCustomMaskEditEx::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (bevel_.Width() == 0) return;
+  QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  Surface canvas(&image);
+  PaintControlBevel(canvas, Rect(0, 0, width(), height()), bevel_);
+  QPainter(this).drawImage(0, 0, image);
 }
 
 TMaskEditEx::TMaskEditEx(QWidget* parent) : TCustomMaskEditEx(parent) { CreateHandle(); }

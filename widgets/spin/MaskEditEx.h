@@ -24,6 +24,7 @@
 #include "platform/Font.h"
 #include "platform/Geometry.h"
 #include "widgets/Alignment.h"
+#include "widgets/ControlBevel.h"
 #include "widgets/Events.h"
 
 class QMenu;
@@ -79,6 +80,11 @@ public:
   virtual void SetAlignment(TAlignment alignment);
   TBorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle style);
+  // The bevel inside the bounds, outside the border and the client area.
+  const TControlBevel& Bevel() const { return bevel_; }
+  void SetBevelKind(TBevelKind kind) { SetBevel({kind, bevel_.inner, bevel_.outer}); }
+  void SetBevelInner(TBevelCut cut) { SetBevel({bevel_.kind, cut, bevel_.outer}); }
+  void SetBevelOuter(TBevelCut cut) { SetBevel({bevel_.kind, bevel_.inner, cut}); }
 
   // The owned font; assigning copies its attributes. Its colour is the text
   // colour.
@@ -114,7 +120,7 @@ public:
   // formatting rectangle, which replaces them.
   void SetMargins(int left, int right);
   void SetFormattingRect(const TRect& rect);
-  // The control's own area inside its border.
+  // The control's own area inside its bevel and border.
   TRect ClientRect() const;
 
   bool HandleAllocated() const { return window_ == WindowState::Created; }
@@ -173,6 +179,7 @@ protected:
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
 private:
   enum class WindowState { NotCreated, Created, Destroyed };
@@ -180,6 +187,7 @@ private:
   void ApplyFont();
   void ApplyAlignment();
   void ApplyTextArea();
+  void SetBevel(const TControlBevel& bevel);
   void DefaultKeyHandling(QKeyEvent* event);
   void CutRange(int start, int end);
   void Redo();
@@ -194,6 +202,7 @@ private:
   TClipboardCommands clipboardCommands_ = kAllClipboardCommands;
   TAlignment alignment_ = TAlignment::taLeftJustify;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+  TControlBevel bevel_;
   TFont font_;
   int tag_ = 0;
   int loading_ = 0;

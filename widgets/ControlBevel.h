@@ -1,0 +1,32 @@
+#pragma once
+
+// The bevel a windowed control may draw inside its own bounds, around its
+// client area: up to two one-pixel rings (outer, then inner), each lit on
+// its top and left and shaded on its bottom and right, in one of three
+// looks. The ring's right and bottom are drawn last, so the top-right and
+// bottom-left corners take their colour.
+
+#include "platform/Geometry.h"
+#include "widgets/DrawTypes.h"
+
+namespace ostrak {
+
+class Surface;
+
+enum class TBevelKind { bkNone, bkTile, bkSoft, bkFlat };
+
+struct TControlBevel {
+  TBevelKind kind = TBevelKind::bkNone;
+  TBevelCut inner = TBevelCut::bvRaised;
+  TBevelCut outer = TBevelCut::bvLowered;
+
+  // Pixels taken on each side: one per ring that is not bvNone; none
+  // without a kind.
+  int Width() const;
+  friend bool operator==(const TControlBevel&, const TControlBevel&) = default;
+};
+
+// Draws the rings on the edge of `bounds` (right and bottom excluded).
+void PaintControlBevel(Surface& surface, const TRect& bounds, const TControlBevel& bevel);
+
+}  // namespace ostrak
