@@ -1,5 +1,6 @@
 #include "platform/AnsiText.h"
 
+#include <QStringDecoder>
 #include <array>
 
 namespace ostrak {
@@ -47,6 +48,12 @@ std::string QStringToAnsi(const QString& text) {
     bytes.push_back(c.isSurrogate() ? '?' : Encode(c.unicode()));
   }
   return bytes;
+}
+
+QString MessageToQString(const std::string& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  return utf8.hasError() ? AnsiToQString(bytes) : text;
 }
 
 }  // namespace ostrak

@@ -13,4 +13,9 @@ QString AnsiToQString(const std::string& bytes);
 // A character with no Windows-1252 byte becomes '?'.
 std::string QStringToAnsi(const QString& text);
 
+// A failure's message may quote file text (Windows-1252) or a path (UTF-8 on
+// this system): bytes that form valid UTF-8 are read as UTF-8, any others as
+// Windows-1252.
+QString MessageToQString(const std::string& bytes);
+
 }  // namespace ostrak

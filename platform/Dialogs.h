@@ -1,0 +1,36 @@
+#pragma once
+
+// Every window the program opens over its own: message boxes, the editor's
+// notice, the file dialogs. The windows reach them through this interface
+// only, so tests answer them from a script instead of running modal loops.
+// Each call blocks until the user has answered; while it is open the
+// program's other windows take no input.
+
+#include <QString>
+
+namespace ostrak {
+
+class TFileDialog;
+
+enum class MessageIcon { None, Information, Stop };
+
+class Dialogs {
+public:
+  virtual ~Dialogs() = default;
+
+  // A message box with one OK button, owned by the active window.
+  virtual void ShowMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
+
+  // The editor's own small notice: no icon, the text word-wrapped at most
+  // half the screen wide, one "OK" that Enter and Esc both press, centred on
+  // the screen.
+  virtual void ShowNotice(const QString& text, const QString& title) = 0;
+
+  // Opens `dialog` as it is configured and raises its OnShow once it is
+  // open. Accepted: true, with the chosen path in the dialog's FileName.
+  // Callers use TFileDialog::Execute, which adds what every dialog does
+  // after it is accepted.
+  virtual bool RunFileDialog(TFileDialog& dialog) = 0;
+};
+
+}  // namespace ostrak

@@ -1,0 +1,99 @@
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QShowEvent>
+
+#include "platform/FileDialog.h"
+#include "platform/NoticeDialog.h"
+
+namespace ostrak {
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Stop:
+      return QMessageBox::Critical;
+    case MessageIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// "*.*" lists every file on the desktop these filters come from; in Qt it
+// would list only names with a dot.
+QString QtPattern(const QString& pattern) {
+  return pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
+}
+
+// Raises the dialog's OnShow once the window is open.
+class ShowingFileDialog : public QFileDialog {
+public:
+  ShowingFileDialog(QWidget* parent, TFileDialog& dialog) : QFileDialog(parent), dialog_(dialog) {}
+
+protected:
+  void showEvent(QShowEvent* event) override {
+    QFileDialog::showEvent(event);
+    if (!event->spontaneous()) dialog_.DoShow();
+  }
+
+private:
+  TFileDialog& dialog_;
+};
+
+}  // namespace
+
+void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
+  QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+void QtDialogs::ShowNotice(const QString& text, const QString& title) {
+  NoticeDialog notice(text, title);
+  notice.exec();
+}
+
+void ConfigureQtFileDialog(QFileDialog& qt, const TFileDialog& dialog) {
+  qt.setOption(QFileDialog::DontUseNativeDialog);
+  qt.setOption(QFileDialog::DontConfirmOverwrite);
+  qt.setOption(QFileDialog::HideNameFilterDetails);
+  qt.setWindowModality(Qt::ApplicationModal);
+  qt.setWindowTitle(dialog.Title());
+  qt.setAcceptMode(dialog.Kind() == FileDialogKind::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  // Neither the file nor its folder has to exist.
+  qt.setFileMode(QFileDialog::AnyFile);
+  qt.setDirectory(dialog.StartDirectory());
+
+  QStringList filters;
+  for (const FileFilter& filter : dialog.Filters()) {
+    filters << QStringLiteral("%1 (%2)").arg(filter.name, QtPattern(filter.pattern));
+  }
+  if (!filters.isEmpty()) {
+    qt.setNameFilters(filters);
+    const int index = dialog.FilterIndex() - 1;
+    qt.selectNameFilter(filters.value(index >= 0 && index < filters.size() ? index : 0));
+  }
+  qt.setDefaultSuffix(dialog.DefaultExt());
+
+  // The name box shows the text as it is, a full path too, without moving
+  // the dialog to that path's folder.
+  if (auto* name = qt.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(dialog.FileName());
+}
+
+bool QtDialogs::RunFileDialog(TFileDialog& dialog) {
+  ShowingFileDialog qt(QApplication::activeWindow(), dialog);
+  ConfigureQtFileDialog(qt, dialog);
+  if (qt.exec() != QDialog::Accepted) return false;
+  const QStringList chosen = qt.selectedFiles();
+  if (chosen.isEmpty()) return false;
+  dialog.SetFileName(chosen.first());
+  return true;
+}
+
+}  // namespace ostrak

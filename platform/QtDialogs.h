@@ -1,0 +1,25 @@
+#pragma once
+
+// The dialogs as Qt shows them: message boxes, the notice, and Qt's own
+// widget-based file dialog (never a desktop portal), so they look and take
+// the keyboard the same on every desktop.
+
+#include <QString>
+
+#include "platform/Dialogs.h"
+
+class QFileDialog;
+
+namespace ostrak {
+
+class QtDialogs : public Dialogs {
+public:
+  void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
+  void ShowNotice(const QString& text, const QString& title) override;
+  bool RunFileDialog(TFileDialog& dialog) override;
+};
+
+// Sets `qt` up as `dialog` asks, for opening; shared with the tests.
+void ConfigureQtFileDialog(QFileDialog& qt, const TFileDialog& dialog);
+
+}  // namespace ostrak
