@@ -61,4 +61,23 @@ constexpr int kCaptionSavedTitle = 88;
 // A caption table needs at least this many lines.
 constexpr int kCaptionTableMinLines = 89;
 
+// What the editor shows for a line it needs after start-up when the caption
+// table lacks it: the design-time caption of lines 78 to 84, and Spanish
+// texts of its own for the save messages, which have none (Windows-1252).
+inline constexpr std::array<const char*, 11> kDefaultLateCaptions = {
+    "Evaluar",
+    "Ground",
+    "Striking",
+    "Defense",
+    "Fitness",
+    "Mental",
+    "Overall",
+    "Debe rellenar el nombre completo, el nombre com\xFAn, la categor\xED"
+    "a, la estrategia y el ID Sherdog",
+    "Faltan datos",
+    "El luchador se ha guardado correctamente",
+    "Luchador guardado",
+};
+constexpr int kFirstLateCaption = kCaptionEvaluate;
+
 }  // namespace ostrak

@@ -1,6 +1,7 @@
 #include "localisation/LanguageSettings.h"
 
 #include "core/Errors.h"
+#include "localisation/CaptionLines.h"
 
 namespace ostrak {
 
@@ -19,6 +20,13 @@ void LanguageSettings::Load() {
 const std::string& LanguageSettings::Caption(int index) const {
   if (!captions_) throw ListError::IndexOutOfBounds(index);
   return captions_->Get(index);
+}
+
+std::string LanguageSettings::CaptionOrDefault(int index) const {
+  const int late = index - kFirstLateCaption;
+  const bool hasDefault = late >= 0 && late < static_cast<int>(kDefaultLateCaptions.size());
+  if (hasDefault && (!captions_ || index >= captions_->Count())) return kDefaultLateCaptions[late];
+  return Caption(index);
 }
 
 FlagChoice LanguageSettings::Flag() const {

@@ -50,6 +50,9 @@ public:
   // Line `index` of the caption table; the list error beyond its end (and for
   // every index when there is no caption table).
   const std::string& Caption(int index) const;
+  // Line `index` of lines 78 to 88, or its default text when the caption
+  // table is missing or too short; outside those lines, as Caption.
+  std::string CaptionOrDefault(int index) const;
 
   // From line 0: exactly "ES" offers English, anything else Spanish. The
   // list error when the settings list is empty.
