@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #include "platform/Fonts.h"
-#include "ui/EvaluationBar.h"
+#include "ui/Unit2.h"
 #include "widgets/gradient/GradientProgress.h"
 
 namespace ostrak {

@@ -1,6 +1,12 @@
-#include "ui/EvaluationBar.h"
+#include "ui/Unit2.h"
 
+#include <QShowEvent>
+
+#include "localisation/CaptionLines.h"
+#include "platform/ErrorGuard.h"
 #include "platform/Fonts.h"
+#include "record/Ratings.h"
+#include "ui/Unit1.h"
 
 namespace ostrak {
 
@@ -25,6 +31,70 @@ void ApplyEvaluationBarConfiguration(TGradientProgress& bar, TColor fillFrom, TC
   TFont font = TahomaFont();
   font.SetColor(clWhite);
   bar.SetFont(font);
+}
+
+namespace {
+
+TGradientProgress* NewBar(QWidget* window, const char* name, int top, TColor from, TColor to) {
+  auto* bar = new TGradientProgress(window);
+  bar->setObjectName(QLatin1String(name));
+  bar->SetBounds(9, top, 276, 20);
+  ApplyEvaluationBarConfiguration(*bar, from, to);
+  bar->SetCaption(QLatin1String(name + 1));
+  return bar;
+}
+
+}  // namespace
+
+TForm2::TForm2(TForm1& editor)
+    : QWidget(&editor, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
+      editor_(editor) {
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(QStringLiteral("Form2"));
+  setFixedSize(294, 148);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  setPalette(colours);
+  setAutoFillBackground(true);
+  setFont(TahomaFont().ToQFont());
+  // Closing it hides it; the editor alone decides when the program ends.
+  setAttribute(Qt::WA_QuitOnClose, false);
+
+  gGround = NewBar(this, "gGround", 8, clRed, clYellow);
+  gStriking = NewBar(this, "gStriking", 28, clRed, clYellow);
+  gDefense = NewBar(this, "gDefense", 48, clRed, clYellow);
+  gFitness = NewBar(this, "gFitness", 68, clRed, clYellow);
+  gMental = NewBar(this, "gMental", 88, clRed, clYellow);
+  gOverall = NewBar(this, "gOverall", 117, clTeal, clLime);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::FormShow(QObject*) {
+  AttributeValues values;
+  for (FighterField field : kAttributeFields) values.Set(field, editor_.AttributeBox(field).IntegerValue());
+  const auto percentages = EvaluateRatings(values).InBarOrder();
+  const auto bars = Bars();
+  for (std::size_t i = 0; i < bars.size(); ++i) bars[i]->Gradient().SetPercentFilling(percentages[i]);
+  setWindowTitle(editor_.CaptionText(kCaptionEvaluate));
+  // The bar formats its caption with its Percent, so "%%" shows one '%'; the
+  // number is the fill the bar now holds.
+  for (std::size_t i = 0; i < bars.size(); ++i) {
+    const int filled = bars[i]->Gradient().PercentFilling();
+    bars[i]->SetCaption(editor_.CaptionText(kCaptionBars[i]) + QStringLiteral(" %1%%").arg(filled));
+  }
+}
+
+// Runs only when the window goes from hidden to shown, before it appears.
+void TForm2::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous()) return;
+  if (!placed_) {
+    placed_ = true;
+    move(editor_.geometry().center() - rect().center());
+  }
+  Guard([this] { FormShow(this); });
 }
 
 }  // namespace ostrak

@@ -10,7 +10,7 @@
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
 #include "support/PixelTools.h"
-#include "ui/EvaluationBar.h"
+#include "ui/Unit2.h"
 #include "widgets/gradient/GradientProgress.h"
 
 namespace ostrak {

@@ -6,7 +6,7 @@
 
 #include "platform/Fonts.h"
 #include "tools/gallery/Gallery.h"
-#include "ui/EvaluationBar.h"
+#include "ui/Unit2.h"
 #include "widgets/gradient/GradientProgress.h"
 
 namespace {

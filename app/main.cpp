@@ -1,0 +1,33 @@
+// Ostrak Editor: the application title, the faces and the style, the error
+// display, the editor window and the evaluation window (hidden), then the
+// event loop until the editor closes.
+
+#include <QApplication>
+
+#include "platform/ErrorDisplay.h"
+#include "platform/Fonts.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/QtDialogs.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+int main(int argc, char** argv) {
+  using namespace ostrak;
+  QApplication application(argc, argv);
+  // The title is the program's own: Qt's display name would be appended to
+  // every window title on X11.
+  const QString title = QString::fromLatin1(kApplicationTitle);
+  RegisterFonts();
+  QApplication::setStyle(QStringLiteral("Fusion"));
+
+  QtDialogs dialogs;
+  SetErrorSink(MessageBoxErrorSink(dialogs, title));
+
+  TForm1 editor(dialogs, ProgramDirectory());
+  auto* evaluation = new TForm2(editor);
+  editor.SetEvaluationWindow(evaluation);
+  editor.show();
+  const int status = QApplication::exec();
+  SetErrorSink(nullptr);
+  return status;
+}

@@ -1,0 +1,60 @@
+#include "ui/ComboBox.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPointer>
+#include <QStylePainter>
+
+#include "platform/ErrorGuard.h"
+#include "platform/Surface.h"
+
+namespace ostrak {
+
+TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+  setEditable(false);
+  font_.OnChange = [this](TFont&) { setFont(font_.ToQFont()); };
+  setFont(font_.ToQFont());
+  // Only a choice the user makes reports a change; currentIndexChanged would
+  // also report the selections made from code.
+  connect(this, &QComboBox::activated, this, [this] { UserChose(); });
+}
+
+void TComboBox::SetItemIndex(int index) { setCurrentIndex(index >= 0 && index < count() ? index : -1); }
+
+void TComboBox::SetBevel(const TControlBevel& bevel) {
+  if (bevel == bevel_) return;
+  bevel_ = bevel;
+  update();
+}
+
+void TComboBox::UseRightToLeftReadingWhereTheLocaleDoes() {
+  setLayoutDirection(QLocale::system().textDirection() == Qt::RightToLeft ? Qt::RightToLeft
+                                                                          : Qt::LeftToRight);
+}
+
+void TComboBox::UserChose() {
+  Guard([this] {
+    if (OnChange) OnChange(this);
+  });
+}
+
+// Qt's own drawing of the list box, inside the bevel.
+void TComboBox::paintEvent(QPaintEvent*) {
+  const int inset = bevel_.Width();
+  {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.rect = rect().adjusted(inset, inset, -inset, -inset);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  }
+  if (inset == 0) return;
+  QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  Surface canvas(&image);
+  PaintControlBevel(canvas, Rect(0, 0, width(), height()), bevel_);
+  QPainter(this).drawImage(0, 0, image);
+}
+
+}  // namespace ostrak

@@ -1,0 +1,89 @@
+#include "ui/Image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+#include "platform/ErrorGuard.h"
+#include "platform/Surface.h"
+
+namespace ostrak {
+
+TImage::TImage(QWidget* parent) : QWidget(parent) {
+  picture_.OnChange = [this](TPicture&) { Invalidate(); };
+}
+
+TImage::~TImage() { picture_.OnChange = nullptr; }
+
+void TImage::SetStretch(bool stretch) {
+  if (stretch == stretch_) return;
+  stretch_ = stretch;
+  Invalidate();
+}
+
+void TImage::Invalidate() {
+  stale_ = true;
+  update();
+}
+
+void TImage::Compose() {
+  stale_ = false;
+  composed_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_ARGB32_Premultiplied);
+  composed_.fill(Qt::transparent);
+  std::string failure;
+  try {
+    Surface canvas(&composed_);
+    const TRect all = Rect(0, 0, width(), height());
+    if (stretch_) {
+      picture_.StretchDraw(canvas, all);
+    } else {
+      picture_.Draw(canvas, TPoint{0, 0}, all);
+    }
+  } catch (const std::exception& error) {
+    failure = error.what();
+  } catch (...) {
+    failure = "Unknown failure";
+  }
+  if (failure.empty()) return;
+  composed_.fill(Qt::transparent);
+  QTimer::singleShot(0, this, [failure] { Guard([&failure] { ShowError(failure); }); });
+}
+
+void TImage::paintEvent(QPaintEvent* event) {
+  if (stale_) Compose();
+  QPainter painter(this);
+  painter.drawImage(event->rect(), composed_, event->rect());
+}
+
+void TImage::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  stale_ = true;
+}
+
+void TImage::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressed_ = true;
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) return;
+  pressed_ = false;
+  if (!rect().contains(event->position().toPoint())) return;
+  Guard([this] {
+    if (OnClick) OnClick(this);
+  });
+}
+
+// A press ends with the control's use: once it is disabled or hidden, a
+// later release must not click.
+void TImage::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) pressed_ = false;
+}
+
+void TImage::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  pressed_ = false;
+}
+
+}  // namespace ostrak

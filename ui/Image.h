@@ -1,0 +1,56 @@
+#pragma once
+
+// TImage: shows a picture, stretched over the whole control or at its own
+// size from the top-left corner and clipped to the control. A click is a
+// left press and release on it. The picture is composed once per change and
+// size, so repaints only copy it.
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/Picture.h"
+#include "widgets/Events.h"
+
+namespace ostrak {
+
+class TImage : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TImage(QWidget* parent = nullptr);
+  ~TImage() override;
+
+  TPicture& Picture() { return picture_; }
+  bool Stretch() const { return stretch_; }
+  void SetStretch(bool stretch);
+
+  QString Hint() const { return toolTip(); }
+  void SetHint(const QString& hint) { setToolTip(hint); }
+
+  void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+
+  TNotifyEvent OnClick;
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+private:
+  void Invalidate();
+  // Draws the picture into the cache. A picture that fails to draw (a JPEG
+  // whose data is corrupt) leaves the cache empty; its failure is reported
+  // after the paint, as a modal box cannot open inside one.
+  void Compose();
+
+  TPicture picture_;
+  bool stretch_ = false;
+  QImage composed_;
+  bool stale_ = true;
+  bool pressed_ = false;
+};
+
+}  // namespace ostrak

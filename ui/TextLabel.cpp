@@ -1,0 +1,45 @@
+#include "ui/TextLabel.h"
+
+#include "platform/ErrorGuard.h"
+#include "platform/Surface.h"
+#include "platform/SystemColors.h"
+
+namespace ostrak {
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setMargin(0);
+  setIndent(0);
+  font_.OnChange = [this](TFont&) { ApplyFont(); };
+  ApplyFont();
+}
+
+void TLabel::SetCaption(const QString& caption) {
+  if (caption == text()) return;
+  setText(caption);
+  AutoSize();
+}
+
+void TLabel::ApplyFont() {
+  setFont(font_.ToQFont());
+  QPalette colours = palette();
+  const TColor rgb = ColorToRGB(font_.Color());
+  colours.setColor(QPalette::WindowText, QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
+  setPalette(colours);
+  AutoSize();
+}
+
+// The size the platform measures for the text: its advance and the font's
+// cell height; an empty label measures as one space, so it never vanishes.
+void TLabel::AutoSize() {
+  Surface measure(1, 1);
+  measure.SelectFont(font_.ToQFont());
+  const QString shown = text().isEmpty() ? QStringLiteral(" ") : text();
+  const TSize size = measure.GetTextExtentPoint32(shown);
+  if (size.cx == width() && size.cy == height()) return;
+  resize(size.cx, size.cy);
+  if (OnResize) OnResize();
+}
+
+}  // namespace ostrak

@@ -1,0 +1,76 @@
+#include "ui/Unit1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <stdexcept>
+
+#include "platform/AnsiText.h"
+#include "platform/ErrorGuard.h"
+#include "platform/Fonts.h"
+#include "platform/SystemColors.h"
+
+namespace ostrak {
+
+TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      dialogs_(dialogs),
+      programDirectory_(std::move(programDirectory)),
+      language_(programDirectory_) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromLatin1(kApplicationTitle));
+  setFixedSize(463, 587);
+  const TColor face = GetSysColor(COLOR_BTNFACE);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, QColor(GetRValue(face), GetGValue(face), GetBValue(face)));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  setFont(TahomaFont().ToQFont());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+
+  CreateControls();
+  AssignHandlers();
+  // A failure here is shown and the window opens all the same, with the
+  // rest of the creation skipped.
+  Guard([this] { FormCreate(this); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate(QObject*) {
+  record_ = std::make_unique<FighterRecord>();
+  // The directory ends in a separator already; the doubled one is harmless.
+  imFondo->Picture().LoadFromFile(programDirectory_ + "/Fondo6.jpg");
+  LoadLanguage();
+}
+
+void TForm1::FormClose(QObject*) { record_.reset(); }
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  Guard([this] { FormClose(this); });
+  event->accept();
+}
+
+QString TForm1::CaptionText(int line) const { return AnsiToQString(language_.CaptionOrDefault(line)); }
+
+TSpinEdit& TForm1::AttributeBox(FighterField field) const {
+  auto* box = findChild<TSpinEdit*>(QLatin1String(Describe(field).control), Qt::FindDirectChildrenOnly);
+  if (!box) throw std::logic_error("no attribute box for this field");
+  return *box;
+}
+
+TLabeledEdit& TForm1::TextEdit(FighterField field) const {
+  auto* edit = findChild<TLabeledEdit*>(QLatin1String(Describe(field).control), Qt::FindDirectChildrenOnly);
+  if (!edit) throw std::logic_error("no edit for this field");
+  return *edit;
+}
+
+FighterRecord& TForm1::LiveRecord() const {
+  if (!record_) throw std::runtime_error("The fighter record is not available");
+  return *record_;
+}
+
+}  // namespace ostrak

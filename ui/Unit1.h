@@ -1,0 +1,156 @@
+#pragma once
+
+// TForm1: the editor window. It owns the fighter record and the language
+// settings, wires every control to its record line and runs the commands:
+// save, load, clear all, exit, evaluate and the language toggle. Controls
+// are created in the window's stored order (which Clear all follows), with
+// their properties, then the handlers are assigned, then FormCreate runs.
+
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "localisation/LanguageSettings.h"
+#include "platform/FileDialog.h"
+#include "record/FighterRecord.h"
+#include "ui/ComboBox.h"
+#include "ui/Image.h"
+#include "ui/LabeledEdit.h"
+#include "ui/TextLabel.h"
+#include "widgets/navigation/NavigationPane.h"
+#include "widgets/spin/SpinEdit.h"
+
+namespace ostrak {
+
+class Dialogs;
+
+inline constexpr const char* kApplicationTitle = "Ostrak Editor";
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+public:
+  // `dialogs` must outlive the window; data files are looked up in
+  // `programDirectory`, which ends in '/'.
+  TForm1(Dialogs& dialogs, std::string programDirectory, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The window that Evaluate shows; not owned.
+  void SetEvaluationWindow(QWidget* window) { evaluationWindow_ = window; }
+
+  // Null before FormCreate and after FormClose.
+  FighterRecord* Record() const { return record_.get(); }
+  const LanguageSettings& Language() const { return language_; }
+  // Line `line` of the caption table; without one, or beyond its end, the
+  // text the editor shows without a table (see CaptionOrDefault).
+  QString CaptionText(int line) const;
+
+  // The attribute box of an attribute field, the edit of a text field.
+  TSpinEdit& AttributeBox(FighterField field) const;
+  TLabeledEdit& TextEdit(FighterField field) const;
+
+  TImage* imFondo;
+  TLabel* Label2;
+  TLabel* Label3;
+  TLabel* Label4;
+  TLabel* Label5;
+  TLabel* Label6;
+  TLabel* Label7;
+  TLabel* Label8;
+  TLabel* Label9;
+  TLabel* Label10;
+  TLabel* Label11;
+  TLabel* Label12;
+  TLabel* Label13;
+  TLabel* Label14;
+  TLabel* Label15;
+  TLabel* Label16;
+  TLabel* Label17;
+  TLabel* Label18;
+  TNavPanelButton* NavPanelButton1;
+  TNavPanelButton* NavPanelButton2;
+  TNavPanelButton* NavPanelButton3;
+  TLabel* Label1;
+  TLabel* Label19;
+  TNavPanelButton* NavPanelButton4;
+  TLabel* Suelo;
+  TImage* imIdioma;
+  TNavPanelButton* NavPanelButton5;
+  TSpinEdit* spPunch;
+  TSpinEdit* spKick;
+  TSpinEdit* spClinch;
+  TSpinEdit* spStrenght;
+  TSpinEdit* spAgility;
+  TSpinEdit* spDodge;
+  TSpinEdit* spMotivation;
+  TSpinEdit* spTD;
+  TSpinEdit* spTDDef;
+  TSpinEdit* spGnP;
+  TSpinEdit* spSub;
+  TSpinEdit* spSubDef;
+  TSpinEdit* spStamina;
+  TSpinEdit* spFortitude;
+  TSpinEdit* spPace;
+  TSpinEdit* spAgressivity;
+  TSpinEdit* spKORes;
+  TLabeledEdit* edNombre;
+  TLabeledEdit* edNombreCorto;
+  TLabeledEdit* edEstatura;
+  TLabeledEdit* edPeso;
+  TComboBox* cbCatPeso;
+  TComboBox* cbGamePlan;
+  TSpinEdit* spGroundGame;
+  TLabeledEdit* lbNacionalidad;
+  TLabeledEdit* lbFechaNac;
+  TLabeledEdit* edSherdog;
+  TFileDialog OpenDialog1{FileDialogKind::Open};
+  TFileDialog SaveDialog1{FileDialogKind::Save};
+
+  // The handlers, under the names the controls know them by.
+  void FormCreate(QObject* sender);
+  void FormClose(QObject* sender);
+  void spPunchChange(QObject* sender);
+  void edNombreChange(QObject* sender);
+  void edNombreCortoChange(QObject* sender);
+  void edEstaturaChange(QObject* sender);
+  void edPesoChange(QObject* sender);
+  void lbNacionalidadChange(QObject* sender);
+  void lbFechaNacChange(QObject* sender);
+  void edSherdogChange(QObject* sender);
+  void cbGamePlanChange(QObject* sender);
+  void cbCatPesoChange(QObject* sender);
+  void NavPanelButton1Click(QObject* sender);
+  void NavPanelButton2Click(QObject* sender);
+  void NavPanelButton3Click(QObject* sender);
+  void NavPanelButton4Click(QObject* sender);
+  void NavPanelButton5Click(QObject* sender);
+  void imIdiomaClick(QObject* sender);
+  void OpenDialog1Show();
+  void SaveDialog1Show();
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  // In ui/Unit1Controls.cpp: the stored form.
+  void CreateControls();
+  void AssignHandlers();
+  // In ui/Unit1Language.cpp.
+  void LoadLanguage();
+  void ApplyCaption(const char* controlName, const QString& caption);
+  // Sets the controls from the record's lines in the load order.
+  void LoadControlsFromRecord();
+  FighterRecord& LiveRecord() const;
+  void PutText(FighterField field, QObject* sender);
+
+  Dialogs& dialogs_;
+  std::string programDirectory_;
+  std::unique_ptr<FighterRecord> record_;
+  LanguageSettings language_;
+  QWidget* evaluationWindow_ = nullptr;
+  // Every control, in creation order.
+  std::vector<QWidget*> components_;
+};
+
+}  // namespace ostrak

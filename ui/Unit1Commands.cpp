@@ -1,0 +1,130 @@
+// What the editor window does when its controls report: each control writes
+// its own record line, and the five commands and the language toggle.
+
+#include <QFile>
+
+#include "localisation/CaptionLines.h"
+#include "platform/AnsiText.h"
+#include "platform/Dialogs.h"
+#include "record/LoadOrder.h"
+#include "ui/Unit1.h"
+
+namespace ostrak {
+namespace {
+
+// The user picks paths as text; the file system takes the local encoding.
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+constexpr const char* kLoadFailed = "El luchador no se ha cargado correctamente";
+
+}  // namespace
+
+// Green from 15, black above 7, red up to 7; the box's tag is its line.
+void TForm1::spPunchChange(QObject* sender) {
+  auto* box = qobject_cast<TSpinEdit*>(sender);
+  if (!box) return;
+  const long double value = box->Value();
+  box->Font().SetColor(value >= 15 ? clGreen : value > 7 ? clBlack : clRed);
+  LiveRecord().Lines().Put(box->Tag(), EncodeAttribute(value));
+}
+
+void TForm1::PutText(FighterField field, QObject*) {
+  LiveRecord().PutText(field, QStringToAnsi(TextEdit(field).Text()));
+}
+
+void TForm1::edNombreChange(QObject* sender) { PutText(FighterField::FullName, sender); }
+void TForm1::edNombreCortoChange(QObject* sender) { PutText(FighterField::ShortName, sender); }
+void TForm1::edEstaturaChange(QObject* sender) { PutText(FighterField::Height, sender); }
+void TForm1::edPesoChange(QObject* sender) { PutText(FighterField::Weight, sender); }
+void TForm1::lbNacionalidadChange(QObject* sender) { PutText(FighterField::Nationality, sender); }
+void TForm1::lbFechaNacChange(QObject* sender) { PutText(FighterField::DateOfBirth, sender); }
+void TForm1::edSherdogChange(QObject* sender) { PutText(FighterField::SherdogId, sender); }
+
+void TForm1::cbGamePlanChange(QObject*) { LiveRecord().PutGamePlanIndex(cbGamePlan->ItemIndex()); }
+void TForm1::cbCatPesoChange(QObject*) { LiveRecord().PutWeightClassIndex(cbCatPeso->ItemIndex()); }
+
+// Save: the five required fields, in order; the fill; the dialog; the file;
+// the message; a clear form.
+void TForm1::NavPanelButton1Click(QObject* sender) {
+  if (edNombre->Text().isEmpty() || edNombreCorto->Text().isEmpty() || cbCatPeso->ItemIndex() < 0 ||
+      cbGamePlan->ItemIndex() < 0 || edSherdog->Text().isEmpty()) {
+    dialogs_.ShowMessage(CaptionText(kCaptionMissingFieldsText), CaptionText(kCaptionMissingFieldsTitle),
+                         MessageIcon::Information);
+    return;
+  }
+  LiveRecord().PrepareForSave();
+  SaveDialog1.SetFileName(edNombre->Text() + QStringLiteral(".txt"));
+  if (!SaveDialog1.Execute(dialogs_)) return;
+  LiveRecord().SaveToFile(LocalPath(SaveDialog1.FileName()));
+  dialogs_.ShowMessage(CaptionText(kCaptionSavedText), CaptionText(kCaptionSavedTitle),
+                       MessageIcon::Information);
+  NavPanelButton4Click(sender);
+}
+
+// Load: whatever fails, from the dialog to the last control, ends in the
+// one notice; nothing already set is undone.
+void TForm1::NavPanelButton2Click(QObject*) {
+  try {
+    if (!OpenDialog1.Execute(dialogs_)) return;
+    LiveRecord().LoadFromFile(LocalPath(OpenDialog1.FileName()));
+    LoadControlsFromRecord();
+  } catch (...) {
+    dialogs_.ShowNotice(QString::fromUtf8(kLoadFailed), QString::fromLatin1(kApplicationTitle));
+  }
+}
+
+void TForm1::LoadControlsFromRecord() {
+  const TStringList& lines = LiveRecord().Lines();
+  for (const LoadStep& step : LoadOrder()) {
+    switch (step.kind) {
+      case LoadStepKind::AttributeValue:
+        AttributeBox(step.target).SetValue(step.Number(lines));
+        break;
+      case LoadStepKind::Text:
+        TextEdit(step.target).SetText(AnsiToQString(step.Text(lines)));
+        break;
+      case LoadStepKind::GamePlanIndex:
+        cbGamePlan->SetItemIndex(step.Number(lines));
+        break;
+      case LoadStepKind::WeightClassIndex:
+        cbCatPeso->SetItemIndex(step.Number(lines));
+        break;
+    }
+  }
+}
+
+void TForm1::NavPanelButton3Click(QObject*) { close(); }
+
+// Clear all: every control in creation order; boxes to 1, edits emptied.
+// The record follows through the controls' own change handlers.
+void TForm1::NavPanelButton4Click(QObject*) {
+  for (QWidget* component : components_) {
+    if (auto* box = qobject_cast<TSpinEdit*>(component)) {
+      box->SetValue(1);
+    } else if (auto* edit = qobject_cast<TLabeledEdit*>(component)) {
+      edit->SetText(QString());
+    }
+  }
+}
+
+// Showing a window that is already visible only brings it forward.
+void TForm1::NavPanelButton5Click(QObject*) {
+  if (!evaluationWindow_) return;
+  evaluationWindow_->show();
+  evaluationWindow_->raise();
+  evaluationWindow_->activateWindow();
+}
+
+void TForm1::imIdiomaClick(QObject*) {
+  language_.Toggle([this](const LanguageMessage& message) {
+    dialogs_.ShowMessage(QString::fromUtf8(message.text), QString::fromUtf8(message.title),
+                         MessageIcon::None);
+  });
+}
+
+// The dialog is already built when this runs, so the folder governs its next
+// opening.
+void TForm1::OpenDialog1Show() { OpenDialog1.SetInitialDir(QStringLiteral("Fighters")); }
+void TForm1::SaveDialog1Show() { SaveDialog1.SetInitialDir(QStringLiteral("Fighters")); }
+
+}  // namespace ostrak

@@ -1,0 +1,53 @@
+#pragma once
+
+// TForm2: the evaluation window. A small black tool window with six rating
+// bars; each time it goes from hidden to shown it reads the editor window's
+// attribute boxes, rates the fighter and captions the bars. While it stays
+// open it does not follow the editor.
+
+#include <QWidget>
+#include <array>
+
+#include "core/Colors.h"
+#include "widgets/gradient/GradientProgress.h"
+
+namespace ostrak {
+
+class TForm1;
+
+class TForm2 : public QWidget {
+  Q_OBJECT
+
+public:
+  // Created hidden, as a tool window of `editor`, which owns it.
+  explicit TForm2(TForm1& editor);
+  ~TForm2() override;
+
+  TGradientProgress* gGround;
+  TGradientProgress* gStriking;
+  TGradientProgress* gDefense;
+  TGradientProgress* gFitness;
+  TGradientProgress* gMental;
+  TGradientProgress* gOverall;
+
+  // Ground, Striking, Defense, Fitness, Mental, Overall.
+  std::array<TGradientProgress*, 6> Bars() const {
+    return {gGround, gStriking, gDefense, gFitness, gMental, gOverall};
+  }
+
+  void FormShow(QObject* sender);
+
+protected:
+  void showEvent(QShowEvent* event) override;
+
+private:
+  TForm1& editor_;
+  bool placed_ = false;
+};
+
+// The stored settings of one rating bar, applied in their stored order; only
+// the fill gradient's colours differ between bars. Bounds, fill percentage
+// and caption are the window's to set.
+void ApplyEvaluationBarConfiguration(TGradientProgress& bar, TColor fillFrom, TColor fillTo);
+
+}  // namespace ostrak
