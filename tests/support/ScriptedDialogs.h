@@ -1,0 +1,48 @@
+#pragma once
+
+// The dialogs answered from a script: every message is recorded instead of
+// shown, and each file dialog takes the next scripted answer, after raising
+// its OnShow as an open dialog would.
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "platform/Dialogs.h"
+#include "platform/FileDialog.h"
+
+namespace ostrak::test {
+
+struct ShownMessage {
+  QString text;
+  QString title;
+  MessageIcon icon = MessageIcon::None;
+  bool notice = false;  // the editor's own notice rather than a message box
+};
+
+// A file dialog as it was when it opened.
+struct OpenedFileDialog {
+  FileDialogKind kind;
+  QString title;
+  QString fileName;
+  QString startDirectory;
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+  // The next file dialog is accepted with `path`, or cancelled with nullopt.
+  void Answer(std::optional<QString> path) { answers_.push_back(std::move(path)); }
+
+  void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
+  void ShowNotice(const QString& text, const QString& title) override;
+  bool RunFileDialog(TFileDialog& dialog) override;
+
+  std::vector<ShownMessage> messages;
+  std::vector<OpenedFileDialog> fileDialogs;
+
+private:
+  std::deque<std::optional<QString>> answers_;
+};
+
+}  // namespace ostrak::test
