@@ -92,7 +92,9 @@ void TForm2::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   if (!placed_) {
     placed_ = true;
-    move(editor_.geometry().center() - rect().center());
+    // Its own frame is unknown until it is first shown: centre its client
+    // size on the editor's frame.
+    move(editor_.frameGeometry().center() - rect().center());
   }
   Guard([this] { FormShow(this); });
 }

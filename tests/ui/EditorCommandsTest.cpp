@@ -1,0 +1,204 @@
+// The editor's commands as a user runs them: save, load, clear all, and the
+// record each control keeps up to date.
+
+#include <gtest/gtest.h>
+
+#include "ui/EditorHarness.h"
+
+namespace ostrak {
+namespace {
+
+using test::EditorHarness;
+using test::FileOf;
+using test::ReadBytes;
+using test::WriteBytes;
+
+const QString kMissingText = QString::fromUtf8(
+    "Debe rellenar el nombre completo, el nombre común, la categoría, la estrategia y el ID Sherdog");
+const QString kSavedText = QStringLiteral("El luchador se ha guardado correctamente");
+
+TEST(EditorSave, OnlyTheRequiredFieldsWriteOnesEverywhereElseThenClearTheEdits) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  editor.FillRequired();
+  const std::string path = editor.Files() / "ann.txt";
+  editor.dialogs.Answer(QString::fromStdString(path));
+  editor.Click(form.NavPanelButton1);
+
+  ASSERT_EQ(editor.dialogs.fileDialogs.size(), 1u);
+  EXPECT_EQ(editor.dialogs.fileDialogs[0].title, QStringLiteral("Guardar luchador"));
+  EXPECT_EQ(editor.dialogs.fileDialogs[0].fileName, QStringLiteral("Ann Lee.txt"));
+  EXPECT_EQ(ReadBytes(path),
+            FileOf({"1", "1", "1", "1",       "1",   "1", "1", "1", "1", "1", "1", "1", "1",    "1",
+                    "1", "1", "1", "Ann Lee", "Ann", "2", "1", "1", "1", "1", "1", "1", "4242", "1"}));
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_EQ(editor.dialogs.messages[0].text, kSavedText);
+  EXPECT_EQ(editor.dialogs.messages[0].title, QStringLiteral("Luchador guardado"));
+  EXPECT_EQ(editor.dialogs.messages[0].icon, MessageIcon::Information);
+  // Cleared: the edits are empty, the lists keep their choice, and the boxes,
+  // which never changed, keep their first colour.
+  EXPECT_EQ(form.edNombre->Text(), QString());
+  EXPECT_EQ(form.edSherdog->Text(), QString());
+  EXPECT_EQ(form.cbCatPeso->ItemIndex(), 2);
+  EXPECT_EQ(form.cbGamePlan->ItemIndex(), 1);
+  EXPECT_EQ(form.spPunch->Text(), QStringLiteral("1"));
+  EXPECT_EQ(form.spPunch->Font().Color(), clWindowText);
+  EXPECT_TRUE(editor.errors.messages().empty());
+}
+
+struct Refusal {
+  const char* name;
+  std::function<void(EditorHarness&)> undo;
+};
+
+class EditorSaveRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(EditorSaveRefusal, ShowsTheMissingFieldsMessageAndOpensNoDialog) {
+  EditorHarness editor;
+  editor.FillRequired();
+  GetParam().undo(editor);
+  editor.Click(editor.Form().NavPanelButton1);
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_EQ(editor.dialogs.messages[0].text, kMissingText);
+  EXPECT_EQ(editor.dialogs.messages[0].title, QStringLiteral("Faltan datos"));
+  EXPECT_EQ(editor.dialogs.messages[0].icon, MessageIcon::Information);
+  EXPECT_TRUE(editor.dialogs.fileDialogs.empty());
+  EXPECT_EQ(editor.Line(0), "") << "no fill happened";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachField, EditorSaveRefusal,
+    ::testing::Values(Refusal{"FullName", [](EditorHarness& e) { e.Form().edNombre->SetText({}); }},
+                      Refusal{"ShortName", [](EditorHarness& e) { e.Form().edNombreCorto->SetText({}); }},
+                      Refusal{"WeightClass", [](EditorHarness& e) { e.Form().cbCatPeso->SetItemIndex(-1); }},
+                      Refusal{"GamePlan", [](EditorHarness& e) { e.Form().cbGamePlan->SetItemIndex(-1); }},
+                      Refusal{"SherdogId", [](EditorHarness& e) { e.Form().edSherdog->SetText({}); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EditorSave, ACancelledDialogWritesNothingButKeepsTheFill) {
+  EditorHarness editor;
+  editor.FillRequired();
+  editor.dialogs.Answer(std::nullopt);
+  editor.Click(editor.Form().NavPanelButton1);
+  EXPECT_TRUE(editor.dialogs.messages.empty());
+  EXPECT_TRUE(editor.Files().Entries().empty());
+  EXPECT_EQ(editor.Line(0), "1");
+  EXPECT_EQ(editor.Line(27), "1");
+  EXPECT_EQ(editor.Form().edNombre->Text(), QStringLiteral("Ann Lee")) << "nothing cleared";
+}
+
+TEST(EditorAttributes, TypedValuesRecolourTheBoxAndWriteItsLine) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  const std::pair<const char*, TColor> rows[] = {{"15", clGreen}, {"20", clGreen}, {"14", clBlack},
+                                                 {"8", clBlack},  {"7", clRed},    {"2", clRed}};
+  for (const auto& [typed, colour] : rows) {
+    editor.Type(form.spKORes, typed);
+    EXPECT_EQ(form.spKORes->Font().Color(), colour) << typed;
+    EXPECT_EQ(editor.Line(16), typed);
+  }
+}
+
+// Attributes 10, every text, game plan code 3, weight class code 4, and a
+// line 27 of its own.
+std::string LoadedFighter() {
+  return FileOf({"10", "10",  "10", "10", "10", "10",   "10", "10",     "10", "10",
+                 "10", "10",  "10", "10", "10", "10",   "10", "Bo Kim", "Bo", "3",
+                 "4",  "180", "77", "10", "KR", "1990", "77", "kept"});
+}
+
+TEST(EditorLoad, ThenClearThenSaveKeepsTheLoadedListCodesAndLine27) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  const std::string source = editor.Files().File("bo.txt", LoadedFighter());
+  editor.dialogs.Answer(QString::fromStdString(source));
+  editor.Click(form.NavPanelButton2);
+  EXPECT_TRUE(editor.dialogs.messages.empty()) << "a load succeeds silently";
+  EXPECT_EQ(form.spGroundGame->Text(), QStringLiteral("10"));
+  EXPECT_EQ(form.lbNacionalidad->Text(), QStringLiteral("KR"));
+  EXPECT_EQ(form.cbGamePlan->ItemIndex(), 2);
+  EXPECT_EQ(form.cbCatPeso->ItemIndex(), 5);
+
+  editor.Click(form.NavPanelButton4);
+  EXPECT_EQ(form.spGroundGame->Text(), QStringLiteral("1"));
+  EXPECT_EQ(form.spGroundGame->Font().Color(), clRed);
+  EXPECT_EQ(form.edEstatura->Text(), QString());
+  EXPECT_EQ(form.cbCatPeso->ItemIndex(), 5);
+
+  editor.Type(form.edNombre, "Bo Kim");
+  editor.Type(form.edNombreCorto, "Bo");
+  editor.Type(form.edSherdog, "77");
+  const std::string target = editor.Files() / "out.txt";
+  editor.dialogs.Answer(QString::fromStdString(target));
+  editor.Click(form.NavPanelButton1);
+  EXPECT_EQ(ReadBytes(target),
+            FileOf({"1", "1", "1", "1",      "1",  "1", "1", "1", "1", "1", "1", "1", "1",  "1",
+                    "1", "1", "1", "Bo Kim", "Bo", "3", "4", "1", "1", "1", "1", "1", "77", "kept"}));
+}
+
+struct LoadFailure {
+  const char* name;
+  std::string bytes;
+  // Shown after the failure: the box of line 3, the edit of line 17.
+  const char* clinch;
+  const char* fullName;
+};
+
+class EditorLoadFailure : public ::testing::TestWithParam<LoadFailure> {};
+
+TEST_P(EditorLoadFailure, ShowsTheNoticeAndKeepsWhatWasAlreadySet) {
+  const LoadFailure& row = GetParam();
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  editor.dialogs.Answer(QString::fromStdString(editor.Files().File("bad.txt", row.bytes)));
+  editor.Click(form.NavPanelButton2);
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_TRUE(editor.dialogs.messages[0].notice);
+  EXPECT_EQ(editor.dialogs.messages[0].text, QStringLiteral("El luchador no se ha cargado correctamente"));
+  EXPECT_EQ(editor.dialogs.messages[0].title, QStringLiteral("Ostrak Editor"));
+  EXPECT_EQ(form.spClinch->Text(), QLatin1String(row.clinch));
+  EXPECT_EQ(form.edNombre->Text(), QLatin1String(row.fullName));
+  EXPECT_TRUE(editor.errors.messages().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, EditorLoadFailure,
+    ::testing::Values(LoadFailure{"BadIntegerAtLine5", FileOf({"9", "9", "9", "9", "9", "x9", "9"}), "9", ""},
+                      LoadFailure{"ShortFile",
+                                  FileOf({"3", "3", "3", "3", "3", "3", "3", "3", "3", "3", "3", "3", "3",
+                                          "3", "3", "3", "3", "Cy", "C"}),
+                                  "3", "Cy"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EditorLoad, A27LineFileLoadsButCannotBeSaved) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  std::string bytes = LoadedFighter();
+  bytes.erase(bytes.rfind("kept"));
+  editor.dialogs.Answer(QString::fromStdString(editor.Files().File("short.txt", bytes)));
+  editor.Click(form.NavPanelButton2);
+  EXPECT_TRUE(editor.dialogs.messages.empty());
+  editor.Click(form.NavPanelButton1);
+  EXPECT_EQ(editor.errors.messages(), std::vector<std::string>{"List index out of bounds (27)"});
+  EXPECT_EQ(editor.dialogs.fileDialogs.size(), 1u) << "only the open dialog";
+}
+
+TEST(EditorDialogs, OpenInFightersFromTheSecondTimeAndRememberTheChosenPath) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  const QString start = QDir::currentPath();
+  QDir(start).mkdir(QStringLiteral("Fighters"));
+  const std::string chosen = editor.Files() / "missing.txt";
+  editor.dialogs.Answer(QString::fromStdString(chosen));
+  editor.Click(form.NavPanelButton2);
+  editor.dialogs.Answer(std::nullopt);
+  editor.Click(form.NavPanelButton2);
+  ASSERT_EQ(editor.dialogs.fileDialogs.size(), 2u);
+  EXPECT_EQ(editor.dialogs.fileDialogs[0].title, QStringLiteral("Abrir luchador"));
+  EXPECT_EQ(editor.dialogs.fileDialogs[0].startDirectory, start);
+  EXPECT_EQ(editor.dialogs.fileDialogs[1].startDirectory, start + QStringLiteral("/Fighters"));
+  EXPECT_EQ(editor.dialogs.fileDialogs[1].fileName, QString::fromStdString(chosen));
+}
+
+}  // namespace
+}  // namespace ostrak

@@ -1,0 +1,60 @@
+#pragma once
+
+// An editor window, shown offscreen, on a private copy of the shipped data
+// files, with its dialogs scripted and its error display recorded. The
+// evaluation window exists hidden, as at start-up. Input goes through real
+// key and mouse events.
+
+#include <QDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/ErrorGuard.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDirectory.h"
+#include "ui/Unit1.h"
+#include "ui/Unit2.h"
+
+namespace ostrak::test {
+
+class EditorHarness {
+public:
+  // `prepare` may change or remove the copied data files before the window
+  // is created.
+  explicit EditorHarness(const std::function<void(const TempDirectory& program)>& prepare = {});
+  ~EditorHarness();
+
+  TForm1& Form() { return *form_; }
+  TForm2& Evaluation() { return *evaluation_; }
+  const std::string& ProgramDirectory() const { return program_.path(); }
+  // A scratch folder for fighter files.
+  const TempDirectory& Files() const { return files_; }
+
+  // Record line `line`, or "(none)" when the record lacks it.
+  std::string Line(int line);
+
+  void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, 3)); }
+  // Replaces the text as a user does: select all, then type.
+  void Type(QLineEdit* edit, const char* text);
+  // Picks item `index` of a list with the down arrow, from no selection.
+  void Choose(QWidget* list, int index);
+  // Fills the five fields the save command requires.
+  void FillRequired();
+
+  ScriptedDialogs dialogs;
+  ScopedErrorCapture errors;
+
+private:
+  TempDirectory program_;
+  TempDirectory files_;
+  QString previousDirectory_;
+  std::unique_ptr<TForm1> form_;
+  TForm2* evaluation_;
+};
+
+// What the save command writes: the lines, each followed by CR LF.
+std::string FileOf(std::initializer_list<const char*> lines);
+
+}  // namespace ostrak::test

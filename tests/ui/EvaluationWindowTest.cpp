@@ -1,0 +1,70 @@
+// The evaluation window as the Evaluate button shows it.
+
+#include <gtest/gtest.h>
+
+#include "ui/EditorHarness.h"
+
+namespace ostrak {
+namespace {
+
+using test::EditorHarness;
+
+std::vector<QString> Captions(TForm2& window) {
+  std::vector<QString> captions;
+  for (TGradientProgress* bar : window.Bars()) captions.push_back(bar->Caption());
+  return captions;
+}
+
+TEST(EvaluationWindow, ANewFighterRatesFivePercentEverywhere) {
+  EditorHarness editor;
+  editor.Click(editor.Form().NavPanelButton5);
+  TForm2& window = editor.Evaluation();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Evaluar"));
+  EXPECT_EQ(Captions(window),
+            (std::vector<QString>{QStringLiteral("Suelo 5%%"), QStringLiteral("Golpeo 5%%"),
+                                  QStringLiteral("Defensa 5%%"), QString::fromUtf8("Forma física 5%%"),
+                                  QStringLiteral("Mental 5%%"), QStringLiteral("Global 5%%")}));
+  for (TGradientProgress* bar : window.Bars()) {
+    EXPECT_EQ(bar->Gradient().PercentFilling(), 5);
+    EXPECT_EQ(bar->Percent(), 100);
+  }
+}
+
+TEST(EvaluationWindow, OpenWindowKeepsItsRatingsUntilShownAgain) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  for (QLineEdit* box : {static_cast<QLineEdit*>(form.spTD), static_cast<QLineEdit*>(form.spGnP),
+                         static_cast<QLineEdit*>(form.spSub)}) {
+    editor.Type(box, "10");
+  }
+  editor.Type(form.spGroundGame, "12");
+  editor.Click(form.NavPanelButton5);
+  EXPECT_EQ(editor.Evaluation().gGround->Caption(), QStringLiteral("Suelo 52%%"));
+
+  editor.Type(form.spGroundGame, "20");
+  editor.Click(form.NavPanelButton5);
+  EXPECT_EQ(editor.Evaluation().gGround->Caption(), QStringLiteral("Suelo 52%%")) << "no refresh while open";
+
+  editor.Evaluation().close();
+  editor.Click(form.NavPanelButton5);
+  EXPECT_EQ(editor.Evaluation().gGround->Caption(), QStringLiteral("Suelo 62%%"));
+}
+
+TEST(EvaluationWindow, OpensCentredOnTheEditorAndThenKeepsItsPlace) {
+  EditorHarness editor;
+  editor.Click(editor.Form().NavPanelButton5);
+  TForm2& window = editor.Evaluation();
+  EXPECT_EQ(window.size(), QSize(294, 148));
+  // Within the width of a window frame, which is unknown before it opens.
+  const QPoint offset = window.frameGeometry().center() - editor.Form().frameGeometry().center();
+  EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << "," << offset.y();
+  window.move(window.pos() + QPoint(40, 30));
+  const QPoint moved = window.pos();
+  window.close();
+  editor.Click(editor.Form().NavPanelButton5);
+  EXPECT_EQ(window.pos(), moved);
+}
+
+}  // namespace
+}  // namespace ostrak
