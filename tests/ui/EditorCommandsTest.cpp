@@ -183,6 +183,24 @@ TEST(EditorLoad, A27LineFileLoadsButCannotBeSaved) {
   EXPECT_EQ(editor.dialogs.fileDialogs.size(), 1u) << "only the open dialog";
 }
 
+// Whatever a text line holds comes back byte for byte: a name far longer
+// than an edit shows, a tab, and every Windows-1252 letter.
+TEST(EditorLoad, TextLinesSurviveALoadAndASave) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  std::string bytes = LoadedFighter();
+  const std::string longName(40000, 'x');
+  const std::string odd = "tab\there \x80\x81\x9F\xE9\xFF";
+  bytes.replace(bytes.find("Bo Kim"), 6, longName);
+  bytes.replace(bytes.find("KR"), 2, odd);
+  const std::string path = editor.Files().File("odd.txt", bytes);
+  editor.dialogs.Answer(QString::fromStdString(path));
+  editor.Click(form.NavPanelButton2);
+  editor.dialogs.Answer(QString::fromStdString(path));
+  editor.Click(form.NavPanelButton1);
+  EXPECT_EQ(ReadBytes(path), bytes);
+}
+
 TEST(EditorDialogs, OpenInFightersFromTheSecondTimeAndRememberTheChosenPath) {
   EditorHarness editor;
   TForm1& form = editor.Form();

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <limits>
 
 #include "platform/Beep.h"
 #include "platform/ErrorGuard.h"
@@ -30,6 +31,9 @@ QColor ToQColor(TColor color) {
 TCustomMaskEditEx::TCustomMaskEditEx(QWidget* parent) : QLineEdit(parent) {
   // The platform edit takes no dropped text.
   setAcceptDrops(false);
+  // Nor does it limit the length: Qt would cut a loaded text at 32767
+  // characters, and the cut text would be saved.
+  setMaxLength(std::numeric_limits<int>::max());
   setContextMenuPolicy(Qt::DefaultContextMenu);
   font_.OnChange = [this](TFont&) { ApplyFont(); };
   ApplyFont();
