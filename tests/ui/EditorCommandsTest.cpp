@@ -87,6 +87,18 @@ TEST(EditorSave, ACancelledDialogWritesNothingButKeepsTheFill) {
   EXPECT_EQ(editor.Form().edNombre->Text(), QStringLiteral("Ann Lee")) << "nothing cleared";
 }
 
+TEST(EditorSave, AFileThatCannotBeWrittenIsReportedAndTheFormKept) {
+  EditorHarness editor;
+  editor.FillRequired();
+  const std::string path = editor.Files() / "no such folder/ann.txt";
+  editor.dialogs.Answer(QString::fromStdString(path));
+  editor.Click(editor.Form().NavPanelButton1);
+  EXPECT_EQ(editor.errors.messages(),
+            std::vector<std::string>{"Cannot create file \"" + path + "\". No such file or directory"});
+  EXPECT_TRUE(editor.dialogs.messages.empty()) << "no success message";
+  EXPECT_EQ(editor.Form().edNombre->Text(), QStringLiteral("Ann Lee")) << "nothing cleared";
+}
+
 TEST(EditorAttributes, TypedValuesRecolourTheBoxAndWriteItsLine) {
   EditorHarness editor;
   TForm1& form = editor.Form();
