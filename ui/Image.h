@@ -25,7 +25,11 @@ public:
   void SetStretch(bool stretch);
 
   QString Hint() const { return toolTip(); }
-  void SetHint(const QString& hint) { setToolTip(hint); }
+  // Also the name assistive technology reads.
+  void SetHint(const QString& hint) {
+    setToolTip(hint);
+    setAccessibleName(hint);
+  }
 
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 

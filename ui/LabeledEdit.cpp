@@ -8,6 +8,8 @@ namespace ostrak {
 
 TLabeledEdit::TLabeledEdit(QWidget* parent) : TMaskEditEx(parent), label_(new TLabel(parent)) {
   label_->OnResize = [this] { PlaceLabel(); };
+  // The label names the edit for assistive technology.
+  label_->SetFocusControl(this);
   PlaceLabel();
 }
 

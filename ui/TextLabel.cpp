@@ -19,6 +19,18 @@ void TLabel::SetCaption(const QString& caption) {
   if (caption == text()) return;
   setText(caption);
   AutoSize();
+  NameFocusControl();
+}
+
+void TLabel::SetFocusControl(QWidget* control) {
+  setBuddy(control);
+  NameFocusControl();
+}
+
+// Qt would name some controls by their own text (a list by its item), so
+// the name is given outright.
+void TLabel::NameFocusControl() {
+  if (QWidget* control = buddy()) control->setAccessibleName(text());
 }
 
 void TLabel::ApplyFont() {

@@ -26,6 +26,11 @@ public:
   const TFont& Font() const { return font_; }
   void SetFont(const TFont& font) { font_.Assign(font); }
 
+  // The control this label names: assistive technology reads the caption as
+  // the control's name, now and after every change of the caption.
+  QWidget* FocusControl() const { return buddy(); }
+  void SetFocusControl(QWidget* control);
+
   int Left() const { return x(); }
   int Top() const { return y(); }
   int Width() const { return width(); }
@@ -38,6 +43,7 @@ public:
 private:
   void ApplyFont();
   void AutoSize();
+  void NameFocusControl();
 
   TFont font_;
 };

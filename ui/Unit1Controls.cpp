@@ -195,6 +195,14 @@ void TForm1::CreateControls() {
   lbFechaNac = make.Edit("lbFechaNac", 231, 134, 201, 5);
   edSherdog = make.Edit("edSherdog", 312, 439, 120, 26, TLabelPosition::lpLeft);
   make.ApplyTabOrder();
+  // Each label names its control for assistive technology.
+  const std::pair<TLabel*, QWidget*> named[] = {
+      {Label2, spPunch},        {Label3, spKick},     {Label4, spStrenght},   {Label5, spClinch},
+      {Label6, spAgility},      {Label7, spDodge},    {Label8, spMotivation}, {Label9, spTD},
+      {Label10, spTDDef},       {Label11, spGnP},     {Suelo, spGroundGame},  {Label12, spSub},
+      {Label13, spSubDef},      {Label14, spStamina}, {Label15, spFortitude}, {Label16, spPace},
+      {Label17, spAgressivity}, {Label18, spKORes},   {Label19, cbGamePlan},  {Label1, cbCatPeso}};
+  for (const auto& [label, control] : named) label->SetFocusControl(control);
 
   OpenDialog1.SetTitle(QStringLiteral("Abrir luchador"));
   SaveDialog1.SetTitle(QStringLiteral("Guardar luchador"));

@@ -35,9 +35,25 @@ TGraphicControlEx::TGraphicControlEx(QWidget* parent) : QWidget(parent) {
 
 TGraphicControlEx::~TGraphicControlEx() { font_.OnChange = nullptr; }
 
+namespace {
+
+// Assistive technology reads a caption without its mnemonic markers: "&&"
+// is one '&', a lone '&' is dropped.
+QString WithoutMnemonics(const QString& caption) {
+  QString text;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == QLatin1Char('&') && ++i == caption.size()) break;
+    text += caption[i];
+  }
+  return text;
+}
+
+}  // namespace
+
 void TGraphicControlEx::SetCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
+  setAccessibleName(WithoutMnemonics(caption));
   CaptionChanged();
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/ErrorGuard.h"
 #include "platform/MouseInput.h"
+#include "widgets/navigation/AccessibleButton.h"
 #include "widgets/navigation/Mnemonic.h"
 
 namespace ostrak {
@@ -15,6 +16,7 @@ TCustomGraphicButton::TCustomGraphicButton(QWidget* parent)
   // Moves without a held button raise OnMouseMove as well.
   setMouseTracking(true);
   setGeometry(0, 0, 40, 40);
+  InstallAccessibleButtons();
 }
 
 TCustomGraphicButton::~TCustomGraphicButton() = default;
