@@ -21,13 +21,15 @@ char16_t Decode(unsigned char byte) {
   return byte;
 }
 
-char Encode(char16_t unit) {
+std::optional<char> TryEncode(char16_t unit) {
   if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == unit) return static_cast<char>(0x80 + i);
   }
-  return '?';
+  return std::nullopt;
 }
+
+char Encode(char16_t unit) { return TryEncode(unit).value_or('?'); }
 
 }  // namespace
 
@@ -54,6 +56,17 @@ QString MessageToQString(const std::string& bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
   return utf8.hasError() ? AnsiToQString(bytes) : text;
+}
+
+std::optional<char32_t> FirstCharacterWithoutAnsiByte(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+      return QChar::surrogateToUcs4(c, text.at(i + 1));
+    }
+    if (c.isSurrogate() || !TryEncode(c.unicode())) return c.unicode();
+  }
+  return std::nullopt;
 }
 
 }  // namespace ostrak

@@ -4,6 +4,7 @@
 // it meets a widget or the terminal, through these two functions.
 
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace ostrak {
@@ -17,5 +18,9 @@ std::string QStringToAnsi(const QString& text);
 // this system): bytes that form valid UTF-8 are read as UTF-8, any others as
 // Windows-1252.
 QString MessageToQString(const std::string& bytes);
+
+// The first character of `text` that QStringToAnsi would turn into '?' (a
+// surrogate pair is one character), or nothing when every one has a byte.
+std::optional<char32_t> FirstCharacterWithoutAnsiByte(const QString& text);
 
 }  // namespace ostrak

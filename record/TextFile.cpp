@@ -16,9 +16,6 @@
 
 namespace ostrak {
 
-namespace {
-
-// Why the target cannot be created or replaced, as an error number, or 0.
 // Checked before the temporary file exists so that the message carries the
 // system's own reason for the target rather than for the temporary file.
 int CreateProblem(const std::string& path) {
@@ -41,6 +38,8 @@ int CreateProblem(const std::string& path) {
   if (!S_ISDIR(status.st_mode)) return ENOTDIR;
   return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
+
+namespace {
 
 // Whether the file now holds exactly `bytes`; read in pieces, without the
 // reading limit, since a save may legitimately write more than a load accepts.

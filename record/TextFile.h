@@ -18,4 +18,8 @@ namespace ostrak {
 // remains after a failure.
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes);
 
+// Why WriteTextFileAtomically would refuse `path` before writing a byte, as an
+// error number for CannotCreateFile, or 0 when nothing stands in the way.
+int CreateProblem(const std::string& path);
+
 }  // namespace ostrak
