@@ -14,36 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "FighterLines.h"
 #include "ToolRunner.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak::test {
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines Sample() {
-  return {"12",   "9", "15", "7",      "11",    "10", "13",      "8",          "14",
-          "6",    "5", "16", "17",     "18",    "19", "20",      "4",          "Jos\xE9 Mu\xF1oz",
-          "Pepe", "2", "0",  "180 cm", "77 kg", "3",  "Per\xFA", "01/02/1990", "12345",
-          "1"};
-}
-
-std::string Join(const Lines& lines, const std::string& end = "\r\n") {
-  std::string text;
-  for (const auto& line : lines) text += line + end;
-  return text;
-}
-
-Lines With(Lines lines, int line, const std::string& text) {
-  lines[static_cast<std::size_t>(line)] = text;
-  return lines;
-}
-
-Lines Cut(Lines lines, int count) {
-  lines.resize(static_cast<std::size_t>(count));
-  return lines;
-}
 
 // ---------------------------------------------------------------------------
 // check
@@ -386,8 +362,10 @@ TEST_P(UsageAcceptance, ExitsWithTwoAndExplainsOnStderr) {
 }
 
 const UsageRow kUsageRows[] = {
-    {"nothing", {}, "missing command (check, ratings or show)"},
-    {"unknown_command", {"verify", "a.txt"}, "unknown command 'verify' (expected check, ratings or show)"},
+    {"nothing", {}, "missing command (check, ratings, show, export, import or set)"},
+    {"unknown_command",
+     {"verify", "a.txt"},
+     "unknown command 'verify' (expected check, ratings, show, export, import or set)"},
     {"check_without_files", {"check"}, "check: no file given"},
     {"ratings_without_files", {"ratings", "--format", "csv"}, "ratings: no file given"},
     {"unknown_format",
@@ -397,6 +375,18 @@ const UsageRow kUsageRows[] = {
     {"format_for_check", {"check", "--format", "csv", "a.txt"}, "unknown option '--format' for check"},
     {"show_two_files", {"show", "a.txt", "a.txt"}, "show takes exactly one file"},
     {"unknown_option", {"check", "-x", "a.txt"}, "unknown option '-x' for check"},
+    {"export_as_table",
+     {"export", "--format", "table", "a.txt"},
+     "unknown format 'table' (expected csv or json)"},
+    {"import_two_tables", {"import", "a.csv", "b.csv"}, "import takes exactly one table"},
+    {"import_without_table", {"import", "--dry-run"}, "import: no table given"},
+    {"into_without_folder", {"import", "a.csv", "--into"}, "--into needs a value: a folder"},
+    {"into_for_set", {"set", "a.txt", "--into", "x"}, "unknown option '--into' for set"},
+    {"set_without_change", {"set", "a.txt"}, "set: no COLUMN=VALUE given"},
+    {"set_without_equals", {"set", "a.txt", "kicks"}, "set: 'kicks' is not COLUMN=VALUE"},
+    {"set_unknown_column", {"set", "a.txt", "punch=1"}, "set: unknown column 'punch'"},
+    {"set_file_column", {"set", "a.txt", "file=b.txt"}, "set: the file column cannot be set"},
+    {"set_column_twice", {"set", "a.txt", "kicks=1", "kicks=2"}, "set: column 'kicks' given twice"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Arguments, UsageAcceptance, testing::ValuesIn(kUsageRows),

@@ -12,8 +12,6 @@ namespace ostrak::fighter {
 
 namespace {
 
-void Print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
-
 std::string PadRight(const std::string& text, std::size_t width) {
   return text + std::string(width - std::min(width, DisplayWidth(text)), ' ');
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The companion's three commands. Each returns the process exit status:
-// 0 when every file loads, 1 otherwise.
+// The companion's commands. Each returns the process exit status: 0 when
+// every file loads (and every write succeeds), 1 otherwise.
 
 #include <string>
 #include <vector>
@@ -13,5 +13,19 @@ enum class RatingsFormat { Table, Csv, Json };
 int RunCheck(const std::vector<std::string>& files);
 int RunRatings(const std::vector<std::string>& files, RatingsFormat format);
 int RunShow(const std::string& file);
+
+// The roster commands (RosterCommands.cpp).
+enum class TableFormat { Csv, Json };
+enum class ImportMode { Write, DryRun };
+
+struct Assignment {
+  std::string column;
+  std::string value;  // UTF-8
+};
+
+int RunExport(const std::vector<std::string>& files, TableFormat format);
+// `into` is the folder relative file names are taken under; empty: the current one.
+int RunImport(const std::string& table, const std::string& into, ImportMode mode);
+int RunSet(const std::string& file, const std::vector<Assignment>& assignments);
 
 }  // namespace ostrak::fighter

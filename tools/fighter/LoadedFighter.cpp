@@ -5,13 +5,20 @@
 
 namespace ostrak::fighter {
 
-std::string Utf8FromFileText(const std::string& bytes) { return AnsiToQString(bytes).toUtf8().toStdString(); }
+std::string Utf8FromFileText(const std::string& bytes) {
+  // ASCII reads the same in both; the export converts most lines this way.
+  for (const char byte : bytes) {
+    if (static_cast<unsigned char>(byte) >= 0x80) return AnsiToQString(bytes).toUtf8().toStdString();
+  }
+  return bytes;
+}
 
 LoadedFighter LoadLikeTheEditor(const std::string& path) {
   LoadedFighter loaded;
   try {
     loaded.record.LoadFromFile(path);
     loaded.opened = true;
+    loaded.fileLines = loaded.record.Lines();
     loaded.form.Load(loaded.record);
   } catch (const ConversionError& failure) {
     loaded.failure = Utf8FromFileText(failure.message());  // quotes a line of the file

@@ -13,6 +13,7 @@ namespace ostrak::fighter {
 struct LoadedFighter {
   FighterRecord record;
   FighterForm form;
+  TStringList fileLines;               // as read, before any control wrote its line back
   bool opened = false;                 // the file's lines replaced the record
   std::optional<std::string> failure;  // the first failure, as UTF-8 for display
   // Loaded, but the save would fail before its dialog (fewer than 28 lines).

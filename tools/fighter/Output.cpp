@@ -46,6 +46,8 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
 
 }  // namespace
 
+void Print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
 std::string TerminalSafe(std::string_view text) {
   std::string safe;
   safe.reserve(text.size());
@@ -68,8 +70,10 @@ std::string ValidUtf8(std::string_view bytes) {
   return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8().toStdString();
 }
 
+bool CsvNeedsQuotes(std::string_view utf8) { return utf8.find_first_of(",\"\r\n") != std::string_view::npos; }
+
 std::string CsvField(std::string_view utf8) {
-  if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(utf8);
+  if (!CsvNeedsQuotes(utf8)) return std::string(utf8);
   std::string quoted = "\"";
   for (const char c : utf8) {
     if (c == '"') quoted += '"';

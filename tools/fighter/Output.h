@@ -2,10 +2,14 @@
 
 // Text helpers for the companion's output, which is UTF-8.
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace ostrak::fighter {
+
+// The bytes as they are, on stdout or stderr.
+void Print(std::FILE* stream, std::string_view text);
 
 // Control characters (other than tab) and bytes that are not UTF-8 (a file
 // name in another encoding) written as \xHH, so that text from a file cannot
@@ -17,6 +21,7 @@ std::string ValidUtf8(std::string_view bytes);
 
 // RFC 4180: quoted when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view utf8);
+bool CsvNeedsQuotes(std::string_view utf8);
 
 // A JSON string literal, quotes included.
 std::string JsonString(std::string_view utf8);

@@ -3,21 +3,27 @@
 #include <cstdio>
 #include <exception>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "record/FighterColumns.h"
 #include "tools/fighter/Commands.h"
 
 namespace {
 
+using ostrak::fighter::Assignment;
+using ostrak::fighter::ImportMode;
 using ostrak::fighter::RatingsFormat;
+using ostrak::fighter::TableFormat;
 
 constexpr int kUsageError = 2;
 
 constexpr const char* kHelp =
     "Usage: ostrak-fighter COMMAND [OPTIONS] FILE...\n"
     "\n"
-    "Answers questions about fighter files with exactly the editor's rules.\n"
+    "Answers questions about fighter files with exactly the editor's rules, and\n"
+    "moves whole rosters into a spreadsheet and back.\n"
     "\n"
     "Commands:\n"
     "  check FILE...          one line per file: \"FILE: ok\" or \"FILE: MESSAGE\", the\n"
@@ -32,13 +38,48 @@ constexpr const char* kHelp =
     "                         fails), an \"error\" field in json. Default: table\n"
     "  show FILE              every field as the editor would show it after loading,\n"
     "                         and the lines it keeps untouched (27 and beyond)\n"
+    "  export [--format csv|json] FILE...\n"
+    "                         one row per file: the columns file (the path as given),\n"
+    "                         punches, kicks, strength, clinch, agility, dodge,\n"
+    "                         motivation, takedowns, takedown_defence,\n"
+    "                         ground_and_pound, submission, submission_defence,\n"
+    "                         stamina, fortitude, pace, aggressivity, ko_resistance,\n"
+    "                         full_name, common_name, game_plan, weight_class, height,\n"
+    "                         weight, ground_game, nationality, date_of_birth,\n"
+    "                         sherdog_id, line_27 (the 28 lines exactly as stored) and\n"
+    "                         extra (the lines after line 27 joined with line feeds;\n"
+    "                         a single empty line is written as \"\"). Default: csv\n"
+    "                         (RFC 4180, CR LF row ends); json is an array of objects\n"
+    "                         with extra as an array of strings. A file that fails to\n"
+    "                         load or has fewer than 28 lines is left out and named\n"
+    "                         on stderr as \"FILE: MESSAGE\"\n"
+    "  import [--dry-run] [--into DIR] TABLE\n"
+    "                         writes one fighter file per row of TABLE (CSV, or JSON\n"
+    "                         when its name ends in .json) to the row's file, a\n"
+    "                         relative one under DIR (default: the current folder;\n"
+    "                         missing folders are made). Columns come in any order;\n"
+    "                         extra may be left out. Every row is checked before\n"
+    "                         anything is written: each failing cell is named on\n"
+    "                         stderr as \"TABLE:ROW: COLUMN: MESSAGE\" (rows counted\n"
+    "                         from 1 after the header) and then nothing is written.\n"
+    "                         Files are saved as the editor saves them, atomically,\n"
+    "                         and only when their bytes change: \"FILE: written\" or\n"
+    "                         \"FILE: unchanged\"; --dry-run says \"FILE: would write\"\n"
+    "                         instead and touches nothing\n"
+    "  set FILE COLUMN=VALUE...\n"
+    "                         changes lines of one file in place with the checks and\n"
+    "                         the save of import, all or nothing; game_plan and\n"
+    "                         weight_class also take an item's text (\"GnP\")\n"
     "\n"
     "Options:\n"
     "  -h, --help             this text\n"
     "  --version              the version\n"
     "\n"
-    "Output is UTF-8; the files' text is Windows-1252.\n"
-    "Exit status: 0 when every file loads, 1 when one does not, 2 on a usage error.\n";
+    "Output and tables are UTF-8; the files' text is Windows-1252.\n"
+    "Exit status: 0 when every file loads (and every write succeeds), 1 when one\n"
+    "does not, 2 on a usage error.\n";
+
+constexpr const char* kCommandList = "check, ratings, show, export, import or set";
 
 int UsageError(const std::string& problem) {
   const std::string text = "ostrak-fighter: " + problem + "\nTry 'ostrak-fighter --help'.\n";
@@ -46,10 +87,35 @@ int UsageError(const std::string& problem) {
   return kUsageError;
 }
 
-std::optional<RatingsFormat> ParseFormat(const std::string& name) {
+std::optional<RatingsFormat> ParseRatingsFormat(const std::string& name) {
   if (name == "table") return RatingsFormat::Table;
   if (name == "csv") return RatingsFormat::Csv;
   if (name == "json") return RatingsFormat::Json;
+  return std::nullopt;
+}
+
+std::optional<TableFormat> ParseTableFormat(const std::string& name) {
+  if (name == "csv") return TableFormat::Csv;
+  if (name == "json") return TableFormat::Json;
+  return std::nullopt;
+}
+
+// COLUMN=VALUE arguments of set; the usage problem when one is wrong.
+std::optional<std::string> ParseAssignments(const std::vector<std::string>& args,
+                                            std::vector<Assignment>& assignments) {
+  for (const std::string& arg : args) {
+    const std::size_t equals = arg.find('=');
+    if (equals == std::string::npos) return "set: '" + arg + "' is not COLUMN=VALUE";
+    Assignment assignment{arg.substr(0, equals), arg.substr(equals + 1)};
+    if (assignment.column == ostrak::kFileColumn) return std::string("set: the file column cannot be set");
+    if (assignment.column != ostrak::kExtraColumn && !ostrak::LineOfColumn(assignment.column)) {
+      return "set: unknown column '" + assignment.column + "'";
+    }
+    for (const Assignment& earlier : assignments) {
+      if (earlier.column == assignment.column) return "set: column '" + assignment.column + "' given twice";
+    }
+    assignments.push_back(std::move(assignment));
+  }
   return std::nullopt;
 }
 
@@ -65,43 +131,86 @@ int Run(const std::vector<std::string>& args) {
       return 0;
     }
   }
-  if (args.empty()) return UsageError("missing command (check, ratings or show)");
+  if (args.empty()) return UsageError(std::string("missing command (") + kCommandList + ")");
 
   const std::string& command = args[0];
-  if (command != "check" && command != "ratings" && command != "show") {
-    return UsageError("unknown command '" + command + "' (expected check, ratings or show)");
+  static const std::set<std::string> kCommands = {"check", "ratings", "show", "export", "import", "set"};
+  if (!kCommands.count(command)) {
+    return UsageError("unknown command '" + command + "' (expected " + kCommandList + ")");
   }
 
-  std::optional<RatingsFormat> format;
-  std::vector<std::string> files;
+  std::optional<std::string> format;
+  std::optional<std::string> into;
+  bool dryRun = false;
+  std::vector<std::string> operands;
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-      files.push_back(arg);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (command == "ratings" && (arg == "--format" || arg.rfind("--format=", 0) == 0)) {
-      std::string value;
-      if (arg == "--format") {
-        if (i + 1 >= args.size()) return UsageError("--format needs a value: table, csv or json");
+    // The value of `--name VALUE` or `--name=VALUE` into `value`; the usage problem otherwise.
+    const auto valueOf = [&](const std::string& name, const char* what,
+                             std::optional<std::string>& value) -> std::optional<std::string> {
+      if (value) return name + " given twice";
+      if (arg != name) {
+        value = arg.substr(name.size() + 1);
+      } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        value = arg.substr(9);
+        return name + " needs a value: " + what;
       }
-      if (format) return UsageError("--format given twice");
-      format = ParseFormat(value);
-      if (!format) return UsageError("unknown format '" + value + "' (expected table, csv or json)");
+      return std::nullopt;
+    };
+    const auto is = [&](const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; };
+
+    std::optional<std::string> problem;
+    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+      operands.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (command == "ratings" && is("--format")) {
+      problem = valueOf("--format", "table, csv or json", format);
+    } else if (command == "export" && is("--format")) {
+      problem = valueOf("--format", "csv or json", format);
+    } else if (command == "import" && is("--into")) {
+      problem = valueOf("--into", "a folder", into);
+    } else if (command == "import" && arg == "--dry-run") {
+      dryRun = true;
     } else {
-      return UsageError("unknown option '" + arg + "' for " + command);
+      problem = "unknown option '" + arg + "' for " + command;
     }
+    if (problem) return UsageError(*problem);
   }
 
-  if (files.empty()) return UsageError(command + ": no file given");
-  if (command == "check") return ostrak::fighter::RunCheck(files);
-  if (command == "ratings") return ostrak::fighter::RunRatings(files, format.value_or(RatingsFormat::Table));
-  if (files.size() != 1) return UsageError("show takes exactly one file");
-  return ostrak::fighter::RunShow(files[0]);
+  const auto ratingsFormat = ParseRatingsFormat(format.value_or("table"));
+  if (command == "ratings" && !ratingsFormat) {
+    return UsageError("unknown format '" + *format + "' (expected table, csv or json)");
+  }
+  const auto tableFormat = ParseTableFormat(format.value_or("csv"));
+  if (command == "export" && !tableFormat) {
+    return UsageError("unknown format '" + *format + "' (expected csv or json)");
+  }
+  if (operands.empty()) {
+    return UsageError(command + ": no " + (command == "import" ? "table" : "file") + " given");
+  }
+  if (command == "check") return ostrak::fighter::RunCheck(operands);
+  if (command == "ratings") return ostrak::fighter::RunRatings(operands, *ratingsFormat);
+  if (command == "export") return ostrak::fighter::RunExport(operands, *tableFormat);
+  if (command == "import") {
+    if (operands.size() != 1) return UsageError("import takes exactly one table");
+    if (into && into->empty()) return UsageError("--into needs a value: a folder");
+    return ostrak::fighter::RunImport(operands[0], into.value_or(""),
+                                      dryRun ? ImportMode::DryRun : ImportMode::Write);
+  }
+  if (command == "set") {
+    std::vector<Assignment> assignments;
+    if (operands.size() < 2) return UsageError("set: no COLUMN=VALUE given");
+    if (const auto problem =
+            ParseAssignments(std::vector<std::string>(operands.begin() + 1, operands.end()), assignments)) {
+      return UsageError(*problem);
+    }
+    return ostrak::fighter::RunSet(operands[0], assignments);
+  }
+  if (operands.size() != 1) return UsageError("show takes exactly one file");
+  return ostrak::fighter::RunShow(operands[0]);
 }
 
 }  // namespace

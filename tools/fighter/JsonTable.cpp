@@ -1,0 +1,74 @@
+#include "tools/fighter/JsonTable.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include "core/IntToStr.h"
+
+namespace ostrak::fighter {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// JSON may hold a lone surrogate ("\ud800"), which UTF-8 cannot: it is
+// written as the three bytes UTF-8 forbids for it, so that the cell is
+// refused as not UTF-8 rather than read as the '?' Qt would make of it.
+std::string Utf8(const QString& text) {
+  std::string utf8;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const bool paired = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    if (paired) ++i;
+    if (paired || !text[i].isSurrogate()) continue;
+    utf8 += text.sliced(start, i - start).toUtf8().toStdString();
+    const char16_t unit = text[i].unicode();
+    utf8 += {static_cast<char>(0xE0 | (unit >> 12)), static_cast<char>(0x80 | ((unit >> 6) & 0x3F)),
+             static_cast<char>(0x80 | (unit & 0x3F))};
+    start = i + 1;
+  }
+  return utf8 + text.sliced(start).toUtf8().toStdString();
+}
+
+TableValue ValueOf(const QJsonValue& value) {
+  if (value.isString()) return {TableValue::Kind::Text, {Utf8(value.toString())}, false};
+  if (!value.isArray()) return {TableValue::Kind::OtherJson, {}, false};
+  TableValue list{TableValue::Kind::TextList, {}, false};
+  for (const QJsonValue& element : value.toArray()) {
+    if (!element.isString()) return {TableValue::Kind::OtherJson, {}, false};
+    list.texts.push_back(Utf8(element.toString()));
+  }
+  return list;
+}
+
+}  // namespace
+
+Table ReadJsonTable(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  QJsonParseError error{};
+  const QJsonDocument document =
+      QJsonDocument::fromJson(QByteArray(text.data(), static_cast<qsizetype>(text.size())), &error);
+  if (error.error != QJsonParseError::NoError) {
+    throw TableProblem{
+        0, {}, "is not JSON: " + Utf8(error.errorString()) + " at byte " + IntToStr(error.offset)};
+  }
+  if (!document.isArray()) throw TableProblem{0, {}, "is not a JSON array of objects"};
+
+  Table table;
+  const QJsonArray rows = document.array();
+  for (qsizetype i = 0; i < rows.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    if (!rows[i].isObject()) throw TableProblem{number, {}, "is not a JSON object"};
+    const QJsonObject object = rows[i].toObject();
+    TableRow row{number, {}};
+    for (auto member = object.begin(); member != object.end(); ++member) {
+      row.cells.emplace_back(Utf8(member.key()), ValueOf(member.value()));
+    }
+    table.rows.push_back(std::move(row));
+  }
+  return table;
+}
+
+}  // namespace ostrak::fighter

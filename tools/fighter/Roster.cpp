@@ -1,0 +1,237 @@
+#include "tools/fighter/Roster.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <array>
+
+#include "core/IntToStr.h"
+#include "platform/AnsiText.h"
+#include "record/FighterColumns.h"
+#include "tools/fighter/CsvTable.h"
+#include "tools/fighter/LoadedFighter.h"
+#include "tools/fighter/Output.h"
+
+namespace ostrak::fighter {
+
+namespace {
+
+// The columns in the export's order: file, the 28 lines, extra.
+constexpr std::size_t kColumnCount = kFighterLineCount + 2;
+constexpr std::size_t kExtraIndex = kColumnCount - 1;
+
+const char* ColumnName(std::size_t index) {
+  if (index == 0) return kFileColumn;
+  return index == kExtraIndex ? kExtraColumn : kLineColumns[index - 1];
+}
+
+std::optional<std::size_t> ColumnIndex(std::string_view name) {
+  if (name == kFileColumn) return 0;
+  if (name == kExtraColumn) return kExtraIndex;
+  if (const auto line = LineOfColumn(name)) return static_cast<std::size_t>(*line) + 1;
+  return std::nullopt;
+}
+
+std::optional<QString> DecodeUtf8(std::string_view text) {
+  QStringDecoder decoder(QStringDecoder::Utf8,
+                         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+  QString decoded = decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+  if (decoder.hasError()) return std::nullopt;
+  return decoded;
+}
+
+std::string CodePoint(char32_t c) {
+  std::string hex;
+  for (; c != 0 || hex.size() < 4; c >>= 4) hex.insert(hex.begin(), "0123456789ABCDEF"[c & 0xF]);
+  return "U+" + hex;
+}
+
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The Windows-1252 bytes of the line a UTF-8 cell holds, or the problem.
+std::optional<std::string> CellToLine(std::string_view cell, std::string& line) {
+  if (auto problem = LineTextProblem(cell)) return problem;
+  if (IsAscii(cell)) {
+    line.assign(cell);
+    return std::nullopt;
+  }
+  const std::optional<QString> text = DecodeUtf8(cell);
+  if (!text) return "is not UTF-8 text";
+  if (const auto missing = FirstCharacterWithoutAnsiByte(*text)) {
+    const QString character = QString::fromUcs4(&*missing, 1);
+    return "'" + character.toUtf8().toStdString() + "' (" + CodePoint(*missing) +
+           ") has no Windows-1252 byte";
+  }
+  line = QStringToAnsi(*text);
+  return std::nullopt;
+}
+
+// The lines after line 27 that a cell holds, or the problem with the first bad one.
+std::optional<std::string> CellToExtraLines(const TableValue& cell, std::vector<std::string>& lines) {
+  std::vector<std::string_view> parts;
+  if (cell.kind == TableValue::Kind::OtherJson) return "is not a JSON array of strings";
+  if (cell.kind == TableValue::Kind::TextList) {
+    parts.assign(cell.texts.begin(), cell.texts.end());
+  } else if (const std::string_view text = cell.texts.front(); !text.empty() || cell.quoted) {
+    for (std::size_t start = 0;;) {
+      const std::size_t end = text.find('\n', start);
+      parts.push_back(text.substr(start, end - start));
+      if (end == std::string_view::npos) break;
+      start = end + 1;
+    }
+  }
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    std::string line;
+    if (auto problem = CellToLine(parts[i], line)) {
+      return "line " + IntToStr(static_cast<long long>(kFighterLineCount + i)) + ": " + *problem;
+    }
+    lines.push_back(std::move(line));
+  }
+  return std::nullopt;
+}
+
+// The problems with the set of column names a row has (the CSV header, or
+// one JSON object's names), for `row`.
+void CheckColumns(const std::vector<std::string>& names, int row, std::vector<TableProblem>& problems) {
+  std::array<bool, kColumnCount> seen{};
+  for (const std::string& name : names) {
+    const auto index = ColumnIndex(name);
+    if (name.empty()) {
+      problems.push_back({row, {}, "a column has no name"});
+    } else if (!index) {
+      problems.push_back({row, name, "unknown column"});
+    } else if (seen[*index]) {
+      problems.push_back({row, name, "column given twice"});
+    } else {
+      seen[*index] = true;
+    }
+  }
+  for (std::size_t index = 0; index < kExtraIndex; ++index) {
+    if (!seen[index]) problems.push_back({row, ColumnName(index), "missing column"});
+  }
+}
+
+std::optional<std::string> CheckFileCell(const TableValue& cell) {
+  if (cell.kind != TableValue::Kind::Text) return "is not a JSON string";
+  const std::string& name = cell.texts.front();
+  if (name.empty()) return "is empty";
+  if (auto problem = LineTextProblem(name)) return problem;
+  if (!IsAscii(name) && !DecodeUtf8(name)) return "is not UTF-8 text";
+  return std::nullopt;
+}
+
+// One row whose columns are all there; nothing when its file cannot be named.
+std::optional<RosterRow> ReadRow(const TableRow& row,
+                                 const std::array<const TableValue*, kColumnCount>& cells,
+                                 std::vector<TableProblem>& problems) {
+  const auto fileProblem = CheckFileCell(*cells[0]);
+  if (fileProblem) problems.push_back({row.number, kFileColumn, *fileProblem});
+  LineCells lineCells{};
+  std::copy(cells.begin() + 1, cells.end(), lineCells.begin());
+  const std::size_t before = problems.size();
+  TStringList lines = LinesOfRow(row.number, lineCells, problems);
+  if (fileProblem) return std::nullopt;
+  return RosterRow{row.number, cells[0]->texts.front(), problems.size() == before, std::move(lines)};
+}
+
+}  // namespace
+
+void AppendCsvHeader(std::string& out) {
+  for (std::size_t index = 0; index < kColumnCount; ++index) {
+    if (index > 0) out += ',';
+    out += ColumnName(index);
+  }
+  out += "\r\n";
+}
+
+void AppendCsvRow(std::string& out, std::string_view file, const TStringList& lines) {
+  AppendCsvCell(out, ValidUtf8(file));
+  for (int line = 0; line < kFighterLineCount; ++line) {
+    out += ',';
+    AppendCsvCell(out, Utf8FromFileText(lines.Get(line)));
+  }
+  std::string extra;
+  for (int line = kFighterLineCount; line < lines.Count(); ++line) {
+    if (line > kFighterLineCount) extra += '\n';
+    extra += Utf8FromFileText(lines.Get(line));
+  }
+  // One empty line joins to nothing, as no line does: its quotes tell them apart.
+  const bool oneEmptyLine = lines.Count() == kFighterLineCount + 1 && extra.empty();
+  out += ',';
+  AppendCsvCell(out, extra, oneEmptyLine ? Quote::Always : Quote::WhereNeeded);
+  out += "\r\n";
+}
+
+void AppendJsonRow(std::string& out, std::string_view file, const TStringList& lines) {
+  out += "{\"file\": " + JsonString(ValidUtf8(file));
+  for (int line = 0; line < kFighterLineCount; ++line) {
+    out += ", \"";
+    out += kLineColumns[static_cast<std::size_t>(line)];
+    out += "\": " + JsonString(Utf8FromFileText(lines.Get(line)));
+  }
+  out += ", \"extra\": [";
+  for (int line = kFighterLineCount; line < lines.Count(); ++line) {
+    if (line > kFighterLineCount) out += ", ";
+    out += JsonString(Utf8FromFileText(lines.Get(line)));
+  }
+  out += "]}";
+}
+
+TStringList LinesOfRow(int row, const LineCells& cells, std::vector<TableProblem>& problems) {
+  std::vector<std::pair<std::size_t, std::string>> found;  // column index, message
+  std::array<bool, kFighterLineCount> failed{};
+  TStringList lines;
+  for (std::size_t line = 0; line < kLineColumns.size(); ++line) {
+    const TableValue& cell = *cells[line];
+    std::string text;
+    std::optional<std::string> problem;
+    if (cell.kind != TableValue::Kind::Text) {
+      problem = "is not a JSON string";
+    } else {
+      problem = CellToLine(cell.texts.front(), text);
+    }
+    if (problem) found.emplace_back(line + 1, *problem);
+    failed[line] = problem.has_value();
+    lines.Add(std::move(text));
+  }
+  // A cell that failed above holds no line to load.
+  for (const LineProblem& problem : LoadProblems(lines)) {
+    const auto line = static_cast<std::size_t>(problem.line);
+    if (!failed[line]) found.emplace_back(line + 1, Utf8FromFileText(problem.message));
+  }
+  std::vector<std::string> extra;
+  if (const TableValue* cell = cells.back()) {
+    if (auto problem = CellToExtraLines(*cell, extra)) found.emplace_back(kExtraIndex, *problem);
+  }
+  std::stable_sort(found.begin(), found.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (auto& [index, message] : found) problems.push_back({row, ColumnName(index), std::move(message)});
+  for (std::string& line : extra) lines.Add(std::move(line));
+  return lines;
+}
+
+RosterReading ReadRoster(const Table& table) {
+  RosterReading reading;
+  if (table.hasHeader) {
+    CheckColumns(table.header, 0, reading.problems);
+    if (!reading.problems.empty()) return reading;
+  }
+  for (const TableRow& row : table.rows) {
+    std::array<const TableValue*, kColumnCount> cells{};
+    std::vector<std::string> names;
+    for (const auto& [name, value] : row.cells) {
+      names.push_back(name);
+      if (const auto index = ColumnIndex(name)) cells[*index] = &value;
+    }
+    if (!table.hasHeader) {
+      const std::size_t before = reading.problems.size();
+      CheckColumns(names, row.number, reading.problems);
+      if (reading.problems.size() > before) continue;
+    }
+    if (auto result = ReadRow(row, cells, reading.problems)) reading.rows.push_back(std::move(*result));
+  }
+  return reading;
+}
+
+}  // namespace ostrak::fighter
