@@ -5,11 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "RatioReporter.h"
 #include "core/FileAccess.h"
 #include "core/IntToStr.h"
 #include "record/FighterForm.h"
@@ -152,38 +151,13 @@ void RatingsPerFighter(benchmark::State& state) {
 }
 BENCHMARK(RatingsPerFighter);
 
-// Prints the table as usual, then each measurement against its baseline.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-        perFighterNs_[run.benchmark_name()] =
-            run.real_accumulated_time * 1e9 / static_cast<double>(run.iterations) / kFighters;
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void PrintRatio(const char* what, const std::string& measured, const std::string& baseline) const {
-    const auto m = perFighterNs_.find(measured);
-    const auto b = perFighterNs_.find(baseline);
-    if (m == perFighterNs_.end() || b == perFighterNs_.end() || b->second <= 0) return;
-    std::printf("%s: %.2f  (%.1f ns vs %.1f ns per fighter)\n", what, m->second / b->second, m->second,
-                b->second);
-  }
-
-private:
-  std::map<std::string, double> perFighterNs_;
-};
-
 }  // namespace
 }  // namespace ostrak
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  ostrak::RatioReporter reporter;
+  ostrak::RatioReporter reporter(ostrak::kFighters, "fighter");
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatio("load and parse / raw read", "LoadAndParse", "RawRead");
   reporter.PrintRatio("parse in memory / raw read", "ParseInMemory", "RawRead");
