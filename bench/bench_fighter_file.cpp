@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "RatioReporter.h"
+#include "SampleFighter.h"
 #include "core/FileAccess.h"
 #include "core/IntToStr.h"
 #include "record/FighterForm.h"
@@ -27,29 +28,7 @@ class Roster {
 public:
   Roster() {
     for (int i = 0; i < kFighters; ++i) {
-      FighterRecord record;
-      for (const FighterField field : kAttributeFields) {
-        record.PutAttribute(field, 1 + (i * 7 + static_cast<int>(field) * 3) % 20);
-      }
-      record.PutText(FighterField::FullName,
-                     "Fighter N\xFA\xF1"
-                     "ez " +
-                         IntToStr(i));
-      record.PutText(FighterField::ShortName,
-                     "N\xFA\xF1"
-                     "ez");
-      record.PutGamePlanIndex(i % 3);
-      record.PutWeightClassIndex(i % 6);
-      record.PutText(FighterField::Height, "180 cm");
-      record.PutText(FighterField::Weight, "77 kg");
-      record.PutText(FighterField::Nationality,
-                     "Espa\xF1"
-                     "a");
-      record.PutText(FighterField::DateOfBirth, "01/02/1990");
-      record.PutText(FighterField::SherdogId, IntToStr(10000 + i));
-      record.PrepareForSave();
-      if (i % 10 == 0) record.Lines().Add("kept line");
-      std::string bytes = record.Lines().Text();
+      std::string bytes = SampleFighter(i).Lines().Text();
       if (i % 4 == 0) {
         std::string lf;
         for (const char c : bytes) {

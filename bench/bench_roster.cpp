@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "RatioReporter.h"
+#include "SampleFighter.h"
 #include "core/FileDescriptor.h"
 #include "core/IntToStr.h"
-#include "record/FighterRecord.h"
 #include "support/TempDirectory.h"
 #include "tools/ToolRunner.h"
 
@@ -26,35 +26,15 @@ namespace {
 
 constexpr int kFighters = 10000;
 
-// Fighter files as the editor saves them, some with lines after line 27,
-// and the export of all of them as a CSV table.
+// Fighter files as the editor saves them and the export of all of them as a
+// CSV table.
 class Roster {
 public:
   Roster() {
     arguments_ = {"export"};
     for (int i = 0; i < kFighters; ++i) {
-      FighterRecord record;
-      for (const FighterField field : kAttributeFields) {
-        record.PutAttribute(field, 1 + (i * 7 + static_cast<int>(field) * 3) % 20);
-      }
-      record.PutText(FighterField::FullName,
-                     "Fighter N\xFA\xF1"
-                     "ez " +
-                         IntToStr(i));
-      record.PutText(FighterField::ShortName,
-                     "\"N\xFA\xF1"
-                     "ez\", Jr");
-      record.PutGamePlanIndex(i % 3);
-      record.PutWeightClassIndex(i % 6);
-      record.PutText(FighterField::Height, "180 cm");
-      record.PutText(FighterField::Nationality,
-                     "Espa\xF1"
-                     "a");
-      record.PutText(FighterField::SherdogId, IntToStr(10000 + i));
-      record.PrepareForSave();
-      if (i % 10 == 0) record.Lines().Add("kept line");
       names_.push_back("roster/fighter" + IntToStr(i) + ".txt");
-      contents_.push_back(record.Lines().Text());
+      contents_.push_back(SampleFighter(i).Lines().Text());
     }
     std::filesystem::create_directory(directory_ / "roster");
     for (int i = 0; i < kFighters; ++i) test::WriteBytes(directory_ / names_[i], contents_[i]);
