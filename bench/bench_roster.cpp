@@ -76,7 +76,7 @@ void RawRead(benchmark::State& state) {
     }
   }
 }
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
 void Export(benchmark::State& state) {
   const Roster& roster = TheRoster();
@@ -84,7 +84,7 @@ void Export(benchmark::State& state) {
     if (roster.Export().status != 0) state.SkipWithError("export failed");
   }
 }
-BENCHMARK(Export)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Export)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 
 void PlainWriteWithFsync(benchmark::State& state) {
   Roster& roster = TheRoster();
