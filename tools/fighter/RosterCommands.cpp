@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <system_error>
 
 #include "core/FileAccess.h"
@@ -52,6 +53,9 @@ std::string PathUnder(const std::string& folder, const std::string& file) {
 // Why `path` cannot be written once the folders missing on its way are
 // made: an error number for CannotCreateFile, or 0.
 int WriteProblem(const std::string& path) {
+  // A name that ends in a folder ("sub/", "sub/..") is no file, even once made.
+  const std::filesystem::path name = std::filesystem::path(path).filename();
+  if (name.empty() || name == "." || name == "..") return EISDIR;
   std::filesystem::path folder = std::filesystem::path(path).parent_path();
   bool missing = false;
   for (struct stat status{}; !folder.empty(); folder = folder.parent_path(), missing = true) {
@@ -60,24 +64,38 @@ int WriteProblem(const std::string& path) {
       break;
     }
     if (errno != ENOENT) return errno;
+    // A dangling link cannot be made a folder.
+    if (::lstat(folder.c_str(), &status) == 0) return EEXIST;
   }
   if (!missing) return CreateProblem(path);
   if (folder.empty()) folder = ".";
   return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
-// The same key for two names of one file: the file itself when it exists,
-// else its folder and name when the folder exists, else the name folded.
-std::string FileKey(const std::string& path) {
+// The same key for every name of one place, whether it exists yet or not:
+// the file or folder itself when it exists, where a dangling link points,
+// else its folder's key and its name. `full` is absolute and normal.
+std::string PlaceKey(const std::filesystem::path& full, int links = 0) {
   struct stat status {};
-  if (::stat(path.c_str(), &status) == 0) {
-    return "i" + IntToStr(status.st_dev) + ":" + IntToStr(status.st_ino);
+  if (::stat(full.c_str(), &status) == 0) return IntToStr(status.st_dev) + ":" + IntToStr(status.st_ino);
+  if (links < 40 && ::lstat(full.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(full, error);
+    if (!error) return PlaceKey((full.parent_path() / target).lexically_normal(), links + 1);
   }
-  const std::filesystem::path name(FullPathName(path));
-  if (::stat(name.parent_path().c_str(), &status) == 0) {
-    return "d" + IntToStr(status.st_dev) + ":" + IntToStr(status.st_ino) + "/" + name.filename().string();
+  if (!full.has_relative_path()) return full.string();
+  return PlaceKey(full.parent_path(), links) + "/" + full.filename().string();
+}
+
+// The keys of the folders that writing `full` would make.
+std::vector<std::string> MissingFolders(const std::filesystem::path& full) {
+  std::vector<std::string> keys;
+  struct stat status {};
+  for (std::filesystem::path folder = full.parent_path();
+       folder.has_relative_path() && ::stat(folder.c_str(), &status) != 0; folder = folder.parent_path()) {
+    keys.push_back(PlaceKey(folder));
   }
-  return "p" + name.string();
+  return keys;
 }
 
 bool FileHolds(const std::string& path, const std::string& bytes) {
@@ -96,17 +114,26 @@ struct Target {
 };
 
 // The checks that need the file system: no two rows name one file, and each
-// complete row's file can be written when it changes.
+// complete row's file can be written when it changes, also after the rows
+// before it have been written (made its name a folder, or put a file where
+// it needs a folder).
 std::vector<Target> CheckTargets(const std::vector<RosterRow>& rows, const std::string& into,
                                  std::vector<TableProblem>& problems) {
   std::vector<Target> targets;
   std::map<std::string, int> rowOfFile;
+  std::set<std::string> madeFolders;  // by the rows so far
   for (const RosterRow& row : rows) {
     Target target{&row, PathUnder(into, row.file), row.complete ? row.lines.Text() : "", true};
     const auto fail = [&](std::string message) {
       problems.push_back({row.number, kFileColumn, std::move(message)});
     };
-    const auto [known, added] = rowOfFile.emplace(FileKey(target.path), row.number);
+    const std::filesystem::path full(FullPathName(target.path));
+    const auto [known, added] = rowOfFile.emplace(PlaceKey(full), row.number);
+    const bool nameIsAFolder = madeFolders.contains(known->first);
+    const std::vector<std::string> folders = MissingFolders(full);
+    const bool fileOnTheWay = std::any_of(folders.begin(), folders.end(),
+                                          [&](const std::string& key) { return rowOfFile.contains(key); });
+    madeFolders.insert(folders.begin(), folders.end());
     if (!added) {
       fail("names the same file as row " + IntToStr(known->second));
     } else if (!row.complete) {
@@ -115,9 +142,10 @@ std::vector<Target> CheckTargets(const std::vector<RosterRow>& rows, const std::
       fail("would be larger than the " + IntToStr(kMaxInputFileBytes >> 20) + " MiB the editor loads");
     } else {
       target.changed = !FileHolds(target.path, target.bytes);
-      if (const int problem = target.changed ? WriteProblem(target.path) : 0) {
-        fail(CannotCreateFile(target.path, problem).message());
-      }
+      int problem = target.changed ? WriteProblem(target.path) : 0;
+      if (problem == 0 && nameIsAFolder) problem = EISDIR;
+      if (problem == 0 && fileOnTheWay) problem = ENOTDIR;
+      if (problem != 0) fail(CannotCreateFile(target.path, problem).message());
     }
     targets.push_back(std::move(target));
   }
