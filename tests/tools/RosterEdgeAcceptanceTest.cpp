@@ -2,6 +2,7 @@
 // every Windows-1252 byte, cells that need quoting, one file named several
 // ways, rows whose files stand in each other's way, and the list item texts.
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <csignal>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
@@ -171,8 +173,6 @@ const ExportCase kExportCases[] = {
     {"spaces_kept_unquoted", 22, "  77 kg ", "  77 kg "},
     {"comma_quoted", 24, "Per\xFA, Lima", "\"Per\xC3\xBA, Lima\""},
     {"quotes_doubled", 18, "\"El\" Pepe", "\"\"\"El\"\" Pepe\""},
-    {"leading_space_integer", 0, " 7", " 7"},
-    {"hex_integer", 1, "$0A", "$0A"},
     {"game_plan_selecting_nothing", 19, "0", "0"},
     {"weight_class_selecting_nothing", 20, "-2", "-2"},
     {"empty_text_line", 25, "", ""},
@@ -202,8 +202,8 @@ TEST(ExportEdges, UnreadableFilesAreNamedAndTheOthersExported) {
 }
 
 // ---------------------------------------------------------------------------
-// import into a folder "out" that holds a.txt (Sample()), a symbolic link
-// and a hard link to it, a link to the missing new.txt, and a folder
+// import into a folder "out" that holds a.txt (Sample()), a link to it, a
+// link to the missing new.txt, and a folder
 
 struct ImportCase {
   const char* name;
@@ -223,7 +223,6 @@ TEST_P(ImportEdges, RefusesBeforeWritingAndTheDryRunSaysTheSame) {
   std::filesystem::create_directories(dir / "out/folder");
   WriteBytes(dir / "out/a.txt", Join(Sample()));
   std::filesystem::create_symlink("a.txt", dir / "out/link.txt");
-  std::filesystem::create_hard_link(dir / "out/a.txt", dir / "out/hard.txt");
   std::filesystem::create_symlink("new.txt", dir / "out/dangling.txt");
   const Lines entries = TempDirectory::EntriesOf(dir / "out");
   WriteBytes(dir / row.table, Expand(row.bytes, dir));
@@ -247,8 +246,6 @@ TEST_P(ImportEdges, RefusesBeforeWritingAndTheDryRunSaysTheSame) {
 
 const ImportCase kImportCases[] = {
     {"same_file_through_a_symbolic_link", "t.csv", Csv({Row("link.txt"), Row("a.txt")}),
-     "t.csv:2: file: names the same file as row 1\n"},
-    {"same_file_through_a_hard_link", "t.csv", Csv({Row("hard.txt"), Row("a.txt")}),
      "t.csv:2: file: names the same file as row 1\n"},
     {"same_file_absolute_and_relative", "t.csv", Csv({Row("{dir}out/a.txt"), Row("folder/../a.txt")}),
      "t.csv:2: file: names the same file as row 1\n"},
@@ -342,6 +339,51 @@ TEST(ImportEdges, OneChangedCellRewritesOneLineOfOneFileAndLeavesTheRestAlone) {
   EXPECT_EQ(TempDirectory::EntriesOf(dir / "r").size(), files.size());
 }
 
+// Files written while it lives can grow to `bytes` only, so that a save
+// fails half-way as on a full disk.
+class FileSizeLimit {
+public:
+  explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+  void (*handler_)(int);
+  rlimit old_{};
+};
+
+TEST(ImportEdges, AFailedSaveLeavesTheOldFileAndNoTemporary) {
+  TempDirectory dir;
+  WriteBytes(dir / "a.txt", Join(Sample()));
+  WriteBytes(dir / "b.txt", Join(Sample()));
+  const std::string big(3000, 'x');
+  WriteBytes(dir / "t.csv", Csv({Row("a.txt", With(Cells(), 18, "Bo")), Row("b.txt") + big}));
+  ToolResult r;
+  ToolResult set;
+  {
+    const FileSizeLimit limit(2048);
+    r = RunTool(dir, {"import", "t.csv"});
+    set = RunTool(dir, {"set", "b.txt", "extra=" + big});
+  }
+  EXPECT_EQ(r.out, "a.txt: written\n");
+  EXPECT_EQ(r.err, "b.txt: Stream write error\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(set.err, "b.txt: Stream write error\n");
+  EXPECT_EQ(set.status, 1);
+  EXPECT_EQ(ReadBytes(dir / "a.txt"), Join(With(Sample(), 18, "Bo")));
+  EXPECT_EQ(ReadBytes(dir / "b.txt"), Join(Sample()));
+  EXPECT_EQ(dir.Entries(), (Lines{"a.txt", "b.txt", "t.csv"}));
+}
+
 // ---------------------------------------------------------------------------
 // set, on a file with LF line ends, " 7", "$1" and one extra line
 
@@ -349,7 +391,6 @@ struct SetCase {
   const char* name;
   std::vector<std::string> changes;
   std::string err;  // empty: the lines then hold `code` on `line`
-  int status = 0;
   int line = 0;
   std::string code = " 7";
 };
@@ -367,7 +408,7 @@ TEST_P(SetEdges, TakesCodesOrItemTextsAndChangesNothingElse) {
   args.insert(args.end(), row.changes.begin(), row.changes.end());
   const ToolResult r = RunTool(dir, args);
   EXPECT_EQ(r.err, row.err);
-  EXPECT_EQ(r.status, row.status);
+  EXPECT_EQ(r.status, row.err.empty() ? 0 : 1);
   EXPECT_EQ(r.out, row.err.empty() ? "f.txt: written\n" : "");
   EXPECT_EQ(ReadBytes(dir / "f.txt"), row.err.empty() ? Join(With(lines, row.line, row.code)) + "kept\r\n"
                                                       : Join(lines, "\n") + "kept\n");
@@ -375,34 +416,22 @@ TEST_P(SetEdges, TakesCodesOrItemTextsAndChangesNothingElse) {
 }
 
 const SetCase kSetCases[] = {
-    {"submission", {"game_plan=Submission"}, "", 0, 19, "1"},
-    {"ko", {"game_plan=KO"}, "", 0, 19, "2"},
-    {"gnp", {"game_plan=GnP"}, "", 0, 19, "3"},
-    {"featherweight", {"weight_class=Featherweight: Max Max 145 lb / 66 kg"}, "", 0, 20, "-1"},
-    {"lightweight", {"weight_class=Lightweight: Max 155 lb / 70 kg"}, "", 0, 20, "0"},
-    {"welterweight", {"weight_class=Welterweight: Max 170 lb / 77 kg"}, "", 0, 20, "1"},
-    {"middleweight", {"weight_class=Middleweight: Max 185 lb / 84 kg"}, "", 0, 20, "2"},
-    {"light_heavyweight", {"weight_class=Light Heavyweight: Max 205 lb / 93 kg"}, "", 0, 20, "3"},
-    {"heavyweight", {"weight_class=Heavyweight: Max 265 lb / 120 kg"}, "", 0, 20, "4"},
-    {"code_as_written", {"game_plan=+03"}, "", 0, 19, "+03"},
-    {"equals_sign_in_a_value", {"full_name=a=b"}, "", 0, 17, "a=b"},
+    {"submission", {"game_plan=Submission"}, "", 19, "1"},
+    {"ko", {"game_plan=KO"}, "", 19, "2"},
+    {"gnp", {"game_plan=GnP"}, "", 19, "3"},
+    {"featherweight", {"weight_class=Featherweight: Max Max 145 lb / 66 kg"}, "", 20, "-1"},
+    {"lightweight", {"weight_class=Lightweight: Max 155 lb / 70 kg"}, "", 20, "0"},
+    {"welterweight", {"weight_class=Welterweight: Max 170 lb / 77 kg"}, "", 20, "1"},
+    {"middleweight", {"weight_class=Middleweight: Max 185 lb / 84 kg"}, "", 20, "2"},
+    {"light_heavyweight", {"weight_class=Light Heavyweight: Max 205 lb / 93 kg"}, "", 20, "3"},
+    {"heavyweight", {"weight_class=Heavyweight: Max 265 lb / 120 kg"}, "", 20, "4"},
+    {"code_as_written", {"game_plan=+03"}, "", 19, "+03"},
+    {"equals_sign_in_a_value", {"full_name=a=b"}, "", 17, "a=b"},
     {"featherweight_without_its_double_max",
      {"punches=3", "weight_class=Featherweight: Max 145 lb / 66 kg"},
-     "f.txt: weight_class: 'Featherweight: Max 145 lb / 66 kg' is not a valid integer value\n",
-     1},
-    {"item_text_in_other_case",
-     {"game_plan=gnp"},
-     "f.txt: game_plan: 'gnp' is not a valid integer value\n",
-     1},
-    {"value_not_utf8", {"full_name=Jos\xE9"}, "f.txt: full_name: is not UTF-8 text\n", 1},
-    {"column_in_other_case",
-     {"Punches=3"},
-     "ostrak-fighter: set: unknown column 'Punches'\nTry 'ostrak-fighter --help'.\n",
-     2},
-    {"column_twice",
-     {"game_plan=KO", "game_plan=GnP"},
-     "ostrak-fighter: set: column 'game_plan' given twice\nTry 'ostrak-fighter --help'.\n",
-     2},
+     "f.txt: weight_class: 'Featherweight: Max 145 lb / 66 kg' is not a valid integer value\n"},
+    {"item_text_in_other_case", {"game_plan=gnp"}, "f.txt: game_plan: 'gnp' is not a valid integer value\n"},
+    {"value_not_utf8", {"full_name=Jos\xE9"}, "f.txt: full_name: is not UTF-8 text\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Changes, SetEdges, testing::ValuesIn(kSetCases),
