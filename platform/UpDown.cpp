@@ -6,7 +6,9 @@
 #include <QStyleOptionSpinBox>
 #include <algorithm>
 
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
+#include "platform/PressInterruption.h"
 
 namespace ostrak {
 
@@ -77,13 +79,14 @@ void UpDown::Press(UpDownArrow arrow) {
   threshold_ = style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatThreshold, nullptr, this);
   rate_ = style()->styleHint(QStyle::SH_SpinBox_ClickAutoRepeatRate, nullptr, this);
   update();
+  const AliveWatch alive(this);
   try {
     Step();
   } catch (...) {
-    EndPress(false);
+    if (alive) EndPress(false);
     throw;
   }
-  if (pressed_ == UpDownArrow::None) return;  // the handler ended the press
+  if (!alive || pressed_ == UpDownArrow::None) return;  // the handler ended the press
   timer_.start(threshold_);
 }
 
@@ -95,11 +98,12 @@ void UpDown::AutoRepeatTick() {
   timer_.setInterval(rate_);
   ++ticks_;
   if (!overPressed_) return;
+  const AliveWatch alive(this);
   try {
     Step();
   } catch (...) {
     // A failing handler would fail again on every tick: end the press.
-    EndPress(false);
+    if (alive) EndPress(false);
     throw;
   }
 }
@@ -168,21 +172,12 @@ void UpDown::mouseReleaseEvent(QMouseEvent* event) {
   Guard([this] { Release(); });
 }
 
-void UpDown::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::EnabledChange && !isEnabled()) Guard([this] { Release(); });
-  QWidget::changeEvent(event);
-}
-
-// A modal window taking the mouse ends the press, as losing the mouse capture
-// does on the platform.
 bool UpDown::event(QEvent* event) {
-  if (event->type() == QEvent::WindowBlocked) Guard([this] { Release(); });
-  return QWidget::event(event);
-}
-
-void UpDown::hideEvent(QHideEvent* event) {
-  Guard([this] { Release(); });
-  QWidget::hideEvent(event);
+  const bool interrupted = InterruptsPress(*this, *event);
+  const AliveWatch alive(this);
+  const bool handled = QWidget::event(event);
+  if (interrupted && alive) Guard([this] { Release(); });
+  return handled;
 }
 
 }  // namespace ostrak

@@ -7,8 +7,9 @@
 // at its repeat rate), with the increment taken from the acceleration table
 // by the time the press has lasted. Every position change is reported
 // through Scroll(SB_THUMBPOSITION, position); the end of a press through
-// Scroll(SB_ENDSCROLL, position). The arrows are the Fusion style's spin-box
-// arrows. The control never takes the keyboard focus.
+// Scroll(SB_ENDSCROLL, position), also when the control is hidden, disabled
+// or blocked by a modal window before the release. The arrows are the Fusion
+// style's spin-box arrows. The control never takes the keyboard focus.
 
 #include <QTimer>
 #include <QWidget>
@@ -77,6 +78,7 @@ public:
 
 protected:
   // The scroll notification, raised synchronously by the control's own code.
+  // It may destroy the control.
   virtual void Scroll(int code, int position);
 
   void paintEvent(QPaintEvent* event) override;
@@ -84,8 +86,6 @@ protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
   bool event(QEvent* event) override;
 
 private:

@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
+#include "platform/PressInterruption.h"
 
 namespace ostrak {
 
@@ -96,6 +98,16 @@ void TGraphicControlEx::MouseUp(TMouseButton button, TShiftState shift, int x, i
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
 }
 
+// The press ends after Qt's own handling of the event, so the control's
+// reaction to it (a disabled face, say) comes first.
+bool TGraphicControlEx::event(QEvent* event) {
+  const bool interrupted = InterruptsPress(*this, *event);
+  const AliveWatch alive(this);
+  const bool handled = QWidget::event(event);
+  if (interrupted && alive) Guard([this] { PressInterrupted(); });
+  return handled;
+}
+
 void TGraphicControlEx::paintEvent(QPaintEvent*) {
   Guard([this] {
     const QImage image = RenderToImage();
@@ -119,8 +131,9 @@ void TGraphicControlEx::leaveEvent(QEvent*) {
 }
 
 void TGraphicControlEx::changeEvent(QEvent* event) {
+  const AliveWatch alive(this);
   if (event->type() == QEvent::EnabledChange) Guard([this] { EnabledChanged(); });
-  QWidget::changeEvent(event);
+  if (alive) QWidget::changeEvent(event);
 }
 
 TShiftState TGraphicControlEx::ShiftStateOf(const QMouseEvent& event) {

@@ -4,6 +4,8 @@
 // window that never fills its own background, so its parent shows through
 // wherever it draws nothing. It keeps PointerOver and turns Qt's
 // notifications into overridable operations, each run inside the error guard.
+// Any of them, and any handler they raise, may destroy the control: code
+// that goes on after one takes an AliveWatch first.
 
 #include <QString>
 #include <QWidget>
@@ -89,6 +91,9 @@ protected:
   virtual void CaptionChanged() {}
   virtual void ColorChanged() {}
   virtual bool DialogChar(QChar /*character*/) { return false; }
+  // A press in progress, if any, ends without its release: the control was
+  // hidden, disabled or blocked by a modal window (see InterruptsPress).
+  virtual void PressInterrupted() {}
 
   // Mouse operations in control coordinates; the defaults raise the
   // OnMouse* events.
@@ -96,6 +101,7 @@ protected:
   virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;

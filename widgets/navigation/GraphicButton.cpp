@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <vector>
 
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
 #include "platform/MouseInput.h"
 #include "widgets/navigation/AccessibleButton.h"
@@ -87,12 +88,12 @@ bool TCustomGraphicButton::PopUpDropDownMenu(TMouseButton button, TShiftState sh
       x += Width() / 2;
       break;
   }
-  const QPointer<TCustomGraphicButton> self(this);
+  const AliveWatch alive(this);
   menu->Popup(x, y);
   // The release that ended the gesture went to the menu, or is dropped here,
   // so a press that opens the menu never clicks.
   DiscardQueuedMouseInput();
-  if (!self) return true;
+  if (!alive) return true;
   leftPressed_ = false;
   MouseUp(button, shift, x, y);
   return true;
@@ -133,11 +134,11 @@ void TCustomGraphicButton::DrawArrowGlyph(Surface& canvas, const TRect& rect) {
 
 void TCustomGraphicButton::Click() {
   if (groupIndex_ != 0) SetDown(allowAllUp_ ? !down_ : true);
-  const QPointer<TCustomGraphicButton> self(this);
+  const AliveWatch alive(this);
   try {
     RunClickHandler();
   } catch (...) {
-    if (self) {
+    if (alive) {
       ClearPressed();
       RefreshWithBackground();
     }
@@ -208,22 +209,27 @@ bool TCustomGraphicButton::DialogChar(QChar character) {
   return true;
 }
 
+// The press (and the capture) begins before OnMouseDown runs, so a handler
+// that hides, disables or blocks the button ends it like any other press.
 void TCustomGraphicButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (!Enabled()) return;
   if (button == TMouseButton::mbLeft) leftPressed_ = true;
+  capture_ = true;
+  const AliveWatch alive(this);
   TGraphicControlEx::MouseDown(button, shift, x, y);
+  if (!alive || !capture_) return;
   if (HitsButton(x, y)) {
     state_ = TButtonState{TButtonStateFlag::Hovered, TButtonStateFlag::Pressed};
     RefreshWithBackground();
   }
-  capture_ = true;
   const QPoint corner = mapToGlobal(QPoint(0, Height()));
   PopUpDropDownMenu(button, shift, corner.x(), corner.y());
 }
 
 void TCustomGraphicButton::MouseMove(TShiftState shift, int x, int y) {
+  const AliveWatch alive(this);
   TGraphicControlEx::MouseMove(shift, x, y);
-  if (!capture_) return;
+  if (!alive || !capture_) return;
   const bool hits = HitsButton(x, y);
   if (hits == state_.Contains(TButtonStateFlag::Hovered)) return;
   if (hits) {
@@ -237,7 +243,21 @@ void TCustomGraphicButton::MouseMove(TShiftState shift, int x, int y) {
 void TCustomGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   capture_ = false;
   if (!Enabled()) return;
+  const AliveWatch alive(this);
   TGraphicControlEx::MouseUp(button, shift, x, y);
+  if (!alive) return;
+  ClearPressed();
+  RefreshWithBackground();
+}
+
+// Abandoned as if released outside: nothing stays pressed, and the release
+// that comes later clicks nothing. A click already running (its handler
+// opened a modal window) has no press left to end and keeps its pressed face.
+void TCustomGraphicButton::PressInterrupted() {
+  if (!capture_) return;
+  capture_ = false;
+  leftPressed_ = false;
+  if (!state_.Contains(TButtonStateFlag::Pressed)) return;
   ClearPressed();
   RefreshWithBackground();
 }
@@ -258,9 +278,9 @@ void TCustomGraphicButton::Released(TMouseButton button, TShiftState shift, int 
     const bool clicks = leftPressed_ && x >= 0 && y >= 0 && x < Width() && y < Height();
     leftPressed_ = false;
     if (clicks) {
-      const QPointer<TCustomGraphicButton> self(this);
+      const AliveWatch alive(this);
       Click();
-      if (!self) return;
+      if (!alive) return;
     }
   }
   MouseUp(button, shift, x, y);

@@ -4,7 +4,9 @@
 // shows a pressed state while a mouse button is held on it, clicks when the
 // left button is released over it, can stay down inside a group of sibling
 // buttons, can pop up a drop-down menu, and clicks on its caption's mnemonic.
-// Subclasses draw it in DrawFace.
+// A press that the button loses before its release (hidden, disabled,
+// blocked by a modal window) is abandoned without a click. Subclasses draw
+// it in DrawFace.
 
 #include <QPointer>
 #include <cstdint>
@@ -111,6 +113,7 @@ protected:
   void MouseMove(TShiftState shift, int x, int y) override;
   // The release handling: ends the capture and the pressed state.
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void PressInterrupted() override;
 
   void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -129,7 +132,7 @@ private:
   TFont hotTrackFont_;
   TTrackFontOptions hotTrackFontOptions_ = kDefaultTrackFontOptions;
   bool parentFont_ = true;
-  bool capture_ = false;
+  bool capture_ = false;      // a press on this button is in progress
   bool leftPressed_ = false;  // the gesture began with a left press on this button
   TActionLink actionLink_;
 };

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
 #include "widgets/navigation/NavigationPane.h"
 
@@ -37,12 +38,16 @@ void TNavPaneStyleManager::DetachEditEvents() {
   fonts_.OnChange = nullptr;
 }
 
+// The clients and the theme handler told at the end may destroy the manager.
 void TNavPaneStyleManager::SetTheme(TNavPanelTheme theme) {
   if (theme == theme_) return;
   DetachEditEvents();
   struct Reattach {
     TNavPaneStyleManager& manager;
-    ~Reattach() { manager.AttachEditEvents(); }
+    AliveWatch alive{&manager};
+    ~Reattach() {
+      if (alive) manager.AttachEditEvents();
+    }
   } reattach{*this};
   if (const TNavPanelThemeValues* values = BuiltInTheme(theme)) {
     colors_.SetAllSilently(values->colors);
@@ -56,8 +61,9 @@ void TNavPaneStyleManager::SetTheme(TNavPanelTheme theme) {
 }
 
 void TNavPaneStyleManager::ThemeEdited() {
+  const AliveWatch alive(this);
   SetTheme(TNavPanelTheme::nptCustom);
-  NotifyClients();
+  if (alive) NotifyClients();
 }
 
 void TNavPaneStyleManager::AddClient(TNavStyleLink& link) {
@@ -73,21 +79,25 @@ void TNavPaneStyleManager::RemoveClient(TNavStyleLink& link) {
 }
 
 void TNavPaneStyleManager::NotifyClients() {
-  // A client may unlink itself (or another) while being told.
+  // A client may unlink itself (or another), or destroy the manager, while
+  // being told.
+  const AliveWatch alive(this);
   const std::vector<TNavStyleLink*> snapshot = clients_;
   for (TNavStyleLink* link : snapshot) {
+    if (!alive) return;
     if (std::find(clients_.begin(), clients_.end(), link) != clients_.end()) link->Change();
   }
-  if (OnThemeChange) OnThemeChange(this);
+  if (alive && OnThemeChange) OnThemeChange(this);
 }
 
 void TNavPaneStyleManager::Assign(const TPersistent& source) {
   if (&source == this) return;
   if (const auto* manager = dynamic_cast<const TNavPaneStyleManager*>(&source)) {
+    const AliveWatch alive(this);
     SetTheme(manager->theme_);
-    if (theme_ == TNavPanelTheme::nptCustom) {
+    if (alive && theme_ == TNavPanelTheme::nptCustom) {
       colors_.Assign(manager->colors_);
-      fonts_.Assign(manager->fonts_);
+      if (alive) fonts_.Assign(manager->fonts_);
     }
     return;
   }
@@ -100,10 +110,11 @@ void TNavPaneStyleManager::Assign(const TPersistent& source) {
 
 void TNavPaneStyleManager::AssignTo(TPersistent& target) const {
   if (auto* manager = dynamic_cast<TNavPaneStyleManager*>(&target)) {
+    const AliveWatch alive(manager);
     manager->SetTheme(theme_);
-    if (theme_ == TNavPanelTheme::nptCustom) {
+    if (alive && theme_ == TNavPanelTheme::nptCustom) {
       manager->colors_.Assign(colors_);
-      manager->fonts_.Assign(fonts_);
+      if (alive) manager->fonts_.Assign(fonts_);
     }
     return;
   }

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/AliveWatch.h"
 #include "platform/Beep.h"
 #include "platform/ErrorGuard.h"
 #include "platform/Surface.h"
@@ -263,9 +264,12 @@ void TCustomMaskEditEx::DoExit() {
 // Every change of the text from inside Qt (typing, deleting, undo, the
 // context menu, input methods) passes through here; the notification follows
 // the event that caused it.
+// Qt's handling may have destroyed the edit (a deferred delete, a handler of
+// the event's own).
 bool TCustomMaskEditEx::event(QEvent* event) {
+  const AliveWatch alive(this);
   const bool handled = QLineEdit::event(event);
-  Guard([this] { NotifyIfTextChanged(); });
+  if (alive) Guard([this] { NotifyIfTextChanged(); });
   return handled;
 }
 
@@ -296,7 +300,9 @@ void TCustomMaskEditEx::focusInEvent(QFocusEvent* event) {
   const int cursor = cursorPosition();
   const int selectionStart = QLineEdit::selectionStart();
   const int selectionLength = static_cast<int>(selectedText().size());
+  const AliveWatch alive(this);
   QLineEdit::focusInEvent(event);
+  if (!alive) return;
   // Qt selects on tab focus by itself; whether to select is AutoSelect's.
   if (selectionLength > 0) {
     setSelection(selectionStart, selectionLength);
@@ -308,7 +314,7 @@ void TCustomMaskEditEx::focusInEvent(QFocusEvent* event) {
   focusFromLeftPress_ =
       event->reason() == Qt::MouseFocusReason && (QApplication::mouseButtons() & Qt::LeftButton);
   Guard([this] { DoEnter(); });
-  focusFromLeftPress_ = false;
+  if (alive) focusFromLeftPress_ = false;
 }
 
 void TCustomMaskEditEx::focusOutEvent(QFocusEvent* event) {
@@ -317,24 +323,28 @@ void TCustomMaskEditEx::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     return;
   }
+  const AliveWatch alive(this);
   Guard([this] { FocusLost(); });
+  if (!alive) return;
   QLineEdit::focusOutEvent(event);
   // Another window taking the focus leaves this the focused control of its
   // own window.
-  if (reason == Qt::ActiveWindowFocusReason || !entered_) return;
-  Guard([this] {
+  if (!alive || reason == Qt::ActiveWindowFocusReason || !entered_) return;
+  Guard([&] {
     try {
       DoExit();
     } catch (...) {
-      entered_ = hasFocus();
+      if (alive) entered_ = hasFocus();
       throw;
     }
-    entered_ = false;
+    if (alive) entered_ = false;
   });
 }
 
 void TCustomMaskEditEx::changeEvent(QEvent* event) {
+  const AliveWatch alive(this);
   QLineEdit::changeEvent(event);
+  if (!alive) return;
   switch (event->type()) {
     case QEvent::FontChange:
       Guard([this] { FontChanged(); });
@@ -351,8 +361,9 @@ void TCustomMaskEditEx::changeEvent(QEvent* event) {
 }
 
 void TCustomMaskEditEx::resizeEvent(QResizeEvent* event) {
+  const AliveWatch alive(this);
   QLineEdit::resizeEvent(event);
-  Guard([this] { ApplyTextArea(); });
+  if (alive) Guard([this] { ApplyTextArea(); });
 }
 
 void TCustomMaskEditEx::paintEvent(QPaintEvent* event) {

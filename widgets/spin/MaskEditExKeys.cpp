@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
 #include "widgets/spin/MaskEditEx.h"
 
@@ -83,12 +84,14 @@ void TCustomMaskEditEx::KeyPress(QChar& key) {
 }
 
 // The key down stage sees every key; the key press stage the character the
-// key typed. Either may consume it; what is left reaches the edit.
+// key typed. Either may consume it; what is left reaches the edit. A stage
+// whose handler destroyed the edit has consumed the key.
 void TCustomMaskEditEx::keyPressEvent(QKeyEvent* event) {
+  const AliveWatch alive(this);
   Guard([&] {
     int key = event->key();
     KeyDown(key, ShiftStateOf(event->modifiers()));
-    if (key == 0) {
+    if (!alive || key == 0) {
       event->accept();
       return;
     }
@@ -113,7 +116,7 @@ void TCustomMaskEditEx::keyPressEvent(QKeyEvent* event) {
     }
     QChar character = typed;
     KeyPress(character);
-    if (character.isNull()) {
+    if (!alive || character.isNull()) {
       event->accept();
       return;
     }
@@ -136,8 +139,10 @@ void TCustomMaskEditEx::inputMethodEvent(QInputMethodEvent* event) {
     return;
   }
   QInputMethodEvent composing(event->preeditString(), event->attributes());
+  const AliveWatch alive(this);
   QLineEdit::inputMethodEvent(&composing);
   for (QChar character : committed) {
+    if (!alive) break;
     QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
     keyPressEvent(&typed);
   }

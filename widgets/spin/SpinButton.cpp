@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QEvent>
 
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
 
 namespace ostrak {
@@ -99,13 +100,17 @@ void TSpinButton::SetPressedHalf(TSpinButtonState half) {
   update();
 }
 
+// Each handler on the way (the mouse-down event, the focus control's enter,
+// the click) may destroy the button, hide or disable it, or end the press.
 void TSpinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  const AliveWatch alive(this);
   TGraphicControlEx::MouseDown(button, shift, x, y);
-  if (button != TMouseButton::mbLeft || !isEnabled()) return;
+  if (!alive || button != TMouseButton::mbLeft || !isEnabled()) return;
   if (QWidget* focus = focusControl_) {
     if ((focus->focusPolicy() & Qt::TabFocus) && focus->isEnabled() && focus->isVisible() &&
         !focus->hasFocus()) {
       focus->setFocus(Qt::OtherFocusReason);
+      if (!alive || !isEnabled() || !isVisible()) return;
     }
   }
   if (pressedHalf_ == TSpinButtonState::sbNotDown) {
@@ -115,10 +120,16 @@ void TSpinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     try {
       RaiseClick(pressedHalf_);
     } catch (...) {
-      AbortPress();
+      if (alive) AbortPress();
       throw;
     }
-    if (!captured_) pressedHalf_ = TSpinButtonState::sbNotDown;
+    if (!alive) return;
+    // The click ended the press (the button was released, hidden or
+    // disabled, or a modal window took the mouse): nothing repeats or drags.
+    if (!captured_) {
+      pressedHalf_ = TSpinButtonState::sbNotDown;
+      return;
+    }
     if (pressedHalf_ != firstPressedHalf_) {
       firstPressedHalf_ = pressedHalf_;
       update();
@@ -137,19 +148,22 @@ void TSpinButton::TimerTick() {
   if (!timer_) return;
   timer_->setInterval(repeatPause_);
   if (pressedHalf_ == TSpinButtonState::sbNotDown || !captured_) return;
+  const AliveWatch alive(this);
   try {
     RaiseClick(pressedHalf_);
   } catch (...) {
-    timer_->stop();
+    if (alive) timer_->stop();
     throw;
   }
-  if (!captured_) SetPressedHalf(TSpinButtonState::sbNotDown);
+  if (alive && !captured_) SetPressedHalf(TSpinButtonState::sbNotDown);
 }
 
 // Off the half of the first press nothing is pressed, so the repeat pauses
 // until the pointer comes back.
 void TSpinButton::MouseMove(TShiftState shift, int x, int y) {
+  const AliveWatch alive(this);
   TGraphicControlEx::MouseMove(shift, x, y);
+  if (!alive) return;
   if (dragging_) {
     TSpinButtonState half = TSpinButtonState::sbNotDown;
     if (rect().contains(x, y) && HalfAt(x, y) == firstPressedHalf_) half = firstPressedHalf_;
@@ -160,8 +174,9 @@ void TSpinButton::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TSpinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  const AliveWatch alive(this);
   TGraphicControlEx::MouseUp(button, shift, x, y);
-  if (button != TMouseButton::mbLeft) return;
+  if (!alive || button != TMouseButton::mbLeft) return;
   dragging_ = false;
   LoseCapture();
   if (rect().contains(x, y)) {
@@ -180,6 +195,8 @@ void TSpinButton::LoseCapture() {
 // The press ends without a release on the button (its first click failed, a
 // modal window took the mouse, the button was hidden or disabled): nothing
 // stays pressed, so the next press clicks at once.
+void TSpinButton::PressInterrupted() { AbortPress(); }
+
 void TSpinButton::AbortPress() {
   dragging_ = false;
   LoseCapture();
@@ -210,34 +227,17 @@ void TSpinButton::MouseLeave() {
   if (entry_ && entry_->Themed()) update();
 }
 
-void TSpinButton::EnabledChanged() {
-  if (!isEnabled()) AbortPress();
-  update();
-}
+void TSpinButton::EnabledChanged() { update(); }
 
 bool TSpinButton::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::WindowBlocked:
-      // A modal window took the mouse: the press is over.
-      Guard([this] { AbortPress(); });
-      break;
-    case QEvent::ApplicationPaletteChange:
-      Guard([this] { SystemColorsChanged(); });
-      break;
-    default:
-      break;
-  }
+  if (event->type() == QEvent::ApplicationPaletteChange) Guard([this] { SystemColorsChanged(); });
   return TGraphicControlEx::event(event);
 }
 
 void TSpinButton::resizeEvent(QResizeEvent* event) {
+  const AliveWatch alive(this);
   TGraphicControlEx::resizeEvent(event);
-  Guard([this] { UpdateEntry(); });
-}
-
-void TSpinButton::hideEvent(QHideEvent* event) {
-  Guard([this] { AbortPress(); });
-  TGraphicControlEx::hideEvent(event);
+  if (alive) Guard([this] { UpdateEntry(); });
 }
 
 }  // namespace ostrak

@@ -3,8 +3,10 @@
 // TSpinButton: the window-less, self-drawn pair of step buttons. A left press
 // on a half raises its click event at once, again after InitRepeatPause and
 // then every RepeatPause while the button is held; dragging off the pressed
-// half pauses the repeat and dragging back resumes it. The faces come from
-// the shared cache of TSpinButtonBitmapsManager.
+// half pauses the repeat and dragging back resumes it. A press ends with its
+// release, or when the button is hidden, disabled or blocked by a modal
+// window, also from inside its own click. The faces come from the shared
+// cache of TSpinButtonBitmapsManager.
 
 #include <QImage>
 #include <QPointer>
@@ -70,10 +72,10 @@ protected:
   void MouseEnter() override;
   void MouseLeave() override;
   void EnabledChanged() override;
+  void PressInterrupted() override;
 
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
 private:
   bool HasCustomGlyphs() const { return !upGlyph_.isNull() || !downGlyph_.isNull(); }

@@ -7,6 +7,7 @@
 #include "core/FloatPicture.h"
 #include "core/IntegerSyntax.h"
 #include "core/Rounding.h"
+#include "platform/AliveWatch.h"
 #include "platform/AnsiText.h"
 #include "platform/LocaleSeparators.h"
 #include "widgets/spin/SpinValueText.h"
@@ -26,16 +27,20 @@ private:
 
 namespace {
 
-// Restores the edit's modified flag on the way out, also on failure.
+// Restores the edit's modified flag on the way out, also on failure, unless
+// a change handler destroyed the edit meanwhile.
 class KeepModified {
 public:
-  explicit KeepModified(TCustomMaskEditEx& edit) : edit_(edit), modified_(edit.Modified()) {}
-  ~KeepModified() { edit_.SetModified(modified_); }
+  explicit KeepModified(TCustomMaskEditEx& edit) : edit_(edit), alive_(&edit), modified_(edit.Modified()) {}
+  ~KeepModified() {
+    if (alive_) edit_.SetModified(modified_);
+  }
   KeepModified(const KeepModified&) = delete;
   KeepModified& operator=(const KeepModified&) = delete;
 
 private:
   TCustomMaskEditEx& edit_;
+  AliveWatch alive_;
   bool modified_;
 };
 
@@ -160,10 +165,11 @@ void TCustomSpinEdit::Change() {
     const QChar separator = ThousandsSeparator();
     SetSelStart(caret + CountOf(Text(), caret, separator) - CountOf(before, caret, separator));
   }
+  const AliveWatch alive(this);
   TCustomMaskEditEx::Change();
   // A handler may have written another number, already reported from inside
   // it: the number shown now is the one last reported.
-  lastReportedValue_ = Value();
+  if (alive) lastReportedValue_ = Value();
 }
 
 void TCustomSpinEdit::Loaded() {
@@ -183,8 +189,10 @@ void TCustomSpinEdit::StepUp(QObject*) {
     SetValue(Value() + increment_);
   }
   if (QString::compare(before, Text(), Qt::CaseInsensitive) != 0) {
+    const AliveWatch alive(this);
     SetModified(true);
     Change();
+    if (!alive) return;
   }
   if (OnTopClick) OnTopClick(this);
 }
@@ -200,8 +208,10 @@ void TCustomSpinEdit::StepDown(QObject*) {
     SetValue(Value() - increment_);
   }
   if (QString::compare(before, Text(), Qt::CaseInsensitive) != 0) {
+    const AliveWatch alive(this);
     SetModified(true);
     Change();
+    if (!alive) return;
   }
   if (OnBottomClick) OnBottomClick(this);
 }
@@ -234,11 +244,12 @@ void TCustomSpinEdit::SetMaxValue(long double value) {
   const bool wasImplied = CheckMaxHasImpliedValue();
   const bool crossedZero = (maxValue_ == 0) != (value == 0);
   maxValue_ = value;
+  const AliveWatch alive(this);
   if (crossedZero && autoCheckMax_) {
     SetCheckMaxValue(ImpliedCheck());
-    if (wasImplied && autoCheckMin_) SetCheckMinValue(ImpliedCheck());
+    if (alive && wasImplied && autoCheckMin_) SetCheckMinValue(ImpliedCheck());
   }
-  RewriteValue();
+  if (alive) RewriteValue();
 }
 
 void TCustomSpinEdit::SetMinValue(long double value) {
@@ -246,11 +257,12 @@ void TCustomSpinEdit::SetMinValue(long double value) {
   const bool wasImplied = CheckMinHasImpliedValue();
   const bool crossedZero = (minValue_ == 0) != (value == 0);
   minValue_ = value;
+  const AliveWatch alive(this);
   if (crossedZero && autoCheckMin_) {
     SetCheckMinValue(ImpliedCheck());
-    if (wasImplied && autoCheckMax_) SetCheckMaxValue(ImpliedCheck());
+    if (alive && wasImplied && autoCheckMax_) SetCheckMaxValue(ImpliedCheck());
   }
-  RewriteValue();
+  if (alive) RewriteValue();
 }
 
 void TCustomSpinEdit::SetValueType(TValueType type) {
@@ -300,8 +312,9 @@ long double TSpinEdit::ValueFromText() const { return ParseValueText(Text()); }
 
 void TSpinEdit::ValueToText(long double value) {
   KeepModified keep(*this);
+  const AliveWatch alive(this);
   SetText(FormatValueText(ClampToLimits(value)));
-  RefreshEditingText();
+  if (alive) RefreshEditingText();
 }
 
 void ApplyEditorAttributeConfiguration(TCustomSpinEdit& box) {

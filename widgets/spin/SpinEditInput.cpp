@@ -3,6 +3,7 @@
 #include <QWheelEvent>
 
 #include "core/Errors.h"
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
 #include "platform/LocaleSeparators.h"
 #include "widgets/spin/SpinEdit.h"
@@ -10,7 +11,9 @@
 namespace ostrak {
 
 void TCustomSpinEdit::KeyDown(int& key, TShiftState shift) {
+  const AliveWatch alive(this);
   TCustomMaskEditEx::KeyDown(key, shift);
+  if (!alive) return;
   if (arrowKeys_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
     if (key == Qt::Key_Up) {
       StepUp(this);
@@ -101,8 +104,9 @@ void TCustomSpinEdit::wheelEvent(QWheelEvent* event) {
 
 void TCustomSpinEdit::DoEnter() {
   focusedFlag_ = true;
+  const AliveWatch alive(this);
   RefreshEditingText();
-  TCustomMaskEditEx::DoEnter();
+  if (alive) TCustomMaskEditEx::DoEnter();
 }
 
 void TCustomSpinEdit::FocusLost() {
@@ -116,7 +120,9 @@ void TCustomSpinEdit::FocusLost() {
 // the text selected and reports the range error.
 void TCustomSpinEdit::DoExit() {
   focusedFlag_ = false;
+  const AliveWatch alive(this);
   RefreshEditingText();
+  if (!alive) return;
   if (checkOptions_.Contains(TCheckOption::coCheckOnExit)) {
     try {
       EnforceRange(Value(), !checkOptions_.Contains(TCheckOption::coCropBeyondLimit));
@@ -127,6 +133,7 @@ void TCustomSpinEdit::DoExit() {
       throw;
     }
     SetValue(ClampToLimits(Value()));
+    if (!alive) return;
   }
   TCustomMaskEditEx::DoExit();
 }

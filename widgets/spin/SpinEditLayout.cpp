@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
 #include "platform/Surface.h"
 #include "platform/SystemMetrics.h"
@@ -56,8 +57,11 @@ void TCustomSpinEdit::RebuildButtons() {
   buttonHost_->show();
 }
 
+// Taking the focus runs the enter handlers, which may destroy the box.
 void TCustomSpinEdit::UpDownClick(TUDBtnType button) {
+  const AliveWatch alive(this);
   if (TabStop() && CanFocus()) SetFocus();
+  if (!alive) return;
   if (button == TUDBtnType::btNext) {
     StepUp(upDown_.get());
   } else {
@@ -97,7 +101,9 @@ void TCustomSpinEdit::CreateWnd() {
 }
 
 void TCustomSpinEdit::resizeEvent(QResizeEvent* event) {
+  const AliveWatch alive(this);
   TCustomMaskEditEx::resizeEvent(event);
+  if (!alive) return;
   Guard([this] {
     LayoutButtons();
     ApplyTextMargins();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/AliveWatch.h"
 #include "platform/SystemMetrics.h"
 
 namespace ostrak {
@@ -28,10 +29,13 @@ void TSpinUpDown::Scroll(int code, int position) {
   if (code != SB_THUMBPOSITION || busy_) return;
   busy_ = true;
   // The position goes back to 0 also when a handler fails, so the next press
-  // of either arrow still moves it and clicks.
+  // of either arrow still moves it and clicks; a handler that took the
+  // control away leaves nothing to reset.
   struct Reset {
     TSpinUpDown& self;
+    AliveWatch alive{&self};
     ~Reset() {
+      if (!alive) return;
       self.SetPosition(0);
       self.busy_ = false;
     }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -263,19 +264,49 @@ TEST(SpinButtonAcceptance, AnInterruptedPressLeavesTheButtonReady) {
   EXPECT_EQ(host.clicks, "UUD");
 }
 
-TEST(SpinButtonAcceptance, AModalWindowOpenedByTheClickEndsThePress) {
-  SpinButtonHost host;
-  TSpinButton& button = host.button();
-  button.OnTopClick = [&](QObject*) {
-    host.clicks.push_back('U');
-    QEvent blocked(QEvent::WindowBlocked);
-    QApplication::sendEvent(&button, &blocked);
+// A click handler that ends the press (a modal window takes the mouse, the
+// button is disabled or hidden) leaves no repeat running and nothing held;
+// once the button is back, the next press clicks at once.
+TEST(SpinButtonAcceptance, AClickThatEndsThePressLeavesNoRepeat) {
+  const struct {
+    const char* name;
+    std::function<void(TSpinButton&)> end;
+    std::function<void(TSpinButton&)> restore;
+  } rows[] = {
+      {"modal window",
+       [](TSpinButton& b) {
+         QEvent blocked(QEvent::WindowBlocked);
+         QApplication::sendEvent(b.window(), &blocked);
+       },
+       [](TSpinButton& b) {
+         QEvent unblocked(QEvent::WindowUnblocked);
+         QApplication::sendEvent(b.window(), &unblocked);
+       }},
+      {"disabled", [](TSpinButton& b) { b.setEnabled(false); }, [](TSpinButton& b) { b.setEnabled(true); }},
+      {"hidden", [](TSpinButton& b) { b.hide(); }, [](TSpinButton& b) { b.show(); }},
   };
-  QTest::mousePress(&button, Qt::LeftButton, {}, kUpHalf);
-  EXPECT_EQ(button.PressedHalf(), TSpinButtonState::sbNotDown);
-  button.TimerTick();
-  EXPECT_EQ(host.clicks, "U");
-  QTest::mouseRelease(&button, Qt::LeftButton, {}, kUpHalf);
+  for (const auto& row : rows) {
+    SpinButtonHost host;
+    TSpinButton& button = host.button();
+    bool ending = true;
+    button.OnTopClick = [&](QObject*) {
+      host.clicks.push_back('U');
+      if (ending) row.end(button);
+    };
+    QTest::mousePress(&button, Qt::LeftButton, {}, kUpHalf);
+    EXPECT_EQ(button.PressedHalf(), TSpinButtonState::sbNotDown) << row.name;
+    EXPECT_FALSE(button.RepeatTimerActive()) << row.name;
+    EXPECT_FALSE(button.Dragging()) << row.name;
+    button.TimerTick();
+    EXPECT_EQ(host.clicks, "U") << row.name;
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(40, 40));
+    ending = false;
+    row.restore(button);
+    QTest::mousePress(&button, Qt::LeftButton, {}, kUpHalf);
+    EXPECT_EQ(host.clicks, "UU") << row.name;
+    EXPECT_TRUE(button.RepeatTimerActive()) << row.name;
+    QTest::mouseRelease(&button, Qt::LeftButton, {}, kUpHalf);
+  }
 }
 
 TEST(SpinButtonAcceptance, DisabledButtonDoesNotClick) {
