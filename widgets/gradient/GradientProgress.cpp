@@ -157,12 +157,15 @@ void TGradientProgress::Paint(Surface& canvas) {
   if (percent_ > 0) {
     PaintGradientBands(s, r, gradientBack_, PS_SOLID, 1);
     PaintGradientBands(s, r, gradient_, PS_SOLID, 1);
-    // A pitch of 0 or less would not advance: no segments are cut then.
-    const int pitch = step_ + interspace_;
+    // A pitch of 0 or less would not advance: no segments are cut then. The
+    // sums are wide, so a step or gap near the ends of int neither overflows
+    // nor wraps the loop round.
+    const long long pitch = static_cast<long long>(step_) + interspace_;
     if (!transparent && pitch > 0) {
-      int x = r.left;
-      for (int i = 0, times = w / pitch + 2 - r.left; i < times && x < r.right; ++i, x += pitch) {
-        s.FillRect(Rect(x, r.top, std::min(x + interspace_, r.right), r.bottom), s.CurrentBrush());
+      long long x = r.left;
+      for (long long i = 0, times = w / pitch + 2 - r.left; i < times && x < r.right; ++i, x += pitch) {
+        const auto gapEnd = static_cast<int>(std::min<long long>(x + interspace_, r.right));
+        s.FillRect(Rect(static_cast<int>(x), r.top, gapEnd, r.bottom), s.CurrentBrush());
       }
     }
   }

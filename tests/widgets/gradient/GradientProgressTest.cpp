@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,25 @@ TEST(BarSegments, NoPitchCutsNoSegments) {
   for (const auto& [step, interspace] : {std::pair{0, 0}, {3, -3}, {-2, 1}}) {
     OpaqueBar b(bvNone, step, interspace);
     EXPECT_EQ(b.Row(5), whole) << step << " + " << interspace;
+  }
+}
+
+// Steps and gaps at the ends of int: one gap at the left edge, cut at the
+// right one, and the loop ends instead of wrapping round.
+TEST(BarSegments, HugeStepsCutOneGapWithoutOverflowing) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  const std::string oneColumn = "SF" + std::string(36, '#') + "FL";
+  const std::string allGap = "S" + std::string(38, 'F') + "L";
+  const std::string whole = "S" + std::string(37, '#') + "FL";
+  const struct {
+    int step;
+    int interspace;
+    std::string row;
+  } rows[] = {{kMax, 1, oneColumn}, {1, kMax, allGap}, {kMax, kMax, allGap}, {kMin, -1, whole}};
+  for (const auto& r : rows) {
+    OpaqueBar b(bvNone, r.step, r.interspace);
+    EXPECT_EQ(b.Row(5), r.row) << r.step << " + " << r.interspace;
   }
 }
 
