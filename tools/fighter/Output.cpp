@@ -1,5 +1,9 @@
 #include "tools/fighter/Output.h"
 
+#include <locale.h>
+#include <wchar.h>
+
+#include <QList>
 #include <QString>
 
 namespace ostrak::fighter {
@@ -113,11 +117,20 @@ std::string JsonString(std::string_view utf8) {
   return json + "\"";
 }
 
+// The C library's character widths under its built-in UTF-8 locale, the
+// tables terminals themselves follow, whatever locale the user runs in. A
+// character it has no width for (unassigned, or replaced as invalid) takes
+// one column.
 std::size_t DisplayWidth(std::string_view utf8) {
+  static const locale_t columns = newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const locale_t previous = columns ? uselocale(columns) : locale_t{};
   std::size_t width = 0;
-  for (const char c : utf8) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++width;
+  for (const uint code : text.toUcs4()) {
+    const int w = columns ? wcwidth(static_cast<wchar_t>(code)) : 1;
+    width += w < 0 ? 1 : static_cast<std::size_t>(w);
   }
+  if (columns) uselocale(previous);
   return width;
 }
 

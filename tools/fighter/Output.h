@@ -26,7 +26,8 @@ bool CsvNeedsQuotes(std::string_view utf8);
 // A JSON string literal, quotes included.
 std::string JsonString(std::string_view utf8);
 
-// Characters, not bytes, for column alignment.
+// Terminal columns, for column alignment: a wide character (CJK, most emoji)
+// takes two, a combining or other zero-width one none.
 std::size_t DisplayWidth(std::string_view utf8);
 
 }  // namespace ostrak::fighter
