@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::string text = general;
   const auto e = text.find('E');
-  if (e != std::string::npos) text.replace(e, 1, "e");
+  if (e != std::string::npos) text[e] = 'e';
   long double back = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), back);
   // Fifteen digits can round just past either end of the range.
