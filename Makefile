@@ -1,10 +1,21 @@
-# make run   builds everything and starts the editor
-# make test  builds everything and runs the whole test suite headless
+# make run            builds everything and starts the editor
+# make test           builds everything and runs the whole test suite headless
+# make test-sanitize  the same suite built apart with AddressSanitizer and
+#                     UndefinedBehaviorSanitizer: any report fails it
+# make fuzz           runs each fuzzer for FUZZ_SECONDS seconds on its corpus
 
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run clean
+# The first report ends the program and fails its test; leaks count.
+SANITIZER_ENV = \
+  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+.PHONY: all deps configure build test test-sanitize fuzz run clean
 
 all: build
 
@@ -22,8 +33,22 @@ build: configure
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j 2
 
+$(SANITIZE_BUILD)/build.ninja:
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTRAK_SANITIZE=ON -DOSTRAK_BENCH=OFF $(CMAKE_FLAGS)
+
+test-sanitize: deps $(SANITIZE_BUILD)/build.ninja
+	cmake --build $(SANITIZE_BUILD)
+	$(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(SANITIZE_BUILD) --output-on-failure -j 2
+
+$(FUZZ_BUILD)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DOSTRAK_FUZZ=ON -DOSTRAK_BENCH=OFF $(CMAKE_FLAGS)
+
+fuzz: deps $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) --target $(basename $(notdir $(wildcard fuzz/fuzz_*.cpp)))
+	scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 run: build
 	@scripts/run-editor $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
