@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QStyle>
 #include <QTest>
+#include <functional>
 #include <stdexcept>
 
 namespace ostrak {
@@ -13,6 +14,7 @@ namespace {
 // Records every scroll notification.
 class RecordingUpDown : public UpDown {
 public:
+  using UpDown::UpDown;
   struct Notice {
     int code;
     int position;
@@ -109,14 +111,34 @@ TEST(UpDown, AFailingNotificationEndsThePressAndPropagates) {
   EXPECT_EQ(control.PressedArrow(), UpDownArrow::None);
 }
 
-TEST(UpDown, AModalWindowEndsThePress) {
-  RecordingUpDown control;
-  control.SetRange(0, 10);
-  control.Press(UpDownArrow::Up);
-  QEvent blocked(QEvent::WindowBlocked);
-  QApplication::sendEvent(&control, &blocked);
-  EXPECT_FALSE(control.AutoRepeating());
-  EXPECT_EQ(control.notices.back(), (Notice{SB_ENDSCROLL, 1}));
+// A modal window, a hide or a disable, of the control or of its window, ends
+// the press as a release would.
+TEST(UpDown, APressEndsWhenTheControlIsBlockedHiddenOrDisabled) {
+  const struct {
+    const char* name;
+    std::function<void(QWidget& window, UpDown& control)> end;
+  } rows[] = {
+      {"modal window",
+       [](QWidget& window, UpDown&) {
+         QEvent blocked(QEvent::WindowBlocked);
+         QApplication::sendEvent(&window, &blocked);
+       }},
+      {"hidden", [](QWidget&, UpDown& control) { control.hide(); }},
+      {"window hidden", [](QWidget& window, UpDown&) { window.hide(); }},
+      {"disabled", [](QWidget&, UpDown& control) { control.setEnabled(false); }},
+      {"window disabled", [](QWidget& window, UpDown&) { window.setEnabled(false); }},
+  };
+  for (const auto& row : rows) {
+    QWidget window;
+    auto* control = new RecordingUpDown(&window);
+    window.show();
+    control->SetRange(0, 10);
+    control->Press(UpDownArrow::Up);
+    row.end(window, *control);
+    EXPECT_FALSE(control->AutoRepeating()) << row.name;
+    EXPECT_EQ(control->PressedArrow(), UpDownArrow::None) << row.name;
+    EXPECT_EQ(control->notices.back(), (Notice{SB_ENDSCROLL, 1})) << row.name;
+  }
 }
 
 TEST(UpDown, TheUpperHalfIsTheUpArrow) {
