@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
-#include <QWheelEvent>
 #include <functional>
 #include <string>
 
@@ -158,12 +157,6 @@ INSTANTIATE_TEST_SUITE_P(
                  [](BoxWindow& w) {
                    w.box->setFocus();
                    w.other->setFocus();
-                 }},
-        InputRow{"change_by_wheel", [](TSpinEdit& b, TNotifyEvent d) { b.OnChange = d; },
-                 [](BoxWindow& w) {
-                   QWheelEvent wheel(QPointF(5, 5), QPointF(15, 15), QPoint(), QPoint(0, 120), Qt::NoButton,
-                                     Qt::NoModifier, Qt::NoScrollPhase, false);
-                   QApplication::sendEvent(w.box, &wheel);
                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
