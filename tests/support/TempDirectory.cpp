@@ -18,10 +18,16 @@ TempDirectory::TempDirectory() {
   // Canonical, so that it reads the same as the current directory does after
   // a chdir into it (TMPDIR may end in '/' or pass through a link).
   path_ = std::filesystem::canonical(pattern).string() + "/";
+  std::error_code unknown;
+  startDirectory_ = std::filesystem::current_path(unknown).string();
 }
 
 TempDirectory::~TempDirectory() {
   std::error_code ignored;
+  const std::string current = std::filesystem::current_path(ignored).string() + "/";
+  if (!startDirectory_.empty() && current.starts_with(path_)) {
+    std::filesystem::current_path(startDirectory_, ignored);
+  }
   std::filesystem::remove_all(path_, ignored);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 // A fresh directory for one test, removed with everything in it at the end.
+// A test that moved into it is moved back out first, so that the tests after
+// it in the same process do not run in a deleted directory.
 
 #include <string>
 #include <vector>
@@ -26,6 +28,7 @@ public:
 
 private:
   std::string path_;
+  std::string startDirectory_;
 };
 
 // Whole-file helpers that bypass the code under test.
