@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace ostrak {
 
@@ -20,7 +21,12 @@ NoticeDialog::NoticeDialog(const QString& text, const QString& title, QWidget* p
   const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
   label_->setTextFormat(Qt::PlainText);
   label_->setWordWrap(true);
-  label_->setMaximumWidth(area.width() / 2);
+  // Left alone, a word-wrapped label picks a narrow width and breaks even a
+  // short sentence: it takes the text's own width, up to half the screen.
+  const int widest = area.width() / 2;
+  const QRect natural = label_->fontMetrics().boundingRect(QRect(0, 0, widest, 0), Qt::TextWordWrap, text);
+  label_->setMinimumWidth(std::min(natural.width(), widest));
+  label_->setMaximumWidth(widest);
 
   // Enter presses the default button; Esc rejects, which closes the notice
   // just the same.

@@ -101,6 +101,23 @@ TEST(NoticeDialog, WrapsAtHalfTheScreenWithOneOkThatEnterAndEscBothClose) {
   }
 }
 
+// Only a text wider than half the screen is broken into lines.
+TEST(NoticeDialog, KeepsAShortTextOnOneLineAndBreaksALongOneAtHalfTheScreen) {
+  const int halfScreen = QGuiApplication::primaryScreen()->availableGeometry().width() / 2;
+  NoticeDialog shortNotice(QStringLiteral("El luchador no se ha cargado correctamente"),
+                           QStringLiteral("Ostrak Editor"));
+  const QLabel* label = shortNotice.TextLabel();
+  EXPECT_LT(label->height(), 2 * label->fontMetrics().lineSpacing());
+  EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+
+  NoticeDialog longNotice(QStringLiteral("El luchador no se ha cargado correctamente ").repeated(8),
+                          QStringLiteral("Ostrak Editor"));
+  label = longNotice.TextLabel();
+  EXPECT_LE(label->width(), halfScreen);
+  EXPECT_GE(label->width(), halfScreen * 9 / 10);
+  EXPECT_GE(label->height(), 2 * label->fontMetrics().lineSpacing());
+}
+
 TEST(ErrorDisplay, ShowsAStopBoxTitledWithTheApplicationAfterThePeriodRule) {
   test::ScriptedDialogs dialogs;
   const ErrorSink previous = SetErrorSink(MessageBoxErrorSink(dialogs, QStringLiteral("Ostrak Editor")));
