@@ -18,7 +18,7 @@ declare -A EDITOR_CONTROL=(
   [edEstatura]="24 92 201 21" [edPeso]="231 92 201 21"
   [lbNacionalidad]="24 134 201 21" [lbFechaNac]="231 134 201 21"
   [edSherdog]="312 439 120 21"
-  [spPunch]="136 173 65 21" [spKick]="136 201 65 21" [spKORes]="368 397 65 21"
+  [spPunch]="136 173 65 21" [spKORes]="368 397 65 21"
   [cbGamePlan]="79 439 112 21" [cbCatPeso]="79 466 218 21"
   [NavPanelButton1]="222 508 114 28" [NavPanelButton2]="116 508 107 28"
   [NavPanelButton3]="398 508 44 28" [NavPanelButton4]="24 508 93 28"
@@ -72,7 +72,6 @@ end_session() {
   if [[ -n $XVFB_PID ]]; then stop_process "$XVFB_PID"; fi
   EDITOR_PID=''
   XVFB_PID=''
-
   if [[ -n $SESSION_DIR ]]; then rm -rf "$SESSION_DIR"; fi
   SESSION_DIR=
 }
@@ -269,12 +268,21 @@ same_regions() {
   done
 }
 
-# The exit button looks like the clear-all button at the same height unless
-# the pointer lights it up. STATE is lit or dark.
+# A small patch near the top right corner of a navigation button, clear of
+# its caption, as a region of the editor's picture.
+button_patch() {
+  local left top width height
+  read -r left top width height <<<"${EDITOR_CONTROL[$1]}"
+  echo "6x4+$((left + width - 12))+$((top + 2))"
+}
+
+# The exit button looks like the clear-all button unless the pointer lights
+# it up. STATE is lit or dark.
 exit_button_is() {
   local shot="$SESSION_DIR/settle.png" differ=0
   shoot_window "$EDITOR_WINDOW" "$shot" || return 1
-  compare -metric AE "${shot}[6x4+430+510]" "${shot}[6x4+60+510]" null: 2>/dev/null || differ=1
+  compare -metric AE "${shot}[$(button_patch NavPanelButton3)]" "${shot}[$(button_patch NavPanelButton4)]" \
+    null: 2>/dev/null || differ=1
   case $1 in
     lit) ((differ)) ;;
     dark) ((!differ)) ;;
@@ -285,7 +293,9 @@ exit_button_is() {
 # under the pointer, and goes dark again when it leaves, everything sent
 # before has been handled and painted.
 settle_editor() {
-  xdotool mousemove --window "$EDITOR_WINDOW" 420 522
+  local x y
+  read -r x y < <(control_point NavPanelButton3)
+  xdotool mousemove --window "$EDITOR_WINDOW" "$x" "$y"
   wait_until exit_button_is lit || driver_fail "the editor does not answer the pointer"
   move_pointer_away
   wait_until exit_button_is dark || driver_fail "the exit button stays lit"
