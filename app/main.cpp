@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
   auto* evaluation = new TForm2(editor);
   editor.SetEvaluationWindow(evaluation);
   editor.show();
+  // A window manager gives a new window the keyboard; on a bare X server
+  // nothing would.
+  editor.activateWindow();
   const int status = QApplication::exec();
   SetErrorSink(nullptr);
   return status;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QShowEvent>
 
 #include "platform/FileDialog.h"
@@ -45,16 +46,39 @@ private:
   TFileDialog& dialog_;
 };
 
+// Hands the keyboard back to the dialog's owner once the dialog has closed:
+// a window manager would, a bare X server does not.
+class KeyboardReturn {
+public:
+  explicit KeyboardReturn(QWidget* owner) : window_(owner) {}
+  ~KeyboardReturn() {
+    if (window_ && window_->isVisible()) window_->activateWindow();
+  }
+  KeyboardReturn(const KeyboardReturn&) = delete;
+  KeyboardReturn& operator=(const KeyboardReturn&) = delete;
+
+private:
+  QPointer<QWidget> window_;
+};
+
 }  // namespace
 
+QWidget* QtDialogs::Owner() {
+  if (QWidget* active = QApplication::activeWindow()) owner_ = active;
+  return owner_.data();
+}
+
 void QtDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
-  QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+  QWidget* owner = Owner();
+  const KeyboardReturn keyboard(owner);
+  QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
 }
 
 void QtDialogs::ShowNotice(const QString& text, const QString& title) {
+  const KeyboardReturn keyboard(Owner());
   NoticeDialog notice(text, title);
   notice.exec();
 }
@@ -87,7 +111,9 @@ void ConfigureQtFileDialog(QFileDialog& qt, const TFileDialog& dialog) {
 }
 
 bool QtDialogs::RunFileDialog(TFileDialog& dialog) {
-  ShowingFileDialog qt(QApplication::activeWindow(), dialog);
+  QWidget* owner = Owner();
+  const KeyboardReturn keyboard(owner);
+  ShowingFileDialog qt(owner, dialog);
   ConfigureQtFileDialog(qt, dialog);
   if (qt.exec() != QDialog::Accepted) return false;
   const QStringList chosen = qt.selectedFiles();

@@ -4,7 +4,9 @@
 // widget-based file dialog (never a desktop portal), so they look and take
 // the keyboard the same on every desktop.
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include "platform/Dialogs.h"
 
@@ -17,6 +19,13 @@ public:
   void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
   void ShowNotice(const QString& text, const QString& title) override;
   bool RunFileDialog(TFileDialog& dialog) override;
+
+private:
+  // The window a dialog belongs to: the active one or, while no window is
+  // active because a dialog has just closed, the one that was active last.
+  QWidget* Owner();
+
+  QPointer<QWidget> owner_;
 };
 
 // Sets `qt` up as `dialog` asks, for opening; shared with the tests.

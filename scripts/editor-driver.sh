@@ -122,15 +122,13 @@ copy_program() {
 }
 
 # Starts the editor from FOLDER with WORKDIR as its current directory, and
-# waits until its window is up. With no window manager nothing gives it the
-# keyboard: a click on its background does.
+# waits until its window is up and holds the keyboard.
 start_editor() {
   local folder=$1 workdir=$2
   (cd "$workdir" && exec "$folder/OstrakEditor") >"$SESSION_DIR/editor.log" 2>&1 &
   EDITOR_PID=$!
   EDITOR_WINDOW=$(wait_for_window "Ostrak Editor") || driver_fail "the editor window did not open"
-  xdotool mousemove --window "$EDITOR_WINDOW" 8 8 click 1
-  wait_for_keyboard "$EDITOR_WINDOW" "the editor window"
+  wait_for_keyboard "$EDITOR_WINDOW" "the editor window is shown but"
 }
 
 # Waits for the editor to end by itself and prints its exit status.
@@ -175,7 +173,7 @@ has_keyboard() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 # A window that opens should take the keyboard; typing before it does would
 # go elsewhere.
 wait_for_keyboard() {
-  wait_until has_keyboard "$1" || driver_fail "$2 is shown but never takes the keyboard"
+  wait_until has_keyboard "$1" || driver_fail "$2 never takes the keyboard"
 }
 
 # The point a person aims at: the middle of a control, the text part of a
@@ -215,11 +213,12 @@ pick_item() {
 }
 
 # Answers the file dialog titled TITLE by typing PATH into its name box;
-# SHOT (a file, may be left out) shows the screen with the dialog.
+# SHOT (a file, may be left out) shows the screen with the dialog. What
+# follows may be a message box: the caller knows who gets the keyboard.
 answer_file_dialog() {
   local title=$1 path=$2 shot=${3:-} dialog
   dialog=$(wait_for_window "$title") || driver_fail "the file dialog '$title' did not open"
-  wait_for_keyboard "$dialog" "the file dialog '$title'"
+  wait_for_keyboard "$dialog" "the file dialog '$title' is shown but"
   if [[ -n $shot ]]; then shoot_screen "$shot"; fi
   press_keys ctrl+a
   type_text "$path"
@@ -227,15 +226,27 @@ answer_file_dialog() {
   wait_until_closed "$title" "$dialog"
 }
 
-# Waits for the message box titled TITLE, lets SHOT (a file, may be empty)
-# show the screen with it, and dismisses it with KEY.
+# Waits for the message box titled TITLE (other than the window EXCEPT), lets
+# SHOT (a file, may be empty) show the screen with it, and dismisses it with
+# KEY.
 dismiss_message() {
   local title=$1 key=$2 shot=${3:-} except=${4:-none} box
   box=$(wait_for_window "$title" "$except") || driver_fail "no message box '$title' appeared"
-  wait_for_keyboard "$box" "the message box '$title'"
+  wait_for_keyboard "$box" "the message box '$title' is shown but"
   if [[ -n $shot ]]; then shoot_screen "$shot"; fi
   press_keys "$key"
   wait_until_closed "$title" "$box"
+}
+
+has_keyboard_among() { [[ " ${*:2} " == *" $(xdotool getwindowfocus 2>/dev/null) "* ]]; }
+
+# Once the dialog TITLE has closed, one of WINDOWS (by default the editor)
+# has the keyboard again: no window manager hands it on, the program must.
+keyboard_returns() {
+  local title=$1
+  shift
+  wait_until has_keyboard_among "$title" "${@:-$EDITOR_WINDOW}" ||
+    driver_fail "after '$title' closes, the program never takes the keyboard back"
 }
 
 # Loads FILE through the load button and the open dialog.
