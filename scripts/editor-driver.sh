@@ -205,11 +205,20 @@ type_into() {
   type_text "$2"
 }
 
-# Opens a list and picks the item that starts with LETTER, from the keyboard.
+# How the keyboard reaches each list: the control beside it in the tab
+# order, and the key that moves from there to the list.
+declare -A LIST_ENTRY=([cbCatPeso]="spKORes Tab" [cbGamePlan]="edSherdog shift+Tab")
+
+# Picks the item of a list that starts with LETTER, from the keyboard. The
+# list is reached with the tab key, not opened: an open list holds the X
+# pointer and keyboard until Qt gets round to closing it, and whatever is
+# sent before then goes to the list.
 pick_item() {
-  click_control "$1"
+  local neighbour key
+  read -r neighbour key <<<"${LIST_ENTRY[$1]:?no way to $1}"
+  click_control "$neighbour"
+  press_keys "$key"
   type_text "$2"
-  press_keys Return
 }
 
 # Answers the file dialog titled TITLE by typing PATH into its name box;
