@@ -30,6 +30,7 @@ SESSION_DIR=
 XVFB_PID=
 EDITOR_PID=
 EDITOR_WINDOW=
+EDITOR_STATUS=
 
 # FAILURE_SHOT, when set, names the file that keeps the screen as it was.
 driver_fail() {
@@ -131,13 +132,15 @@ start_editor() {
   wait_for_keyboard "$EDITOR_WINDOW" "the editor window is shown but"
 }
 
-# Waits for the editor to end by itself and prints its exit status.
+# Waits for the editor to end by itself; its exit status lands in
+# EDITOR_STATUS. Only this shell can wait for its child: never call it in a
+# subshell.
+# shellcheck disable=SC2034  # EDITOR_STATUS is read by the scripts that source this one
 wait_for_editor_exit() {
   wait_until not process_running "$EDITOR_PID" || driver_fail "the editor is still running"
-  local status=0
-  wait "$EDITOR_PID" || status=$?
-  EDITOR_PID=
-  echo "$status"
+  EDITOR_STATUS=0
+  wait "$EDITOR_PID" || EDITOR_STATUS=$?
+  EDITOR_PID=''
 }
 
 # Ids of the visible windows titled exactly TITLE.
