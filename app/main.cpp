@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "localisation/SettingsPlace.h"
+#include "platform/ConfigDirectory.h"
 #include "platform/ErrorDisplay.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramDirectory.h"
@@ -23,7 +25,10 @@ int main(int argc, char** argv) {
   QtDialogs dialogs;
   SetErrorSink(MessageBoxErrorSink(dialogs, title));
 
-  TForm1 editor(dialogs, ProgramDirectory());
+  const std::string program = ProgramDirectory();
+  const ProgramFolder folder =
+      IsWritableDirectory(program) ? ProgramFolder::Writable : ProgramFolder::ReadOnly;
+  TForm1 editor(dialogs, program, SettingsPlaceFor(program, folder, UserConfigDirectory()));
   auto* evaluation = new TForm2(editor);
   editor.SetEvaluationWindow(evaluation);
   editor.show();

@@ -5,13 +5,18 @@
 
 namespace ostrak {
 
-LanguageSettings::LanguageSettings(std::string programDirectory) : directory_(std::move(programDirectory)) {}
+LanguageSettings::LanguageSettings(std::string programDirectory)
+    : LanguageSettings(programDirectory, SettingsPlaceFor(programDirectory, ProgramFolder::Writable, "")) {}
 
-std::string LanguageSettings::SettingsPath() const { return directory_ + "Config.txt"; }
+LanguageSettings::LanguageSettings(std::string programDirectory, SettingsPlace settings)
+    : directory_(std::move(programDirectory)), place_(std::move(settings)) {}
+
+std::string LanguageSettings::SettingsPath() const { return place_.path; }
 
 void LanguageSettings::Load() {
   settings_.Clear();
   captions_.reset();
+  SeedSettings(place_);
   settings_.LoadFromFile(SettingsPath());
   captions_.emplace();
   captions_->LoadFromFile(directory_ + settings_.Get(0) + "-Translation.txt");

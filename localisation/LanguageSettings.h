@@ -1,7 +1,7 @@
 #pragma once
 
-// The settings file beside the program (line 0 is the language code), the
-// caption table chosen by that code, and the language toggle. The editor
+// The settings file (line 0 is the language code), the caption table chosen
+// by that code beside the program, and the language toggle. The editor
 // window applies the captions, shows the flag picture and the messages; this
 // class decides what they are and keeps the files' rules.
 
@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "localisation/SettingsPlace.h"
 #include "record/StringList.h"
 
 namespace ostrak {
@@ -31,18 +32,21 @@ struct LanguageMessage {
 
 class LanguageSettings {
 public:
-  // `programDirectory` ends in a path separator; every file is looked up by
-  // appending its name to it.
+  // `programDirectory` ends in a path separator; the caption tables and the
+  // flags are looked up by appending their names to it. The settings file is
+  // `settings`, by default the one beside the program.
   explicit LanguageSettings(std::string programDirectory);
+  LanguageSettings(std::string programDirectory, SettingsPlace settings);
 
   std::string SettingsPath() const;
 
-  // Start-up: loads the settings list, then creates the caption table and
-  // loads it from the program directory + line 0 as written +
-  // "-Translation.txt". The first failure propagates and leaves what came
-  // before it: a missing settings file leaves an empty settings list and no
-  // caption table; an empty one leaves an empty caption table and fails with
-  // the list error for index 0.
+  // Start-up: seeds the settings file if its place says so, loads the
+  // settings list, then creates the caption table and loads it from the
+  // program directory + line 0 as written + "-Translation.txt". The first
+  // failure propagates and leaves what came before it: a missing settings
+  // file (or a failed seeding) leaves an empty settings list and no caption
+  // table; an empty one leaves an empty caption table and fails with the list
+  // error for index 0.
   void Load();
 
   const TStringList& Settings() const { return settings_; }
@@ -65,6 +69,7 @@ public:
 
 private:
   std::string directory_;
+  SettingsPlace place_;
   TStringList settings_;
   std::optional<TStringList> captions_;
 };

@@ -1,5 +1,7 @@
 #include "platform/ProgramDirectory.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -12,6 +14,10 @@ std::string ProgramDirectory() {
   std::string directory = exe.parent_path().string();
   if (directory.empty() || directory.back() != '/') directory += '/';
   return directory;
+}
+
+bool IsWritableDirectory(const std::string& directory) {
+  return ::access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
 }  // namespace ostrak

@@ -4,7 +4,12 @@
 
 namespace ostrak {
 
-// Directory of the running executable, ending in '/'.
+// Directory of the running executable, ending in '/'. Links on the way are
+// resolved, so a program started through a link in bin/ finds its data files.
 std::string ProgramDirectory();
+
+// Whether the running user may create files in `directory`: a portable copy
+// answers yes, an installed one (for anyone but its owner) no.
+bool IsWritableDirectory(const std::string& directory);
 
 }  // namespace ostrak

@@ -13,11 +13,15 @@
 namespace ostrak {
 
 TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, QWidget* parent)
+    : TForm1(dialogs, programDirectory, SettingsPlaceFor(programDirectory, ProgramFolder::Writable, ""),
+             parent) {}
+
+TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       dialogs_(dialogs),
       programDirectory_(std::move(programDirectory)),
-      language_(programDirectory_) {
+      language_(programDirectory_, std::move(settings)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   setFixedSize(463, 587);

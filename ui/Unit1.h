@@ -32,8 +32,10 @@ class TForm1 : public QWidget {
 
 public:
   // `dialogs` must outlive the window; data files are looked up in
-  // `programDirectory`, which ends in '/'.
+  // `programDirectory`, which ends in '/'. The settings file is `settings`,
+  // by default the one beside the program.
   TForm1(Dialogs& dialogs, std::string programDirectory, QWidget* parent = nullptr);
+  TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace settings, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // The window that Evaluate shows; not owned.

@@ -6,6 +6,10 @@
 namespace ostrak::test {
 
 EditorHarness::EditorHarness(const std::function<void(const TempDirectory&)>& prepare)
+    : EditorHarness(Copy::Portable, "", prepare) {}
+
+EditorHarness::EditorHarness(Copy copy, const std::string& configHome,
+                             const std::function<void(const TempDirectory&)>& prepare)
     : previousDirectory_(QDir::currentPath()) {
   for (const char* name : {"Config.txt", "ES-Translation.txt", "EN-Translation.txt", "Fondo6.jpg",
                            "EnglishLang.jpg", "SPanishLang.jpg"}) {
@@ -13,7 +17,9 @@ EditorHarness::EditorHarness(const std::function<void(const TempDirectory&)>& pr
   }
   if (prepare) prepare(program_);
   QDir::setCurrent(QString::fromStdString(files_.path()));
-  form_ = std::make_unique<TForm1>(dialogs, program_.path());
+  const ProgramFolder folder = copy == Copy::Installed ? ProgramFolder::ReadOnly : ProgramFolder::Writable;
+  form_ = std::make_unique<TForm1>(dialogs, program_.path(),
+                                   SettingsPlaceFor(program_.path(), folder, configHome));
   evaluation_ = new TForm2(*form_);
   form_->SetEvaluationWindow(evaluation_);
   form_->show();

@@ -19,11 +19,18 @@
 
 namespace ostrak::test {
 
+// A portable copy keeps its settings beside the program; an installed one
+// (its folder read-only) in the user's configuration folder.
+enum class Copy { Portable, Installed };
+
 class EditorHarness {
 public:
   // `prepare` may change or remove the copied data files before the window
   // is created.
   explicit EditorHarness(const std::function<void(const TempDirectory& program)>& prepare = {});
+  // `configHome` is the user's configuration folder, ending in '/'.
+  EditorHarness(Copy copy, const std::string& configHome,
+                const std::function<void(const TempDirectory& program)>& prepare = {});
   ~EditorHarness();
 
   TForm1& Form() { return *form_; }
