@@ -3,6 +3,7 @@
 // event loop until the editor closes.
 
 #include <QApplication>
+#include <QIcon>
 
 #include "localisation/SettingsPlace.h"
 #include "platform/ConfigDirectory.h"
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
   // The title is the program's own: Qt's display name would be appended to
   // every window title on X11.
   const QString title = QString::fromLatin1(kApplicationTitle);
+  // The desktop matches the windows to their desktop entry by this id, and
+  // the icon is the one that entry names.
+  QGuiApplication::setDesktopFileName(QStringLiteral(OSTRAK_APPLICATION_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(OSTRAK_APPLICATION_ID)));
   RegisterFonts();
   QApplication::setStyle(QStringLiteral("Fusion"));
 
