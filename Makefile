@@ -3,6 +3,7 @@
 # make test-sanitize  the same suite built apart with AddressSanitizer and
 #                     UndefinedBehaviorSanitizer: any report fails it
 # make fuzz           runs each fuzzer for FUZZ_SECONDS seconds on its corpus
+# make deb            builds the Debian package into $(BUILD)/
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -15,7 +16,7 @@ SANITIZER_ENV = \
   ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps configure build test test-sanitize fuzz run clean
+.PHONY: all deps configure build test test-sanitize fuzz run deb clean
 
 all: build
 
@@ -49,6 +50,9 @@ fuzz: deps $(FUZZ_BUILD)/build.ninja
 
 run: build
 	@scripts/run-editor $(BUILD)
+
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
