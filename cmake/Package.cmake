@@ -1,6 +1,7 @@
 # make deb: a Debian package of the installed tree under /usr. dpkg-shlibdeps
 # names the packages of the libraries the programs link; what they load
-# without linking (the faces the windows are drawn with) is named here.
+# without linking is named here: the faces the windows are drawn with, and
+# the icon theme whose index Qt needs to find the window's icon.
 
 set(OSTRAK_MAINTAINER "The Ostrak Editor developers <developers@ostrak.org>" CACHE STRING
     "Maintainer field of the Debian package")
@@ -10,12 +11,14 @@ set(CPACK_PACKAGE_NAME ostrak-editor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for mixed-martial-arts fighter records")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Ostrak Editor keeps one fighter at a time: names, body data, weight class, game plan and eighteen
-attributes rated from 1 to 20. It saves the fighter as a plain 28-line text file, loads such files back
-and shows six ratings computed from the attributes. Captions come in Spanish or English.
+    "Ostrak Editor keeps one fighter at a time: names, body data, weight class,
+game plan and eighteen attributes rated from 1 to 20. It saves the fighter as
+a plain 28-line text file, loads such files back and shows six ratings
+computed from the attributes. Captions come in Spanish or English.
 
-The package also holds ostrak-fighter, a command-line companion that checks fighter files with the
-editor's rules, prints their ratings and moves whole rosters into a spreadsheet and back.")
+The package also holds ostrak-fighter, a command-line companion that checks
+fighter files with the editor's rules, prints their ratings and moves whole
+rosters into a spreadsheet and back.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -25,6 +28,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${OSTRAK_REPOSITORY_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, hicolor-icon-theme")
 
 include(CPack)
