@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 
 #include "ui/EditorHarness.h"
 
@@ -19,67 +18,39 @@ using test::TempDirectory;
 using test::WriteBytes;
 
 constexpr const char* kUserFile = "ostrak-editor/Config.txt";
+constexpr const char* kNone = "(none)";
 
-// A file's bytes, or "(none)".
+// A file's bytes, or kNone.
 std::string Contents(const std::string& path) {
-  return std::filesystem::exists(path) ? ReadBytes(path) : std::string("(none)");
+  return std::filesystem::exists(path) ? ReadBytes(path) : std::string(kNone);
 }
 
 struct Place {
   const char* name;
   Copy copy;
-  std::string shipped;  // Config.txt beside the program
-  std::string user;     // the user's file before the start
+  const char* shipped;  // Config.txt beside the program
+  const char* user;     // the user's file before the start
   const char* punches;  // Label2 after the start
   // Both files after the start and after one click on the flag.
-  std::string userAfterStart;
-  std::string shippedAfterClick;
-  std::string userAfterClick;
-  std::vector<std::string> errors;
+  const char* userAfterStart;
+  const char* shippedAfterClick;
+  const char* userAfterClick;
+  const char* failure;  // at start-up, met again by the click; empty for none
 };
 
 void PrintTo(const Place& p, std::ostream* os) { *os << p.name; }
 
 // "keep\n" shows that the seed is copied byte for byte and that later lines
-// survive the toggle.
+// survive the toggle. Only a missing file is seeded: an empty one is the user's.
 const Place kPlaces[] = {
-    {"PortableKeepsThemBesideTheProgram",
-     Copy::Portable,
-     "EN\r\nkeep\n",
-     "(none)",
-     "Punches",
-     "(none)",
-     "ES\r\nkeep\r\n",
-     "(none)",
-     {}},
-    {"InstalledSeedsTheUsersCopyOnFirstStart",
-     Copy::Installed,
-     "EN\r\nkeep\n",
-     "(none)",
-     "Punches",
-     "EN\r\nkeep\n",
-     "EN\r\nkeep\n",
-     "ES\r\nkeep\r\n",
-     {}},
-    {"InstalledReadsTheUsersChoiceLater",
-     Copy::Installed,
-     "ES\r\n",
-     "EN\r\n",
-     "Punches",
-     "EN\r\n",
-     "ES\r\n",
-     "ES\r\n",
-     {}},
-    // Only a missing file is seeded: what the user's file holds is the user's.
-    {"InstalledKeepsAnEmptyUsersCopy",
-     Copy::Installed,
-     "EN\r\n",
-     "",
-     "Pu\xC3\xB1os",
-     "",
-     "EN\r\n",
-     "",
-     {"List index out of bounds (0)", "List index out of bounds (0)"}},
+    {"PortableKeepsThemBesideTheProgram", Copy::Portable, "EN\r\nkeep\n", kNone, "Punches", kNone,
+     "ES\r\nkeep\r\n", kNone, ""},
+    {"InstalledSeedsTheUsersCopyOnFirstStart", Copy::Installed, "EN\r\nkeep\n", kNone, "Punches",
+     "EN\r\nkeep\n", "EN\r\nkeep\n", "ES\r\nkeep\r\n", ""},
+    {"InstalledReadsTheUsersChoiceLater", Copy::Installed, "ES\r\n", "EN\r\n", "Punches", "EN\r\n", "ES\r\n",
+     "ES\r\n", ""},
+    {"InstalledKeepsAnEmptyUsersCopy", Copy::Installed, "EN\r\n", "", "Pu\xC3\xB1os", "", "EN\r\n", "",
+     "List index out of bounds (0)"},
 };
 
 class SettingsPlaceOnScreen : public ::testing::TestWithParam<Place> {};
@@ -88,7 +59,7 @@ TEST_P(SettingsPlaceOnScreen, StartAndFlagUseTheRightFile) {
   const Place& row = GetParam();
   TempDirectory config;
   const std::string user = config / kUserFile;
-  if (row.user != "(none)") {
+  if (row.user != std::string(kNone)) {
     std::filesystem::create_directory(config / "ostrak-editor");
     WriteBytes(user, row.user);
   }
@@ -101,10 +72,12 @@ TEST_P(SettingsPlaceOnScreen, StartAndFlagUseTheRightFile) {
   editor.Click(editor.Form().imIdioma);
   EXPECT_EQ(Contents(editor.ProgramDirectory() + "Config.txt"), row.shippedAfterClick);
   EXPECT_EQ(Contents(user), row.userAfterClick);
-  if (row.userAfterClick == "(none)") {
+  if (row.userAfterClick == std::string(kNone)) {
     EXPECT_EQ(config.Entries(), std::vector<std::string>{});
   }
-  EXPECT_EQ(editor.errors.messages(), row.errors);
+  const std::vector<std::string> failures =
+      *row.failure ? std::vector<std::string>{row.failure, row.failure} : std::vector<std::string>{};
+  EXPECT_EQ(editor.errors.messages(), failures);
 }
 
 INSTANTIATE_TEST_SUITE_P(Copies, SettingsPlaceOnScreen, ::testing::ValuesIn(kPlaces),
@@ -138,9 +111,10 @@ TEST_P(FailedSeedOnScreen, TheWindowOpensAndNamesTheFileItCouldNotUse) {
   EditorHarness editor(Copy::Installed, config.path(),
                        [&](const TempDirectory& program) { row.prepare(program, config); });
   std::string error = row.error;
-  if (const auto at = error.find("%p"); at != std::string::npos)
-    error.replace(at, 2, editor.ProgramDirectory());
-  if (const auto at = error.find("%c"); at != std::string::npos) error.replace(at, 2, config.path());
+  for (const auto& [mark, folder] :
+       {std::pair{"%p", editor.ProgramDirectory()}, std::pair{"%c", config.path()}}) {
+    if (const auto at = error.find(mark); at != std::string::npos) error.replace(at, 2, folder);
+  }
   EXPECT_TRUE(editor.Form().isVisible());
   EXPECT_EQ(editor.errors.messages(), std::vector<std::string>{error});
   EXPECT_EQ(editor.Form().Label2->Caption(), QString::fromUtf8("Pu\xC3\xB1os"));
