@@ -8,8 +8,8 @@ namespace ostrak {
 // resolved, so a program started through a link in bin/ finds its data files.
 std::string ProgramDirectory();
 
-// Whether the running user may create files in `directory`: a portable copy
-// answers yes, an installed one (for anyone but its owner) no.
+// Whether the running user may create files in `directory`: yes for a
+// portable copy, no for an installed one (unless run by root, who may).
 bool IsWritableDirectory(const std::string& directory);
 
 }  // namespace ostrak
