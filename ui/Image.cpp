@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "platform/ErrorGuard.h"
+#include "platform/PressInterruption.h"
 #include "platform/Surface.h"
 
 namespace ostrak {
@@ -74,16 +75,12 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
   });
 }
 
-// A press ends with the control's use: once it is disabled or hidden, a
-// later release must not click.
-void TImage::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::EnabledChange && !isEnabled()) pressed_ = false;
-}
-
-void TImage::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  pressed_ = false;
+// A press ends with the control's use: once it is hidden, disabled or
+// blocked by a modal window, a later release must not click. Judged before
+// Qt handles the event, which may end with the control destroyed.
+bool TImage::event(QEvent* event) {
+  if (InterruptsPress(*this, *event)) pressed_ = false;
+  return QWidget::event(event);
 }
 
 }  // namespace ostrak

@@ -40,8 +40,7 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  bool event(QEvent* event) override;
 
 private:
   void Invalidate();
