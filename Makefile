@@ -14,7 +14,8 @@ CMAKE_FLAGS ?=
 # The first report ends the program and fails its test; leaks count.
 SANITIZER_ENV = \
   ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
-  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0
 
 .PHONY: all deps configure build test test-sanitize fuzz run deb clean
 
