@@ -186,18 +186,34 @@ void ConvertRow(const JSAMPLE* in, QRgb* out, JDIMENSION width, J_COLOR_SPACE sp
   }
 }
 
+// libjpeg-turbo writes colour pictures straight into the image rows in the
+// image's own pixel layout (its conversion is the one it uses for RGB, so the
+// colours are the same); other colour spaces go through a row of samples.
+#if defined(JCS_ALPHA_EXTENSIONS)
+constexpr J_COLOR_SPACE kImageLayout = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+#endif
+
 void DecodeRows(j_decompress_ptr info, void* context) {
   const DecodeTarget* target = static_cast<DecodeTarget*>(context);
+#if defined(JCS_ALPHA_EXTENSIONS)
+  const bool direct = info->out_color_space == JCS_RGB;
+  if (direct) info->out_color_space = kImageLayout;
+#else
+  constexpr bool direct = false;
+#endif
   jpeg_start_decompress(info);
-  JSAMPARRAY row = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
-                                              info->output_width * info->output_components, 1);
+  JSAMPARRAY row = direct ? nullptr
+                          : (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
+                                                       info->output_width * info->output_components, 1);
   while (info->output_scanline < info->output_height) {
     const JDIMENSION y = info->output_scanline;
+    uchar* line = target->bits + static_cast<qsizetype>(y) * target->bytesPerLine;
+    JSAMPROW into = direct ? reinterpret_cast<JSAMPROW>(line) : row[0];
     // Our source never suspends, so no row is a failure, not a pause.
-    if (jpeg_read_scanlines(info, row, 1) != 1) ERREXIT(info, JERR_TOO_LITTLE_DATA);
-    ConvertRow(row[0],
-               reinterpret_cast<QRgb*>(target->bits + static_cast<qsizetype>(y) * target->bytesPerLine),
-               info->output_width, info->out_color_space, target->invertedCmyk);
+    if (jpeg_read_scanlines(info, &into, 1) != 1) ERREXIT(info, JERR_TOO_LITTLE_DATA);
+    if (direct) continue;
+    ConvertRow(row[0], reinterpret_cast<QRgb*>(line), info->output_width, info->out_color_space,
+               target->invertedCmyk);
   }
 }
 

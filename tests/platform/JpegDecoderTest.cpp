@@ -59,6 +59,18 @@ const std::vector<Colour> kInks = {{255, 0, 0, 0}, {0, 255, 0, 0}, {0, 0, 255, 0
 const std::vector<QRgb> kInkColours = {qRgb(0, 255, 255), qRgb(255, 0, 255),   qRgb(255, 255, 0),
                                        qRgb(0, 0, 0),     qRgb(255, 255, 255), qRgb(0, 0, 255)};
 
+// Format_RGB32 stores 0xFF in the byte it does not use; Qt copies that byte
+// as it is wherever it takes the format for one with alpha.
+bool EveryStoredPixelIsOpaque(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(line[x]) != 255) return false;
+    }
+  }
+  return true;
+}
+
 std::vector<Colour> InvertedInks() {
   std::vector<Colour> inks;
   for (const Colour& ink : kInks) inks.push_back(Inverted(ink));
@@ -112,6 +124,7 @@ TEST(JpegDecoder, DecodesEveryColourSpaceToTheRightColours) {
     const QImage image = DecodeJpeg(row.jpeg);
     ASSERT_EQ(image.format(), QImage::Format_RGB32) << row.name;
     ASSERT_EQ(image.width(), 16 * static_cast<int>(row.colours.size())) << row.name;
+    EXPECT_TRUE(EveryStoredPixelIsOpaque(image)) << row.name;
     for (std::size_t i = 0; i < row.colours.size(); ++i) {
       EXPECT_TRUE(Near(image.pixel(16 * static_cast<int>(i) + 8, 8), row.colours[i]))
           << row.name << ", block " << i;
