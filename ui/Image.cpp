@@ -30,25 +30,39 @@ void TImage::Invalidate() {
 
 void TImage::Compose() {
   stale_ = false;
-  composed_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_ARGB32_Premultiplied);
-  composed_.fill(Qt::transparent);
   std::string failure;
   try {
-    Surface canvas(&composed_);
-    const TRect all = Rect(0, 0, width(), height());
-    if (stretch_) {
-      picture_.StretchDraw(canvas, all);
-    } else {
-      picture_.Draw(canvas, TPoint{0, 0}, all);
-    }
+    if (!ShareCoveringPicture()) DrawPicture();
   } catch (const std::exception& error) {
     failure = error.what();
   } catch (...) {
     failure = "Unknown failure";
   }
   if (failure.empty()) return;
-  composed_.fill(Qt::transparent);
+  composed_ = QImage();
   QTimer::singleShot(0, this, [failure] { Guard([&failure] { ShowError(failure); }); });
+}
+
+// Stretched or not, every pixel of such a picture lands on itself.
+bool TImage::ShareCoveringPicture() {
+  TGraphic* graphic = picture_.Graphic();
+  if (!graphic || graphic->Width() != width() || graphic->Height() != height()) return false;
+  const QImage& pixels = graphic->Pixels();
+  if (pixels.format() != QImage::Format_RGB32) return false;
+  composed_ = pixels;
+  return true;
+}
+
+void TImage::DrawPicture() {
+  composed_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_ARGB32_Premultiplied);
+  composed_.fill(Qt::transparent);
+  Surface canvas(&composed_);
+  const TRect all = Rect(0, 0, width(), height());
+  if (stretch_) {
+    picture_.StretchDraw(canvas, all);
+  } else {
+    picture_.Draw(canvas, TPoint{0, 0}, all);
+  }
 }
 
 void TImage::paintEvent(QPaintEvent* event) {

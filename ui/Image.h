@@ -3,7 +3,8 @@
 // TImage: shows a picture, stretched over the whole control or at its own
 // size from the top-left corner and clipped to the control. A click is a
 // left press and release on it. The picture is composed once per change and
-// size, so repaints only copy it.
+// size, so repaints only copy it; an opaque picture of exactly the control's
+// size needs no composing and is shown from its own pixels.
 
 #include <QImage>
 #include <QWidget>
@@ -44,10 +45,14 @@ protected:
 
 private:
   void Invalidate();
-  // Draws the picture into the cache. A picture that fails to draw (a JPEG
-  // whose data is corrupt) leaves the cache empty; its failure is reported
-  // after the paint, as a modal box cannot open inside one.
+  // Fills the cache. A picture that fails to draw (a JPEG whose data is
+  // corrupt) leaves it empty; its failure is reported after the paint, as a
+  // modal box cannot open inside one.
   void Compose();
+  // Shares the pixels of an opaque picture of the control's size; false,
+  // touching nothing, for any other.
+  bool ShareCoveringPicture();
+  void DrawPicture();
 
   TPicture picture_;
   bool stretch_ = false;
