@@ -129,11 +129,26 @@ void UpDown::Scroll(int, int) {}
 
 QSize UpDown::sizeHint() const { return QSize(15, 21); }
 
+// The style keeps each face it draws under the palette's identity. A box
+// that shows its number in a new colour gives its stepper a new palette that
+// differs only in the text colour, which the spin-box face does not use;
+// drawing with the palette last drawn with keeps that identity, so the kept
+// face is reused.
+const QPalette& UpDown::FacePalette() {
+  QPalette current = palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    current.setBrush(group, QPalette::Text, facePalette_.brush(group, QPalette::Text));
+  }
+  if (!(current == facePalette_)) facePalette_ = palette();
+  return facePalette_;
+}
+
 void UpDown::paintEvent(QPaintEvent*) {
   Guard([this] {
     QPainter painter(this);
     QStyleOptionSpinBox option;
     option.initFrom(this);
+    option.palette = FacePalette();
     option.rect = rect();
     option.frame = false;
     option.buttonSymbols = QAbstractSpinBox::UpDownArrows;

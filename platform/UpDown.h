@@ -11,6 +11,7 @@
 // or blocked by a modal window before the release. The arrows are the Fusion
 // style's spin-box arrows. The control never takes the keyboard focus.
 
+#include <QPalette>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -92,6 +93,8 @@ private:
   void Step();
   int CurrentIncrement() const;
   void EndPress(bool notify);
+  // The palette the face is drawn with.
+  const QPalette& FacePalette();
 
   int minimum_ = 0;
   int maximum_ = 100;
@@ -104,6 +107,7 @@ private:
   int threshold_ = 0;
   int rate_ = 0;
   QTimer timer_;
+  QPalette facePalette_;
 };
 
 }  // namespace ostrak

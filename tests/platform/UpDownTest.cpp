@@ -156,5 +156,28 @@ TEST(UpDown, TheUpperHalfIsTheUpArrow) {
   EXPECT_EQ(control.PressedArrow(), UpDownArrow::None);
 }
 
+// The arrows as they show on a parent whose palette the test changes.
+QImage FaceOn(QWidget& parent) { return parent.findChild<UpDown*>()->grab().toImage(); }
+
+TEST(UpDown, TheFaceFollowsThePaletteButNotTheTextColour) {
+  QWidget box;
+  box.resize(15, 21);
+  auto* arrows = new RecordingUpDown;
+  arrows->setParent(&box);
+  arrows->setGeometry(0, 0, 15, 21);
+  box.show();
+  const QImage before = FaceOn(box);
+
+  QPalette text = box.palette();
+  text.setColor(QPalette::Text, Qt::red);
+  box.setPalette(text);
+  EXPECT_EQ(FaceOn(box), before) << "a box showing its number in red";
+
+  QPalette arrowsColour = box.palette();
+  arrowsColour.setColor(QPalette::WindowText, Qt::red);
+  box.setPalette(arrowsColour);
+  EXPECT_NE(FaceOn(box), before) << "red arrows";
+}
+
 }  // namespace
 }  // namespace ostrak
