@@ -6,7 +6,6 @@
 #include <QStylePainter>
 
 #include "platform/ErrorGuard.h"
-#include "platform/Surface.h"
 
 namespace ostrak {
 
@@ -50,11 +49,7 @@ void TComboBox::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
   }
   if (inset == 0) return;
-  QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  Surface canvas(&image);
-  PaintControlBevel(canvas, Rect(0, 0, width(), height()), bevel_);
-  QPainter(this).drawImage(0, 0, image);
+  QPainter(this).drawImage(0, 0, bevelOverlay_.Image(width(), height(), bevel_));
 }
 
 }  // namespace ostrak

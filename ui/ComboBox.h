@@ -41,6 +41,7 @@ private:
   void UserChose();
 
   TControlBevel bevel_;
+  TBevelOverlay bevelOverlay_;
   TFont font_;
 };
 

@@ -1,5 +1,7 @@
 #include "widgets/ControlBevel.h"
 
+#include <algorithm>
+
 #include "platform/Surface.h"
 #include "platform/SystemColors.h"
 
@@ -75,6 +77,17 @@ void PaintControlBevel(Surface& surface, const TRect& bounds, const TControlBeve
     InflateRect(ring, -1, -1);
   }
   surface.SelectPen(previous);
+}
+
+const QImage& TBevelOverlay::Image(int width, int height, const TControlBevel& bevel) {
+  if (image_.width() == width && image_.height() == height && bevel == drawn_ && !image_.isNull())
+    return image_;
+  image_ = QImage(std::max(0, width), std::max(0, height), QImage::Format_ARGB32_Premultiplied);
+  image_.fill(Qt::transparent);
+  drawn_ = bevel;
+  Surface canvas(&image_);
+  PaintControlBevel(canvas, Rect(0, 0, width, height), bevel);
+  return image_;
 }
 
 }  // namespace ostrak

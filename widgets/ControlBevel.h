@@ -6,6 +6,8 @@
 // looks. The ring's right and bottom are drawn last, so the top-right and
 // bottom-left corners take their colour.
 
+#include <QImage>
+
 #include "platform/Geometry.h"
 #include "widgets/DrawTypes.h"
 
@@ -28,5 +30,17 @@ struct TControlBevel {
 
 // Draws the rings on the edge of `bounds` (right and bottom excluded).
 void PaintControlBevel(Surface& surface, const TRect& bounds, const TControlBevel& bevel);
+
+// The rings of a control that lays them over what Qt paints for it, kept
+// between paints: they are drawn again only for another size or bevel.
+class TBevelOverlay {
+public:
+  // The rings on a transparent image of the given size.
+  const QImage& Image(int width, int height, const TControlBevel& bevel);
+
+private:
+  QImage image_;
+  TControlBevel drawn_;
+};
 
 }  // namespace ostrak

@@ -15,7 +15,6 @@
 #include "platform/AliveWatch.h"
 #include "platform/Beep.h"
 #include "platform/ErrorGuard.h"
-#include "platform/Surface.h"
 #include "platform/SystemColors.h"
 
 namespace ostrak {
@@ -369,11 +368,7 @@ void TCustomMaskEditEx::resizeEvent(QResizeEvent* event) {
 void TCustomMaskEditEx::paintEvent(QPaintEvent* event) {
   QLineEdit::paintEvent(event);
   if (bevel_.Width() == 0) return;
-  QImage image(width(), height(), QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  Surface canvas(&image);
-  PaintControlBevel(canvas, Rect(0, 0, width(), height()), bevel_);
-  QPainter(this).drawImage(0, 0, image);
+  QPainter(this).drawImage(0, 0, bevelOverlay_.Image(width(), height(), bevel_));
 }
 
 TMaskEditEx::TMaskEditEx(QWidget* parent) : TCustomMaskEditEx(parent) { CreateHandle(); }

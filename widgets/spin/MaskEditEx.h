@@ -203,6 +203,7 @@ private:
   TAlignment alignment_ = TAlignment::taLeftJustify;
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   TControlBevel bevel_;
+  TBevelOverlay bevelOverlay_;
   TFont font_;
   int tag_ = 0;
   int loading_ = 0;

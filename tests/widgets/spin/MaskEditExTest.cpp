@@ -130,5 +130,27 @@ TEST(MaskEditWindow, WithoutAWindowATextIsOnlyStored) {
   EXPECT_FALSE(edit.HandleAllocated());
 }
 
+// The rings are kept between paints; a new size or bevel must not show the
+// old ones.
+TEST(MaskEditExBevel, FollowsTheSizeAndTheKindAfterItWasShown) {
+  TMaskEditEx edit;
+  edit.SetBorderStyle(TBorderStyle::bsNone);
+  edit.SetBevelKind(TBevelKind::bkFlat);
+  edit.resize(40, 20);
+  edit.show();
+  const QRgb shadow = qRgb(160, 160, 160);
+  QImage shown = edit.grab().toImage();
+  EXPECT_EQ(shown.pixel(0, 0), shadow);
+  EXPECT_EQ(shown.pixel(39, 19), shadow);
+
+  edit.resize(50, 24);
+  shown = edit.grab().toImage();
+  EXPECT_EQ(shown.pixel(49, 23), shadow) << "the new corner";
+  EXPECT_NE(shown.pixel(39, 19), shadow) << "the old corner";
+
+  edit.SetBevelKind(TBevelKind::bkSoft);
+  EXPECT_EQ(edit.grab().toImage().pixel(0, 0), qRgb(105, 105, 105)) << "a soft lowered ring";
+}
+
 }  // namespace
 }  // namespace ostrak
