@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <array>
 
 #include "platform/AliveWatch.h"
 #include "platform/ErrorGuard.h"
@@ -71,6 +72,33 @@ QKeyEvent KeyEventFor(QChar character, const QKeyEvent& original) {
   if (code == 13) key = Qt::Key_Return;
   if (code == 27) key = Qt::Key_Escape;
   return QKeyEvent(QEvent::KeyPress, key, original.modifiers(), QString(character), original.isAutoRepeat());
+}
+
+// The standard keys the gate watches, in the order it asks about them.
+constexpr std::array kGateKeys = {QKeySequence::Cut,
+                                  QKeySequence::Copy,
+                                  QKeySequence::Paste,
+                                  QKeySequence::Undo,
+                                  QKeySequence::Redo,
+                                  QKeySequence::DeleteEndOfLine,
+                                  QKeySequence::DeleteCompleteLine};
+
+// QKeyEvent::matches with the platform's bindings read once: Qt builds the
+// list anew at every call, and the gate asks seven times for every key
+// typed. The bindings are the platform theme's, fixed while the program runs.
+bool Matches(const QKeyEvent& event, QKeySequence::StandardKey standard) {
+  static const auto bindings = [] {
+    std::array<QList<QKeySequence>, kGateKeys.size()> lists;
+    for (std::size_t i = 0; i < kGateKeys.size(); ++i) lists[i] = QKeySequence::keyBindings(kGateKeys[i]);
+    return lists;
+  }();
+  // As Qt compares: the keypad and group switch modifiers make no difference.
+  const int combined =
+      (event.modifiers().toInt() | event.key()) & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier).toInt();
+  for (std::size_t i = 0; i < kGateKeys.size(); ++i) {
+    if (kGateKeys[i] == standard) return bindings[i].contains(QKeySequence(combined));
+  }
+  return event.matches(standard);
 }
 
 }  // namespace
@@ -150,19 +178,19 @@ void TCustomMaskEditEx::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void TCustomMaskEditEx::DefaultKeyHandling(QKeyEvent* event) {
-  if (event->matches(QKeySequence::Cut)) {
+  if (Matches(*event, QKeySequence::Cut)) {
     CutToClipboard();
-  } else if (event->matches(QKeySequence::Copy)) {
+  } else if (Matches(*event, QKeySequence::Copy)) {
     CopyToClipboard();
-  } else if (event->matches(QKeySequence::Paste)) {
+  } else if (Matches(*event, QKeySequence::Paste)) {
     PasteFromClipboard();
-  } else if (event->matches(QKeySequence::Undo)) {
+  } else if (Matches(*event, QKeySequence::Undo)) {
     Undo();
-  } else if (event->matches(QKeySequence::Redo)) {
+  } else if (Matches(*event, QKeySequence::Redo)) {
     Redo();
-  } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
+  } else if (Matches(*event, QKeySequence::DeleteEndOfLine)) {
     CutRange(cursorPosition(), static_cast<int>(text().size()));
-  } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+  } else if (Matches(*event, QKeySequence::DeleteCompleteLine)) {
     CutRange(0, static_cast<int>(text().size()));
   } else {
     QLineEdit::keyPressEvent(event);
