@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/StartupReport.h"
 #include "localisation/SettingsPlace.h"
 #include "platform/ConfigDirectory.h"
 #include "platform/ErrorDisplay.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   TForm1 editor(dialogs, program, SettingsPlaceFor(program, folder, UserConfigDirectory()));
   auto* evaluation = new TForm2(editor);
   editor.SetEvaluationWindow(evaluation);
+  if (FirstPaintReportRequested()) ReportFirstPaintThenQuit(editor);
   editor.show();
   // A window manager gives a new window the keyboard; on a bare X server
   // nothing would.
