@@ -4,6 +4,9 @@
 #                     UndefinedBehaviorSanitizer: any report fails it
 # make fuzz           runs each fuzzer for FUZZ_SECONDS seconds on its corpus
 # make deb            builds the Debian package into $(BUILD)/
+# make bench          builds everything and prints the editor beside stock Qt:
+#                     start-up, memory, Evaluate and a keystroke, with their
+#                     ratios and goals
 
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
@@ -17,7 +20,7 @@ SANITIZER_ENV = \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0
 
-.PHONY: all deps configure build test test-sanitize fuzz run deb clean
+.PHONY: all deps configure build test test-sanitize fuzz run deb bench clean
 
 all: build
 
@@ -54,6 +57,9 @@ run: build
 
 deb: build
 	cd $(BUILD) && cpack -G DEB
+
+bench: build
+	@scripts/bench $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
