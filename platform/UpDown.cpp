@@ -135,6 +135,8 @@ QSize UpDown::sizeHint() const { return QSize(15, 21); }
 // drawing with the palette last drawn with keeps that identity, so the kept
 // face is reused.
 const QPalette& UpDown::FacePalette() {
+  if (palette().cacheKey() == seenPalette_) return facePalette_;
+  seenPalette_ = palette().cacheKey();
   QPalette current = palette();
   for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     current.setBrush(group, QPalette::Text, facePalette_.brush(group, QPalette::Text));

@@ -108,6 +108,7 @@ private:
   int rate_ = 0;
   QTimer timer_;
   QPalette facePalette_;
+  qint64 seenPalette_ = -1;  // the identity of the palette last compared
 };
 
 }  // namespace ostrak
