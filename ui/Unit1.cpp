@@ -36,6 +36,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace set
   }
 
   CreateControls();
+  FindFieldControls();
   AssignHandlers();
   // A failure here is shown and the window opens all the same, with the
   // rest of the creation skipped.
@@ -60,14 +61,21 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 QString TForm1::CaptionText(int line) const { return AnsiToQString(language_.CaptionOrDefault(line)); }
 
+void TForm1::FindFieldControls() {
+  for (const FieldDescription& field : kFighterFields) {
+    fieldControls_[static_cast<std::size_t>(field.field)] =
+        findChild<QWidget*>(QLatin1String(field.control), Qt::FindDirectChildrenOnly);
+  }
+}
+
 TSpinEdit& TForm1::AttributeBox(FighterField field) const {
-  auto* box = findChild<TSpinEdit*>(QLatin1String(Describe(field).control), Qt::FindDirectChildrenOnly);
+  auto* box = qobject_cast<TSpinEdit*>(fieldControls_[static_cast<std::size_t>(field)]);
   if (!box) throw std::logic_error("no attribute box for this field");
   return *box;
 }
 
 TLabeledEdit& TForm1::TextEdit(FighterField field) const {
-  auto* edit = findChild<TLabeledEdit*>(QLatin1String(Describe(field).control), Qt::FindDirectChildrenOnly);
+  auto* edit = qobject_cast<TLabeledEdit*>(fieldControls_[static_cast<std::size_t>(field)]);
   if (!edit) throw std::logic_error("no edit for this field");
   return *edit;
 }

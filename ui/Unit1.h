@@ -7,6 +7,7 @@
 // their properties, then the handlers are assigned, then FormCreate runs.
 
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -143,6 +144,9 @@ private:
   void ApplyCaption(const char* controlName, const QString& caption);
   // Sets the controls from the record's lines in the load order.
   void LoadControlsFromRecord();
+  // Once, after the controls exist: each field's control by the name the
+  // field table gives it, so the handlers and Evaluate need no search.
+  void FindFieldControls();
   FighterRecord& LiveRecord() const;
   void PutText(FighterField field, QObject* sender);
 
@@ -153,6 +157,7 @@ private:
   QWidget* evaluationWindow_ = nullptr;
   // Every control, in creation order.
   std::vector<QWidget*> components_;
+  std::array<QWidget*, kFighterFieldCount> fieldControls_{};
 };
 
 }  // namespace ostrak
