@@ -16,6 +16,12 @@ UpDown::UpDown(QWidget* parent)
     : QWidget(parent), acceleration_{UDACCEL{0, 1}, UDACCEL{2, 5}, UDACCEL{5, 20}} {
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_OpaquePaintEvent, false);
+  // The arrows show no text, so they hold a text colour of their own: a box
+  // showing its number in a new colour then gives them no new palette, which
+  // would repaint them and make the style draw their face again.
+  QPalette ownText;
+  ownText.setColor(QPalette::Text, ownText.color(QPalette::Text));
+  setPalette(ownText);
   connect(&timer_, &QTimer::timeout, this, [this] { Guard([this] { AutoRepeatTick(); }); });
 }
 
@@ -129,28 +135,11 @@ void UpDown::Scroll(int, int) {}
 
 QSize UpDown::sizeHint() const { return QSize(15, 21); }
 
-// The style keeps each face it draws under the palette's identity. A box
-// that shows its number in a new colour gives its stepper a new palette that
-// differs only in the text colour, which the spin-box face does not use;
-// drawing with the palette last drawn with keeps that identity, so the kept
-// face is reused.
-const QPalette& UpDown::FacePalette() {
-  if (palette().cacheKey() == seenPalette_) return facePalette_;
-  seenPalette_ = palette().cacheKey();
-  QPalette current = palette();
-  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    current.setBrush(group, QPalette::Text, facePalette_.brush(group, QPalette::Text));
-  }
-  if (!(current == facePalette_)) facePalette_ = palette();
-  return facePalette_;
-}
-
 void UpDown::paintEvent(QPaintEvent*) {
   Guard([this] {
     QPainter painter(this);
     QStyleOptionSpinBox option;
     option.initFrom(this);
-    option.palette = FacePalette();
     option.rect = rect();
     option.frame = false;
     option.buttonSymbols = QAbstractSpinBox::UpDownArrows;

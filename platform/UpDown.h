@@ -11,7 +11,6 @@
 // or blocked by a modal window before the release. The arrows are the Fusion
 // style's spin-box arrows. The control never takes the keyboard focus.
 
-#include <QPalette>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -93,8 +92,6 @@ private:
   void Step();
   int CurrentIncrement() const;
   void EndPress(bool notify);
-  // The palette the face is drawn with.
-  const QPalette& FacePalette();
 
   int minimum_ = 0;
   int maximum_ = 100;
@@ -107,8 +104,6 @@ private:
   int threshold_ = 0;
   int rate_ = 0;
   QTimer timer_;
-  QPalette facePalette_;
-  qint64 seenPalette_ = -1;  // the identity of the palette last compared
 };
 
 }  // namespace ostrak
