@@ -87,7 +87,24 @@ const QImage& TBevelOverlay::Image(int width, int height, const TControlBevel& b
   drawn_ = bevel;
   Surface canvas(&image_);
   PaintControlBevel(canvas, Rect(0, 0, width, height), bevel);
+  ringsOpaque_ = !image_.isNull() && bevel.Width() > 0;
+  const int edge = bevel.Width();
+  for (int y = 0; y < image_.height() && ringsOpaque_; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+    for (int x = 0; x < image_.width(); ++x) {
+      const bool onEdge = std::min({x, y, image_.width() - 1 - x, image_.height() - 1 - y}) < edge;
+      if (onEdge && qAlpha(line[x]) != 255) {
+        ringsOpaque_ = false;
+        break;
+      }
+    }
+  }
   return image_;
+}
+
+bool TBevelOverlay::RingsOpaque(int width, int height, const TControlBevel& bevel) {
+  Image(width, height, bevel);
+  return ringsOpaque_;
 }
 
 }  // namespace ostrak

@@ -37,10 +37,14 @@ class TBevelOverlay {
 public:
   // The rings on a transparent image of the given size.
   const QImage& Image(int width, int height, const TControlBevel& bevel);
+  // Whether those rings cover every pixel of the edge they take (a ring cut
+  // bvSpace takes its pixel but draws nothing).
+  bool RingsOpaque(int width, int height, const TControlBevel& bevel);
 
 private:
   QImage image_;
   TControlBevel drawn_;
+  bool ringsOpaque_ = false;
 };
 
 }  // namespace ostrak

@@ -104,6 +104,7 @@ void TCustomMaskEditEx::SetBorderStyle(TBorderStyle style) {
   borderStyle_ = style;
   setFrame(style == TBorderStyle::bsSingle);
   ApplyTextArea();
+  UpdateOpaqueness();
   // The platform recreates the window for a new border.
   if (HandleAllocated()) CreateWnd();
 }
@@ -114,6 +115,7 @@ void TCustomMaskEditEx::SetBevel(const TControlBevel& bevel) {
   const int width = bevel_.Width();
   setContentsMargins(width, width, width, width);
   ApplyTextArea();
+  UpdateOpaqueness();
   // Like a new border, a new bevel changes the client area.
   if (HandleAllocated()) CreateWnd();
   update();
@@ -354,6 +356,9 @@ void TCustomMaskEditEx::changeEvent(QEvent* event) {
     case QEvent::LayoutDirectionChange:
       Guard([this] { ReadingDirectionChanged(); });
       break;
+    case QEvent::PaletteChange:
+      Guard([this] { UpdateOpaqueness(); });
+      break;
     default:
       break;
   }
@@ -362,7 +367,22 @@ void TCustomMaskEditEx::changeEvent(QEvent* event) {
 void TCustomMaskEditEx::resizeEvent(QResizeEvent* event) {
   const AliveWatch alive(this);
   QLineEdit::resizeEvent(event);
-  if (alive) Guard([this] { ApplyTextArea(); });
+  if (!alive) return;
+  Guard([this] {
+    UpdateOpaqueness();
+    ApplyTextArea();
+  });
+}
+
+void TCustomMaskEditEx::UpdateOpaqueness() {
+  bool opaque = borderStyle_ == TBorderStyle::bsNone && bevelOverlay_.RingsOpaque(width(), height(), bevel_);
+  const QPalette& colours = palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    opaque = opaque && colours.brush(group, QPalette::Base).isOpaque();
+  }
+  if (opaque == opaque_) return;
+  opaque_ = opaque;
+  setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 
 void TCustomMaskEditEx::paintEvent(QPaintEvent* event) {

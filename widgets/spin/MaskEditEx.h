@@ -186,6 +186,10 @@ private:
 
   void ApplyFont();
   void ApplyAlignment();
+  // A borderless edit whose bevel covers its whole edge, and whose panel the
+  // style fills with an opaque base colour, hides what lies beneath it: Qt is
+  // told so and need not paint the window under it first.
+  void UpdateOpaqueness();
   void ApplyTextArea();
   void SetBevel(const TControlBevel& bevel);
   void DefaultKeyHandling(QKeyEvent* event);
@@ -204,6 +208,7 @@ private:
   TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
   TControlBevel bevel_;
   TBevelOverlay bevelOverlay_;
+  bool opaque_ = false;
   TFont font_;
   int tag_ = 0;
   int loading_ = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QSpinBox>
 
 #include "widgets/spin/EditTestSupport.h"
 
@@ -150,6 +151,73 @@ TEST(MaskEditExBevel, FollowsTheSizeAndTheKindAfterItWasShown) {
 
   edit.SetBevelKind(TBevelKind::bkSoft);
   EXPECT_EQ(edit.grab().toImage().pixel(0, 0), qRgb(105, 105, 105)) << "a soft lowered ring";
+}
+
+// An edit that tells Qt it hides what lies beneath must paint every pixel it
+// owns: rendered alone over a sentinel, nothing of the sentinel may show,
+// also where the style might leave the inside to a spin box around it.
+TEST(MaskEditExOpaqueness, OnlyABorderlessEditWithAWholeBevelAndAnOpaqueBaseHidesTheWindow) {
+  struct Row {
+    const char* name;
+    TBorderStyle border;
+    TControlBevel bevel;
+    QColor base;
+    bool inSpinBox;
+    bool hides;
+  };
+  using enum TBevelCut;
+  const TControlBevel soft{TBevelKind::bkSoft, bvRaised, bvLowered};
+  const Row rows[] = {
+      {"soft bevel, as the attribute boxes", TBorderStyle::bsNone, soft, Qt::white, false, true},
+      {"flat bevel, as the labelled edits",
+       TBorderStyle::bsNone,
+       {TBevelKind::bkFlat, bvRaised, bvRaised},
+       Qt::white,
+       false,
+       true},
+      {"one ring", TBorderStyle::bsNone, {TBevelKind::bkSoft, bvNone, bvLowered}, Qt::white, false, true},
+      {"inside a spin box", TBorderStyle::bsNone, soft, Qt::white, true, true},
+      {"a ring that draws nothing",
+       TBorderStyle::bsNone,
+       {TBevelKind::bkSoft, bvSpace, bvLowered},
+       Qt::white,
+       false,
+       false},
+      {"a border", TBorderStyle::bsSingle, soft, Qt::white, false, false},
+      {"no bevel", TBorderStyle::bsNone, {}, Qt::white, false, false},
+      {"a see-through base", TBorderStyle::bsNone, soft, QColor(255, 255, 255, 128), false, false},
+  };
+  const QRgb sentinel = qRgb(1, 2, 3);
+  for (const Row& row : rows) {
+    QWidget window;
+    window.resize(60, 30);
+    QWidget* host = &window;
+    if (row.inSpinBox) {
+      host = new QSpinBox(&window);
+      host->setGeometry(0, 0, 60, 30);
+    }
+    auto* edit = new TMaskEditEx(host);
+    edit->SetBorderStyle(row.border);
+    edit->SetBevelKind(row.bevel.kind);
+    edit->SetBevelInner(row.bevel.inner);
+    edit->SetBevelOuter(row.bevel.outer);
+    QPalette base = edit->palette();
+    base.setColor(QPalette::Base, row.base);
+    edit->setPalette(base);
+    edit->SetText(QStringLiteral("12"));
+    edit->setGeometry(5, 5, 40, 20);
+    window.show();
+    EXPECT_EQ(edit->testAttribute(Qt::WA_OpaquePaintEvent), row.hides) << row.name;
+    if (!edit->testAttribute(Qt::WA_OpaquePaintEvent)) continue;
+    QImage shown(edit->size(), QImage::Format_RGB32);
+    shown.fill(sentinel);
+    edit->render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+    int unpainted = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) unpainted += shown.pixel(x, y) == sentinel;
+    }
+    EXPECT_EQ(unpainted, 0) << row.name;
+  }
 }
 
 }  // namespace
