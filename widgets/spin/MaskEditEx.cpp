@@ -26,6 +26,11 @@ QColor ToQColor(TColor color) {
   return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
+bool SameFace(const TFont& a, const TFont& b) {
+  return a.Name() == b.Name() && a.Height() == b.Height() && a.Style() == b.Style() &&
+         a.Charset() == b.Charset() && a.Pitch() == b.Pitch();
+}
+
 }  // namespace
 
 TCustomMaskEditEx::TCustomMaskEditEx(QWidget* parent) : QLineEdit(parent) {
@@ -131,8 +136,13 @@ bool TCustomMaskEditEx::CanFocus() const {
   return isEnabled() && (isWindow() || isVisibleTo(window())) && window()->isEnabled();
 }
 
+// The usual change is the colour alone (a box showing its number in another
+// colour band); setting the same face again would only cost the resolving.
 void TCustomMaskEditEx::ApplyFont() {
-  setFont(font_.ToQFont());
+  if (!appliedFace_ || !SameFace(*appliedFace_, font_)) {
+    setFont(font_.ToQFont());
+    appliedFace_ = font_;
+  }
   QPalette colours = palette();
   colours.setColor(QPalette::Text, ToQColor(font_.Color()));
   setPalette(colours);

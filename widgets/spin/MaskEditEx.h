@@ -19,6 +19,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/Set.h"
 #include "platform/Font.h"
@@ -210,6 +211,7 @@ private:
   TBevelOverlay bevelOverlay_;
   bool opaque_ = false;
   TFont font_;
+  std::optional<TFont> appliedFace_;  // what the widget's font was last made from
   int tag_ = 0;
   int loading_ = 0;
   int leftMargin_ = 0;

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QSpinBox>
+#include <functional>
 
 #include "widgets/spin/EditTestSupport.h"
 
@@ -151,6 +152,41 @@ TEST(MaskEditExBevel, FollowsTheSizeAndTheKindAfterItWasShown) {
 
   edit.SetBevelKind(TBevelKind::bkSoft);
   EXPECT_EQ(edit.grab().toImage().pixel(0, 0), qRgb(105, 105, 105)) << "a soft lowered ring";
+}
+
+// Each change of the font object reaches the widget, the face as its font
+// and the colour as its text colour, whichever attribute changed.
+TEST(MaskEditExFont, EveryChangedAttributeReachesTheWidget) {
+  struct Row {
+    const char* name;
+    std::function<void(TFont&)> change;
+    QColor text;
+  };
+  const Row rows[] = {
+      {"the colour", [](TFont& f) { f.SetColor(clRed); }, QColor(255, 0, 0)},
+      {"the height", [](TFont& f) { f.SetHeight(-15); }, Qt::black},
+      {"the style", [](TFont& f) { f.SetStyle(TFontStyle::fsBold | TFontStyle::fsItalic); }, Qt::black},
+      {"the name", [](TFont& f) { f.SetName(QStringLiteral("Courier New")); }, Qt::black},
+      {"the pitch", [](TFont& f) { f.SetPitch(TFontPitch::fpFixed); }, Qt::black},
+      {"the colour and the height at once",
+       [](TFont& f) {
+         TFont both(f);
+         both.SetColor(clGreen);
+         both.SetHeight(-13);
+         f.Assign(both);
+       },
+       QColor(0, 128, 0)},
+  };
+  for (const Row& row : rows) {
+    TMaskEditEx edit;
+    edit.Font().SetColor(clBlack);
+    row.change(edit.Font());
+    EXPECT_EQ(edit.font(), edit.Font().ToQFont()) << row.name;
+    EXPECT_EQ(edit.palette().color(QPalette::Text), row.text) << row.name;
+    edit.Font().SetColor(clBlue);
+    EXPECT_EQ(edit.font(), edit.Font().ToQFont()) << row.name << ", then a new colour";
+    EXPECT_EQ(edit.palette().color(QPalette::Text), QColor(0, 0, 255)) << row.name << ", then a new colour";
+  }
 }
 
 // An edit that tells Qt it hides what lies beneath must paint every pixel it
