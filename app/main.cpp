@@ -35,8 +35,7 @@ int main(int argc, char** argv) {
   const ProgramFolder folder =
       IsWritableDirectory(program) ? ProgramFolder::Writable : ProgramFolder::ReadOnly;
   TForm1 editor(dialogs, program, SettingsPlaceFor(program, folder, UserConfigDirectory()));
-  auto* evaluation = new TForm2(editor);
-  editor.SetEvaluationWindow(evaluation);
+  new TForm2(editor);  // the editor owns it and shows it on Evaluate
   if (FirstPaintReportRequested()) ReportFirstPaintThenQuit(editor);
   editor.show();
   // A window manager gives a new window the keyboard; on a bare X server

@@ -70,7 +70,6 @@ void EditorEvaluate(benchmark::State& state) {
   ScopedErrorCapture errors;
   TForm1 editor(dialogs, ProgramDirectory());
   auto* evaluation = new TForm2(editor);
-  editor.SetEvaluationWindow(evaluation);
   if (!ShowAndWaitPainted(editor)) state.SkipWithError("the editor was not painted");
   for (std::size_t i = 0; i < kAttributeFields.size(); ++i)
     editor.AttributeBox(kAttributeFields[i]).SetValue(kSample[i]);

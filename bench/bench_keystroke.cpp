@@ -85,8 +85,7 @@ void EditorSpinBox(benchmark::State& state, const Keystroke& keystroke) {
   test::ScriptedDialogs dialogs;
   ScopedErrorCapture errors;
   TForm1 editor(dialogs, ProgramDirectory());
-  auto* evaluation = new TForm2(editor);
-  editor.SetEvaluationWindow(evaluation);
+  new TForm2(editor);  // the editor owns it and shows it on Evaluate
   if (!ShowAndWaitPainted(editor)) state.SkipWithError("the editor was not painted");
   TSpinEdit& box = *editor.spPunch;
   TypeDigit(

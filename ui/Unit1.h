@@ -39,7 +39,7 @@ public:
   TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace settings, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The window that Evaluate shows; not owned.
+  // The window that Evaluate shows; the evaluation window registers itself.
   void SetEvaluationWindow(QWidget* window) { evaluationWindow_ = window; }
 
   // Null before FormCreate and after FormClose.

@@ -67,6 +67,7 @@ TForm2::TForm2(TForm1& editor)
   gFitness = NewBar(this, "gFitness", 68, clRed, clYellow);
   gMental = NewBar(this, "gMental", 88, clRed, clYellow);
   gOverall = NewBar(this, "gOverall", 117, clTeal, clLime);
+  editor.SetEvaluationWindow(this);
 }
 
 TForm2::~TForm2() = default;

@@ -19,7 +19,8 @@ class TForm2 : public QWidget {
   Q_OBJECT
 
 public:
-  // Created hidden, as a tool window of `editor`, which owns it.
+  // Created hidden, as a tool window of `editor`, which owns it and shows it
+  // on Evaluate.
   explicit TForm2(TForm1& editor);
   ~TForm2() override;
 

@@ -21,7 +21,6 @@ EditorHarness::EditorHarness(Copy copy, const std::string& configHome,
   form_ = std::make_unique<TForm1>(dialogs, program_.path(),
                                    SettingsPlaceFor(program_.path(), folder, configHome));
   evaluation_ = new TForm2(*form_);
-  form_->SetEvaluationWindow(evaluation_);
   form_->show();
 }
 

@@ -45,7 +45,6 @@ OSTRAK_GALLERY_PAGE(EditorWindows) {
   NoDialogs dialogs;
   TForm1 editor(dialogs, ProgramDirectory());
   auto* evaluation = new TForm2(editor);
-  editor.SetEvaluationWindow(evaluation);
   editor.show();
   out.Save(editor.grab().toImage(), QStringLiteral("editor-startup"));
 
