@@ -1,4 +1,4 @@
-#include "platform/AnsiText.h"
+#include "record/AnsiText.h"
 
 #include <gtest/gtest.h>
 
