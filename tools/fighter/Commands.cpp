@@ -5,12 +5,21 @@
 
 #include "core/IntToStr.h"
 #include "record/Ratings.h"
-#include "tools/fighter/LoadedFighter.h"
+#include "roster/CsvTable.h"
+#include "roster/JsonTable.h"
+#include "roster/LoadedFighter.h"
+#include "roster/Roster.h"
+#include "roster/Utf8Text.h"
 #include "tools/fighter/Output.h"
 
 namespace ostrak::fighter {
 
 namespace {
+
+using roster::CsvField;
+using roster::JsonString;
+using roster::Utf8FromFileText;
+using roster::ValidUtf8;
 
 std::string PadRight(const std::string& text, std::size_t width) {
   return text + std::string(width - std::min(width, DisplayWidth(text)), ' ');
@@ -90,17 +99,9 @@ void PrintTable(const std::vector<RatingsRow>& rows) {
 int RunCheck(const std::vector<std::string>& files) {
   int status = 0;
   for (const std::string& file : files) {
-    const LoadedFighter loaded = LoadLikeTheEditor(file);
-    std::string line = TerminalSafe(file) + ": ";
-    if (loaded.failure) {
-      line += TerminalSafe(*loaded.failure);
-      status = 1;
-    } else if (loaded.saveFailure) {
-      line += "ok (cannot be saved: " + TerminalSafe(*loaded.saveFailure) + ")";
-    } else {
-      line += "ok";
-    }
-    Print(stdout, line + "\n");
+    const roster::FighterCheck check = roster::CheckFighterFile(file);
+    if (check.verdict == roster::Verdict::Fails) status = 1;
+    Print(stdout, TerminalSafe(file) + ": " + TerminalSafe(check.Message()) + "\n");
   }
   return status;
 }
@@ -109,15 +110,9 @@ int RunRatings(const std::vector<std::string>& files, RatingsFormat format) {
   std::vector<RatingsRow> rows;
   int status = 0;
   for (const std::string& file : files) {
-    const LoadedFighter loaded = LoadLikeTheEditor(file);
-    RatingsRow row{file, std::nullopt, {}};
-    if (loaded.failure) {
-      row.error = *loaded.failure;
-      status = 1;
-    } else {
-      row.ratings = EvaluateRatings(loaded.form.Attributes());
-    }
-    rows.push_back(std::move(row));
+    roster::FighterCheck check = roster::CheckFighterFile(file);
+    if (!check.ratings) status = 1;
+    rows.push_back({file, check.ratings, check.ratings ? std::string() : std::move(check.reason)});
   }
   switch (format) {
     case RatingsFormat::Csv:
@@ -134,7 +129,7 @@ int RunRatings(const std::vector<std::string>& files, RatingsFormat format) {
 }
 
 int RunShow(const std::string& file) {
-  const LoadedFighter loaded = LoadLikeTheEditor(file);
+  const roster::LoadedFighter loaded = roster::LoadLikeTheEditor(file);
   if (loaded.failure) Print(stderr, TerminalSafe(file) + ": " + TerminalSafe(*loaded.failure) + "\n");
   if (!loaded.opened) return 1;
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "roster/Roster.h"
+
 namespace ostrak::fighter {
 
 enum class RatingsFormat { Table, Csv, Json };
@@ -15,17 +17,11 @@ int RunRatings(const std::vector<std::string>& files, RatingsFormat format);
 int RunShow(const std::string& file);
 
 // The roster commands (RosterCommands.cpp).
-enum class TableFormat { Csv, Json };
 enum class ImportMode { Write, DryRun };
 
-struct Assignment {
-  std::string column;
-  std::string value;  // UTF-8
-};
-
-int RunExport(const std::vector<std::string>& files, TableFormat format);
+int RunExport(const std::vector<std::string>& files, roster::TableFormat format);
 // `into` is the folder relative file names are taken under; empty: the current one.
 int RunImport(const std::string& table, const std::string& into, ImportMode mode);
-int RunSet(const std::string& file, const std::vector<Assignment>& assignments);
+int RunSet(const std::string& file, const std::vector<roster::Assignment>& assignments);
 
 }  // namespace ostrak::fighter

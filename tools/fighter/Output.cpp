@@ -70,53 +70,6 @@ std::string TerminalSafe(std::string_view text) {
   return safe;
 }
 
-std::string ValidUtf8(std::string_view bytes) {
-  return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8().toStdString();
-}
-
-bool CsvNeedsQuotes(std::string_view utf8) { return utf8.find_first_of(",\"\r\n") != std::string_view::npos; }
-
-std::string CsvField(std::string_view utf8) {
-  if (!CsvNeedsQuotes(utf8)) return std::string(utf8);
-  std::string quoted = "\"";
-  for (const char c : utf8) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
-std::string JsonString(std::string_view utf8) {
-  std::string json = "\"";
-  for (const char c : utf8) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"':
-        json += "\\\"";
-        break;
-      case '\\':
-        json += "\\\\";
-        break;
-      case '\n':
-        json += "\\n";
-        break;
-      case '\r':
-        json += "\\r";
-        break;
-      case '\t':
-        json += "\\t";
-        break;
-      default:
-        if (byte < 0x20 || byte == 0x7F) {
-          json += Hex(byte, "\\u", 4);
-        } else {
-          json += c;
-        }
-    }
-  }
-  return json + "\"";
-}
-
 // The C library's character widths under its built-in UTF-8 locale, the
 // tables terminals themselves follow, whatever locale the user runs in. A
 // character it has no width for (unassigned, or replaced as invalid) takes

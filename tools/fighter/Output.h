@@ -16,16 +16,6 @@ void Print(std::FILE* stream, std::string_view text);
 // drive the terminal and the output stays UTF-8. For the human-readable formats.
 std::string TerminalSafe(std::string_view text);
 
-// Invalid UTF-8 sequences replaced, so that machine-readable output stays valid.
-std::string ValidUtf8(std::string_view bytes);
-
-// RFC 4180: quoted when it holds a comma, a quote or a line break.
-std::string CsvField(std::string_view utf8);
-bool CsvNeedsQuotes(std::string_view utf8);
-
-// A JSON string literal, quotes included.
-std::string JsonString(std::string_view utf8);
-
 // Terminal columns, for column alignment: a wide character (CJK, most emoji)
 // takes two, a combining or other zero-width one none.
 std::size_t DisplayWidth(std::string_view utf8);

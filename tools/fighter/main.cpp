@@ -12,10 +12,10 @@
 
 namespace {
 
-using ostrak::fighter::Assignment;
 using ostrak::fighter::ImportMode;
 using ostrak::fighter::RatingsFormat;
-using ostrak::fighter::TableFormat;
+using ostrak::roster::Assignment;
+using ostrak::roster::TableFormat;
 
 constexpr int kUsageError = 2;
 

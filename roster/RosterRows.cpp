@@ -1,17 +1,17 @@
-#include "tools/fighter/Roster.h"
+#include "roster/RosterRows.h"
 
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
 
 #include "core/IntToStr.h"
-#include "platform/AnsiText.h"
+#include "record/AnsiText.h"
 #include "record/FighterColumns.h"
-#include "tools/fighter/CsvTable.h"
-#include "tools/fighter/LoadedFighter.h"
-#include "tools/fighter/Output.h"
+#include "roster/CsvTable.h"
+#include "roster/JsonTable.h"
+#include "roster/Utf8Text.h"
 
-namespace ostrak::fighter {
+namespace ostrak::roster {
 
 namespace {
 
@@ -234,4 +234,4 @@ RosterReading ReadRoster(const Table& table) {
   return reading;
 }
 
-}  // namespace ostrak::fighter
+}  // namespace ostrak::roster

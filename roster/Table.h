@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace ostrak::fighter {
+namespace ostrak::roster {
 
 struct TableValue {
   enum class Kind {
@@ -39,4 +39,4 @@ struct TableProblem {
   std::string message;
 };
 
-}  // namespace ostrak::fighter
+}  // namespace ostrak::roster

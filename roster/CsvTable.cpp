@@ -1,11 +1,10 @@
-#include "tools/fighter/CsvTable.h"
+#include "roster/CsvTable.h"
 
 #include <algorithm>
 
 #include "core/IntToStr.h"
-#include "tools/fighter/Output.h"
 
-namespace ostrak::fighter {
+namespace ostrak::roster {
 
 namespace {
 
@@ -116,4 +115,16 @@ void AppendCsvCell(std::string& out, std::string_view text, Quote quote) {
   }
 }
 
-}  // namespace ostrak::fighter
+bool CsvNeedsQuotes(std::string_view utf8) { return utf8.find_first_of(",\"\r\n") != std::string_view::npos; }
+
+std::string CsvField(std::string_view utf8) {
+  if (!CsvNeedsQuotes(utf8)) return std::string(utf8);
+  std::string quoted = "\"";
+  for (const char c : utf8) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+}  // namespace ostrak::roster

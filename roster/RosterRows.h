@@ -11,9 +11,9 @@
 
 #include "record/FighterLayout.h"
 #include "record/StringList.h"
-#include "tools/fighter/Table.h"
+#include "roster/Table.h"
 
-namespace ostrak::fighter {
+namespace ostrak::roster {
 
 // Export: rows appended to `out`, CSV rows ending in CR LF, a JSON row as
 // one object on one line. `lines` holds at least the 28 lines.
@@ -50,4 +50,4 @@ struct RosterReading {
 // with nothing reported. Problems come in row order, then column order.
 RosterReading ReadRoster(const Table& table);
 
-}  // namespace ostrak::fighter
+}  // namespace ostrak::roster

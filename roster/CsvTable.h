@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/fighter/Table.h"
+#include "roster/Table.h"
 
-namespace ostrak::fighter {
+namespace ostrak::roster {
 
 // The first record names the columns of the others. A lone CR is cell text
 // (rows end at CR LF or LF only). A record whose cells are all empty and
@@ -25,4 +25,8 @@ enum class Quote { WhereNeeded, Always };
 // break, or always (which tells a quoted empty cell from an empty one).
 void AppendCsvCell(std::string& out, std::string_view text, Quote quote = Quote::WhereNeeded);
 
-}  // namespace ostrak::fighter
+// RFC 4180: quoted when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view utf8);
+bool CsvNeedsQuotes(std::string_view utf8);
+
+}  // namespace ostrak::roster

@@ -1,6 +1,7 @@
 #pragma once
 
-// One fighter file loaded as the editor loads it into a fresh window.
+// One fighter file loaded as the editor loads it into a fresh window, with
+// the controls' state (what `show` prints); CheckFighterFile sums it up.
 
 #include <optional>
 #include <string>
@@ -8,7 +9,7 @@
 #include "record/FighterForm.h"
 #include "record/FighterRecord.h"
 
-namespace ostrak::fighter {
+namespace ostrak::roster {
 
 struct LoadedFighter {
   FighterRecord record;
@@ -22,7 +23,4 @@ struct LoadedFighter {
 
 LoadedFighter LoadLikeTheEditor(const std::string& path);
 
-// File text (Windows-1252) as UTF-8.
-std::string Utf8FromFileText(const std::string& bytes);
-
-}  // namespace ostrak::fighter
+}  // namespace ostrak::roster

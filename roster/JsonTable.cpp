@@ -1,4 +1,4 @@
-#include "tools/fighter/JsonTable.h"
+#include "roster/JsonTable.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -7,7 +7,7 @@
 
 #include "core/IntToStr.h"
 
-namespace ostrak::fighter {
+namespace ostrak::roster {
 
 namespace {
 
@@ -71,4 +71,37 @@ Table ReadJsonTable(std::string_view text) {
   return table;
 }
 
-}  // namespace ostrak::fighter
+std::string JsonString(std::string_view utf8) {
+  std::string json = "\"";
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"':
+        json += "\\\"";
+        break;
+      case '\\':
+        json += "\\\\";
+        break;
+      case '\n':
+        json += "\\n";
+        break;
+      case '\r':
+        json += "\\r";
+        break;
+      case '\t':
+        json += "\\t";
+        break;
+      default:
+        if (byte < 0x20 || byte == 0x7F) {
+          json += "\\u00";
+          json += "0123456789ABCDEF"[byte >> 4];
+          json += "0123456789ABCDEF"[byte & 0xF];
+        } else {
+          json += c;
+        }
+    }
+  }
+  return json + "\"";
+}
+
+}  // namespace ostrak::roster

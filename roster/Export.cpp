@@ -1,0 +1,75 @@
+#include <utility>
+
+#include "core/Errors.h"
+#include "record/FighterColumns.h"
+#include "roster/LoadedFighter.h"
+#include "roster/Roster.h"
+#include "roster/RosterRows.h"
+
+namespace ostrak::roster {
+
+namespace {
+
+constexpr std::size_t kPieceBytes = 65536;
+
+// The file's lines when the table may hold them, or why it may not.
+std::optional<std::string> LinesForTable(const std::string& file, TStringList& lines) {
+  try {
+    lines.LoadFromFile(file);
+  } catch (const Error&) {
+    // Named below, in the check's words.
+  }
+  if (lines.Count() >= kFighterLineCount && LoadProblems(lines).empty()) return std::nullopt;
+  // Only a file that fails is loaded again, the way check loads it, for its message.
+  LoadedFighter loaded = LoadLikeTheEditor(file);
+  if (const auto& failure = loaded.failure ? loaded.failure : loaded.saveFailure) return *failure;
+  lines = std::move(loaded.fileLines);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptions& options,
+                        const ExportSink& sink) {
+  const bool json = options.format == TableFormat::Json;
+  std::string out;
+  if (json) {
+    out += "[";
+  } else {
+    AppendCsvHeader(out);
+  }
+  std::size_t leftOut = 0;
+  bool first = true;
+  for (const std::string& file : files) {
+    TStringList lines;
+    if (const auto failure = LinesForTable(file, lines)) {
+      ++leftOut;
+      if (sink.leftOut) sink.leftOut({file, *failure});
+      continue;
+    }
+    if (json) {
+      out += first ? "\n  " : ",\n  ";
+      AppendJsonRow(out, file, lines);
+    } else {
+      AppendCsvRow(out, file, lines);
+    }
+    first = false;
+    if (out.size() >= kPieceBytes) {
+      sink.write(out);
+      out.clear();
+    }
+  }
+  if (json) out += first ? "]\n" : "\n]\n";
+  sink.write(out);
+  return leftOut;
+}
+
+ExportedTable ExportFiles(const std::vector<std::string>& files, const ExportOptions& options) {
+  ExportedTable table;
+  ExportFiles(files, options,
+              {[&](std::string_view bytes) { table.bytes += bytes; },
+               [&](const FileFailure& failure) { table.leftOut.push_back(failure); }});
+  return table;
+}
+
+}  // namespace ostrak::roster

@@ -1,0 +1,59 @@
+#include "roster/LoadedFighter.h"
+
+#include "core/Errors.h"
+#include "record/Ratings.h"
+#include "roster/Roster.h"
+#include "roster/Utf8Text.h"
+
+namespace ostrak::roster {
+
+LoadedFighter LoadLikeTheEditor(const std::string& path) {
+  LoadedFighter loaded;
+  try {
+    loaded.record.LoadFromFile(path);
+    loaded.opened = true;
+    loaded.fileLines = loaded.record.Lines();
+    loaded.form.Load(loaded.record);
+  } catch (const ConversionError& failure) {
+    loaded.failure = Utf8FromFileText(failure.message());  // quotes a line of the file
+  } catch (const Error& failure) {
+    loaded.failure = failure.message();  // a list error, or a file error quoting the path as named
+  }
+  if (loaded.failure) return loaded;
+
+  FighterRecord copy = loaded.record;
+  try {
+    copy.PrepareForSave();
+  } catch (const ListError& failure) {
+    loaded.saveFailure = failure.message();
+  }
+  return loaded;
+}
+
+FighterCheck CheckFighterFile(const std::string& path) {
+  LoadedFighter loaded = LoadLikeTheEditor(path);
+  FighterCheck check;
+  check.lines = std::move(loaded.fileLines);
+  if (loaded.failure) {
+    check.reason = std::move(*loaded.failure);
+    return check;
+  }
+  check.ratings = EvaluateRatings(loaded.form.Attributes());
+  check.verdict = loaded.saveFailure ? Verdict::LoadsButCannotBeSaved : Verdict::Loads;
+  check.reason = loaded.saveFailure.value_or("");
+  return check;
+}
+
+std::string FighterCheck::Message() const {
+  switch (verdict) {
+    case Verdict::Loads:
+      return "ok";
+    case Verdict::LoadsButCannotBeSaved:
+      return "ok (cannot be saved: " + reason + ")";
+    case Verdict::Fails:
+      break;
+  }
+  return reason;
+}
+
+}  // namespace ostrak::roster

@@ -1,0 +1,157 @@
+#pragma once
+
+// The roster engine as the command line and the roster window drive it:
+// check a fighter file, export files to a table, change files from a table or
+// from a few cells. Nothing here prints. Messages are UTF-8 for display,
+// except that a file name is quoted with its own bytes. Every call works on
+// the caller's thread and shares no state, so a window may run it on a worker.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/Ratings.h"
+#include "record/StringList.h"
+#include "roster/Table.h"
+
+namespace ostrak::roster {
+
+// ---------------------------------------------------------------------------
+// Check
+
+enum class Verdict {
+  Loads,
+  LoadsButCannotBeSaved,  // the editor's save would fail before its dialog (fewer than 28 lines)
+  Fails,                  // the editor's load meets a failure
+};
+
+struct FighterCheck {
+  Verdict verdict = Verdict::Fails;
+  std::string reason;              // the failure, or why it cannot be saved; empty when it loads
+  std::optional<Ratings> ratings;  // what the evaluation window shows after the load, unless it fails
+  TStringList lines;               // the file's lines as read; none when it could not be read
+
+  // What `check` says after "FILE: ": "ok", "ok (cannot be saved: REASON)" or REASON.
+  std::string Message() const;
+};
+
+// The file loaded as the editor loads it into a fresh window; the first
+// failure wins, as in the editor. Never throws for a bad or missing file.
+FighterCheck CheckFighterFile(const std::string& path);
+
+// ---------------------------------------------------------------------------
+// Export
+
+enum class TableFormat { Csv, Json };
+
+struct ExportOptions {
+  TableFormat format = TableFormat::Csv;
+};
+
+// A file left out of a table or not written, and why.
+struct FileFailure {
+  std::string file;  // as the caller or the table named it
+  std::string message;
+};
+
+struct ExportSink {
+  std::function<void(std::string_view bytes)> write;  // the table's bytes, in order
+  std::function<void(const FileFailure&)> leftOut;    // may be empty; called when the file is met
+};
+
+// The table of `files` in their order: a CSV header and rows (CR LF), or a
+// JSON array with one object per line. A file that fails its check or cannot
+// be saved back is left out with its reason; the others still go in. Bytes
+// reach the sink in pieces of at least 64 KiB (the last may be smaller), so
+// the whole table is never held. Returns how many files were left out.
+std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptions& options,
+                        const ExportSink& sink);
+
+struct ExportedTable {
+  std::string bytes;
+  std::vector<FileFailure> leftOut;
+};
+
+// The same table held in memory, for a preview.
+ExportedTable ExportFiles(const std::vector<std::string>& files, const ExportOptions& options);
+
+// ---------------------------------------------------------------------------
+// Import and set: a plan first, then its commit
+
+struct RosterOptions {
+  std::string base;  // where relative file names are taken; empty: the current folder
+  // FIXME: not enforced yet: a target outside `base` is accepted whatever this says.
+  bool allowOutside = false;
+};
+
+enum class Action {
+  Create,     // the file does not exist yet
+  Replace,    // the file exists and its bytes change
+  Unchanged,  // the file already holds these bytes: it is not written
+  Refused,    // the row has a problem (see Problems()): nothing is planned for it
+};
+
+struct PlannedFile {
+  int row = 0;       // in the table, from 1 after the header; 0 for set
+  std::string file;  // as the table names it
+  std::string path;  // where it is written: `file` under the base folder
+  Action action = Action::Refused;
+  std::string bytes;  // the new file's bytes; empty when refused
+};
+
+struct Assignment {
+  std::string column;  // a line column or extra
+  std::string value;   // UTF-8; game_plan and weight_class also take an item's text ("GnP")
+};
+
+// Called with (0, total) before the first write, then after each file is in place.
+using CommitProgress = std::function<void(std::size_t done, std::size_t total)>;
+
+struct CommitResult {
+  std::size_t written = 0;             // the first files the plan changes, in its order
+  std::optional<FileFailure> failure;  // the file that failed; the ones after it are untouched
+  bool ok() const { return !failure; }
+};
+
+// What an import or a set would do, checked against the file system when it
+// was made. Making it writes nothing, so a caller cancels by dropping it.
+class RosterPlan {
+public:
+  // Every row whose file cell names a file, in table order.
+  const std::vector<PlannedFile>& Files() const { return files_; }
+  // In row order, a row's file problems first; row 0 is the table as a whole
+  // (it cannot be read, or its header is wrong). Set reports everything as row 0.
+  const std::vector<TableProblem>& Problems() const { return problems_; }
+  // The files a commit writes (created or replaced).
+  std::size_t ChangeCount() const;
+
+private:
+  friend RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options);
+  friend RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
+                            const RosterOptions& options);
+  friend CommitResult Commit(RosterPlan& plan, const CommitProgress& progress);
+
+  std::vector<PlannedFile> files_;
+  std::vector<TableProblem> problems_;
+  bool committed_ = false;
+};
+
+// The table at `tablePath` (JSON when its name ends in .json, any case; CSV
+// otherwise), every row checked before any file is looked at, then every
+// target: no two rows naming one file, each one writable.
+RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options);
+
+// One file's own row with the assigned cells in place, checked as import
+// checks a row. The file must exist and hold at least 28 lines.
+RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
+                   const RosterOptions& options);
+
+// Writes the plan's changed files in its order, each saved as the editor
+// saves (atomically), making missing folders on the way. A plan with problems
+// writes nothing; a plan commits once.
+CommitResult Commit(RosterPlan& plan, const CommitProgress& progress = {});
+
+}  // namespace ostrak::roster
