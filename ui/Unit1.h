@@ -110,6 +110,11 @@ public:
   TFileDialog OpenDialog1{FileDialogKind::Open};
   TFileDialog SaveDialog1{FileDialogKind::Save};
 
+  // The load command on a file already chosen (the open dialog's, the command
+  // line's, a drop's): all-or-nothing, the load-failure notice on failure.
+  // True when the fighter was loaded.
+  bool LoadFighterFile(const QString& path);
+
   // The handlers, under the names the controls know them by.
   void FormCreate(QObject* sender);
   void FormClose(QObject* sender);
@@ -144,6 +149,7 @@ private:
   void ApplyCaption(const char* controlName, const QString& caption);
   // Sets the controls from the record's lines in the load order.
   void LoadControlsFromRecord();
+  void ShowLoadFailure();
   // Once, after the controls exist: each field's control by the name the
   // field table gives it, so the handlers and Evaluate need no search.
   void FindFieldControls();

@@ -62,15 +62,32 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
 }
 
 // Load: whatever fails, from the dialog to the last control, ends in the
-// one notice; nothing already set is undone.
+// one notice.
 void TForm1::NavPanelButton2Click(QObject*) {
+  bool chosen = false;
   try {
-    if (!OpenDialog1.Execute(dialogs_)) return;
-    LiveRecord().LoadFromFile(LocalPath(OpenDialog1.FileName()));
-    LoadControlsFromRecord();
+    chosen = OpenDialog1.Execute(dialogs_);
   } catch (...) {
-    dialogs_.ShowNotice(QString::fromUtf8(kLoadFailed), QString::fromLatin1(kApplicationTitle));
+    ShowLoadFailure();
+    return;
   }
+  if (chosen) LoadFighterFile(OpenDialog1.FileName());
+}
+
+// Nothing already set is undone.
+bool TForm1::LoadFighterFile(const QString& path) {
+  try {
+    LiveRecord().LoadFromFile(LocalPath(path));
+    LoadControlsFromRecord();
+    return true;
+  } catch (...) {
+    ShowLoadFailure();
+    return false;
+  }
+}
+
+void TForm1::ShowLoadFailure() {
+  dialogs_.ShowNotice(QString::fromUtf8(kLoadFailed), QString::fromLatin1(kApplicationTitle));
 }
 
 void TForm1::LoadControlsFromRecord() {
