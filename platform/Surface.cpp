@@ -28,15 +28,19 @@ bool IsSupportedFormat(QImage::Format format) {
 
 }  // namespace
 
-Surface::Surface(int width, int height, TColor fill)
-    : own_(std::max(0, width), std::max(0, height), QImage::Format_RGB32),
+Surface::Surface(int width, int height, TColor fill, int scale)
+    : own_(std::max(0, width) * std::max(1, scale), std::max(0, height) * std::max(1, scale),
+           QImage::Format_RGB32),
       image_(&own_),
+      scale_(std::max(1, scale)),
       font_(TFont().ToQFont()) {
+  own_.setDevicePixelRatio(scale_);
   SelectFont(font_);
   own_.fill(detail::OpaquePixel(ColorToRGB(fill)));
 }
 
-Surface::Surface(QImage* target) : image_(target), font_(TFont().ToQFont()) {
+Surface::Surface(QImage* target)
+    : image_(target), scale_(std::max(1, qRound(target->devicePixelRatio()))), font_(TFont().ToQFont()) {
   SelectFont(font_);
   if (!image_->isNull() && !IsSupportedFormat(image_->format())) {
     *image_ = image_->convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -45,17 +49,20 @@ Surface::Surface(QImage* target) : image_(target), font_(TFont().ToQFont()) {
 
 QImage& Surface::Image() { return *image_; }
 const QImage& Surface::Image() const { return *image_; }
-int Surface::Width() const { return image_->width(); }
-int Surface::Height() const { return image_->height(); }
+int Surface::Width() const { return image_->width() / scale_; }
+int Surface::Height() const { return image_->height() / scale_; }
 
-void Surface::Resize(int width, int height) {
+void Surface::Resize(int width, int height, int scale) {
   const QImage::Format format = image_->isNull() ? QImage::Format_RGB32 : image_->format();
-  *image_ = QImage(std::max(0, width), std::max(0, height), format);
+  scale_ = std::max(1, scale);
+  *image_ = QImage(std::max(0, width) * scale_, std::max(0, height) * scale_, format);
+  image_->setDevicePixelRatio(scale_);
+  deviceFontStale_ = true;
 }
 
 TColor Surface::Pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= Width() || y >= Height()) return clNone;
-  const QRgb pixel = detail::ConstRows(*image_)[y][x];
+  const QRgb pixel = detail::ConstRows(*image_)[y * scale_][x * scale_];
   if (image_->format() != QImage::Format_RGB32 && qAlpha(pixel) == 0) return clNone;
   return RGB(static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
              static_cast<std::uint8_t>(qBlue(pixel)));
@@ -139,26 +146,35 @@ void Surface::FillRect(const TRect& rect, const Brush& brush) {
   if (right <= left || bottom <= top) return;
   const std::uint32_t ink = detail::OpaquePixel(ColorToRGB(brush.color));
 
-  const detail::Rows rows(*image_);
   if (brush.kind == BrushKind::Solid) {
-    for (int y = top; y < bottom; ++y) std::fill(rows[y] + left, rows[y] + right, ink);
+    FillPixels(left, top, right, bottom, ink);
     return;
   }
   if (brush.hatch < HS_HORIZONTAL || brush.hatch > HS_DIAGCROSS) return;
   const auto& pattern = kHatchPatterns[static_cast<std::size_t>(brush.hatch)];
   const bool fillGaps = bkMode_ == OPAQUE && bkColor_ != clNone;
   const std::uint32_t gap = detail::OpaquePixel(ColorToRGB(bkColor_));
+  const detail::Rows rows(*image_);
+  const int k = scale_;
   for (int y = top; y < bottom; ++y) {
     const std::uint8_t bits = pattern[static_cast<std::size_t>((y - brushOrg_.y) & 7)];
-    std::uint32_t* row = rows[y];
-    for (int x = left; x < right; ++x) {
-      if ((bits >> (7 - ((x - brushOrg_.x) & 7))) & 1) {
-        row[x] = ink;
-      } else if (fillGaps) {
-        row[x] = gap;
+    for (int deviceY = y * k; deviceY < (y + 1) * k; ++deviceY) {
+      std::uint32_t* row = rows[deviceY];
+      for (int x = left; x < right; ++x) {
+        if ((bits >> (7 - ((x - brushOrg_.x) & 7))) & 1) {
+          std::fill_n(row + x * k, k, ink);
+        } else if (fillGaps) {
+          std::fill_n(row + x * k, k, gap);
+        }
       }
     }
   }
+}
+
+void Surface::FillPixels(int left, int top, int right, int bottom, std::uint32_t argb) {
+  const detail::Rows rows(*image_);
+  const int k = scale_;
+  for (int y = top * k; y < bottom * k; ++y) std::fill(rows[y] + left * k, rows[y] + right * k, argb);
 }
 
 void Surface::BitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, std::uint32_t rop) {
@@ -182,23 +198,34 @@ void Surface::Blit(int x, int y, int w, int h, const Surface& source, int sx, in
   if (w <= 0 || h <= 0) return;
 
   // A copy within one image reads from a snapshot, so overlapping areas work.
-  const QImage snapshot = &source == this ? image_->copy(sx, sy, w, h) : QImage();
+  const int k = scale_;
+  const int ks = source.scale_;
+  const QImage snapshot = &source == this ? image_->copy(sx * k, sy * k, w * k, h * k) : QImage();
   const QImage& from = &source == this ? snapshot : source.Image();
-  const int fromX = &source == this ? 0 : sx;
-  const int fromY = &source == this ? 0 : sy;
+  const int fromX = &source == this ? 0 : sx * ks;
+  const int fromY = &source == this ? 0 : sy * ks;
   // Format_RGB32 promises 0xFF in the alpha byte; make sure of it.
   const std::uint32_t opaque = from.format() == QImage::Format_RGB32 ? 0xFF000000u : 0u;
   const bool skipKey = key != clNone;
   const detail::ConstRows in(from);
   const detail::Rows out(*image_);
   const std::uint32_t skipped = detail::OpaquePixel(key);
-  for (int row = 0; row < h; ++row) {
-    const std::uint32_t* source = in[fromY + row] + fromX;
-    std::uint32_t* target = out[y + row] + x;
-    for (int col = 0; col < w; ++col) {
-      const std::uint32_t pixel = source[col] | opaque;
-      if (skipKey && pixel == skipped) continue;
-      target[col] = pixel;
+  const int width = w * k;
+  for (int row = 0; row < h * k; ++row) {
+    const std::uint32_t* source = in[fromY + row * ks / k] + fromX;
+    std::uint32_t* target = out[y * k + row] + x * k;
+    if (ks == k) {
+      for (int col = 0; col < width; ++col) {
+        const std::uint32_t pixel = source[col] | opaque;
+        if (skipKey && pixel == skipped) continue;
+        target[col] = pixel;
+      }
+    } else {
+      for (int col = 0; col < width; ++col) {
+        const std::uint32_t pixel = source[col * ks / k] | opaque;
+        if (skipKey && pixel == skipped) continue;
+        target[col] = pixel;
+      }
     }
   }
 }

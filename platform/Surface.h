@@ -15,11 +15,20 @@
 // (any other format is converted when the surface is made); every pixel the
 // surface draws is opaque, so on a transparent image what was not drawn lets
 // the parent show through. Coordinates outside the image are clipped.
+// A surface may stand for a finer device: at scale k its image holds k x k
+// device pixels for every pixel, and every coordinate given here stays in
+// pixels. Shapes, lines and blits then draw each pixel as a k x k block, so
+// the picture is the scale-1 picture enlarged and every rule above holds
+// unchanged; text is drawn from the face at k times its size at the scaled
+// place, so its strokes are one device pixel fine. Measuring stays in pixels
+// of the face at its own size.
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "core/Colors.h"
 #include "platform/Geometry.h"
@@ -94,23 +103,29 @@ struct Brush {
 class Surface {
 public:
   // A surface over its own image of the given size, filled with `fill`
-  // (a plain colour 0x00BBGGRR).
-  Surface(int width, int height, TColor fill = clBlack);
-  // A surface that draws on an image owned elsewhere (a widget's buffer).
+  // (a plain colour 0x00BBGGRR), `scale` (at least 1) device pixels a pixel
+  // on each axis.
+  Surface(int width, int height, TColor fill = clBlack, int scale = 1);
+  // A surface that draws on an image owned elsewhere (a widget's buffer); its
+  // scale is the image's device pixel ratio, rounded to a whole number.
   explicit Surface(QImage* target);
 
   Surface(const Surface&) = delete;
   Surface& operator=(const Surface&) = delete;
 
+  // The image in device pixels; its device pixel ratio is the scale.
   QImage& Image();
   const QImage& Image() const;
   int Width() const;
   int Height() const;
-  // Resizes the image; the content is undefined afterwards.
-  void Resize(int width, int height);
+  int Scale() const { return scale_; }
+  // Resizes the image and takes a new scale; the content is undefined
+  // afterwards.
+  void Resize(int width, int height, int scale);
 
-  // The colour at (x, y) as 0x00BBGGRR; clNone where the pixel is fully
-  // transparent (never drawn on a transparent image) or outside the image.
+  // The colour at (x, y) as 0x00BBGGRR (the top-left device pixel of its
+  // block); clNone where the pixel is fully transparent (never drawn on a
+  // transparent image) or outside the image.
   TColor Pixel(int x, int y) const;
 
   // Selection: each returns what it replaced.
@@ -175,19 +190,27 @@ public:
 
   // Copies w x h pixels from source (sx, sy) to (x, y), as they are
   // (transparency included), clipped to both images; SRCCOPY only, any other
-  // operation copies nothing. The source may be this surface.
+  // operation copies nothing. The source may be this surface. A source of
+  // another scale is resampled to the nearest device pixel.
   void BitBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, std::uint32_t rop = SRCCOPY);
   // Like BitBlt, but opaque pixels of exactly `transparent` (resolved with
   // ColorToRGB) are skipped; clNone skips nothing.
   void TransparentBlt(int x, int y, int w, int h, const Surface& source, int sx, int sy, TColor transparent);
 
 private:
+  // Fills the pixels [left, right) x [top, bottom), already clipped.
+  void FillPixels(int left, int top, int right, int bottom, std::uint32_t argb);
   void FillSquare(int x, int y, int size, std::uint32_t argb);
   void DrawTextRun(int x, int y, const QString& text, const TRect* clip, int underline);
   void Blit(int x, int y, int w, int h, const Surface& source, int sx, int sy, TColor key);
+  // The selected face at the device's size.
+  const QFont& DeviceFont();
 
   QImage own_;
   QImage* image_;
+  int scale_ = 1;
+  QFont deviceFont_;
+  bool deviceFontStale_ = true;
   Pen pen_;
   Brush brush_;
   QFont font_;
@@ -200,6 +223,25 @@ private:
   int dashPos_ = 0;     // position in the styled pen's pattern
   int cellAscent_ = 0;  // of font_
   int cellDescent_ = 0;
+};
+
+// While one lives, every surface reports where its text lands: each run's
+// cell widened to the bounds of its glyphs, clipped as drawn, in device
+// pixels of the surface's image. For checking pictures, not for drawing.
+class TextRunLog {
+public:
+  TextRunLog();
+  ~TextRunLog();
+  TextRunLog(const TextRunLog&) = delete;
+  TextRunLog& operator=(const TextRunLog&) = delete;
+
+  const std::vector<QRect>& Runs() const { return runs_; }
+  static bool Active();
+  static void Record(const QRect& run);
+
+private:
+  std::vector<QRect> runs_;
+  TextRunLog* previous_;
 };
 
 // Scope guards that select a pen, brush or font and put the previous one back.

@@ -70,9 +70,8 @@ void Surface::FillSquare(int x, int y, int size, std::uint32_t argb) {
   const int top = std::max(y - size / 2, 0);
   const int right = std::min(x - size / 2 + size, Width());
   const int bottom = std::min(y - size / 2 + size, Height());
-  if (right <= left) return;
-  const detail::Rows rows(*image_);
-  for (int row = top; row < bottom; ++row) std::fill(rows[row] + left, rows[row] + right, argb);
+  if (right <= left || bottom <= top) return;
+  FillPixels(left, top, right, bottom, argb);
 }
 
 void Surface::LineTo(int x, int y) {
@@ -99,7 +98,7 @@ void Surface::LineTo(int x, int y) {
     if (from.y < 0 || from.y >= h) return;
     const int left = std::max(dx > 0 ? from.x : x + 1, 0);
     const int right = std::min(dx > 0 ? x : from.x + 1, w);
-    if (left < right) std::fill(rows[from.y] + left, rows[from.y] + right, ink);
+    if (left < right) FillPixels(left, from.y, right, from.y + 1, ink);
     return;
   }
 
@@ -113,7 +112,12 @@ void Surface::LineTo(int x, int y) {
       if (!on) colour = gap;
     }
     if (width == 1) {
-      if (px >= 0 && py >= 0 && px < w && py < h) rows[py][px] = colour;
+      if (px < 0 || py < 0 || px >= w || py >= h) continue;
+      if (scale_ == 1) {
+        rows[py][px] = colour;
+      } else {
+        FillPixels(px, py, px + 1, py + 1, colour);
+      }
     } else {
       FillSquare(px, py, width, colour);
     }

@@ -1,5 +1,6 @@
 // Text: ExtTextOut, DrawText and measuring, with QPainter on the surface's
-// image and antialiasing off.
+// image and antialiasing off. On a finer device the glyphs come from the face
+// at the device's size; measuring always answers from the face at its own.
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -99,11 +100,24 @@ TRect Intersect(const TRect& a, const TRect& b) {
                std::min(a.bottom, b.bottom)};
 }
 
+TextRunLog* currentLog = nullptr;
+
 }  // namespace
+
+TextRunLog::TextRunLog() : previous_(currentLog) { currentLog = this; }
+
+TextRunLog::~TextRunLog() { currentLog = previous_; }
+
+bool TextRunLog::Active() { return currentLog != nullptr; }
+
+void TextRunLog::Record(const QRect& run) {
+  if (currentLog && !run.isEmpty()) currentLog->runs_.push_back(run);
+}
 
 QFont Surface::SelectFont(const QFont& font) {
   QFont previous = font_;
   font_ = font;
+  deviceFontStale_ = true;
   const CellMetrics cell = CellMetricsOf(font_);
   cellAscent_ = cell.ascent;
   cellDescent_ = cell.descent;
@@ -115,6 +129,19 @@ TSize Surface::GetTextExtentPoint32(const QString& text) const {
 }
 
 int Surface::GetTextAscent() const { return cellAscent_; }
+
+const QFont& Surface::DeviceFont() {
+  if (deviceFontStale_) {
+    deviceFont_ = font_;
+    if (font_.pixelSize() > 0) {
+      deviceFont_.setPixelSize(font_.pixelSize() * scale_);
+    } else {
+      deviceFont_.setPointSizeF(font_.pointSizeF() * scale_);
+    }
+    deviceFontStale_ = false;
+  }
+  return deviceFont_;
+}
 
 // Draws one run with its cell top-left at (x, y): the cell in the background
 // colour when OPAQUE, the glyphs, and the underline of character `underline`.
@@ -129,14 +156,32 @@ void Surface::DrawTextRun(int x, int y, const QString& text, const TRect* clip, 
   if (textColor_ == clNone || text.isEmpty()) return;
   const TColor ink = ColorToRGB(textColor_);
   const int baseline = y + cellAscent_;
-  {
+  const int k = scale_;
+  QRect deviceClip(0, 0, image_->width(), image_->height());
+  if (clip) {
+    const TRect inside = Intersect(*clip, Rect(0, 0, Width(), Height()));
+    deviceClip = IsRectEmpty(inside)
+                     ? QRect()
+                     : QRect(inside.left * k, inside.top * k, inside.Width() * k, inside.Height() * k);
+  }
+  if (!deviceClip.isEmpty()) {
     QPainter painter(image_);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    if (clip) painter.setClipRect(QRect(clip->left, clip->top, clip->Width(), clip->Height()));
-    painter.setFont(font_);
+    // In device pixels from here on, so the face is drawn at the device's
+    // size rather than enlarged.
+    if (k > 1) painter.scale(1.0 / k, 1.0 / k);
+    if (clip) painter.setClipRect(deviceClip);
+    const QFont& face = k > 1 ? DeviceFont() : font_;
+    painter.setFont(face);
     painter.setPen(QColor::fromRgb(detail::OpaquePixel(ink)));
-    painter.drawText(x, baseline, text);
+    painter.drawText(x * k, baseline * k, text);
+    if (TextRunLog::Active()) {
+      const TSize extent = GetTextExtentPoint32(text);
+      const QRect cell(x * k, y * k, extent.cx * k, extent.cy * k);
+      const QRect glyphs = QFontMetrics(face).boundingRect(text).translated(x * k, baseline * k);
+      TextRunLog::Record(cell.united(glyphs).intersected(deviceClip));
+    }
   }
   if (underline >= 0 && underline < text.size()) {
     const QFontMetrics metrics(font_);

@@ -129,9 +129,9 @@ TPoint TGradientProgress::CaptionOrigin(TSize raw, TSize padded) const {
 void TGradientProgress::Paint(Surface& canvas) {
   const int w = width();
   const int h = height();
-  if (composition_.Width() != w || composition_.Height() != h) {
-    composition_.Resize(w, h);
-    background_.Resize(w, h);
+  if (composition_.Width() != w || composition_.Height() != h || composition_.Scale() != canvas.Scale()) {
+    composition_.Resize(w, h, canvas.Scale());
+    background_.Resize(w, h, canvas.Scale());
     backgroundStale_ = true;
   }
   const bool transparent = Transparent();
