@@ -33,6 +33,13 @@ std::unique_ptr<TGraphic> LoadGraphic(PictureFormat format, const std::string& f
 
 QRect ToQRect(const TRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
+// A finer surface's image carries its scale, so the painter's coordinates
+// stay in pixels; the device's extra pixels are interpolated from the
+// picture's own.
+void PreparePainter(QPainter& painter, const Surface& surface) {
+  if (surface.Scale() > 1) painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
 }  // namespace
 
 std::string PictureExtension(const std::string& fileName) {
@@ -65,6 +72,7 @@ void TPicture::StretchDraw(Surface& surface, const TRect& rect) {
   const QImage& pixels = graphic_->Pixels();
   if (pixels.isNull()) return;
   QPainter painter(&surface.Image());
+  PreparePainter(painter, surface);
   painter.drawImage(ToQRect(rect), pixels);
 }
 
@@ -73,6 +81,7 @@ void TPicture::Draw(Surface& surface, TPoint origin, const TRect& clip) {
   const QImage& pixels = graphic_->Pixels();
   if (pixels.isNull()) return;
   QPainter painter(&surface.Image());
+  PreparePainter(painter, surface);
   painter.setClipRect(ToQRect(clip));
   painter.drawImage(QPoint(origin.x, origin.y), pixels);
 }

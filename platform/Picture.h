@@ -47,13 +47,15 @@ public:
   int Width() const { return graphic_ ? graphic_->Width() : 0; }
   int Height() const { return graphic_ ? graphic_->Height() : 0; }
 
-  // Stretches the graphic over `rect`, nearest pixel, no smoothing.
+  // Stretches the graphic over `rect`, nearest pixel, no smoothing at scale 1.
   void StretchDraw(Surface& surface, const TRect& rect);
   // Draws the graphic at its own size with its top-left corner at `origin`,
   // touching nothing outside `clip`.
   void Draw(Surface& surface, TPoint origin, const TRect& clip);
   // Both draw nothing when empty; a JPEG decodes on its first draw and its
-  // failure (JpegError) reaches the caller.
+  // failure (JpegError) reaches the caller. On a surface of a finer scale
+  // both fill the device's pixels from the graphic's own, smoothly: a
+  // photograph is not ours to enlarge in blocks.
 
   std::function<void(TPicture&)> OnChange;
 

@@ -49,7 +49,8 @@ void TComboBox::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
   }
   if (inset == 0) return;
-  QPainter(this).drawImage(0, 0, bevelOverlay_.Image(width(), height(), bevel_));
+  QPainter painter(this);
+  bevelOverlay_.Paint(painter, width(), height(), bevel_);
 }
 
 }  // namespace ostrak

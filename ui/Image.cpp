@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "platform/DeviceScale.h"
 #include "platform/ErrorGuard.h"
 #include "platform/PressInterruption.h"
 #include "platform/Surface.h"
@@ -28,11 +29,12 @@ void TImage::Invalidate() {
   update();
 }
 
-void TImage::Compose() {
+void TImage::Compose(int scale) {
   stale_ = false;
+  composedScale_ = scale;
   std::string failure;
   try {
-    if (!ShareCoveringPicture()) DrawPicture();
+    if (scale > 1 || !ShareCoveringPicture()) DrawPicture(scale);
   } catch (const std::exception& error) {
     failure = error.what();
   } catch (...) {
@@ -53,8 +55,10 @@ bool TImage::ShareCoveringPicture() {
   return true;
 }
 
-void TImage::DrawPicture() {
-  composed_ = QImage(std::max(0, width()), std::max(0, height()), QImage::Format_ARGB32_Premultiplied);
+void TImage::DrawPicture(int scale) {
+  composed_ = QImage(std::max(0, width()) * scale, std::max(0, height()) * scale,
+                     QImage::Format_ARGB32_Premultiplied);
+  composed_.setDevicePixelRatio(scale);
   composed_.fill(Qt::transparent);
   Surface canvas(&composed_);
   const TRect all = Rect(0, 0, width(), height());
@@ -66,9 +70,14 @@ void TImage::DrawPicture() {
 }
 
 void TImage::paintEvent(QPaintEvent* event) {
-  if (stale_) Compose();
   QPainter painter(this);
-  painter.drawImage(event->rect(), composed_, event->rect());
+  const int scale = DrawingScale(painter);
+  if (stale_ || scale != composedScale_) Compose(scale);
+  if (scale == 1) {
+    painter.drawImage(event->rect(), composed_, event->rect());
+  } else {
+    DrawScaledImage(painter, QPoint(0, 0), composed_);
+  }
 }
 
 void TImage::resizeEvent(QResizeEvent* event) {

@@ -45,18 +45,19 @@ protected:
 
 private:
   void Invalidate();
-  // Fills the cache. A picture that fails to draw (a JPEG whose data is
-  // corrupt) leaves it empty; its failure is reported after the paint, as a
-  // modal box cannot open inside one.
-  void Compose();
+  // Fills the cache at `scale` device pixels a pixel. A picture that fails
+  // to draw (a JPEG whose data is corrupt) leaves it empty; its failure is
+  // reported after the paint, as a modal box cannot open inside one.
+  void Compose(int scale);
   // Shares the pixels of an opaque picture of the control's size; false,
   // touching nothing, for any other.
   bool ShareCoveringPicture();
-  void DrawPicture();
+  void DrawPicture(int scale);
 
   TPicture picture_;
   bool stretch_ = false;
   QImage composed_;
+  int composedScale_ = 1;
   bool stale_ = true;
   bool pressed_ = false;
 };

@@ -1,7 +1,9 @@
 #include "widgets/ControlBevel.h"
 
+#include <QPainter>
 #include <algorithm>
 
+#include "platform/DeviceScale.h"
 #include "platform/Surface.h"
 #include "platform/SystemColors.h"
 
@@ -79,16 +81,21 @@ void PaintControlBevel(Surface& surface, const TRect& bounds, const TControlBeve
   surface.SelectPen(previous);
 }
 
-const QImage& TBevelOverlay::Image(int width, int height, const TControlBevel& bevel) {
-  if (image_.width() == width && image_.height() == height && bevel == drawn_ && !image_.isNull())
+const QImage& TBevelOverlay::Image(int width, int height, const TControlBevel& bevel, int scale) {
+  scale = std::max(1, scale);
+  if (image_.width() == width * scale && image_.height() == height * scale && bevel == drawn_ &&
+      scale == scale_ && !image_.isNull())
     return image_;
-  image_ = QImage(std::max(0, width), std::max(0, height), QImage::Format_ARGB32_Premultiplied);
+  image_ =
+      QImage(std::max(0, width) * scale, std::max(0, height) * scale, QImage::Format_ARGB32_Premultiplied);
+  image_.setDevicePixelRatio(scale);
   image_.fill(Qt::transparent);
   drawn_ = bevel;
+  scale_ = scale;
   Surface canvas(&image_);
   PaintControlBevel(canvas, Rect(0, 0, width, height), bevel);
   ringsOpaque_ = !image_.isNull() && bevel.Width() > 0;
-  const int edge = bevel.Width();
+  const int edge = bevel.Width() * scale;
   for (int y = 0; y < image_.height() && ringsOpaque_; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
     for (int x = 0; x < image_.width(); ++x) {
@@ -102,9 +109,15 @@ const QImage& TBevelOverlay::Image(int width, int height, const TControlBevel& b
   return image_;
 }
 
+// Whether the rings are opaque does not depend on the scale: the one drawn
+// last serves.
 bool TBevelOverlay::RingsOpaque(int width, int height, const TControlBevel& bevel) {
-  Image(width, height, bevel);
+  Image(width, height, bevel, scale_);
   return ringsOpaque_;
+}
+
+void TBevelOverlay::Paint(QPainter& painter, int width, int height, const TControlBevel& bevel) {
+  DrawScaledImage(painter, QPoint(0, 0), Image(width, height, bevel, DrawingScale(painter)));
 }
 
 }  // namespace ostrak

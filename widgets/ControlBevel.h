@@ -11,6 +11,8 @@
 #include "platform/Geometry.h"
 #include "widgets/DrawTypes.h"
 
+class QPainter;
+
 namespace ostrak {
 
 class Surface;
@@ -32,18 +34,22 @@ struct TControlBevel {
 void PaintControlBevel(Surface& surface, const TRect& bounds, const TControlBevel& bevel);
 
 // The rings of a control that lays them over what Qt paints for it, kept
-// between paints: they are drawn again only for another size or bevel.
+// between paints: they are drawn again only for another size, scale or bevel.
 class TBevelOverlay {
 public:
-  // The rings on a transparent image of the given size.
-  const QImage& Image(int width, int height, const TControlBevel& bevel);
+  // The rings on a transparent image of the given size, at `scale` device
+  // pixels a pixel.
+  const QImage& Image(int width, int height, const TControlBevel& bevel, int scale = 1);
   // Whether those rings cover every pixel of the edge they take (a ring cut
   // bvSpace takes its pixel but draws nothing).
   bool RingsOpaque(int width, int height, const TControlBevel& bevel);
+  // Lays the rings over the control `painter` paints, at the target's scale.
+  void Paint(QPainter& painter, int width, int height, const TControlBevel& bevel);
 
 private:
   QImage image_;
   TControlBevel drawn_;
+  int scale_ = 1;
   bool ringsOpaque_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/AliveWatch.h"
+#include "platform/DeviceScale.h"
 #include "platform/ErrorGuard.h"
 #include "platform/PressInterruption.h"
 
@@ -69,8 +70,11 @@ void TGraphicControlEx::SetColor(TColor color) {
 // controls by their bounds.
 void TGraphicControlEx::SetAlign(TAlign align) { align_ = align; }
 
-QImage TGraphicControlEx::RenderToImage() {
-  QImage image(std::max(0, width()), std::max(0, height()), QImage::Format_ARGB32_Premultiplied);
+QImage TGraphicControlEx::RenderToImage(int scale) {
+  scale = std::max(1, scale);
+  QImage image(std::max(0, width()) * scale, std::max(0, height()) * scale,
+               QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
   image.fill(Qt::transparent);
   Surface canvas(&image);
   Paint(canvas);
@@ -110,9 +114,8 @@ bool TGraphicControlEx::event(QEvent* event) {
 
 void TGraphicControlEx::paintEvent(QPaintEvent*) {
   Guard([this] {
-    const QImage image = RenderToImage();
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    DrawScaledImage(painter, QPoint(0, 0), RenderToImage(DrawingScale(painter)));
   });
 }
 

@@ -66,8 +66,9 @@ public:
   void SetWidth(int w) { resize(w, height()); }
   void SetHeight(int h) { resize(width(), h); }
 
-  // Paints the control as it would appear, on a transparent image of its size.
-  QImage RenderToImage();
+  // Paints the control as it would appear, on a transparent image of its
+  // size at `scale` device pixels a pixel (the image's device pixel ratio).
+  QImage RenderToImage(int scale = 1);
 
   // Offers a dialog character (a mnemonic typed in the window that no focused
   // control consumed) to every window-less control of `parent` in turn, until
@@ -81,7 +82,7 @@ public:
 
 protected:
   // Paints the control on a surface the size of the control whose pixels
-  // start transparent. Must not change state.
+  // start transparent, at the target's scale. Must not change state.
   virtual void Paint(Surface& canvas) = 0;
 
   virtual void MouseEnter() {}

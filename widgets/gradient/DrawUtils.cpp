@@ -190,7 +190,7 @@ void PaintBandsBuffered(Surface& surface, const TRect& rect, const BandSettings&
   const int w = std::min(extent.right, surface.Width()) - left;
   const int h = std::min(extent.bottom, surface.Height()) - top;
   if (w <= 0 || h <= 0) return;
-  Surface buffer(w, h);
+  Surface buffer(w, h, clBlack, surface.Scale());
   buffer.SetMapMode(surface.GetMapMode());
   buffer.SetBkMode(surface.GetBkMode());
   buffer.SetBkColor(surface.GetBkColor());

@@ -398,7 +398,8 @@ void TCustomMaskEditEx::UpdateOpaqueness() {
 void TCustomMaskEditEx::paintEvent(QPaintEvent* event) {
   QLineEdit::paintEvent(event);
   if (bevel_.Width() == 0) return;
-  QPainter(this).drawImage(0, 0, bevelOverlay_.Image(width(), height(), bevel_));
+  QPainter painter(this);
+  bevelOverlay_.Paint(painter, width(), height(), bevel_);
 }
 
 TMaskEditEx::TMaskEditEx(QWidget* parent) : TCustomMaskEditEx(parent) { CreateHandle(); }

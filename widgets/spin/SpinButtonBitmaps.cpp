@@ -11,8 +11,9 @@ TSpinButtonBitmaps::TSpinButtonBitmaps(const TSpinButtonKey& key) : key_(key) {}
 
 // Visual styles are not active on this platform: the faces are always drawn
 // with plain edges.
-void TSpinButtonBitmaps::Render() {
+void TSpinButtonBitmaps::Render(int scale) {
   themed_ = false;
+  scale_ = scale;
   const int width = std::max(key_.width, 0);
   const int height = std::max(key_.height, 0);
   struct FaceState {
@@ -26,7 +27,7 @@ void TSpinButtonBitmaps::Render() {
       {UpHot, TSpinButtonState::sbNotDown, true},       {DownHot, TSpinButtonState::sbNotDown, true},
   };
   for (const FaceState& state : kStates) {
-    auto face = std::make_unique<Surface>(width, height, GetSysColor(COLOR_BTNFACE));
+    auto face = std::make_unique<Surface>(width, height, GetSysColor(COLOR_BTNFACE), scale);
     RenderFace(*face, state.pressed, state.enabled);
     faces_[state.face] = std::move(face);
   }
@@ -44,7 +45,7 @@ void TSpinButtonBitmaps::RenderFace(Surface& face, TSpinButtonState pressed, boo
 
 void TSpinButtonBitmaps::Draw(Surface& canvas, TSpinButtonState pressed, bool hotUp, bool hotDown,
                               bool enabled) {
-  if (renderPending_) Render();
+  if (renderPending_ || scale_ != canvas.Scale()) Render(canvas.Scale());
   Face face = NonePressed;
   if (!enabled) {
     face = Disabled;

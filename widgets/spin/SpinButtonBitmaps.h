@@ -45,7 +45,8 @@ public:
   // changed).
   void Reset() { renderPending_ = true; }
 
-  // Copies the face of the state to (0, 0).
+  // Copies the face of the state to (0, 0); the faces are drawn anew when
+  // the canvas has another scale than they have.
   void Draw(Surface& canvas, TSpinButtonState pressed, bool hotUp, bool hotDown, bool enabled);
   // Draws the custom glyphs over a face, each centred on its half and
   // transparent where it has its bottom-left pixel's colour; a pressed half
@@ -55,13 +56,14 @@ public:
 private:
   enum Face { UpPressed, DownPressed, NonePressed, Disabled, UpHot, DownHot, FaceCount };
 
-  void Render();
+  void Render(int scale);
   void RenderFace(Surface& face, TSpinButtonState pressed, bool enabled) const;
 
   TSpinButtonKey key_;
   int clients_ = 0;
   bool themed_ = false;
   bool renderPending_ = true;
+  int scale_ = 1;
   std::array<std::unique_ptr<Surface>, FaceCount> faces_;
 };
 
