@@ -46,9 +46,9 @@ OSTRAK_GALLERY_PAGE(GradientBands) {
     gradient.SetToColor(clBlue);
     gradient.SetSteps(255);
     gradient.SetPercentFilling(100);
-    Surface surface(100, 60, clBlack);
+    Surface surface(100, 60, clBlack, out.Scale());
     PaintGradientBands(surface, Rect(0, 0, 100, 60), gradient, PS_SOLID, 1);
-    out.Save(surface.Image(), QStringLiteral("gradient-") + QLatin1String(entry.name));
+    out.Save(surface, QStringLiteral("gradient-") + QLatin1String(entry.name));
   }
 }
 
@@ -56,12 +56,12 @@ OSTRAK_GALLERY_PAGE(StyledText) {
   const TFont font = TahomaBoldFont();
   for (const NamedStyle& entry : kStyles) {
     for (TextOutline outline : {TextOutline::None, TextOutline::Delineated}) {
-      Surface surface(140, 32, clTeal);
+      Surface surface(140, 32, clTeal, out.Scale());
       PaintStyledText(surface, 8, 6, Rect(0, 0, 140, 32), QStringLiteral("Ostrak 85%"), entry.style, outline,
                       clWhite, clRed, clYellow, clBlue, &font);
       QString name = QStringLiteral("text-") + QLatin1String(entry.name);
       if (outline == TextOutline::Delineated) name += QStringLiteral("-delineated");
-      out.Save(surface.Image(), name);
+      out.Save(surface, name);
     }
   }
 }

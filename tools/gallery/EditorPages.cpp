@@ -46,10 +46,10 @@ OSTRAK_GALLERY_PAGE(EditorWindows) {
   TForm1 editor(dialogs, ProgramDirectory());
   auto* evaluation = new TForm2(editor);
   editor.show();
-  out.Save(editor.grab().toImage(), QStringLiteral("editor-startup"));
+  out.SaveWidget(editor, QStringLiteral("editor-startup"));
 
   EnterSampleFighter(editor);
-  out.Save(editor.grab().toImage(), QStringLiteral("editor-sample-fighter"));
+  out.SaveWidget(editor, QStringLiteral("editor-sample-fighter"));
   editor.NavPanelButton5Click(editor.NavPanelButton5);
-  out.Save(evaluation->grab().toImage(), QStringLiteral("evaluation-sample-fighter"));
+  out.SaveWidget(*evaluation, QStringLiteral("evaluation-sample-fighter"));
 }

@@ -30,7 +30,7 @@ void DrawSampleControls(ostrak::Surface& surface) {
 
 void RenderEditor(ostrak::gallery::Output& out, const char* flag, const QString& name) {
   using namespace ostrak;
-  Surface surface(463, 587, ColorToRGB(clBtnFace));
+  Surface surface(463, 587, ColorToRGB(clBtnFace), out.Scale());
   try {
     TPicture background;
     background.LoadFromFile(ProgramDirectory() + "Fondo6.jpg");
@@ -44,7 +44,7 @@ void RenderEditor(ostrak::gallery::Output& out, const char* flag, const QString&
     surface.ExtTextOut(4, 4, 0, nullptr, QString::fromStdString(failure.message()));
   }
   DrawSampleControls(surface);
-  out.Save(surface.Image(), name);
+  out.Save(surface, name);
 }
 
 }  // namespace
