@@ -10,6 +10,9 @@
 # editor and the X server, whatever ends the script.
 
 DRIVER_TIMEOUT=${DRIVER_TIMEOUT:-60}
+# The editor runs at this device pixel ratio (QT_SCALE_FACTOR) on a screen
+# that much larger; the places below stay in the window's own pixels.
+DRIVER_SCALE=${DRIVER_SCALE:-1}
 
 # The editor window's controls in client pixels (left top width height), as
 # the window places them.
@@ -102,7 +105,9 @@ display_settled() {
 start_display() {
   local number="$SESSION_DIR/display"
   : >"$number"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number" 2>"$SESSION_DIR/xvfb.log" &
+  local width height
+  read -r width height < <(device_pixels 1024 768)
+  Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset 3>"$number" 2>"$SESSION_DIR/xvfb.log" &
   XVFB_PID=$!
   wait_until display_settled "$number" || true
   if ! process_running "$XVFB_PID" || [[ ! -s $number ]]; then
@@ -126,7 +131,11 @@ copy_program() {
 # waits until its window is up and holds the keyboard.
 start_editor() {
   local folder=$1 workdir=$2
-  (cd "$workdir" && exec "$folder/OstrakEditor") >"$SESSION_DIR/editor.log" 2>&1 &
+  (
+    cd "$workdir" || exit
+    if [[ $DRIVER_SCALE != 1 ]]; then export QT_SCALE_FACTOR=$DRIVER_SCALE; fi
+    exec "$folder/OstrakEditor"
+  ) >"$SESSION_DIR/editor.log" 2>&1 &
   EDITOR_PID=$!
   EDITOR_WINDOW=$(wait_for_window "Ostrak Editor") || driver_fail "the editor window did not open"
   wait_for_keyboard "$EDITOR_WINDOW" "the editor window is shown but"
@@ -179,13 +188,18 @@ wait_for_keyboard() {
   wait_until has_keyboard "$1" || driver_fail "$2 never takes the keyboard"
 }
 
+# The window's pixels as the screen's, on one line.
+device_pixels() {
+  awk -v scale="$DRIVER_SCALE" 'BEGIN { for (i = 1; i < ARGC; ++i) printf "%d%s", ARGV[i] * scale, (i + 1 < ARGC ? " " : "\n") }' "$@"
+}
+
 # The point a person aims at: the middle of a control, the text part of a
 # spin box (its buttons sit at the right).
 control_point() {
   local left top width height
   read -r left top width height <<<"${EDITOR_CONTROL[$1]:?unknown control $1}"
   [[ $1 == sp* ]] && width=$((width - 18))
-  echo "$((left + width / 2)) $((top + height / 2))"
+  device_pixels "$((left + width / 2))" "$((top + height / 2))"
 }
 
 click_control() {
@@ -296,7 +310,8 @@ same_regions() {
 button_patch() {
   local left top width height
   read -r left top width height <<<"${EDITOR_CONTROL[$1]}"
-  echo "6x4+$((left + width - 12))+$((top + 2))"
+  read -r width height left top < <(device_pixels 6 4 "$((left + width - 12))" "$((top + 2))")
+  echo "${width}x${height}+${left}+${top}"
 }
 
 # The exit button looks like the clear-all button unless the pointer lights
