@@ -27,7 +27,8 @@ public:
   virtual void ShowNotice(const QString& text, const QString& title) = 0;
 
   // Opens `dialog` as it is configured and raises its OnShow once it is
-  // open. Accepted: true, with the chosen path in the dialog's FileName.
+  // open; a save dialog that asks before replacing asks over itself and
+  // stays open on No. Accepted: true, with the chosen path in FileName.
   // Callers use TFileDialog::Execute, which adds what every dialog does
   // after it is accepted.
   virtual bool RunFileDialog(TFileDialog& dialog) = 0;

@@ -13,6 +13,10 @@ class Dialogs;
 
 enum class FileDialogKind { Open, Save };
 
+// What accepting the name of a file that exists does in a save dialog: ask
+// first (No goes back to the dialog), or take it.
+enum class ExistingFile { Take, AskBeforeReplacing };
+
 struct FileFilter {
   QString name;     // "Texto"
   QString pattern;  // "*.txt"
@@ -39,6 +43,8 @@ public:
   // it was accepted.
   const QString& FileName() const { return fileName_; }
   void SetFileName(const QString& fileName) { fileName_ = fileName; }
+  ExistingFile OnExistingFile() const { return existingFile_; }
+  void SetOnExistingFile(ExistingFile rule) { existingFile_ = rule; }
   // Where the dialog opens, relative to the current directory; empty, or a
   // folder that does not exist, opens in the current directory.
   const QString& InitialDir() const { return initialDir_; }
@@ -63,6 +69,7 @@ private:
   QString defaultExt_;
   QString fileName_;
   QString initialDir_;
+  ExistingFile existingFile_ = ExistingFile::Take;
 };
 
 }  // namespace ostrak

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -31,21 +32,6 @@ QString QtPattern(const QString& pattern) {
   return pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
 }
 
-// Raises the dialog's OnShow once the window is open.
-class ShowingFileDialog : public QFileDialog {
-public:
-  ShowingFileDialog(QWidget* parent, TFileDialog& dialog) : QFileDialog(parent), dialog_(dialog) {}
-
-protected:
-  void showEvent(QShowEvent* event) override {
-    QFileDialog::showEvent(event);
-    if (!event->spontaneous()) dialog_.DoShow();
-  }
-
-private:
-  TFileDialog& dialog_;
-};
-
 // Hands the keyboard back to the dialog's owner once the dialog has closed:
 // a window manager would, a bare X server does not.
 class KeyboardReturn {
@@ -59,6 +45,46 @@ public:
 
 private:
   QPointer<QWidget> window_;
+};
+
+// Raises the dialog's OnShow once the window is open, and asks before a
+// save replaces a file when the dialog says so.
+class ShowingFileDialog : public QFileDialog {
+public:
+  ShowingFileDialog(QWidget* parent, TFileDialog& dialog) : QFileDialog(parent), dialog_(dialog) {}
+
+  // Qt's own question in Qt's words; asked here so that the keyboard comes
+  // back to the dialog after a No.
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (dialog_.Kind() == FileDialogKind::Save &&
+        dialog_.OnExistingFile() == ExistingFile::AskBeforeReplacing && !chosen.isEmpty()) {
+      const QFileInfo file(chosen.first());
+      if (file.exists() && !file.isDir() && !MayReplace(file)) return;
+    }
+    QFileDialog::accept();
+  }
+
+protected:
+  void showEvent(QShowEvent* event) override {
+    QFileDialog::showEvent(event);
+    if (!event->spontaneous()) dialog_.DoShow();
+  }
+
+private:
+  bool MayReplace(const QFileInfo& file) {
+    const KeyboardReturn keyboard(this);
+    QMessageBox question(
+        QMessageBox::Warning, windowTitle(),
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+            .arg(file.fileName()),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question.setTextFormat(Qt::PlainText);
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
+  }
+
+  TFileDialog& dialog_;
 };
 
 }  // namespace
@@ -85,6 +111,7 @@ void QtDialogs::ShowNotice(const QString& text, const QString& title) {
 
 void ConfigureQtFileDialog(QFileDialog& qt, const TFileDialog& dialog) {
   qt.setOption(QFileDialog::DontUseNativeDialog);
+  // Asked by ShowingFileDialog, which hands the keyboard back after it.
   qt.setOption(QFileDialog::DontConfirmOverwrite);
   qt.setOption(QFileDialog::HideNameFilterDetails);
   qt.setWindowModality(Qt::ApplicationModal);

@@ -210,6 +210,7 @@ void TForm1::CreateControls() {
       {{QStringLiteral("Texto"), QStringLiteral("*.txt")}, {QStringLiteral("Todos"), QStringLiteral("*.*")}});
   SaveDialog1.SetFilterIndex(1);
   SaveDialog1.SetDefaultExt(QStringLiteral("txt"));
+  SaveDialog1.SetOnExistingFile(ExistingFile::AskBeforeReplacing);
 }
 
 void TForm1::AssignHandlers() {

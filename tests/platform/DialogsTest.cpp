@@ -23,7 +23,7 @@
 namespace ostrak {
 namespace {
 
-TEST(QtFileDialog, TheSaveDialogListsTextFirstAddsTxtAndNeverAsksBeforeOverwriting) {
+TEST(QtFileDialog, TheSaveDialogListsTextFirstAddsTxtAndLeavesTheReplaceQuestionToUs) {
   test::TempDirectory dir;
   QDir::setCurrent(QString::fromStdString(dir.path()));
   TFileDialog save(FileDialogKind::Save);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 namespace ostrak::test {
 
 void ScriptedDialogs::ShowMessage(const QString& text, const QString& title, MessageIcon icon) {
@@ -15,15 +17,29 @@ void ScriptedDialogs::ShowNotice(const QString& text, const QString& title) {
 bool ScriptedDialogs::RunFileDialog(TFileDialog& dialog) {
   fileDialogs.push_back({dialog.Kind(), dialog.Title(), dialog.FileName(), dialog.StartDirectory()});
   dialog.DoShow();
-  if (answers_.empty()) {
-    ADD_FAILURE() << "a file dialog opened that the test did not expect";
-    return false;
+  const bool asks =
+      dialog.Kind() == FileDialogKind::Save && dialog.OnExistingFile() == ExistingFile::AskBeforeReplacing;
+  for (;;) {
+    if (answers_.empty()) {
+      ADD_FAILURE() << "a file dialog opened or stayed open without a scripted answer";
+      return false;
+    }
+    const std::optional<QString> answer = answers_.front();
+    answers_.pop_front();
+    if (!answer) return false;
+    if (asks && QFileInfo::exists(*answer)) {
+      replaceQuestions.push_back(*answer);
+      if (replaceAnswers_.empty()) {
+        ADD_FAILURE() << "a question before replacing came that the test did not expect";
+        return false;
+      }
+      const bool replace = replaceAnswers_.front();
+      replaceAnswers_.pop_front();
+      if (!replace) continue;
+    }
+    dialog.SetFileName(*answer);
+    return true;
   }
-  const std::optional<QString> answer = answers_.front();
-  answers_.pop_front();
-  if (!answer) return false;
-  dialog.SetFileName(*answer);
-  return true;
 }
 
 }  // namespace ostrak::test

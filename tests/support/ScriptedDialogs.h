@@ -33,6 +33,9 @@ class ScriptedDialogs : public Dialogs {
 public:
   // The next file dialog is accepted with `path`, or cancelled with nullopt.
   void Answer(std::optional<QString> path) { answers_.push_back(std::move(path)); }
+  // The next question before replacing a file: Yes or No. A No takes the
+  // dialog's next Answer, as the open dialog would.
+  void AnswerReplace(bool replace) { replaceAnswers_.push_back(replace); }
 
   void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
   void ShowNotice(const QString& text, const QString& title) override;
@@ -40,9 +43,12 @@ public:
 
   std::vector<ShownMessage> messages;
   std::vector<OpenedFileDialog> fileDialogs;
+  // The paths each question before replacing named.
+  std::vector<QString> replaceQuestions;
 
 private:
   std::deque<std::optional<QString>> answers_;
+  std::deque<bool> replaceAnswers_;
 };
 
 }  // namespace ostrak::test

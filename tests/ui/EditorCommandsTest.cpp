@@ -209,6 +209,7 @@ TEST(EditorLoad, TextLinesSurviveALoadAndASave) {
   editor.dialogs.Answer(QString::fromStdString(path));
   editor.Click(form.NavPanelButton2);
   editor.dialogs.Answer(QString::fromStdString(path));
+  editor.dialogs.AnswerReplace(true);
   editor.Click(form.NavPanelButton1);
   EXPECT_EQ(ReadBytes(path), bytes);
 }
