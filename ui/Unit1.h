@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,9 @@ public:
 
   // The window that Evaluate shows; the evaluation window registers itself.
   void SetEvaluationWindow(QWidget* window) { evaluationWindow_ = window; }
+  // Raised after a control's change has reached the record, from inside the
+  // change (a load or a clear raises it once per control that changed).
+  std::function<void()> OnRecordChange;
 
   // Null before FormCreate and after FormClose.
   FighterRecord* Record() const { return record_.get(); }
@@ -155,6 +159,7 @@ private:
   void FindFieldControls();
   FighterRecord& LiveRecord() const;
   void PutText(FighterField field, QObject* sender);
+  void RecordChanged();
 
   Dialogs& dialogs_;
   std::string programDirectory_;

@@ -26,10 +26,16 @@ void TForm1::spPunchChange(QObject* sender) {
   const long double value = box->Value();
   box->Font().SetColor(value >= 15 ? clGreen : value > 7 ? clBlack : clRed);
   LiveRecord().Lines().Put(box->Tag(), EncodeAttribute(value));
+  RecordChanged();
 }
 
 void TForm1::PutText(FighterField field, QObject*) {
   LiveRecord().PutText(field, QStringToAnsi(TextEdit(field).Text()));
+  RecordChanged();
+}
+
+void TForm1::RecordChanged() {
+  if (OnRecordChange) OnRecordChange();
 }
 
 void TForm1::edNombreChange(QObject* sender) { PutText(FighterField::FullName, sender); }
@@ -40,8 +46,14 @@ void TForm1::lbNacionalidadChange(QObject* sender) { PutText(FighterField::Natio
 void TForm1::lbFechaNacChange(QObject* sender) { PutText(FighterField::DateOfBirth, sender); }
 void TForm1::edSherdogChange(QObject* sender) { PutText(FighterField::SherdogId, sender); }
 
-void TForm1::cbGamePlanChange(QObject*) { LiveRecord().PutGamePlanIndex(cbGamePlan->ItemIndex()); }
-void TForm1::cbCatPesoChange(QObject*) { LiveRecord().PutWeightClassIndex(cbCatPeso->ItemIndex()); }
+void TForm1::cbGamePlanChange(QObject*) {
+  LiveRecord().PutGamePlanIndex(cbGamePlan->ItemIndex());
+  RecordChanged();
+}
+void TForm1::cbCatPesoChange(QObject*) {
+  LiveRecord().PutWeightClassIndex(cbCatPeso->ItemIndex());
+  RecordChanged();
+}
 
 // Save: the five required fields, in order; the fill; the dialog; the file;
 // the message; a clear form.

@@ -1,6 +1,9 @@
 #include "ui/Unit2.h"
 
+#include <QKeyEvent>
 #include <QShowEvent>
+#include <memory>
+#include <vector>
 
 #include "localisation/CaptionLines.h"
 #include "platform/ErrorGuard.h"
@@ -35,6 +38,18 @@ void ApplyEvaluationBarConfiguration(TGradientProgress& bar, TColor fillFrom, TC
 
 namespace {
 
+// Holds a control's painting while it lives; its end schedules one paint.
+class UpdatesHeld {
+public:
+  explicit UpdatesHeld(QWidget& control) : control_(control) { control_.setUpdatesEnabled(false); }
+  ~UpdatesHeld() { control_.setUpdatesEnabled(true); }
+  UpdatesHeld(const UpdatesHeld&) = delete;
+  UpdatesHeld& operator=(const UpdatesHeld&) = delete;
+
+private:
+  QWidget& control_;
+};
+
 TGradientProgress* NewBar(QWidget* window, const char* name, int top, TColor from, TColor to) {
   auto* bar = new TGradientProgress(window);
   bar->setObjectName(QLatin1String(name));
@@ -68,14 +83,21 @@ TForm2::TForm2(TForm1& editor)
   gMental = NewBar(this, "gMental", 88, clRed, clYellow);
   gOverall = NewBar(this, "gOverall", 117, clTeal, clLime);
   editor.SetEvaluationWindow(this);
+  editor.OnRecordChange = [this] { FollowRecord(); };
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2() { editor_.OnRecordChange = nullptr; }
 
-void TForm2::FormShow(QObject*) {
+void TForm2::FormShow(QObject*) { Evaluate(); }
+
+std::array<int, 6> TForm2::Percentages() const {
   AttributeValues values;
   for (FighterField field : kAttributeFields) values.Set(field, editor_.AttributeBox(field).IntegerValue());
-  const auto percentages = EvaluateRatings(values).InBarOrder();
+  return EvaluateRatings(values).InBarOrder();
+}
+
+void TForm2::Evaluate() {
+  const auto percentages = Percentages();
   const auto bars = Bars();
   for (std::size_t i = 0; i < bars.size(); ++i) bars[i]->Gradient().SetPercentFilling(percentages[i]);
   setWindowTitle(editor_.CaptionText(kCaptionEvaluate));
@@ -85,6 +107,32 @@ void TForm2::FormShow(QObject*) {
     const int filled = bars[i]->Gradient().PercentFilling();
     bars[i]->SetCaption(editor_.CaptionText(kCaptionBars[i]) + QStringLiteral(" %1%%").arg(filled));
   }
+}
+
+void TForm2::FollowRecord() {
+  if (!isVisible()) return;
+  // A failure here is this window's own; the editor's change goes on.
+  Guard([this] {
+    const auto percentages = Percentages();
+    const auto bars = Bars();
+    // A bar repaints at once for each of its changes; held, each bar that
+    // moves is drawn once, at its new value, after the change is over.
+    std::vector<std::unique_ptr<UpdatesHeld>> held;
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+      if (bars[i]->Gradient().PercentFilling() != percentages[i])
+        held.push_back(std::make_unique<UpdatesHeld>(*bars[i]));
+    }
+    if (held.empty()) return;
+    Evaluate();
+  });
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 // Runs only when the window goes from hidden to shown, before it appears.

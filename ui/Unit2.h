@@ -2,8 +2,9 @@
 
 // TForm2: the evaluation window. A small black tool window with six rating
 // bars; each time it goes from hidden to shown it reads the editor window's
-// attribute boxes, rates the fighter and captions the bars. While it stays
-// open it does not follow the editor.
+// attribute boxes, rates the fighter and captions the bars. While it is
+// shown it follows the record, so it never shows a fighter that has gone.
+// Esc closes it.
 
 #include <QWidget>
 #include <array>
@@ -40,8 +41,17 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  // The six ratings of the fighter in the editor's boxes, in bar order.
+  std::array<int, 6> Percentages() const;
+  // Rates the fighter and sets the bars, their captions and the title.
+  void Evaluate();
+  // After each change that reached the record, while shown: the bars whose
+  // rating moved are drawn again, together, once the change is over.
+  void FollowRecord();
+
   TForm1& editor_;
   bool placed_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include "ui/EditorHarness.h"
 
 namespace ostrak {
@@ -31,7 +33,21 @@ TEST(EvaluationWindow, ANewFighterRatesFivePercentEverywhere) {
   }
 }
 
-TEST(EvaluationWindow, OpenWindowKeepsItsRatingsUntilShownAgain) {
+class PaintCounter : public QObject {
+public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// While it is open the window follows every change that reaches the record:
+// a typed attribute, a load, a clear; Esc closes it.
+TEST(EvaluationWindow, FollowsTheRecordWhileOpenAndEscClosesIt) {
   EditorHarness editor;
   TForm1& form = editor.Form();
   for (QLineEdit* box : {static_cast<QLineEdit*>(form.spTD), static_cast<QLineEdit*>(form.spGnP),
@@ -40,15 +56,35 @@ TEST(EvaluationWindow, OpenWindowKeepsItsRatingsUntilShownAgain) {
   }
   editor.Type(form.spGroundGame, "12");
   editor.Click(form.NavPanelButton5);
-  EXPECT_EQ(editor.Evaluation().gGround->Caption(), QStringLiteral("Suelo 52%%"));
+  TForm2& window = editor.Evaluation();
+  EXPECT_EQ(window.gGround->Caption(), QStringLiteral("Suelo 52%%"));
 
   editor.Type(form.spGroundGame, "20");
-  editor.Click(form.NavPanelButton5);
-  EXPECT_EQ(editor.Evaluation().gGround->Caption(), QStringLiteral("Suelo 52%%")) << "no refresh while open";
+  EXPECT_EQ(window.gGround->Caption(), QStringLiteral("Suelo 62%%"));
+  EXPECT_EQ(window.gGround->Gradient().PercentFilling(), 62);
 
-  editor.Evaluation().close();
+  // Every attribute 17: one paint of each bar, after the load, not one per box.
+  std::string bytes;
+  for (const char* line :
+       {"17", "17", "17", "17", "17", "17", "17", "17", "17", "17", "17", "17", "17", "17",
+        "17", "17", "17", "Al", "Al", "1",  "0",  "",   "",   "17", "",   "",   "1",  "1"}) {
+    bytes += std::string(line) + "\r\n";
+  }
+  QApplication::processEvents();
+  PaintCounter counter(window.gOverall);
+  ASSERT_TRUE(form.LoadFighterFile(QString::fromStdString(editor.Files().File("al.txt", bytes))));
+  QApplication::processEvents();
+  EXPECT_EQ(window.gOverall->Caption(), QStringLiteral("Global 85%%"));
+  EXPECT_EQ(counter.paints, 1);
+
+  editor.Click(form.NavPanelButton4);
+  for (TGradientProgress* bar : window.Bars()) EXPECT_EQ(bar->Gradient().PercentFilling(), 5);
+
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  editor.Type(form.spGroundGame, "20");
   editor.Click(form.NavPanelButton5);
-  EXPECT_EQ(editor.Evaluation().gGround->Caption(), QStringLiteral("Suelo 62%%"));
+  EXPECT_EQ(window.gGround->Caption(), QStringLiteral("Suelo 29%%"));
 }
 
 TEST(EvaluationWindow, OpensCentredOnTheEditorAndThenKeepsItsPlace) {
