@@ -7,6 +7,10 @@ namespace ostrak {
 
 std::string EncodeAttribute(long double value) { return FormatFloatGeneral(value); }
 
+void CompleteFighterLines(TStringList& lines) {
+  while (lines.Count() < kFighterLineCount) lines.Add("");
+}
+
 FighterRecord::FighterRecord() {
   for (int i = 0; i < kFighterLineCount; ++i) lines_.Add("");
 }

@@ -18,6 +18,10 @@ inline constexpr const char* kFillValue = "1";
 // separator ("7" for the whole numbers the editor holds).
 std::string EncodeAttribute(long double value);
 
+// A loaded file shorter than kFighterLineCount lines gets empty lines up to
+// that count, so every field has its line and the save's fill reaches them.
+void CompleteFighterLines(TStringList& lines);
+
 class FighterRecord {
 public:
   // A new record: kFighterLineCount empty lines.

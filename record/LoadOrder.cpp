@@ -59,4 +59,14 @@ std::int32_t LoadStep::Number(const TStringList& lines) const {
 
 const std::array<LoadStep, kFighterFieldCount>& LoadOrder() { return kLoadOrder; }
 
+void CheckLoadable(const TStringList& lines) {
+  for (const LoadStep& step : kLoadOrder) {
+    if (step.kind == LoadStepKind::Text) {
+      step.Text(lines);
+    } else {
+      step.Number(lines);
+    }
+  }
+}
+
 }  // namespace ostrak

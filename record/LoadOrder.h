@@ -38,4 +38,10 @@ struct LoadStep {
 // Lines 0 to 26; line 27 and beyond are never read and stay as loaded.
 const std::array<LoadStep, kFighterFieldCount>& LoadOrder();
 
+// Reads every step's line from `lines` and sets nothing: throws the failure
+// the load would meet first, so a load can be refused before it changes a
+// control. Each step reads its own line and a control writes back only that
+// line, so the lines as given decide the load's outcome.
+void CheckLoadable(const TStringList& lines);
+
 }  // namespace ostrak

@@ -86,10 +86,18 @@ void TForm1::NavPanelButton2Click(QObject*) {
   if (chosen) LoadFighterFile(OpenDialog1.FileName());
 }
 
-// Nothing already set is undone.
+// All or nothing: the file's lines are checked with the load order's own
+// rules before the record or any control changes, so a failure leaves the
+// fighter on screen as it was. A short file that loads is completed to the
+// full record, which the save needs.
 bool TForm1::LoadFighterFile(const QString& path) {
   try {
-    LiveRecord().LoadFromFile(LocalPath(path));
+    FighterRecord& record = LiveRecord();
+    TStringList lines;
+    lines.LoadFromFile(LocalPath(path));
+    CheckLoadable(lines);
+    CompleteFighterLines(lines);
+    record.Lines() = std::move(lines);
     LoadControlsFromRecord();
     return true;
   } catch (...) {

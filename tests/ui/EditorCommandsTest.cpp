@@ -148,51 +148,82 @@ TEST(EditorLoad, ThenClearThenSaveKeepsTheLoadedListCodesAndLine27) {
                     "1", "1", "1", "Bo Kim", "Bo", "3", "4", "1", "1", "1", "1", "1", "77", "kept"}));
 }
 
+// Everything the form shows, control by control, and the record's bytes.
+std::string FormState(EditorHarness& editor) {
+  std::string state = editor.Form().Record()->Lines().Text();
+  for (QObject* child : editor.Form().children()) {
+    if (auto* box = qobject_cast<TSpinEdit*>(child)) {
+      state += box->Text().toStdString() + "/" + std::to_string(box->Font().Color()) + ";";
+    } else if (auto* edit = qobject_cast<TLabeledEdit*>(child)) {
+      state += edit->Text().toStdString() + ";";
+    } else if (auto* list = qobject_cast<TComboBox*>(child)) {
+      state += std::to_string(list->ItemIndex()) + ";";
+    }
+  }
+  return state;
+}
+
 struct LoadFailure {
   const char* name;
-  std::string bytes;
-  // Shown after the failure: the box of line 3, the edit of line 17.
-  const char* clinch;
-  const char* fullName;
+  std::string bytes;  // nothing: the file does not exist
 };
 
 class EditorLoadFailure : public ::testing::TestWithParam<LoadFailure> {};
 
-TEST_P(EditorLoadFailure, ShowsTheNoticeAndKeepsWhatWasAlreadySet) {
+// All or nothing: after a failed load the fighter on screen, and the record
+// a save would write, are exactly as they were.
+TEST_P(EditorLoadFailure, ShowsTheNoticeAndLeavesTheFighterAsItWas) {
   const LoadFailure& row = GetParam();
   EditorHarness editor;
   TForm1& form = editor.Form();
-  editor.dialogs.Answer(QString::fromStdString(editor.Files().File("bad.txt", row.bytes)));
+  ASSERT_TRUE(form.LoadFighterFile(QString::fromStdString(editor.Files().File("bo.txt", LoadedFighter()))));
+  editor.Type(form.spPunch, "3");
+  editor.Type(form.edPeso, "80");
+  const std::string before = FormState(editor);
+  const std::string bad = editor.Files() / "bad.txt";
+  if (!row.bytes.empty()) test::WriteBytes(bad, row.bytes);
+  editor.dialogs.Answer(QString::fromStdString(bad));
   editor.Click(form.NavPanelButton2);
   ASSERT_EQ(editor.dialogs.messages.size(), 1u);
   EXPECT_TRUE(editor.dialogs.messages[0].notice);
   EXPECT_EQ(editor.dialogs.messages[0].text, QStringLiteral("El luchador no se ha cargado correctamente"));
   EXPECT_EQ(editor.dialogs.messages[0].title, QStringLiteral("Ostrak Editor"));
-  EXPECT_EQ(form.spClinch->Text(), QLatin1String(row.clinch));
-  EXPECT_EQ(form.edNombre->Text(), QLatin1String(row.fullName));
+  EXPECT_EQ(FormState(editor), before);
   EXPECT_TRUE(editor.errors.messages().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, EditorLoadFailure,
-    ::testing::Values(LoadFailure{"BadIntegerAtLine5", FileOf({"9", "9", "9", "9", "9", "x9", "9"}), "9", ""},
-                      LoadFailure{"ShortFile",
-                                  FileOf({"3", "3", "3", "3", "3", "3", "3", "3", "3", "3", "3", "3", "3",
-                                          "3", "3", "3", "3", "Cy", "C"}),
-                                  "3", "Cy"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// A fighter unlike LoadedFighter(), its first `count` lines, line `line` replaced by `text`.
+std::string OtherFighter(int line, const char* text, int count = 28) {
+  const char* lines[] = {"9", "9", "9", "9",      "9",  "9", "9",  "9",   "9",  "9", "9",  "9",    "9", "9",
+                         "9", "9", "9", "Cy Ray", "Cy", "1", "-1", "170", "60", "9", "CL", "1999", "5", "1"};
+  std::string bytes;
+  for (int i = 0; i < count; ++i) bytes += std::string(i == line ? text : lines[i]) + "\r\n";
+  return bytes;
+}
 
-TEST(EditorLoad, A27LineFileLoadsButCannotBeSaved) {
+INSTANTIATE_TEST_SUITE_P(Files, EditorLoadFailure,
+                         ::testing::Values(LoadFailure{"BadIntegerAtLine5", OtherFighter(5, "9x")},
+                                           LoadFailure{"BadGroundGameAtLine23", OtherFighter(23, "9 ")},
+                                           LoadFailure{"NineteenLines", OtherFighter(-1, "", 19)},
+                                           LoadFailure{"MissingFile", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A 27-line file loads, is completed with an empty line 27, and saves whole.
+TEST(EditorLoad, A27LineFileLoadsAndSavesWithItsMissingLineFilled) {
   EditorHarness editor;
   TForm1& form = editor.Form();
   std::string bytes = LoadedFighter();
   bytes.erase(bytes.rfind("kept"));
-  editor.dialogs.Answer(QString::fromStdString(editor.Files().File("short.txt", bytes)));
+  const std::string path = editor.Files().File("short.txt", bytes);
+  editor.dialogs.Answer(QString::fromStdString(path));
   editor.Click(form.NavPanelButton2);
   EXPECT_TRUE(editor.dialogs.messages.empty());
+  EXPECT_EQ(editor.Line(27), "");
+  editor.dialogs.Answer(QString::fromStdString(path));
+  editor.dialogs.AnswerReplace(true);
   editor.Click(form.NavPanelButton1);
-  EXPECT_EQ(editor.errors.messages(), std::vector<std::string>{"List index out of bounds (27)"});
-  EXPECT_EQ(editor.dialogs.fileDialogs.size(), 1u) << "only the open dialog";
+  EXPECT_EQ(ReadBytes(path), bytes + "1\r\n");
+  EXPECT_TRUE(editor.errors.messages().empty());
 }
 
 // Whatever a text line holds comes back byte for byte: a name far longer
