@@ -22,7 +22,7 @@ std::optional<std::string> LinesForTable(const std::string& file, TStringList& l
   if (lines.Count() >= kFighterLineCount && LoadProblems(lines).empty()) return std::nullopt;
   // Only a file that fails is loaded again, the way check loads it, for its message.
   LoadedFighter loaded = LoadLikeTheEditor(file);
-  if (const auto& failure = loaded.failure ? loaded.failure : loaded.saveFailure) return *failure;
+  if (loaded.failure) return *loaded.failure;
   lines = std::move(loaded.fileLines);
   return std::nullopt;
 }

@@ -14,18 +14,13 @@ LoadedFighter LoadLikeTheEditor(const std::string& path) {
     loaded.opened = true;
     loaded.fileLines = loaded.record.Lines();
     loaded.form.Load(loaded.record);
+    // The editor completes a short file that loads, and can then save it.
+    CompleteFighterLines(loaded.record.Lines());
+    CompleteFighterLines(loaded.fileLines);
   } catch (const ConversionError& failure) {
     loaded.failure = Utf8FromFileText(failure.message());  // quotes a line of the file
   } catch (const Error& failure) {
     loaded.failure = failure.message();  // a list error, or a file error quoting the path as named
-  }
-  if (loaded.failure) return loaded;
-
-  FighterRecord copy = loaded.record;
-  try {
-    copy.PrepareForSave();
-  } catch (const ListError& failure) {
-    loaded.saveFailure = failure.message();
   }
   return loaded;
 }
@@ -39,8 +34,7 @@ FighterCheck CheckFighterFile(const std::string& path) {
     return check;
   }
   check.ratings = EvaluateRatings(loaded.form.Attributes());
-  check.verdict = loaded.saveFailure ? Verdict::LoadsButCannotBeSaved : Verdict::Loads;
-  check.reason = loaded.saveFailure.value_or("");
+  check.verdict = Verdict::Loads;
   return check;
 }
 
@@ -48,8 +42,6 @@ std::string FighterCheck::Message() const {
   switch (verdict) {
     case Verdict::Loads:
       return "ok";
-    case Verdict::LoadsButCannotBeSaved:
-      return "ok (cannot be saved: " + reason + ")";
     case Verdict::Fails:
       break;
   }

@@ -14,11 +14,11 @@ namespace ostrak::roster {
 struct LoadedFighter {
   FighterRecord record;
   FighterForm form;
-  TStringList fileLines;               // as read, before any control wrote its line back
+  // As read, before any control wrote its line back; like the record,
+  // completed to 28 lines when a shorter file loads.
+  TStringList fileLines;
   bool opened = false;                 // the file's lines replaced the record
   std::optional<std::string> failure;  // the first failure, as UTF-8 for display
-  // Loaded, but the save would fail before its dialog (fewer than 28 lines).
-  std::optional<std::string> saveFailure;
 };
 
 LoadedFighter LoadLikeTheEditor(const std::string& path);

@@ -23,18 +23,19 @@ namespace ostrak::roster {
 // Check
 
 enum class Verdict {
-  Loads,
-  LoadsButCannotBeSaved,  // the editor's save would fail before its dialog (fewer than 28 lines)
-  Fails,                  // the editor's load meets a failure
+  Loads,  // a file of fewer than 28 lines too: the editor completes it
+  Fails,  // the editor's load meets a failure
 };
 
 struct FighterCheck {
   Verdict verdict = Verdict::Fails;
-  std::string reason;              // the failure, or why it cannot be saved; empty when it loads
+  std::string reason;              // the failure; empty when it loads
   std::optional<Ratings> ratings;  // what the evaluation window shows after the load, unless it fails
-  TStringList lines;               // the file's lines as read; none when it could not be read
+  // The file's lines as read, completed to 28 when a shorter file loads;
+  // none when it could not be read.
+  TStringList lines;
 
-  // What `check` says after "FILE: ": "ok", "ok (cannot be saved: REASON)" or REASON.
+  // What `check` says after "FILE: ": "ok" or REASON.
   std::string Message() const;
 };
 

@@ -167,7 +167,6 @@ int RunShow(const std::string& file) {
       text += "  line " + IntToStr(line) + ": " + TerminalSafe(Utf8FromFileText(lines.Get(line))) + "\n";
     }
   }
-  if (loaded.saveFailure) text += "Cannot be saved: " + *loaded.saveFailure + "\n";
   Print(stdout, text);
   return loaded.failure ? 1 : 0;
 }
