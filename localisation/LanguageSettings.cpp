@@ -16,10 +16,17 @@ std::string LanguageSettings::SettingsPath() const { return place_.path; }
 void LanguageSettings::Load() {
   settings_.Clear();
   captions_.reset();
+  captionCode_.clear();
   SeedSettings(place_);
   settings_.LoadFromFile(SettingsPath());
   captions_.emplace();
-  captions_->LoadFromFile(directory_ + settings_.Get(0) + "-Translation.txt");
+  const std::string code = settings_.Get(0);
+  captions_->LoadFromFile(directory_ + code + "-Translation.txt");
+  captionCode_ = code;
+}
+
+ShownLanguage LanguageSettings::Shown() const {
+  return captionCode_ == kEnglishCode ? ShownLanguage::English : ShownLanguage::Spanish;
 }
 
 const std::string& LanguageSettings::Caption(int index) const {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "localisation/EditorTexts.h"
 #include "localisation/SettingsPlace.h"
 #include "record/StringList.h"
 
@@ -58,6 +59,10 @@ public:
   // table is missing or too short; outside those lines, as Caption.
   std::string CaptionOrDefault(int index) const;
 
+  // English when the caption table in use was chosen by "EN"; otherwise
+  // Spanish, as the design-time captions are. The toggle does not change it.
+  ShownLanguage Shown() const;
+
   // From line 0: exactly "ES" offers English, anything else Spanish. The
   // list error when the settings list is empty.
   FlagChoice Flag() const;
@@ -72,6 +77,8 @@ private:
   SettingsPlace place_;
   TStringList settings_;
   std::optional<TStringList> captions_;
+  // Line 0 when the caption table was loaded from it.
+  std::string captionCode_;
 };
 
 }  // namespace ostrak

@@ -154,6 +154,8 @@ private:
   // Sets the controls from the record's lines in the load order.
   void LoadControlsFromRecord();
   void ShowLoadFailure();
+  // Shows why the save cannot write the form, when it cannot.
+  bool RefuseCharactersWithoutByte();
   // Once, after the controls exist: each field's control by the name the
   // field table gives it, so the handlers and Evaluate need no search.
   void FindFieldControls();

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "localisation/CaptionLines.h"
+#include "localisation/EditorTexts.h"
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "record/LoadOrder.h"
@@ -55,8 +56,8 @@ void TForm1::cbCatPesoChange(QObject*) {
   RecordChanged();
 }
 
-// Save: the five required fields, in order; the fill; the dialog; the file;
-// the message; a clear form.
+// Save: the five required fields, in order; every character storable; the
+// fill; the dialog; the file; the message; a clear form.
 void TForm1::NavPanelButton1Click(QObject* sender) {
   if (edNombre->Text().isEmpty() || edNombreCorto->Text().isEmpty() || cbCatPeso->ItemIndex() < 0 ||
       cbGamePlan->ItemIndex() < 0 || edSherdog->Text().isEmpty()) {
@@ -64,6 +65,7 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
                          MessageIcon::Information);
     return;
   }
+  if (RefuseCharactersWithoutByte()) return;
   LiveRecord().PrepareForSave();
   SaveDialog1.SetFileName(edNombre->Text() + QStringLiteral(".txt"));
   if (!SaveDialog1.Execute(dialogs_)) return;
@@ -71,6 +73,25 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
   dialogs_.ShowMessage(CaptionText(kCaptionSavedText), CaptionText(kCaptionSavedTitle),
                        MessageIcon::Information);
   NavPanelButton4Click(sender);
+}
+
+// The record holds '?' for a character that has no Windows-1252 byte; the
+// save names the first such character, in line order, instead of writing it.
+bool TForm1::RefuseCharactersWithoutByte() {
+  for (const FieldDescription& field : kFighterFields) {
+    if (field.content != FieldContent::FreeText) continue;
+    const TLabeledEdit& edit = TextEdit(field.field);
+    const std::optional<char32_t> character = FirstCharacterWithoutAnsiByte(edit.Text());
+    if (!character) continue;
+    const MessageTexts& message = CharacterWithoutByteMessage(language_.Shown());
+    const QString code =
+        QStringLiteral("U+") + QString::number(*character, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    dialogs_.ShowMessage(QString::fromUtf8(message.text)
+                             .arg(edit.EditLabel()->Caption(), QString::fromUcs4(&*character, 1), code),
+                         QString::fromUtf8(message.title), MessageIcon::Information);
+    return true;
+  }
+  return false;
 }
 
 // Load: whatever fails, from the dialog to the last control, ends in the

@@ -1,0 +1,30 @@
+#pragma once
+
+// Texts the editor shows that no caption table holds, in both languages it
+// speaks. UTF-8; the window fills in the %-numbered parts.
+
+namespace ostrak {
+
+// The language of the captions on screen.
+enum class ShownLanguage { Spanish, English };
+
+struct MessageTexts {
+  const char* title;
+  const char* text;
+};
+
+// Save refused: %1 the field's label as shown, %2 the character, %3 its code
+// point ("U+0141").
+inline const MessageTexts& CharacterWithoutByteMessage(ShownLanguage language) {
+  static constexpr MessageTexts kSpanish{
+      "Carácter no admitido",
+      "El campo «%1» contiene «%2» (%3), un carácter que el archivo del luchador no puede guardar. "
+      "Cámbielo y vuelva a guardar; no se ha guardado nada."};
+  static constexpr MessageTexts kEnglish{
+      "Character not supported",
+      "The field “%1” holds “%2” (%3), a character the fighter file cannot store. "
+      "Change it and save again; nothing was saved."};
+  return language == ShownLanguage::English ? kEnglish : kSpanish;
+}
+
+}  // namespace ostrak
