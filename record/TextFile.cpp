@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 
 #include "core/Errors.h"
 #include "core/FileAccess.h"
@@ -61,10 +62,46 @@ bool FileHolds(const std::string& path, std::string_view bytes) {
   }
 }
 
+// A new file renamed over this one would leave its other names (hard links)
+// holding the old bytes, or cannot be made at all when the folder refuses new
+// files though the file itself may be written (a shared or read-only folder).
+bool MustWriteInPlace(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+  if (status.st_nlink > 1) return true;
+  std::error_code error;
+  const std::filesystem::path target = std::filesystem::canonical(path, error);
+  if (error) return false;
+  return ::access(target.parent_path().c_str(), W_OK | X_OK) != 0;
+}
+
+// Over the old bytes from the start, then cut to length and synced: the file
+// keeps its identity, owner and links; only here can a failure part-way
+// leave it damaged.
+void WriteInPlace(const std::string& path, std::string_view bytes) {
+  const FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+  if (file.get() < 0) throw CannotCreateFile(path, errno);
+  std::size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t count =
+        ::pwrite(file.get(), bytes.data() + written, bytes.size() - written, static_cast<off_t>(written));
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) throw WriteError::Stream();
+    written += static_cast<std::size_t>(count);
+  }
+  if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) throw WriteError::Stream();
+  if (::fsync(file.get()) != 0) throw WriteError::Stream();
+}
+
 }  // namespace
 
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes) {
   if (const int problem = CreateProblem(path)) throw CannotCreateFile(path, problem);
+  if (MustWriteInPlace(path)) {
+    WriteInPlace(path, bytes);
+    if (!FileHolds(path, bytes)) throw WriteError::Stream();
+    return;
+  }
 
   const QByteArray encodedName(path.data(), static_cast<qsizetype>(path.size()));
   const QString name = QFile::decodeName(encodedName);

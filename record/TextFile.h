@@ -16,6 +16,10 @@ namespace ostrak {
 // a directory, a non-regular file, no permission), WriteError ("Stream write
 // error") when writing, committing or the comparison fails. No temporary file
 // remains after a failure.
+// Where a new file cannot take the old one's place (the file has several
+// hard links, or its folder does not let us create a file) the bytes are
+// written into the file itself and synced, and only then can a failure leave
+// it part-written.
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes);
 
 // Why WriteTextFileAtomically would refuse `path` before writing a byte, as an

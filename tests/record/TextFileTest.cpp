@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "ChildProcess.h"
 #include "core/Errors.h"
 #include "core/FileAccess.h"
 #include "record/StringList.h"
@@ -175,6 +176,52 @@ TEST(SaveToFile, NameThatQtCannotCarryIsRefused) {
   EXPECT_EQ(MessageOf<FileCreateError>([&] { list.SaveToFile(target); }),
             "Cannot create file \"" + target + "\". " + SystemErrorText(EILSEQ));
   EXPECT_TRUE(dir.Entries().empty());
+}
+
+ino_t InodeOf(const std::string& path) {
+  struct stat status {};
+  EXPECT_EQ(::stat(path.c_str(), &status), 0);
+  return status.st_ino;
+}
+
+// A new file renamed over this one would leave its other name with the old bytes.
+TEST(SaveToFile, AFileWithSeveralNamesIsWrittenInPlace) {
+  TempDirectory dir;
+  WriteBytes(dir / "f.txt", "a much longer previous content\r\n");
+  std::filesystem::create_hard_link(dir / "f.txt", dir / "other name.txt");
+  const ino_t inode = InodeOf(dir / "f.txt");
+  TStringList list;
+  list.Add("new");
+  list.SaveToFile(dir / "f.txt");
+  EXPECT_EQ(ReadBytes(dir / "other name.txt"), "new\r\n");
+  EXPECT_EQ(InodeOf(dir / "f.txt"), inode);
+}
+
+// A folder that refuses new files holding a file the user may write. Root
+// may create files anywhere, so its child saves as an unprivileged account.
+TEST(SaveToFile, AWritableFileInAFolderThatRefusesNewFilesIsWrittenInPlace) {
+  TempDirectory dir;
+  const std::string folder = dir / "shared";
+  const std::string file = folder + "/f.txt";
+  std::filesystem::create_directory(folder);
+  WriteBytes(file, "a much longer previous content\r\n");
+  const ino_t inode = InodeOf(file);
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  const std::string result = test::RunInChild([&] {
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() == 0 &&
+        (::chown(file.c_str(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+      return std::string("cannot drop root");
+    }
+    TStringList list;
+    list.Add("new");
+    return MessageOf<Error>([&] { list.SaveToFile(file); });
+  });
+  ::chmod(folder.c_str(), 0755);
+  EXPECT_EQ(result, "(no failure)");
+  EXPECT_EQ(ReadBytes(file), "new\r\n");
+  EXPECT_EQ(InodeOf(file), inode);
 }
 
 TEST(SaveToFile, RelativeNameIsWrittenInTheCurrentDirectory) {
