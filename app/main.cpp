@@ -32,8 +32,11 @@ int main(int argc, char** argv) {
   SetErrorSink(MessageBoxErrorSink(dialogs, title));
 
   const std::string program = ProgramDirectory();
-  const ProgramFolder folder =
-      IsWritableDirectory(program) ? ProgramFolder::Writable : ProgramFolder::ReadOnly;
+  // An installed copy keeps the settings per user even for root, who could
+  // write beside the program and change them for everyone.
+  const ProgramFolder folder = IsInstalledProgramDirectory(program) || !IsWritableDirectory(program)
+                                   ? ProgramFolder::Installed
+                                   : ProgramFolder::Portable;
   TForm1 editor(dialogs, program, SettingsPlaceFor(program, folder, UserConfigDirectory()));
   new TForm2(editor);  // the editor owns it and shows it on Evaluate
   if (FirstPaintReportRequested()) ReportFirstPaintThenQuit(editor);

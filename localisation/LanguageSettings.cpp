@@ -6,7 +6,7 @@
 namespace ostrak {
 
 LanguageSettings::LanguageSettings(std::string programDirectory)
-    : LanguageSettings(programDirectory, SettingsPlaceFor(programDirectory, ProgramFolder::Writable, "")) {}
+    : LanguageSettings(programDirectory, SettingsPlaceFor(programDirectory, ProgramFolder::Portable, "")) {}
 
 LanguageSettings::LanguageSettings(std::string programDirectory, SettingsPlace settings)
     : directory_(std::move(programDirectory)), place_(std::move(settings)) {}
@@ -17,8 +17,7 @@ void LanguageSettings::Load() {
   settings_.Clear();
   captions_.reset();
   captionCode_.clear();
-  SeedSettings(place_);
-  settings_.LoadFromFile(SettingsPath());
+  settings_.LoadFromFile(SeedSettings(place_));
   captions_.emplace();
   const std::string code = settings_.Get(0);
   captions_->LoadFromFile(directory_ + code + "-Translation.txt");
@@ -66,6 +65,7 @@ void LanguageSettings::Toggle(const std::function<void(const LanguageMessage&)>&
         "Languaje set to english. You must restart the apllication in order to changes to take effect";
   }
   if (show) show(message);
+  MakeSettingsFolder(place_);
   settings_.SaveToFile(SettingsPath());
 }
 

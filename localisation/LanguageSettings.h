@@ -42,12 +42,13 @@ public:
   std::string SettingsPath() const;
 
   // Start-up: seeds the settings file if its place says so, loads the
-  // settings list, then creates the caption table and loads it from the
-  // program directory + line 0 as written + "-Translation.txt". The first
-  // failure propagates and leaves what came before it: a missing settings
-  // file (or a failed seeding) leaves an empty settings list and no caption
-  // table; an empty one leaves an empty caption table and fails with the list
-  // error for index 0.
+  // settings list (from the seed when the user's copy cannot be made), then
+  // creates the caption table and loads it from the program directory +
+  // line 0 as written + "-Translation.txt". The first failure propagates and
+  // leaves what came before it: a missing settings file (or a seed that
+  // cannot be read) leaves an empty settings list and no caption table; an
+  // empty one leaves an empty caption table and fails with the list error
+  // for index 0.
   void Load();
 
   const TStringList& Settings() const { return settings_; }

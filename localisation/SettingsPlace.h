@@ -1,15 +1,15 @@
 #pragma once
 
-// Where the language settings are read and written. A portable copy (its
-// folder writable) keeps them beside the program; an installed copy keeps one
-// per user, seeded from the shipped file on first start, so that the toggle
+// Where the language settings are read and written. A portable copy keeps
+// them beside the program; an installed copy keeps one per user (root
+// included), seeded from the shipped file on first start, so that the toggle
 // works for every user and the shipped file is never written.
 
 #include <string>
 
 namespace ostrak {
 
-enum class ProgramFolder { Writable, ReadOnly };
+enum class ProgramFolder { Portable, Installed };
 
 struct SettingsPlace {
   std::string path;  // read at start-up, written by the toggle
@@ -18,14 +18,20 @@ struct SettingsPlace {
 };
 
 // `programDirectory` and `configHome` (the user's configuration folder) end
-// in '/'; only a read-only program folder uses `configHome`.
+// in '/'; only an installed copy uses `configHome`.
 SettingsPlace SettingsPlaceFor(const std::string& programDirectory, ProgramFolder folder,
                                const std::string& configHome);
 
 // When the place has a seed and nothing (not even a dangling link) is at its
-// path, creates the path's folder and copies the seed there. Fails with
-// "Cannot open file" for the seed or "Cannot create file" for the path; a
-// seed that cannot be read creates nothing.
-void SeedSettings(const SettingsPlace& place);
+// path, creates the path's folder and copies the seed there. Returns the file
+// to read the settings from: the place's own, or the seed itself when the
+// copy cannot be made (an unwritable home), whose failure waits for the first
+// write. A seed that cannot be read fails with "Cannot open file" and
+// creates nothing.
+std::string SeedSettings(const SettingsPlace& place);
+
+// Before the settings are written: the folder a seeded place's path needs,
+// or "Cannot create file" for the path with the reason it could not be made.
+void MakeSettingsFolder(const SettingsPlace& place);
 
 }  // namespace ostrak

@@ -27,7 +27,7 @@ std::string AccountHome() {
 
 std::string UserConfigDirectory(const char* xdgConfigHome, const char* home) {
   if (xdgConfigHome && xdgConfigHome[0] == '/') return WithSlash(xdgConfigHome);
-  const std::string base = home && *home ? std::string(home) : AccountHome();
+  const std::string base = home && home[0] == '/' ? std::string(home) : AccountHome();
   return WithSlash(base) + ".config/";
 }
 

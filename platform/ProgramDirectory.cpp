@@ -20,4 +20,10 @@ bool IsWritableDirectory(const std::string& directory) {
   return ::access(directory.c_str(), W_OK | X_OK) == 0;
 }
 
+bool IsInstalledProgramDirectory(const std::string& directory) {
+  const std::string installed = "/" OSTRAK_PROGRAM_DIR "/";
+  return directory.size() >= installed.size() &&
+         directory.compare(directory.size() - installed.size(), installed.size(), installed) == 0;
+}
+
 }  // namespace ostrak

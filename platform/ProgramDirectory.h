@@ -12,4 +12,9 @@ std::string ProgramDirectory();
 // portable copy, no for an installed one (unless run by root, who may).
 bool IsWritableDirectory(const std::string& directory);
 
+// Whether `directory` (ending in '/') is the folder an installation gives
+// the program, PREFIX/lib/ostrak-editor/, whatever the prefix and whoever
+// may write there.
+bool IsInstalledProgramDirectory(const std::string& directory);
+
 }  // namespace ostrak

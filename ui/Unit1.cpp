@@ -13,7 +13,7 @@
 namespace ostrak {
 
 TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, QWidget* parent)
-    : TForm1(dialogs, programDirectory, SettingsPlaceFor(programDirectory, ProgramFolder::Writable, ""),
+    : TForm1(dialogs, programDirectory, SettingsPlaceFor(programDirectory, ProgramFolder::Portable, ""),
              parent) {}
 
 TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace settings, QWidget* parent)

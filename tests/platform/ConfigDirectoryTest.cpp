@@ -1,4 +1,5 @@
 #include "platform/ConfigDirectory.h"
+#include "platform/ProgramDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +33,21 @@ TEST_P(UserConfigDirectoryRules, FollowTheXdgOrder) {
 INSTANTIATE_TEST_SUITE_P(Environments, UserConfigDirectoryRules, ::testing::ValuesIn(kEnvironments),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(UserConfigDirectoryRules, WithoutHomeTheAccountsFolderIsUsed) {
+TEST(UserConfigDirectoryRules, WithoutAnAbsoluteHomeTheAccountsFolderIsUsed) {
   const std::string found = UserConfigDirectory(nullptr, nullptr);
   EXPECT_EQ(found, UserConfigDirectory(nullptr, ""));
+  EXPECT_EQ(found, UserConfigDirectory(nullptr, "home/ann"));
+  EXPECT_EQ(found, UserConfigDirectory("cfg", "."));
   EXPECT_EQ(found.substr(0, 1), "/");
   EXPECT_EQ(found.substr(found.size() - 9), "/.config/");
+}
+
+// Whoever may write there: root may write to an installed copy's folder too.
+TEST(ProgramDirectory, AnInstalledCopyIsKnownByTheFolderItsInstallationGivesIt) {
+  EXPECT_TRUE(IsInstalledProgramDirectory("/usr/lib/ostrak-editor/"));
+  EXPECT_TRUE(IsInstalledProgramDirectory("/opt/x/lib/ostrak-editor/"));
+  EXPECT_FALSE(IsInstalledProgramDirectory("/home/ann/ostrak/build/bin/"));
+  EXPECT_FALSE(IsInstalledProgramDirectory("/usr/lib/my-ostrak-editor/"));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ EditorHarness::EditorHarness(Copy copy, const std::string& configHome,
   }
   if (prepare) prepare(program_);
   QDir::setCurrent(QString::fromStdString(files_.path()));
-  const ProgramFolder folder = copy == Copy::Installed ? ProgramFolder::ReadOnly : ProgramFolder::Writable;
+  const ProgramFolder folder = copy == Copy::Installed ? ProgramFolder::Installed : ProgramFolder::Portable;
   form_ = std::make_unique<TForm1>(dialogs, program_.path(),
                                    SettingsPlaceFor(program_.path(), folder, configHome));
   evaluation_ = new TForm2(*form_);

@@ -98,9 +98,6 @@ const FailedSeed kFailedSeeds[] = {
        std::filesystem::remove(program / "Config.txt");
      },
      "Cannot open file \"%pConfig.txt\". No such file or directory"},
-    {"UserFolderIsAFile",
-     [](const TempDirectory&, const TempDirectory& config) { WriteBytes(config / "ostrak-editor", "x"); },
-     "Cannot create file \"%costrak-editor/Config.txt\". Not a directory"},
 };
 
 class FailedSeedOnScreen : public ::testing::TestWithParam<FailedSeed> {};
@@ -123,6 +120,26 @@ TEST_P(FailedSeedOnScreen, TheWindowOpensAndNamesTheFileItCouldNotUse) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FailedSeedOnScreen, ::testing::ValuesIn(kFailedSeeds),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// An unwritable home: the shipped settings are read as they are, and only
+// the flag, which must write, says what stands in the way, each time.
+TEST(SettingsPlaceOnScreen, WithoutAUsersCopyTheShippedSettingsAreReadAndOnlyTheFlagFails) {
+  TempDirectory config;
+  WriteBytes(config / "ostrak-editor", "x");
+  EditorHarness editor(Copy::Installed, config.path(),
+                       [&](const TempDirectory& program) { WriteBytes(program / "Config.txt", "EN\r\n"); });
+  EXPECT_EQ(editor.Form().Label2->Caption(), QStringLiteral("Punches"));
+  EXPECT_TRUE(editor.errors.messages().empty());
+
+  editor.Click(editor.Form().imIdioma);
+  editor.Click(editor.Form().imIdioma);
+  const std::string failure =
+      "Cannot create file \"" + config.path() + "ostrak-editor/Config.txt\". Not a directory";
+  EXPECT_EQ(editor.errors.messages(), (std::vector<std::string>{failure, failure}));
+  EXPECT_EQ(editor.dialogs.messages.size(), 2u) << "each click still says what it did";
+  EXPECT_EQ(ReadBytes(editor.ProgramDirectory() + "Config.txt"), "EN\r\n");
+  EXPECT_EQ(ReadBytes(config / "ostrak-editor"), "x");
+}
 
 }  // namespace
 }  // namespace ostrak
