@@ -45,6 +45,9 @@ void TComboBox::paintEvent(QPaintEvent*) {
     QStyleOptionComboBox option;
     initStyleOption(&option);
     option.rect = rect().adjusted(inset, inset, -inset, -inset);
+    // Right-to-left reading moves the button to the left, not the text to
+    // the right: the text keeps to the left of its field.
+    option.textAlignment = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter;
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
   }

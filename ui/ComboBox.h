@@ -29,7 +29,8 @@ public:
   void SetFont(const TFont& font) { font_.Assign(font); }
 
   // Reading right to left applies only where the user's locale reads that
-  // way; elsewhere the list stays left to right.
+  // way (the button then on the left, the text still aligned left);
+  // elsewhere the list stays left to right.
   void UseRightToLeftReadingWhereTheLocaleDoes();
 
   TNotifyEvent OnChange;

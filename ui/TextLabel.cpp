@@ -16,21 +16,31 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void TLabel::SetCaption(const QString& caption) {
-  if (caption == text()) return;
-  setText(caption);
+  if (caption == caption_) return;
+  caption_ = caption;
+  ShowCaption();
   AutoSize();
   NameFocusControl();
 }
 
 void TLabel::SetFocusControl(QWidget* control) {
   setBuddy(control);
+  ShowCaption();
   NameFocusControl();
+}
+
+// A label with a buddy reads '&' as a shortcut mark even in plain text; a
+// doubled one shows a single '&' and marks nothing.
+void TLabel::ShowCaption() {
+  QString shown = caption_;
+  if (buddy()) shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  setText(shown);
 }
 
 // Qt would name some controls by their own text (a list by its item), so
 // the name is given outright.
 void TLabel::NameFocusControl() {
-  if (QWidget* control = buddy()) control->setAccessibleName(text());
+  if (QWidget* control = buddy()) control->setAccessibleName(caption_);
 }
 
 void TLabel::ApplyFont() {
@@ -47,7 +57,7 @@ void TLabel::ApplyFont() {
 void TLabel::AutoSize() {
   Surface measure(1, 1);
   measure.SelectFont(font_.ToQFont());
-  const QString shown = text().isEmpty() ? QStringLiteral(" ") : text();
+  const QString shown = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
   const TSize size = measure.GetTextExtentPoint32(shown);
   if (size.cx == width() && size.cy == height()) return;
   resize(size.cx, size.cy);

@@ -17,7 +17,8 @@ class TLabel : public QLabel {
 public:
   explicit TLabel(QWidget* parent = nullptr);
 
-  QString Caption() const { return text(); }
+  // Shown as it is: an '&' is a letter, never a shortcut mark.
+  QString Caption() const { return caption_; }
   // A different text is stored and the label resized to fit it.
   void SetCaption(const QString& caption);
 
@@ -44,7 +45,9 @@ private:
   void ApplyFont();
   void AutoSize();
   void NameFocusControl();
+  void ShowCaption();
 
+  QString caption_;
   TFont font_;
 };
 
