@@ -1,130 +1,146 @@
 #include "roster/CsvTable.h"
 
 #include <algorithm>
-
-#include "core/IntToStr.h"
+#include <array>
 
 namespace ostrak::roster {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::array<char, 3> kSeparators = {',', ';', '\t'};
 
-struct CsvCell {
-  std::string text;
-  bool quoted = false;
-};
-using CsvRecord = std::vector<CsvCell>;
-
-// The length of the row end at `i` (CR LF or LF), or 0.
-std::size_t RowEndAt(std::string_view text, std::size_t i) {
-  if (i < text.size() && text[i] == '\n') return 1;
-  if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') return 2;
-  return 0;
-}
-
-// Reads one cell starting at `i` and moves `i` past it; the message of a
-// syntax error otherwise.
-std::string ReadCell(std::string_view text, std::size_t& i, CsvCell& cell) {
-  if (i >= text.size() || text[i] != '"') {
-    const std::size_t start = i;
-    for (; i < text.size() && text[i] != ',' && RowEndAt(text, i) == 0; ++i) {
-      if (text[i] == '"') return "a quote inside a cell that does not start with one";
-    }
-    cell.text.assign(text.substr(start, i - start));
-    return {};
+bool NeedsQuotes(std::string_view text, char separator) {
+  for (const char c : text) {
+    if (c == separator || c == '"' || c == '\r' || c == '\n') return true;
   }
-  cell.quoted = true;
-  for (++i;;) {
-    const std::size_t quote = text.find('"', i);
-    if (quote == std::string_view::npos) return "a quoted cell has no closing quote";
-    cell.text.append(text.substr(i, quote - i));
-    i = quote + 1;
-    if (i >= text.size() || text[i] != '"') break;
-    cell.text += '"';
-    ++i;
-  }
-  if (i < text.size() && text[i] != ',' && RowEndAt(text, i) == 0) return "text after a closing quote";
-  return {};
-}
-
-bool IsBlank(const CsvRecord& record) {
-  return std::all_of(record.begin(), record.end(),
-                     [](const CsvCell& cell) { return cell.text.empty() && !cell.quoted; });
+  return false;
 }
 
 }  // namespace
 
-Table ReadCsvTable(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  Table table;
-  table.hasHeader = true;
-  int number = 0;  // of the record being read; the header is 0
-  CsvRecord record;
-  const auto columnOf = [&](std::size_t cell) {
-    return number > 0 && cell < table.header.size() ? table.header[cell] : std::string();
+char DetectSeparator(std::string_view text) {
+  std::array<std::size_t, kSeparators.size()> counts{};
+  bool quoted = false;
+  for (const char c : text.substr(0, text.find('\n'))) {
+    if (c == '"') quoted = !quoted;
+    for (std::size_t i = 0; i < kSeparators.size(); ++i) {
+      if (!quoted && c == kSeparators[i]) ++counts[i];
+    }
+  }
+  const auto most = std::max_element(counts.begin(), counts.end());
+  return *most == 0 ? ',' : kSeparators[static_cast<std::size_t>(most - counts.begin())];
+}
+
+CsvReader::CsvReader(std::function<std::string_view()> next, char separator)
+    : next_(std::move(next)), separator_(separator) {
+  if (separator_ != 0) return;
+  // The header line is short; a piece holds it unless it is absurdly long.
+  Ensure(1);
+  separator_ = DetectSeparator(buffer_);
+}
+
+bool CsvReader::Ensure(std::size_t count) {
+  while (buffer_.size() - at_ < count && !ended_) {
+    const std::string_view piece = next_();
+    if (piece.empty()) {
+      ended_ = true;
+      break;
+    }
+    buffer_.erase(0, at_);
+    at_ = 0;
+    buffer_ += piece;
+  }
+  return buffer_.size() - at_ >= count;
+}
+
+bool CsvReader::AtRowEnd() {
+  const int c = Peek();
+  return c == '\n' || (c == '\r' && Ensure(2) && buffer_[at_ + 1] == '\n');
+}
+
+void CsvReader::TakeUntil(std::string& out, std::string_view stops) {
+  while (Ensure(1)) {
+    const std::size_t stop = std::min(buffer_.find_first_of(stops, at_), buffer_.size());
+    out.append(buffer_, at_, stop - at_);
+    at_ = stop;
+    if (stop < buffer_.size()) return;
+  }
+}
+
+void CsvReader::ReadCell(TableValue& cell, std::size_t index) {
+  cell.kind = TableValue::Kind::Text;
+  cell.texts.resize(1);
+  std::string& text = cell.texts.front();
+  text.clear();
+  cell.quoted = Peek() == '"';
+  const auto fail = [&](const char* message) {
+    throw TableProblem{number_, index < header_.size() ? header_[index] : std::string(), message};
   };
-
-  std::size_t i = 0;
-  while (i < text.size()) {
-    CsvCell cell;
-    if (std::string problem = ReadCell(text, i, cell); !problem.empty()) {
-      throw TableProblem{number, columnOf(record.size()), problem};
+  if (!cell.quoted) {
+    const char stops[] = {separator_, '\r', '\n', '"'};
+    for (;;) {
+      TakeUntil(text, std::string_view(stops, sizeof stops));
+      const int c = Peek();
+      if (c == '"') fail("a quote inside a cell that does not start with one");
+      if (c != '\r' || AtRowEnd()) return;
+      text += '\r';
+      ++at_;
     }
-    record.push_back(std::move(cell));
-    if (i < text.size() && text[i] == ',') {
-      if (++i < text.size()) continue;
-      record.emplace_back();  // a comma at the very end leaves an empty last cell
-    }
-    i += RowEndAt(text, i);
-
-    if (number == 0) {
-      for (CsvCell& name : record) table.header.push_back(std::move(name.text));
-    } else if (!IsBlank(record)) {
-      if (record.size() != table.header.size()) {
-        throw TableProblem{number,
-                           {},
-                           "has " + IntToStr(static_cast<long long>(record.size())) +
-                               " cells where the header has " +
-                               IntToStr(static_cast<long long>(table.header.size()))};
-      }
-      TableRow row{number, {}};
-      for (std::size_t c = 0; c < record.size(); ++c) {
-        row.cells.emplace_back(
-            table.header[c],
-            TableValue{TableValue::Kind::Text, {std::move(record[c].text)}, record[c].quoted});
-      }
-      table.rows.push_back(std::move(row));
-    }
-    record.clear();
-    ++number;
   }
-  if (number == 0) throw TableProblem{0, {}, "has no header row"};
-  return table;
+  for (++at_;;) {
+    TakeUntil(text, "\"");
+    if (Peek() < 0) fail("a quoted cell has no closing quote");
+    ++at_;
+    if (Peek() != '"') break;
+    text += '"';
+    ++at_;
+  }
+  if (Peek() >= 0 && Peek() != separator_ && !AtRowEnd()) fail("text after a closing quote");
 }
 
-void AppendCsvCell(std::string& out, std::string_view text, Quote quote) {
-  if (CsvNeedsQuotes(text)) {
-    out += CsvField(text);
-  } else if (quote == Quote::Always) {
-    out += '"';
-    out += text;
-    out += '"';
-  } else {
-    out += text;
+bool CsvReader::Next(std::vector<TableValue>& cells) {
+  if (Peek() < 0) return false;
+  std::size_t count = 0;
+  const auto readCell = [&] {
+    if (cells.size() <= count) cells.emplace_back();
+    ReadCell(cells[count], count);
+    ++count;
+  };
+  for (;;) {
+    readCell();
+    if (Peek() == separator_) {
+      ++at_;
+      if (Peek() >= 0) continue;
+      readCell();  // a separator at the very end leaves an empty last cell
+    }
+    if (AtRowEnd()) at_ += Peek() == '\r' ? 2 : 1;
+    break;
   }
+  cells.resize(count);
+  if (number_ == 0) {
+    for (const TableValue& cell : cells) header_.push_back(cell.texts.front());
+  }
+  ++number_;
+  return true;
 }
 
-bool CsvNeedsQuotes(std::string_view utf8) { return utf8.find_first_of(",\"\r\n") != std::string_view::npos; }
+void AppendCsvCell(std::string& out, std::string_view text, Quote quote, char separator) {
+  if (!NeedsQuotes(text, separator) && quote == Quote::WhereNeeded) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
+}
 
 std::string CsvField(std::string_view utf8) {
-  if (!CsvNeedsQuotes(utf8)) return std::string(utf8);
-  std::string quoted = "\"";
-  for (const char c : utf8) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
+  std::string field;
+  AppendCsvCell(field, utf8);
+  return field;
 }
 
 }  // namespace ostrak::roster

@@ -5,6 +5,7 @@
 #include "roster/LoadedFighter.h"
 #include "roster/Roster.h"
 #include "roster/RosterRows.h"
+#include "roster/Utf8Text.h"
 
 namespace ostrak::roster {
 
@@ -33,16 +34,22 @@ std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptio
                         const ExportSink& sink) {
   const bool json = options.format == TableFormat::Json;
   std::string out;
+  if (options.byteOrderMark) out += "\xEF\xBB\xBF";
   if (json) {
     out += "[";
   } else {
-    AppendCsvHeader(out);
+    AppendCsvHeader(out, options.separator);
   }
   std::size_t leftOut = 0;
   bool first = true;
   for (const std::string& file : files) {
     TStringList lines;
-    if (const auto failure = LinesForTable(file, lines)) {
+    // A name mended into UTF-8 would name another file when the table comes back.
+    std::optional<std::string> failure;
+    if (!IsUtf8(file))
+      failure = "its name is not UTF-8, which a table cannot hold: rename the file to take it in";
+    if (!failure) failure = LinesForTable(file, lines);
+    if (failure) {
       ++leftOut;
       if (sink.leftOut) sink.leftOut({file, *failure});
       continue;
@@ -51,7 +58,7 @@ std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptio
       out += first ? "\n  " : ",\n  ";
       AppendJsonRow(out, file, lines);
     } else {
-      AppendCsvRow(out, file, lines);
+      AppendCsvRow(out, file, lines, options.separator);
     }
     first = false;
     if (out.size() >= kPieceBytes) {

@@ -45,30 +45,34 @@ TableValue ValueOf(const QJsonValue& value) {
 
 }  // namespace
 
-Table ReadJsonTable(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+void ReadJsonRows(std::string text, const std::function<void(TableRow&&)>& row,
+                  std::vector<TableProblem>& problems) {
+  const std::size_t skip = std::string_view(text).starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
   QJsonParseError error{};
-  const QJsonDocument document =
-      QJsonDocument::fromJson(QByteArray(text.data(), static_cast<qsizetype>(text.size())), &error);
+  QJsonDocument document = QJsonDocument::fromJson(
+      QByteArray::fromRawData(text.data() + skip, static_cast<qsizetype>(text.size() - skip)), &error);
+  std::string().swap(text);
   if (error.error != QJsonParseError::NoError) {
     throw TableProblem{
-        0, {}, "is not JSON: " + Utf8(error.errorString()) + " at byte " + IntToStr(error.offset)};
+        0, {}, "is not JSON: " + Utf8(error.errorString()) + " at byte " + IntToStr(error.offset + skip)};
   }
   if (!document.isArray()) throw TableProblem{0, {}, "is not a JSON array of objects"};
 
-  Table table;
   const QJsonArray rows = document.array();
+  document = QJsonDocument();
   for (qsizetype i = 0; i < rows.size(); ++i) {
     const int number = static_cast<int>(i) + 1;
-    if (!rows[i].isObject()) throw TableProblem{number, {}, "is not a JSON object"};
-    const QJsonObject object = rows[i].toObject();
-    TableRow row{number, {}};
-    for (auto member = object.begin(); member != object.end(); ++member) {
-      row.cells.emplace_back(Utf8(member.key()), ValueOf(member.value()));
+    if (!rows[i].isObject()) {
+      problems.push_back({number, {}, "is not a JSON object"});
+      continue;
     }
-    table.rows.push_back(std::move(row));
+    const QJsonObject object = rows[i].toObject();
+    TableRow read{number, {}};
+    for (auto member = object.begin(); member != object.end(); ++member) {
+      read.cells.emplace_back(Utf8(member.key()), ValueOf(member.value()));
+    }
+    row(std::move(read));
   }
-  return table;
 }
 
 std::string JsonString(std::string_view utf8) {

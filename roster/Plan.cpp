@@ -1,4 +1,4 @@
-// Plans for import and set: every check before any write.
+// Plans for import and set: every check before any write, one row at a time.
 
 #include <algorithm>
 #include <utility>
@@ -7,19 +7,19 @@
 #include "core/FileAccess.h"
 #include "core/IntToStr.h"
 #include "record/FighterColumns.h"
+#include "roster/ChangeRules.h"
+#include "roster/CommitPlan.h"
 #include "roster/CsvTable.h"
 #include "roster/JsonTable.h"
+#include "roster/Preflight.h"
 #include "roster/Roster.h"
 #include "roster/RosterRows.h"
+#include "roster/TableSource.h"
 #include "roster/Targets.h"
-#include "roster/Utf8Text.h"
 
 namespace ostrak::roster {
 
 namespace {
-
-// A table is read whole; far more than any roster needs.
-constexpr std::size_t kMaxTableBytes = std::size_t{1} << 30;
 
 bool EndsWithJson(std::string name) {
   std::transform(name.begin(), name.end(), name.begin(),
@@ -27,20 +27,87 @@ bool EndsWithJson(std::string name) {
   return name.ends_with(".json");
 }
 
-// What `set` writes into a line: for the two lists an item's text stands for its code.
-std::string CodeOfItem(int line, const std::string& value) {
-  const auto codeOf = [&](const auto& items, int (*code)(int)) -> std::optional<std::string> {
-    const auto item = std::find(items.begin(), items.end(), value);
-    if (item == items.end()) return std::nullopt;
-    return IntToStr(code(static_cast<int>(item - items.begin())));
-  };
-  std::optional<std::string> code;
-  if (line == LineOf(FighterField::GamePlan)) code = codeOf(kGamePlanItems, GamePlanCodeFromIndex);
-  if (line == LineOf(FighterField::WeightClass)) code = codeOf(kWeightClassItems, WeightClassCodeFromIndex);
-  return code.value_or(value);
+bool IsBlank(const std::vector<TableValue>& record) {
+  return std::all_of(record.begin(), record.end(),
+                     [](const TableValue& cell) { return cell.texts.front().empty() && !cell.quoted; });
 }
 
 }  // namespace
+
+// Takes rows one at a time into a plan: each is checked with its file, and
+// only what the commit needs is kept (the bytes of the files that change).
+class PlanBuilder {
+public:
+  PlanBuilder(RosterPlan& plan, const RosterOptions& options, const std::optional<FileIdentity>& table)
+      : plan_(plan), finder_(options, table), preflight_(finder_) {
+    plan_.commit_ = std::make_shared<detail::CommitPlan>();
+    plan_.commit_->reach = finder_.reach();
+  }
+
+  std::vector<TableProblem>& problems() { return plan_.problems_; }
+
+  void AddRow(int number, const RowCells& cells) {
+    std::vector<TableProblem>& problems = plan_.problems_;
+    if (!cells[0]) return;  // named with the columns
+    const std::optional<std::string> fileProblem = FileCellProblem(*cells[0]);
+    if (fileProblem) problems.push_back({number, kFileColumn, *fileProblem});
+    const std::string file = fileProblem ? std::string() : cells[0]->texts.front();
+    std::optional<Target> target;
+    if (!fileProblem) target = finder_.Find(number, file, problems);
+    const bool claimed = target && finder_.Claim(number, *target, problems);
+
+    TStringList old;
+    if (target && target->old) old.SetText(target->oldBytes);
+    const std::size_t before = problems.size();
+    TStringList lines = LinesOfRow(number, cells, target && target->old ? &old : nullptr, problems);
+    if (!target) {
+      // Whether a column may be left out depends on a file that was not found.
+      problems.erase(std::remove_if(problems.begin() + static_cast<std::ptrdiff_t>(before), problems.end(),
+                                    [](const TableProblem& p) { return p.message == "missing column"; }),
+                     problems.end());
+    }
+    if (fileProblem) return;
+    PlannedFile planned{
+        number, file, target ? target->path : PathUnder(finder_.base().name, file), Action::Refused, {}};
+    if (claimed && problems.size() == before) Decide(*target, cells, std::move(lines), planned);
+    plan_.files_.push_back(std::move(planned));
+  }
+
+  void Finish() {
+    preflight_.Check(plan_.problems_);
+    plan_.commit_->base = finder_.base();
+    // The file checks came first in their row, but the folder checks last of all.
+    const auto order = [](const TableProblem& p) { return std::pair(p.row, p.column != kFileColumn); };
+    std::stable_sort(plan_.problems_.begin(), plan_.problems_.end(),
+                     [&](const TableProblem& a, const TableProblem& b) { return order(a) < order(b); });
+  }
+
+private:
+  void Decide(const Target& target, const RowCells& cells, TStringList lines, PlannedFile& planned) {
+    const auto fail = [&](std::string message) {
+      plan_.problems_.push_back({planned.row, kFileColumn, std::move(message)});
+    };
+    if (target.old && KeepsOldLines(cells)) {
+      if (auto problem = LostBytesProblem(target.oldBytes)) return fail(*problem);
+    }
+    std::string bytes = lines.Text();
+    if (bytes.size() > kMaxInputFileBytes) {
+      return fail("would be larger than the " + IntToStr(kMaxInputFileBytes >> 20) + " MiB the editor loads");
+    }
+    if (target.old && bytes == target.oldBytes) {
+      planned.action = Action::Unchanged;
+      return;
+    }
+    planned.action = target.old ? Action::Replace : Action::Create;
+    preflight_.Add(planned.row, target, bytes.size());
+    plan_.commit_->targets.push_back({plan_.files_.size(), target.place, target.old});
+    planned.bytes = std::move(bytes);
+  }
+
+  RosterPlan& plan_;
+  TargetFinder finder_;
+  Preflight preflight_;
+};
 
 std::size_t RosterPlan::ChangeCount() const {
   return static_cast<std::size_t>(std::count_if(files_.begin(), files_.end(), [](const PlannedFile& file) {
@@ -48,77 +115,113 @@ std::size_t RosterPlan::ChangeCount() const {
   }));
 }
 
+namespace {
+
+void ReadCsv(TableSource& source, PlanBuilder& builder) {
+  CsvReader reader([&] { return source.Next(); });
+  std::vector<TableValue> record;
+  if (!reader.Next(record)) throw TableProblem{0, {}, "has no header row"};
+  std::vector<std::string> names;
+  for (const TableValue& cell : record) names.push_back(cell.texts.front());
+  CheckColumns(names, 0, builder.problems());
+  if (!builder.problems().empty()) return;
+  while (reader.Next(record)) {
+    if (IsBlank(record)) continue;
+    if (record.size() != names.size()) {
+      builder.problems().push_back({reader.number(),
+                                    {},
+                                    "has " + IntToStr(static_cast<long long>(record.size())) +
+                                        " cells where the header has " +
+                                        IntToStr(static_cast<long long>(names.size()))});
+      continue;
+    }
+    RowCells cells{};
+    for (std::size_t c = 0; c < record.size(); ++c) cells[*ColumnIndex(names[c])] = &record[c];
+    builder.AddRow(reader.number(), cells);
+  }
+}
+
+void ReadJson(TableSource& source, PlanBuilder& builder) {
+  ReadJsonRows(
+      source.Rest(),
+      [&](TableRow&& row) {
+        std::vector<std::string> names;
+        for (const auto& [name, value] : row.cells) names.push_back(name);
+        const std::size_t before = builder.problems().size();
+        CheckColumns(names, row.number, builder.problems());
+        if (builder.problems().size() > before) return;
+        RowCells cells{};
+        for (const auto& [name, value] : row.cells) cells[*ColumnIndex(name)] = &value;
+        builder.AddRow(row.number, cells);
+      },
+      builder.problems());
+}
+
+}  // namespace
+
 RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options) {
   RosterPlan plan;
-  Table table;
   try {
-    const std::string bytes = ReadWholeFile(tablePath, kMaxTableBytes);
-    table = EndsWithJson(tablePath) ? ReadJsonTable(bytes) : ReadCsvTable(bytes);
+    TableSource source(tablePath);
+    if (source.encoding() == TableEncoding::Windows1252)
+      plan.notes_.push_back("is not UTF-8: read as Windows-1252");
+    PlanBuilder builder(plan, options, source.identity());
+    try {
+      if (EndsWithJson(tablePath)) {
+        ReadJson(source, builder);
+      } else {
+        ReadCsv(source, builder);
+      }
+    } catch (const TableProblem& problem) {
+      builder.problems().push_back(problem);  // the rows before it are checked all the same
+    }
+    builder.Finish();
   } catch (const Error& failure) {
     plan.problems_.push_back({0, {}, failure.message()});
-    return plan;
-  } catch (const TableProblem& problem) {
-    plan.problems_.push_back(problem);
-    return plan;
   }
-
-  RosterReading reading = ReadRoster(table);
-  plan.files_ = CheckTargets(reading.rows, options.base, reading.problems);
-  // The file checks came last; they belong first in their row.
-  const auto order = [](const TableProblem& p) { return std::pair(p.row, p.column != kFileColumn); };
-  std::stable_sort(reading.problems.begin(), reading.problems.end(),
-                   [&](const TableProblem& a, const TableProblem& b) { return order(a) < order(b); });
-  plan.problems_ = std::move(reading.problems);
   return plan;
 }
 
 RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
                    const RosterOptions& options) {
   RosterPlan plan;
-  const std::string path = PathUnder(options.base, file);
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(path);
-  } catch (const Error& failure) {
-    plan.problems_.push_back({0, {}, failure.message()});
-    return plan;
-  }
-  TStringList read;
-  read.SetText(bytes);
-  if (read.Count() < kFighterLineCount) {
-    plan.problems_.push_back({0, {}, ListError::IndexOutOfBounds(read.Count()).message()});
-    return plan;
-  }
-
-  // The file's own row with the assigned cells in place, read as import reads a row.
-  std::vector<TableValue> values(kFighterLineCount + 1);
-  for (int line = 0; line < kFighterLineCount; ++line) {
-    values[static_cast<std::size_t>(line)] = {
-        TableValue::Kind::Text, {Utf8FromFileText(read.Get(line))}, false};
-  }
-  values.back().kind = TableValue::Kind::TextList;
-  for (int line = kFighterLineCount; line < read.Count(); ++line) {
-    values.back().texts.push_back(Utf8FromFileText(read.Get(line)));
-  }
+  std::vector<TableValue> values(kColumnCount);
+  RowCells cells{};
+  values[0] = {TableValue::Kind::Text, {file}, false};
+  cells[0] = &values[0];
+  std::vector<TableProblem>& problems = plan.problems_;
   for (const Assignment& assignment : assignments) {
-    const std::optional<int> line = LineOfColumn(assignment.column);
-    if (!line && assignment.column != kExtraColumn) {
-      plan.problems_.push_back({0, assignment.column, "unknown column"});
+    const std::optional<std::size_t> index = ColumnIndex(assignment.column);
+    if (!index || *index == 0) {
+      problems.push_back({0, assignment.column, "unknown column"});
       continue;
     }
-    TableValue& value = line ? values[static_cast<std::size_t>(*line)] : values.back();
-    value = {TableValue::Kind::Text, {line ? CodeOfItem(*line, assignment.value) : assignment.value}, false};
+    values[*index] = {TableValue::Kind::Text, {assignment.value}, false};
+    cells[*index] = &values[*index];
   }
-  LineCells cells{};
-  for (std::size_t i = 0; i < cells.size(); ++i) cells[i] = &values[i];
 
-  const TStringList result = LinesOfRow(0, cells, plan.problems_);
-  PlannedFile planned{0, file, path, Action::Refused, {}};
-  if (plan.problems_.empty()) {
-    planned.bytes = result.Text();
-    planned.action = planned.bytes == bytes ? Action::Unchanged : Action::Replace;
+  const std::size_t named = problems.size();
+  PlanBuilder builder(plan, options, std::nullopt);
+  TargetFinder finder(options, std::nullopt);
+  const auto target = problems.empty() ? finder.Find(0, file, problems) : std::nullopt;
+  if (target && !target->old) {
+    problems.push_back({0, {}, CannotOpenFile(target->path, ENOENT).message()});
+  } else if (target) {
+    TStringList lines;
+    lines.SetText(target->oldBytes);
+    if (lines.Count() < kFighterLineCount)
+      problems.push_back({0, {}, ListError::IndexOutOfBounds(lines.Count()).message()});
   }
-  plan.files_.push_back(std::move(planned));
+  if (problems.empty()) {
+    builder.AddRow(0, cells);
+  } else {
+    plan.files_.push_back({0, file, PathUnder(finder.base().name, file), Action::Refused, {}});
+  }
+  builder.Finish();
+  // One file, named by the caller: its problems need no column.
+  for (std::size_t i = named; i < problems.size(); ++i) {
+    if (problems[i].column == kFileColumn) problems[i].column.clear();
+  }
   return plan;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,8 @@ enum class TableFormat { Csv, Json };
 
 struct ExportOptions {
   TableFormat format = TableFormat::Csv;
+  char separator = ',';        // CSV: ',', ';' or '\t', as the spreadsheet's locale expects
+  bool byteOrderMark = false;  // a UTF-8 byte-order mark first, which some spreadsheets need to read UTF-8
 };
 
 // A file left out of a table or not written, and why.
@@ -65,7 +68,8 @@ struct ExportSink {
 
 // The table of `files` in their order: a CSV header and rows (CR LF), or a
 // JSON array with one object per line. A file that fails its check or cannot
-// be saved back is left out with its reason; the others still go in. Bytes
+// be saved back is left out with its reason, and so is a file whose name is
+// not UTF-8 (a table would name another file); the others still go in. Bytes
 // reach the sink in pieces of at least 64 KiB (the last may be smaller), so
 // the whole table is never held. Returns how many files were left out.
 std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptions& options,
@@ -83,8 +87,13 @@ ExportedTable ExportFiles(const std::vector<std::string>& files, const ExportOpt
 // Import and set: a plan first, then its commit
 
 struct RosterOptions {
-  std::string base;  // where relative file names are taken; empty: the current folder
-  // FIXME: not enforced yet: a target outside `base` is accepted whatever this says.
+  // Where relative file names are taken; empty: the current folder. Missing
+  // folders on its way are made by the commit.
+  std::string base;
+  // Confined (false), every file must lie below `base`, reached through no
+  // symbolic link: an absolute name, "..", or a link on the way or at the end
+  // is refused (ProblemKind::Outside). True: names lead where the system
+  // resolves them, and a link's file is the one replaced.
   bool allowOutside = false;
 };
 
@@ -108,14 +117,19 @@ struct Assignment {
   std::string value;   // UTF-8; game_plan and weight_class also take an item's text ("GnP")
 };
 
-// Called with (0, total) before the first write, then after each file is in place.
+// Called with (0, total) before the first write, then after each new file is
+// written and flushed; the renames that put them all in place follow the last.
 using CommitProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 struct CommitResult {
-  std::size_t written = 0;             // the first files the plan changes, in its order
-  std::optional<FileFailure> failure;  // the file that failed; the ones after it are untouched
+  std::size_t written = 0;             // every file the plan changes, or none
+  std::optional<FileFailure> failure;  // the file that failed; every file is then as it was
   bool ok() const { return !failure; }
 };
+
+namespace detail {
+struct CommitPlan;
+}
 
 // What an import or a set would do, checked against the file system when it
 // was made. Making it writes nothing, so a caller cancels by dropping it.
@@ -124,8 +138,12 @@ public:
   // Every row whose file cell names a file, in table order.
   const std::vector<PlannedFile>& Files() const { return files_; }
   // In row order, a row's file problems first; row 0 is the table as a whole
-  // (it cannot be read, or its header is wrong). Set reports everything as row 0.
+  // (it cannot be read, its header is wrong, a file system has no room). Set
+  // reports everything as row 0.
   const std::vector<TableProblem>& Problems() const { return problems_; }
+  // What the user should know that is no problem: how the table was read
+  // (Windows-1252 when it is not UTF-8).
+  const std::vector<std::string>& Notes() const { return notes_; }
   // The files a commit writes (created or replaced).
   std::size_t ChangeCount() const;
 
@@ -133,16 +151,26 @@ private:
   friend RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options);
   friend RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
                             const RosterOptions& options);
-  friend CommitResult Commit(RosterPlan& plan, const CommitProgress& progress);
+  friend class PlanBuilder;
+  friend class Transaction;
 
   std::vector<PlannedFile> files_;
   std::vector<TableProblem> problems_;
+  std::vector<std::string> notes_;
+  std::shared_ptr<detail::CommitPlan> commit_;
   bool committed_ = false;
 };
 
-// The table at `tablePath` (JSON when its name ends in .json, any case; CSV
-// otherwise), every row checked before any file is looked at, then every
-// target: no two rows naming one file, each one writable.
+// The table at `tablePath`: JSON when its name ends in .json (any case), CSV
+// otherwise, with ',', ';' or tab between cells as its header line shows;
+// UTF-8 with or without a byte-order mark, or Windows-1252 when it is not
+// UTF-8 (said in Notes()). Rows are read one at a time and each is checked
+// with its file: the row's cells, its file confined to the base folder (see
+// RosterOptions), no two rows naming one file, no row naming the table, and
+// what a changed file keeps. Then, as the user, whether each folder lets us
+// create and rename and each file system has room. Making a plan writes
+// nothing but a probe file it removes at once, so a caller cancels by
+// dropping the plan.
 RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options);
 
 // One file's own row with the assigned cells in place, checked as import
@@ -150,9 +178,21 @@ RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options
 RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
                    const RosterOptions& options);
 
-// Writes the plan's changed files in its order, each saved as the editor
-// saves (atomically), making missing folders on the way. A plan with problems
-// writes nothing; a plan commits once.
+// Writes every file the plan changes or none: each new file as a temporary
+// beside its target, flushed; the old ones kept by hard link; then one pass
+// of renames, undone from the kept ones if one fails; then the folders
+// flushed. A file changed since the plan was made stops the commit before any
+// rename. A plan with problems writes nothing; a plan commits once. The folder
+// keeps a manifest of what is in flight, so that a commit cut short (a kill,
+// a crash) is put back by RecoverInterrupted.
 CommitResult Commit(RosterPlan& plan, const CommitProgress& progress = {});
+
+// What an interrupted commit into `options.base` left behind, put back: each
+// file it had replaced or created is as before it, its temporaries and kept
+// files are gone. One line per thing done, for the user. Call it before
+// planning; a commit refuses to start while such leftovers remain. A commit
+// still running in another process is left alone. `dryRun`: only say what
+// would be done.
+std::vector<std::string> RecoverInterrupted(const RosterOptions& options, bool dryRun = false);
 
 }  // namespace ostrak::roster

@@ -7,6 +7,7 @@
 #include "core/IntToStr.h"
 #include "record/AnsiText.h"
 #include "record/FighterColumns.h"
+#include "roster/ChangeRules.h"
 #include "roster/CsvTable.h"
 #include "roster/JsonTable.h"
 #include "roster/Utf8Text.h"
@@ -14,22 +15,6 @@
 namespace ostrak::roster {
 
 namespace {
-
-// The columns in the export's order: file, the 28 lines, extra.
-constexpr std::size_t kColumnCount = kFighterLineCount + 2;
-constexpr std::size_t kExtraIndex = kColumnCount - 1;
-
-const char* ColumnName(std::size_t index) {
-  if (index == 0) return kFileColumn;
-  return index == kExtraIndex ? kExtraColumn : kLineColumns[index - 1];
-}
-
-std::optional<std::size_t> ColumnIndex(std::string_view name) {
-  if (name == kFileColumn) return 0;
-  if (name == kExtraColumn) return kExtraIndex;
-  if (const auto line = LineOfColumn(name)) return static_cast<std::size_t>(*line) + 1;
-  return std::nullopt;
-}
 
 std::optional<QString> DecodeUtf8(std::string_view text) {
   QStringDecoder decoder(QStringDecoder::Utf8,
@@ -91,8 +76,61 @@ std::optional<std::string> CellToExtraLines(const TableValue& cell, std::vector<
   return std::nullopt;
 }
 
-// The problems with the set of column names a row has (the CSV header, or
-// one JSON object's names), for `row`.
+}  // namespace
+
+const char* ColumnName(std::size_t index) {
+  if (index == 0) return kFileColumn;
+  return index == kExtraIndex ? kExtraColumn : kLineColumns[index - 1];
+}
+
+std::optional<std::size_t> ColumnIndex(std::string_view name) {
+  if (name == kFileColumn) return 0;
+  if (name == kExtraColumn) return kExtraIndex;
+  if (const auto line = LineOfColumn(name)) return static_cast<std::size_t>(*line) + 1;
+  return std::nullopt;
+}
+
+void AppendCsvHeader(std::string& out, char separator) {
+  for (std::size_t index = 0; index < kColumnCount; ++index) {
+    if (index > 0) out += separator;
+    out += ColumnName(index);
+  }
+  out += "\r\n";
+}
+
+void AppendCsvRow(std::string& out, std::string_view file, const TStringList& lines, char separator) {
+  AppendCsvCell(out, file, Quote::WhereNeeded, separator);
+  for (int line = 0; line < kFighterLineCount; ++line) {
+    out += separator;
+    AppendCsvCell(out, Utf8FromFileText(lines.Get(line)), Quote::WhereNeeded, separator);
+  }
+  std::string extra;
+  for (int line = kFighterLineCount; line < lines.Count(); ++line) {
+    if (line > kFighterLineCount) extra += '\n';
+    extra += Utf8FromFileText(lines.Get(line));
+  }
+  // One empty line joins to nothing, as no line does: its quotes tell them apart.
+  const bool oneEmptyLine = lines.Count() == kFighterLineCount + 1 && extra.empty();
+  out += separator;
+  AppendCsvCell(out, extra, oneEmptyLine ? Quote::Always : Quote::WhereNeeded, separator);
+  out += "\r\n";
+}
+
+void AppendJsonRow(std::string& out, std::string_view file, const TStringList& lines) {
+  out += "{\"file\": " + JsonString(file);
+  for (int line = 0; line < kFighterLineCount; ++line) {
+    out += ", \"";
+    out += kLineColumns[static_cast<std::size_t>(line)];
+    out += "\": " + JsonString(Utf8FromFileText(lines.Get(line)));
+  }
+  out += ", \"extra\": [";
+  for (int line = kFighterLineCount; line < lines.Count(); ++line) {
+    if (line > kFighterLineCount) out += ", ";
+    out += JsonString(Utf8FromFileText(lines.Get(line)));
+  }
+  out += "]}";
+}
+
 void CheckColumns(const std::vector<std::string>& names, int row, std::vector<TableProblem>& problems) {
   std::array<bool, kColumnCount> seen{};
   for (const std::string& name : names) {
@@ -107,12 +145,10 @@ void CheckColumns(const std::vector<std::string>& names, int row, std::vector<Ta
       seen[*index] = true;
     }
   }
-  for (std::size_t index = 0; index < kExtraIndex; ++index) {
-    if (!seen[index]) problems.push_back({row, ColumnName(index), "missing column"});
-  }
+  if (!seen[0]) problems.push_back({row, kFileColumn, "missing column"});
 }
 
-std::optional<std::string> CheckFileCell(const TableValue& cell) {
+std::optional<std::string> FileCellProblem(const TableValue& cell) {
   if (cell.kind != TableValue::Kind::Text) return "is not a JSON string";
   const std::string& name = cell.texts.front();
   if (name.empty()) return "is empty";
@@ -121,78 +157,31 @@ std::optional<std::string> CheckFileCell(const TableValue& cell) {
   return std::nullopt;
 }
 
-// One row whose columns are all there; nothing when its file cannot be named.
-std::optional<RosterRow> ReadRow(const TableRow& row,
-                                 const std::array<const TableValue*, kColumnCount>& cells,
-                                 std::vector<TableProblem>& problems) {
-  const auto fileProblem = CheckFileCell(*cells[0]);
-  if (fileProblem) problems.push_back({row.number, kFileColumn, *fileProblem});
-  LineCells lineCells{};
-  std::copy(cells.begin() + 1, cells.end(), lineCells.begin());
-  const std::size_t before = problems.size();
-  TStringList lines = LinesOfRow(row.number, lineCells, problems);
-  if (fileProblem) return std::nullopt;
-  return RosterRow{row.number, cells[0]->texts.front(), problems.size() == before, std::move(lines)};
+bool KeepsOldLines(const RowCells& cells) {
+  return std::any_of(cells.begin() + 1, cells.end(), [](const TableValue* cell) { return !cell; });
 }
 
-}  // namespace
-
-void AppendCsvHeader(std::string& out) {
-  for (std::size_t index = 0; index < kColumnCount; ++index) {
-    if (index > 0) out += ',';
-    out += ColumnName(index);
-  }
-  out += "\r\n";
-}
-
-void AppendCsvRow(std::string& out, std::string_view file, const TStringList& lines) {
-  AppendCsvCell(out, ValidUtf8(file));
-  for (int line = 0; line < kFighterLineCount; ++line) {
-    out += ',';
-    AppendCsvCell(out, Utf8FromFileText(lines.Get(line)));
-  }
-  std::string extra;
-  for (int line = kFighterLineCount; line < lines.Count(); ++line) {
-    if (line > kFighterLineCount) extra += '\n';
-    extra += Utf8FromFileText(lines.Get(line));
-  }
-  // One empty line joins to nothing, as no line does: its quotes tell them apart.
-  const bool oneEmptyLine = lines.Count() == kFighterLineCount + 1 && extra.empty();
-  out += ',';
-  AppendCsvCell(out, extra, oneEmptyLine ? Quote::Always : Quote::WhereNeeded);
-  out += "\r\n";
-}
-
-void AppendJsonRow(std::string& out, std::string_view file, const TStringList& lines) {
-  out += "{\"file\": " + JsonString(ValidUtf8(file));
-  for (int line = 0; line < kFighterLineCount; ++line) {
-    out += ", \"";
-    out += kLineColumns[static_cast<std::size_t>(line)];
-    out += "\": " + JsonString(Utf8FromFileText(lines.Get(line)));
-  }
-  out += ", \"extra\": [";
-  for (int line = kFighterLineCount; line < lines.Count(); ++line) {
-    if (line > kFighterLineCount) out += ", ";
-    out += JsonString(Utf8FromFileText(lines.Get(line)));
-  }
-  out += "]}";
-}
-
-TStringList LinesOfRow(int row, const LineCells& cells, std::vector<TableProblem>& problems) {
+TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
+                       std::vector<TableProblem>& problems) {
   std::vector<std::pair<std::size_t, std::string>> found;  // column index, message
   std::array<bool, kFighterLineCount> failed{};
   TStringList lines;
-  for (std::size_t line = 0; line < kLineColumns.size(); ++line) {
-    const TableValue& cell = *cells[line];
+  for (int line = 0; line < kFighterLineCount; ++line) {
+    const std::size_t index = static_cast<std::size_t>(line) + 1;
+    const bool oldHasIt = old && line < old->Count();
     std::string text;
     std::optional<std::string> problem;
-    if (cell.kind != TableValue::Kind::Text) {
+    if (const TableValue* cell = cells[index]; !cell) {
+      if (oldHasIt) text = old->Get(line);
+      if (!oldHasIt) problem = "missing column";
+    } else if (cell->kind != TableValue::Kind::Text) {
       problem = "is not a JSON string";
     } else {
-      problem = CellToLine(cell.texts.front(), text);
+      problem = CellToLine(CodeOfItem(line, cell->texts.front()), text);
+      if (!problem && oldHasIt && text != old->Get(line)) problem = EditorLimitProblem(line, text);
     }
-    if (problem) found.emplace_back(line + 1, *problem);
-    failed[line] = problem.has_value();
+    if (problem) found.emplace_back(index, *problem);
+    failed[static_cast<std::size_t>(line)] = problem.has_value();
     lines.Add(std::move(text));
   }
   // A cell that failed above holds no line to load.
@@ -201,37 +190,16 @@ TStringList LinesOfRow(int row, const LineCells& cells, std::vector<TableProblem
     if (!failed[line]) found.emplace_back(line + 1, Utf8FromFileText(problem.message));
   }
   std::vector<std::string> extra;
-  if (const TableValue* cell = cells.back()) {
+  if (const TableValue* cell = cells[kExtraIndex]) {
     if (auto problem = CellToExtraLines(*cell, extra)) found.emplace_back(kExtraIndex, *problem);
+  } else if (old) {
+    for (int line = kFighterLineCount; line < old->Count(); ++line) extra.push_back(old->Get(line));
   }
   std::stable_sort(found.begin(), found.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (auto& [index, message] : found) problems.push_back({row, ColumnName(index), std::move(message)});
   for (std::string& line : extra) lines.Add(std::move(line));
   return lines;
-}
-
-RosterReading ReadRoster(const Table& table) {
-  RosterReading reading;
-  if (table.hasHeader) {
-    CheckColumns(table.header, 0, reading.problems);
-    if (!reading.problems.empty()) return reading;
-  }
-  for (const TableRow& row : table.rows) {
-    std::array<const TableValue*, kColumnCount> cells{};
-    std::vector<std::string> names;
-    for (const auto& [name, value] : row.cells) {
-      names.push_back(name);
-      if (const auto index = ColumnIndex(name)) cells[*index] = &value;
-    }
-    if (!table.hasHeader) {
-      const std::size_t before = reading.problems.size();
-      CheckColumns(names, row.number, reading.problems);
-      if (reading.problems.size() > before) continue;
-    }
-    if (auto result = ReadRow(row, cells, reading.problems)) reading.rows.push_back(std::move(*result));
-  }
-  return reading;
 }
 
 }  // namespace ostrak::roster

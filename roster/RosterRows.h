@@ -5,6 +5,7 @@
 // exactly as stored, Windows-1252 in the file and UTF-8 in the table.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,39 +16,43 @@
 
 namespace ostrak::roster {
 
+// The columns in the export's order: file, the 28 lines, extra.
+constexpr std::size_t kColumnCount = kFighterLineCount + 2;
+constexpr std::size_t kExtraIndex = kColumnCount - 1;
+const char* ColumnName(std::size_t index);
+std::optional<std::size_t> ColumnIndex(std::string_view name);
+
 // Export: rows appended to `out`, CSV rows ending in CR LF, a JSON row as
 // one object on one line. `lines` holds at least the 28 lines.
-void AppendCsvHeader(std::string& out);
-void AppendCsvRow(std::string& out, std::string_view file, const TStringList& lines);
+void AppendCsvHeader(std::string& out, char separator = ',');
+void AppendCsvRow(std::string& out, std::string_view file, const TStringList& lines, char separator = ',');
 void AppendJsonRow(std::string& out, std::string_view file, const TStringList& lines);
 
-// The cells of one row that hold lines: the 28 line columns in line order,
-// then extra (absent: no lines after line 27).
-using LineCells = std::array<const TableValue*, kFighterLineCount + 1>;
+// A row's cells by column index; none where the row lacks the column.
+using RowCells = std::array<const TableValue*, kColumnCount>;
 
-// The file's lines from their cells. Each cell must be UTF-8 whose every
+// The problems with a set of column names (the CSV header, or one JSON
+// object's names), for `row`: a name missing, unknown or given twice, and no
+// "file" column. Line columns and extra may be left out.
+void CheckColumns(const std::vector<std::string>& names, int row, std::vector<TableProblem>& problems);
+
+// What the file cell must be: a text, not empty, one line of UTF-8.
+std::optional<std::string> FileCellProblem(const TableValue& cell);
+
+// The new file's lines from one row. Each line cell must be UTF-8 whose every
 // character has a Windows-1252 byte, and hold nothing a line cannot (see
-// LineTextProblem); extra is split at its line feeds (an empty, unquoted cell
-// holds no line, a quoted empty one a single empty line) or is a JSON list.
-// Then the lines must load in the editor with nothing reported. Problems, for
-// `row`, come in column order; the lines mean something only without them.
-TStringList LinesOfRow(int row, const LineCells& cells, std::vector<TableProblem>& problems);
+// LineTextProblem); game_plan and weight_class also take an item's text for
+// its code; extra is split at its line feeds (an empty, unquoted cell holds no
+// line, a quoted empty one a single empty line) or is a JSON list. A column
+// the row lacks takes the `old` file's own lines (no old file: a missing line
+// column is a problem). A cell that changes a line of the old file must hold
+// what the editor keeps (EditorLimitProblem). Then the lines must load in the
+// editor with nothing reported. Problems, for `row`, come in column order; the
+// lines mean something only without them.
+TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
+                       std::vector<TableProblem>& problems);
 
-struct RosterRow {
-  int number = 0;         // in the table, from 1
-  std::string file;       // as the table names it
-  bool complete = false;  // every cell passed: `lines` are the file's lines
-  TStringList lines;
-};
-
-struct RosterReading {
-  std::vector<RosterRow> rows;  // those whose file cell passed
-  std::vector<TableProblem> problems;
-};
-
-// Every row checked: the columns (all 28 line columns and "file" present, no
-// unknown or repeated one), each cell, and that the editor loads the lines
-// with nothing reported. Problems come in row order, then column order.
-RosterReading ReadRoster(const Table& table);
+// Whether the row takes anything from the old file (lacks a line column or extra).
+bool KeepsOldLines(const RowCells& cells);
 
 }  // namespace ostrak::roster

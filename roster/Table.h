@@ -1,7 +1,7 @@
 #pragma once
 
-// A table as read from CSV or JSON, before any roster rule: rows of cells
-// named by their column. Texts are as read (UTF-8 unless the input was not).
+// A table's rows as read from CSV or JSON, before any roster rule: cells
+// named by their column. Texts are UTF-8 as the table gives them.
 
 #include <string>
 #include <utility>
@@ -25,18 +25,21 @@ struct TableRow {
   std::vector<std::pair<std::string, TableValue>> cells;
 };
 
-struct Table {
-  bool hasHeader = false;           // CSV: every row has the header's columns
-  std::vector<std::string> header;  // CSV's column names, in order
-  std::vector<TableRow> rows;
+enum class ProblemKind {
+  Other,
+  // The file lies outside the base folder, or is reached through a symbolic
+  // link that could lead out of it: another base folder, or leave to go
+  // outside, would take it.
+  Outside,
 };
 
 // A cell, a row or the whole table (row 0) that cannot be taken as it is.
-// Thrown when the table cannot be read at all; collected otherwise.
+// Thrown when the table cannot be read on; collected otherwise.
 struct TableProblem {
   int row = 0;
   std::string column;  // empty when no column is to blame
   std::string message;
+  ProblemKind kind = ProblemKind::Other;
 };
 
 }  // namespace ostrak::roster

@@ -1,79 +1,79 @@
 #include "roster/Targets.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
-#include <map>
-#include <set>
-#include <system_error>
 
-#include "core/Errors.h"
 #include "core/FileAccess.h"
 #include "core/IntToStr.h"
 #include "record/FighterColumns.h"
-#include "record/TextFile.h"
 
 namespace ostrak::roster {
 
 namespace {
 
-// Why `path` cannot be written once the folders missing on its way are
-// made: an error number for CannotCreateFile, or 0.
-int WriteProblem(const std::string& path) {
-  // A name that ends in a folder ("sub/", "sub/..") is no file, even once made.
-  const std::filesystem::path name = std::filesystem::path(path).filename();
-  if (name.empty() || name == "." || name == "..") return EISDIR;
-  std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  bool missing = false;
-  for (struct stat status{}; !folder.empty(); folder = folder.parent_path(), missing = true) {
-    if (::stat(folder.c_str(), &status) == 0) {
-      if (!S_ISDIR(status.st_mode)) return ENOTDIR;
-      break;
-    }
-    if (errno != ENOENT) return errno;
-    // A dangling link cannot be made a folder.
-    if (::lstat(folder.c_str(), &status) == 0) return EEXIST;
-  }
-  if (!missing) return CreateProblem(path);
-  if (folder.empty()) folder = ".";
-  return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
+// Walks kept open at once; a table naming more folders walks again.
+constexpr std::size_t kKeptWalks = 64;
+
+std::string KeyOf(const FileIdentity& identity) {
+  return IntToStr(static_cast<long long>(identity.device)) + ":" +
+         IntToStr(static_cast<long long>(identity.inode));
 }
 
-// The same key for every name of one place, whether it exists yet or not:
-// the file or folder itself when it exists, where a dangling link points,
-// else its folder's key and its name. `full` is absolute and normal.
-std::string PlaceKey(const std::filesystem::path& full, int links = 0) {
-  struct stat status {};
-  if (::stat(full.c_str(), &status) == 0) return IntToStr(status.st_dev) + ":" + IntToStr(status.st_ino);
-  if (links < 40 && ::lstat(full.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-    std::error_code error;
-    const std::filesystem::path target = std::filesystem::read_symlink(full, error);
-    if (!error) return PlaceKey((full.parent_path() / target).lexically_normal(), links + 1);
-  }
-  if (!full.has_relative_path()) return full.string();
-  return PlaceKey(full.parent_path(), links) + "/" + full.filename().string();
+std::string Joined(const std::vector<std::string>& steps) {
+  std::string joined;
+  for (const std::string& step : steps) joined += "/" + step;
+  return joined;
 }
 
-// The keys of the folders that writing `full` would make.
-std::vector<std::string> MissingFolders(const std::filesystem::path& full) {
-  std::vector<std::string> keys;
-  struct stat status {};
-  for (std::filesystem::path folder = full.parent_path();
-       folder.has_relative_path() && ::stat(folder.c_str(), &status) != 0; folder = folder.parent_path()) {
-    keys.push_back(PlaceKey(folder));
-  }
-  return keys;
+// What a non-regular file is, in the system's words for the error.
+std::string KindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return "Not a regular file (a named pipe)";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Not a regular file (a device)";
+  if (S_ISSOCK(mode)) return "Not a regular file (a socket)";
+  return "Not a regular file";
 }
 
-bool FileHolds(const std::string& path, const std::string& bytes) {
-  try {
-    return ReadWholeFile(path) == bytes;
-  } catch (const Error&) {
-    return false;
+// The content of the regular file `name` that fstatat found as `status`; a
+// problem when it cannot be replaced as a whole or read.
+std::optional<std::string> ReadOld(int folder, const std::string& name, const struct stat& status,
+                                   const std::string& path, std::string& bytes) {
+  const FileDescriptor file(
+      ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  struct stat opened {};
+  if (file.get() < 0 || ::fstat(file.get(), &opened) != 0) return CannotOpenFile(path, errno).message();
+  if (!S_ISREG(opened.st_mode) || IdentityOf(opened) != IdentityOf(status))
+    return "changed while it was checked";
+  if (opened.st_nlink > 1) {
+    return "has " + IntToStr(static_cast<long long>(opened.st_nlink)) +
+           " names (hard links): a new file would part them, leaving the others with the old lines";
   }
+  // The editor does not save over a file the user may not write; neither do we.
+  if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0)
+    return CannotCreateFile(path, errno).message();
+  if (::geteuid() != 0 && opened.st_uid != ::geteuid()) {
+    return "belongs to another user: a new file in its place would belong to you";
+  }
+  if (int flags = 0; ::ioctl(file.get(), FS_IOC_GETFLAGS, &flags) == 0) {
+    if (flags & FS_IMMUTABLE_FL) return CannotCreateFile(path, "Immutable file").message();
+    if (flags & FS_APPEND_FL) return CannotCreateFile(path, "Append-only file").message();
+  }
+  if (static_cast<unsigned long long>(opened.st_size) > kMaxInputFileBytes)
+    return CannotOpenFile(path, EFBIG).message();
+  bytes.resize(static_cast<std::size_t>(opened.st_size));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t count = ::read(file.get(), bytes.data() + done, bytes.size() - done);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return CannotOpenFile(path, errno).message();
+    if (count == 0) return "changed while it was checked";
+    done += static_cast<std::size_t>(count);
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -83,55 +83,139 @@ std::string PathUnder(const std::string& folder, const std::string& file) {
   return folder.back() == '/' ? folder + file : folder + "/" + file;
 }
 
-std::vector<PlannedFile> CheckTargets(const std::vector<RosterRow>& rows, const std::string& base,
-                                      std::vector<TableProblem>& problems) {
-  std::vector<PlannedFile> files;
-  std::map<std::string, int> rowOfFile;
-  std::set<std::string> madeFolders;  // by the rows so far
-  for (const RosterRow& row : rows) {
-    PlannedFile planned{row.number, row.file, PathUnder(base, row.file), Action::Refused, {}};
-    const auto fail = [&](std::string message) {
-      problems.push_back({row.number, kFileColumn, std::move(message)});
-    };
-    const std::filesystem::path full(FullPathName(planned.path));
-    const auto [known, added] = rowOfFile.emplace(PlaceKey(full), row.number);
-    const bool nameIsAFolder = madeFolders.contains(known->first);
-    const std::vector<std::string> folders = MissingFolders(full);
-    const bool fileOnTheWay = std::any_of(folders.begin(), folders.end(),
-                                          [&](const std::string& key) { return rowOfFile.contains(key); });
-    madeFolders.insert(folders.begin(), folders.end());
-    if (!added) {
-      fail("names the same file as row " + IntToStr(known->second));
-    } else if (row.complete) {
-      std::string bytes = row.lines.Text();
-      if (bytes.size() > kMaxInputFileBytes) {
-        fail("would be larger than the " + IntToStr(kMaxInputFileBytes >> 20) + " MiB the editor loads");
-      } else {
-        const bool changed = !FileHolds(planned.path, bytes);
-        int problem = changed ? WriteProblem(planned.path) : 0;
-        if (problem == 0 && nameIsAFolder) problem = EISDIR;
-        if (problem == 0 && fileOnTheWay) problem = ENOTDIR;
-        if (problem != 0) {
-          fail(CannotCreateFile(planned.path, problem).message());
-        } else {
-          std::error_code error;
-          planned.action = !changed                                       ? Action::Unchanged
-                           : std::filesystem::exists(planned.path, error) ? Action::Replace
-                                                                          : Action::Create;
-          planned.bytes = std::move(bytes);
-        }
-      }
-    }
-    files.push_back(std::move(planned));
-  }
-  return files;
+TargetFinder::TargetFinder(const RosterOptions& options, const std::optional<FileIdentity>& table)
+    : base_(OpenBase(options.base)),
+      reach_(options.allowOutside ? Reach::Anywhere : Reach::Confined),
+      table_(table),
+      root_(OpenFolder("/")) {}
+
+FolderWalk TargetFinder::WalkTo(const detail::Place& place) {
+  std::vector<std::string> steps = place.fromRoot ? std::vector<std::string>() : base_.missing;
+  steps.insert(steps.end(), place.folders.begin(), place.folders.end());
+  const std::string key = (place.fromRoot ? "/" : ".") + Joined(steps);
+  if (const auto known = walks_.find(key); known != walks_.end()) return known->second;
+  if (walks_.size() >= kKeptWalks) walks_.clear();
+  const FolderWalk walk =
+      WalkFolders(place.fromRoot ? root_ : base_.deepest, steps, place.fromRoot ? Reach::Anywhere : reach_);
+  return walks_.emplace(key, walk).first->second;
 }
 
-void MakeFolders(const std::string& path) {
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  std::error_code error;
-  if (!folder.empty()) std::filesystem::create_directories(folder, error);
-  if (error) throw CannotCreateFile(path, error.value());
+std::optional<Target> TargetFinder::Find(int row, const std::string& file,
+                                         std::vector<TableProblem>& problems) {
+  const std::string path = PathUnder(base_.name, file);
+  const auto fail = [&](std::string message, ProblemKind kind = ProblemKind::Other) {
+    problems.push_back({row, kFileColumn, std::move(message), kind});
+    return std::nullopt;
+  };
+  if (base_.error != 0) return fail(CannotCreateFile(path, base_.error).message());
+  detail::Place place;
+  place.fromRoot = file.front() == '/';
+  place.folders = PathSteps(file);
+  if (reach_ == Reach::Confined) {
+    if (place.fromRoot)
+      return fail("is an absolute name, outside the base folder \"" + base_.name + "\"",
+                  ProblemKind::Outside);
+    if (std::find(place.folders.begin(), place.folders.end(), "..") != place.folders.end()) {
+      return fail("leaves the base folder \"" + base_.name + "\" through \"..\"", ProblemKind::Outside);
+    }
+  }
+  // A name that ends in a folder ("sub/", "sub/.", "..") is no file, even once made.
+  if (place.folders.empty() || file.back() == '/' || file.ends_with("/.") || place.folders.back() == "..") {
+    return fail(CannotCreateFile(path, EISDIR).message());
+  }
+  place.name = std::move(place.folders.back());
+  place.folders.pop_back();
+  return FindPlace(row, std::move(place), path, problems, 0);
+}
+
+std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, const std::string& path,
+                                              std::vector<TableProblem>& problems, int links) {
+  const auto fail = [&](std::string message, ProblemKind kind = ProblemKind::Other) {
+    problems.push_back({row, kFileColumn, std::move(message), kind});
+    return std::nullopt;
+  };
+  const FolderWalk walk = WalkTo(place);
+  const std::size_t inBase = place.fromRoot ? 0 : base_.missing.size();
+  const std::size_t steps = inBase + place.folders.size();
+  if (walk.error == ELOOP && reach_ == Reach::Confined) {
+    const std::string& link =
+        walk.existing < inBase ? base_.missing[walk.existing] : place.folders[walk.existing - inBase];
+    return fail("goes through the symbolic link \"" + link +
+                    "\", which could lead out of the base folder \"" + base_.name + "\"",
+                ProblemKind::Outside);
+  }
+  if (walk.error == EXDEV)
+    return fail("leads out of the base folder \"" + base_.name + "\"", ProblemKind::Outside);
+  if (walk.error != 0) return fail(CannotCreateFile(path, walk.error).message());
+
+  Target target{place, path, KeyOf(walk.identity), {}, {}, {}};
+  for (std::size_t i = walk.existing; i < steps; ++i) {
+    const std::string& step = i < inBase ? base_.missing[i] : place.folders[i - inBase];
+    // A folder to be made cannot be left again by "..".
+    if (step == "..") return fail(CannotCreateFile(path, ENOENT).message());
+    target.key += "/" + step;
+    target.made.push_back(target.key);
+  }
+  if (walk.existing < steps) {
+    target.key += "/" + place.name;
+    return target;
+  }
+
+  struct stat status {};
+  if (::fstatat(walk.folder->get(), place.name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (errno != ENOENT) return fail(CannotCreateFile(path, errno).message());
+    target.key += "/" + place.name;
+    return target;
+  }
+  if (S_ISLNK(status.st_mode)) {
+    if (reach_ == Reach::Confined) {
+      return fail("is a symbolic link, which could lead out of the base folder \"" + base_.name + "\"",
+                  ProblemKind::Outside);
+    }
+    // Leaving the base allowed: the file the link leads to is the one replaced.
+    const FileDescriptor followed(::openat(walk.folder->get(), place.name.c_str(), O_PATH | O_CLOEXEC));
+    if (followed.get() < 0 || ::fstat(followed.get(), &status) != 0) {
+      return fail(
+          CannotCreateFile(path, errno == ENOENT ? "A symbolic link to nothing" : SystemErrorText(errno))
+              .message());
+    }
+    if (S_ISREG(status.st_mode) && links == 0) {
+      char real[4096];
+      const std::string proc = "/proc/self/fd/" + IntToStr(followed.get());
+      const ssize_t length = ::readlink(proc.c_str(), real, sizeof real);
+      if (length > 0 && real[0] == '/') {
+        detail::Place linked{true, PathSteps(std::string(real, static_cast<std::size_t>(length))), {}};
+        linked.name = linked.folders.back();
+        linked.folders.pop_back();
+        return FindPlace(row, std::move(linked), path, problems, links + 1);
+      }
+    }
+  }
+  if (S_ISDIR(status.st_mode)) return fail(CannotCreateFile(path, EISDIR).message());
+  if (!S_ISREG(status.st_mode)) return fail(CannotCreateFile(path, KindOf(status.st_mode)).message());
+  if (table_ && IdentityOf(status) == *table_)
+    return fail("is the table itself, which an import never replaces");
+  if (auto problem = ReadOld(walk.folder->get(), place.name, status, path, target.oldBytes))
+    return fail(*problem);
+  target.key = "=" + KeyOf(IdentityOf(status));
+  target.old = detail::OldFileOf(status);
+  return target;
+}
+
+bool TargetFinder::Claim(int row, const Target& target, std::vector<TableProblem>& problems) {
+  const auto [known, added] = rowOfKey_.emplace(target.key, row);
+  std::optional<std::string> problem;
+  if (!added) {
+    problem = "names the same file as row " + IntToStr(known->second);
+  } else if (madeFolders_.contains(target.key)) {
+    problem = CannotCreateFile(target.path, EISDIR).message();
+  } else if (std::any_of(target.made.begin(), target.made.end(),
+                         [&](const std::string& key) { return rowOfKey_.contains(key); })) {
+    problem = CannotCreateFile(target.path, ENOTDIR).message();
+  }
+  madeFolders_.insert(target.made.begin(), target.made.end());
+  if (problem) problems.push_back({row, kFileColumn, std::move(*problem)});
+  return !problem;
 }
 
 }  // namespace ostrak::roster

@@ -158,7 +158,7 @@ const ImportRow kImportRows[] = {
 
     {"twenty_seven_line_columns", "t.csv",
      Replace(kHeader, ",line_27", "") + "\r\n" + Replace(kRow, ",1,", ","),
-     "t.csv: line_27: missing column\n"},
+     "t.csv:1: line_27: missing column\n"},
     {"unknown_column", "t.csv", kHeader + ",notes\r\n" + kRow + ",x\r\n", "t.csv: notes: unknown column\n"},
     {"column_without_name", "t.csv", kHeader + ",\r\n" + kRow + ",\r\n", "t.csv: a column has no name\n"},
     {"duplicate_file", "t.csv", kCsv + Replace(kRow, "a.txt", "./a.txt"),
@@ -171,8 +171,10 @@ const ImportRow kImportRows[] = {
      "t.csv:1: punches: 'abc' is not a valid integer value\n"},
     {"one_bad_row_stops_every_row", "t.csv", kCsv + Replace(Replace(kRow, "a.txt", "b.txt"), "2,0,", "2,,"),
      "t.csv:2: weight_class: '' is not a valid integer value\n"},
-    {"every_failing_cell_named", "t.csv", Replace(Replace(kCsv, "a.txt,12,", "a.txt,7 ,"), "Pepe", "P\xE9pe"),
-     "t.csv:1: punches: '7 ' is not a valid integer value\nt.csv:1: common_name: is not UTF-8 text\n"},
+    {"every_failing_cell_named", "t.csv",
+     Replace(Replace(kCsv, "a.txt,12,", "a.txt,7 ,"), "Pepe", "P\xC4\x93pe"),
+     "t.csv:1: punches: '7 ' is not a valid integer value\nt.csv:1: common_name: '\xC4\x93' (U+0113) has no "
+     "Windows-1252 byte\n"},
     {"cell_count", "t.csv", kCsv + kRow + ",x\r\n", "t.csv:2: has 31 cells where the header has 30\n"},
     {"quote_inside_a_cell", "t.csv", Replace(kCsv, "Pepe", "Pe\"pe"),
      "t.csv:1: common_name: a quote inside a cell that does not start with one\n"},
@@ -216,7 +218,7 @@ TEST(ImportAcceptance, RewritesOnlyWhatChangesAndTheDryRunTouchesNothing) {
 
   WriteBytes(dir / "t.csv", Replace(table, "b.txt,12,", "b.txt,13,"));
   r = RunTool(dir, {"import", "--dry-run", "t.csv"});
-  EXPECT_EQ(r.out, "a.txt: unchanged\nb.txt: would write\nlf.txt: unchanged\n");
+  EXPECT_EQ(r.out, "a.txt: unchanged\nb.txt: would replace\nlf.txt: unchanged\n");
   EXPECT_EQ(ReadBytes(dir / "b.txt"), Join(Sample()));
 
   r = RunTool(dir, {"import", "t.csv"});

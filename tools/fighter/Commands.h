@@ -19,9 +19,8 @@ int RunShow(const std::string& file);
 // The roster commands (RosterCommands.cpp).
 enum class ImportMode { Write, DryRun };
 
-int RunExport(const std::vector<std::string>& files, roster::TableFormat format);
-// `into` is the folder relative file names are taken under; empty: the current one.
-int RunImport(const std::string& table, const std::string& into, ImportMode mode);
+int RunExport(const std::vector<std::string>& files, const roster::ExportOptions& options);
+int RunImport(const std::string& table, const roster::RosterOptions& options, ImportMode mode);
 int RunSet(const std::string& file, const std::vector<roster::Assignment>& assignments);
 
 }  // namespace ostrak::fighter

@@ -15,6 +15,7 @@ namespace {
 using ostrak::fighter::ImportMode;
 using ostrak::fighter::RatingsFormat;
 using ostrak::roster::Assignment;
+using ostrak::roster::ExportOptions;
 using ostrak::roster::TableFormat;
 
 constexpr int kUsageError = 2;
@@ -38,7 +39,7 @@ constexpr const char* kHelp =
     "                         fails), an \"error\" field in json. Default: table\n"
     "  show FILE              every field as the editor would show it after loading,\n"
     "                         and the lines it keeps untouched (27 and beyond)\n"
-    "  export [--format csv|json] FILE...\n"
+    "  export [--format csv|json] [--separator ,|;|tab] [--bom] FILE...\n"
     "                         one row per file: the columns file (the path as given),\n"
     "                         punches, kicks, strength, clinch, agility, dodge,\n"
     "                         motivation, takedowns, takedown_defence,\n"
@@ -50,22 +51,46 @@ constexpr const char* kHelp =
     "                         extra (the lines after line 27 joined with line feeds;\n"
     "                         a single empty line is written as \"\"). Default: csv\n"
     "                         (RFC 4180, CR LF row ends); json is an array of objects\n"
-    "                         with extra as an array of strings. A file that fails to\n"
-    "                         load is left out and named on stderr as \"FILE: MESSAGE\";\n"
-    "                         a shorter one that loads has its missing lines empty\n"
-    "  import [--dry-run] [--into DIR] TABLE\n"
+    "                         with extra as an array of strings. --separator puts\n"
+    "                         ';' or a tab between CSV cells instead of ',' (as a\n"
+    "                         spreadsheet in a locale with a decimal comma expects);\n"
+    "                         --bom starts the table with a UTF-8 byte-order mark,\n"
+    "                         without which some spreadsheets read it in their own\n"
+    "                         code page. A file that fails to load is left out and\n"
+    "                         named on stderr as \"FILE: MESSAGE\"; so is a file whose\n"
+    "                         name is not UTF-8, which a table cannot name; a shorter\n"
+    "                         one that loads has its missing lines empty\n"
+    "  import [--dry-run] [--into DIR] [--allow-outside] TABLE\n"
     "                         writes one fighter file per row of TABLE (CSV, or JSON\n"
-    "                         when its name ends in .json) to the row's file, a\n"
-    "                         relative one under DIR (default: the current folder;\n"
-    "                         missing folders are made). Columns come in any order;\n"
-    "                         extra may be left out. Every row is checked before\n"
-    "                         anything is written: each failing cell is named on\n"
+    "                         when its name ends in .json) to the row's file, taken\n"
+    "                         under DIR (default: the current folder; missing folders\n"
+    "                         are made). A CSV table may separate its cells with ',',\n"
+    "                         ';' or tabs (seen from the header) and be UTF-8, with or\n"
+    "                         without a byte-order mark, or Windows-1252 (said on\n"
+    "                         stderr). Columns come in any order; a column left out\n"
+    "                         (extra, or any line of a file that exists) keeps the\n"
+    "                         file's own lines. game_plan and weight_class also take\n"
+    "                         an item's text. Every file must lie inside DIR: a name\n"
+    "                         that is absolute, holds \"..\" or passes through a\n"
+    "                         symbolic link is refused unless --allow-outside is\n"
+    "                         given, which lets names lead anywhere the system\n"
+    "                         resolves them (a link's file is the one replaced).\n"
+    "                         Folders, pipes and devices are never written, nor the\n"
+    "                         table itself. Every row is checked before anything is\n"
+    "                         written, including that each folder lets you create\n"
+    "                         files and that there is room: each problem is named on\n"
     "                         stderr as \"TABLE:ROW: COLUMN: MESSAGE\" (rows counted\n"
     "                         from 1 after the header) and then nothing is written.\n"
-    "                         Files are saved as the editor saves them, atomically,\n"
-    "                         and only when their bytes change: \"FILE: written\" or\n"
-    "                         \"FILE: unchanged\"; --dry-run says \"FILE: would write\"\n"
-    "                         instead and touches nothing\n"
+    "                         A cell that changes an existing file must hold what the\n"
+    "                         editor keeps: attributes 1..20, the full and common\n"
+    "                         names and Sherdog ID not empty, codes of a list item.\n"
+    "                         Then every changed file is written or none: new files\n"
+    "                         go beside their targets and replace them together at\n"
+    "                         the end; \"FILE: written\" or \"FILE: unchanged\". An\n"
+    "                         import cut short is put back by the next one (said on\n"
+    "                         stderr). --dry-run says \"FILE: would create\" or \"FILE:\n"
+    "                         would replace\" and reports every problem a real run\n"
+    "                         would meet, writing nothing\n"
     "  set FILE COLUMN=VALUE...\n"
     "                         changes lines of one file in place with the checks and\n"
     "                         the save of import, all or nothing; game_plan and\n"
@@ -97,6 +122,13 @@ std::optional<RatingsFormat> ParseRatingsFormat(const std::string& name) {
 std::optional<TableFormat> ParseTableFormat(const std::string& name) {
   if (name == "csv") return TableFormat::Csv;
   if (name == "json") return TableFormat::Json;
+  return std::nullopt;
+}
+
+std::optional<char> ParseSeparator(const std::string& name) {
+  if (name == "," || name == "comma") return ',';
+  if (name == ";" || name == "semicolon") return ';';
+  if (name == "tab" || name == "\t") return '\t';
   return std::nullopt;
 }
 
@@ -141,7 +173,10 @@ int Run(const std::vector<std::string>& args) {
 
   std::optional<std::string> format;
   std::optional<std::string> into;
+  std::optional<std::string> separator;
   bool dryRun = false;
+  bool allowOutside = false;
+  bool byteOrderMark = false;
   std::vector<std::string> operands;
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -174,6 +209,12 @@ int Run(const std::vector<std::string>& args) {
       problem = valueOf("--into", "a folder", into);
     } else if (command == "import" && arg == "--dry-run") {
       dryRun = true;
+    } else if (command == "import" && arg == "--allow-outside") {
+      allowOutside = true;
+    } else if (command == "export" && is("--separator")) {
+      problem = valueOf("--separator", ", ; or tab", separator);
+    } else if (command == "export" && arg == "--bom") {
+      byteOrderMark = true;
     } else {
       problem = "unknown option '" + arg + "' for " + command;
     }
@@ -188,16 +229,24 @@ int Run(const std::vector<std::string>& args) {
   if (command == "export" && !tableFormat) {
     return UsageError("unknown format '" + *format + "' (expected csv or json)");
   }
+  ExportOptions exportOptions{tableFormat.value_or(TableFormat::Csv), ',', byteOrderMark};
+  if (separator) {
+    const auto parsed = ParseSeparator(*separator);
+    if (!parsed) return UsageError("unknown separator '" + *separator + "' (expected , ; or tab)");
+    if (exportOptions.format == TableFormat::Json) return UsageError("--separator is for csv");
+    exportOptions.separator = *parsed;
+  }
+  if (byteOrderMark && exportOptions.format == TableFormat::Json) return UsageError("--bom is for csv");
   if (operands.empty()) {
     return UsageError(command + ": no " + (command == "import" ? "table" : "file") + " given");
   }
   if (command == "check") return ostrak::fighter::RunCheck(operands);
   if (command == "ratings") return ostrak::fighter::RunRatings(operands, *ratingsFormat);
-  if (command == "export") return ostrak::fighter::RunExport(operands, *tableFormat);
+  if (command == "export") return ostrak::fighter::RunExport(operands, exportOptions);
   if (command == "import") {
     if (operands.size() != 1) return UsageError("import takes exactly one table");
     if (into && into->empty()) return UsageError("--into needs a value: a folder");
-    return ostrak::fighter::RunImport(operands[0], into.value_or(""),
+    return ostrak::fighter::RunImport(operands[0], {into.value_or(""), allowOutside},
                                       dryRun ? ImportMode::DryRun : ImportMode::Write);
   }
   if (command == "set") {

@@ -1,0 +1,52 @@
+#pragma once
+
+// What a plan hands its commit: the base folder it was checked against, and
+// for each file it changes, where it goes and what was there when checked,
+// so that the commit can find each place again from the base folder's
+// descriptor and refuse one that changed since.
+
+#include <sys/stat.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "roster/Folders.h"
+
+namespace ostrak::roster::detail {
+
+// A file that a Replace found in place.
+struct OldFile {
+  FileIdentity identity;
+  off_t size = 0;
+  timespec modified{};
+  mode_t mode = 0;
+  uid_t owner = 0;
+  gid_t group = 0;
+};
+
+OldFile OldFileOf(const struct stat& status);
+// Whether `status` still describes `old` (the same file, not written since).
+bool StillThere(const OldFile& old, const struct stat& status);
+
+// Where a file goes: a name in a folder reached by `folders` from the base
+// folder (or, for an absolute name, from the root).
+struct Place {
+  bool fromRoot = false;
+  std::vector<std::string> folders;
+  std::string name;
+};
+
+struct TargetPlan {
+  std::size_t file = 0;  // in the plan's files
+  Place place;
+  std::optional<OldFile> old;  // what it replaces; none for a file it creates
+};
+
+struct CommitPlan {
+  BaseFolder base;  // as found when the plan was made
+  Reach reach = Reach::Confined;
+  std::vector<TargetPlan> targets;  // the files it changes, in the plan's order
+};
+
+}  // namespace ostrak::roster::detail

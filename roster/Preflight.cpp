@@ -1,0 +1,105 @@
+#include "roster/Preflight.h"
+
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include "core/FileAccess.h"
+#include "core/IntToStr.h"
+#include "record/FighterColumns.h"
+
+namespace ostrak::roster {
+
+namespace {
+
+struct Room {
+  std::string folder;  // one folder on it, for the message
+  std::uint64_t bytes = 0;
+  std::uint64_t files = 1;  // the manifest
+  std::uint64_t freeBytes = 0;
+  std::uint64_t freeFiles = 0;
+  bool countsFiles = false;
+};
+
+std::string Kib(std::uint64_t bytes) {
+  return IntToStr(static_cast<long long>((bytes + 1023) / 1024)) + " KiB";
+}
+
+}  // namespace
+
+void Preflight::Add(int row, const Target& target, std::size_t bytes) {
+  const FolderWalk walk = finder_.WalkTo(target.place);
+  const std::size_t existing = target.place.fromRoot
+                                   ? walk.existing
+                                   : walk.existing - std::min(walk.existing, finder_.base().missing.size());
+  const std::string key = IntToStr(static_cast<long long>(walk.identity.device)) + ":" +
+                          IntToStr(static_cast<long long>(walk.identity.inode));
+  Folder& folder = folders_[key];
+  if (folder.rows.empty()) {
+    folder.place = target.place;
+    folder.place.folders.resize(existing);
+    folder.place.name.clear();
+  }
+  folder.makes = folder.makes || !target.made.empty();
+  folder.writes = folder.writes || target.made.empty();
+  folder.rows.emplace_back(row, target.path);
+  folder.sizes.push_back(bytes);
+  folder.folders += target.made.size();
+}
+
+void Preflight::Check(std::vector<TableProblem>& problems) {
+  if (folders_.empty()) return;
+  std::map<dev_t, Room> rooms;
+  const bool root = ::geteuid() == 0;
+  for (auto& [key, folder] : folders_) {
+    const FolderWalk walk = finder_.WalkTo(folder.place);
+    int error = walk.error;
+    if (error == 0 && folder.writes) error = ProbeFolder(walk.folder->get(), false);
+    if (error == 0 && folder.makes) error = ProbeFolder(walk.folder->get(), true);
+    if (error != 0) {
+      for (const auto& [row, path] : folder.rows)
+        problems.push_back({row, kFileColumn, CannotCreateFile(path, error).message()});
+      continue;
+    }
+    struct statvfs space {};
+    if (::fstatvfs(walk.folder->get(), &space) != 0) continue;
+    Room& room = rooms[walk.identity.device];
+    if (room.folder.empty()) {
+      room.folder = folder.rows.front().second.substr(0, folder.rows.front().second.rfind('/') + 1);
+      room.freeBytes = (root ? space.f_bfree : space.f_bavail) * space.f_frsize;
+      room.freeFiles = root ? space.f_ffree : space.f_favail;
+      room.countsFiles = space.f_files != 0;
+    }
+    const std::uint64_t block = space.f_bsize > 0 ? space.f_bsize : 4096;
+    for (const std::size_t size : folder.sizes) room.bytes += (size + block - 1) / block * block;
+    room.bytes += folder.folders * block;
+    room.files += folder.sizes.size() + folder.folders;
+  }
+
+  // The manifest of what is in flight sits in the base folder.
+  if (const BaseFolder& base = finder_.base(); base.folder) {
+    if (const int error = ProbeFolder(base.folder->get(), false)) {
+      problems.push_back({0,
+                          {},
+                          "the base folder \"" + base.name +
+                              "\" cannot hold the note of the files in flight: " + SystemErrorText(error)});
+    }
+  }
+  for (const auto& [device, room] : rooms) {
+    if (room.bytes > room.freeBytes) {
+      problems.push_back({0,
+                          {},
+                          "not enough room: the new files need " + Kib(room.bytes) +
+                              " on the file system of \"" + room.folder + "\", which has " +
+                              Kib(room.freeBytes) + " free"});
+    } else if (room.countsFiles && room.files > room.freeFiles) {
+      problems.push_back({0,
+                          {},
+                          "not enough room: the new files need " +
+                              IntToStr(static_cast<long long>(room.files)) +
+                              " file entries on the file system of \"" + room.folder + "\", which has " +
+                              IntToStr(static_cast<long long>(room.freeFiles)) + " free"});
+    }
+  }
+}
+
+}  // namespace ostrak::roster
