@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,15 +40,17 @@ struct Place {
 };
 
 struct TargetPlan {
-  std::size_t file = 0;  // in the plan's files
-  Place place;
+  std::size_t file = 0;        // in the plan's files
   std::optional<OldFile> old;  // what it replaces; none for a file it creates
+  // Where a link at the file's name led (leaving the base allowed); none:
+  // the place its name gives (PlaceOfName), found again by the commit.
+  std::shared_ptr<const Place> linked;
 };
 
 struct CommitPlan {
   BaseFolder base;  // as found when the plan was made
   Reach reach = Reach::Confined;
-  std::vector<TargetPlan> targets;  // the files it changes, in the plan's order
+  std::deque<TargetPlan> targets;  // the files it changes, in the plan's order; never copied as it grows
 };
 
 }  // namespace ostrak::roster::detail

@@ -74,7 +74,11 @@ public:
   }
 
   void Finish() {
-    preflight_.Check(plan_.problems_);
+    preflight_.Check(plan_.problems_, [&](int row) {
+      const auto file = std::lower_bound(plan_.files_.begin(), plan_.files_.end(), row,
+                                         [](const PlannedFile& f, int r) { return f.row < r; });
+      return file == plan_.files_.end() ? std::string() : file->path;
+    });
     plan_.commit_->base = finder_.base();
     // The file checks came first in their row, but the folder checks last of all.
     const auto order = [](const TableProblem& p) { return std::pair(p.row, p.column != kFileColumn); };
@@ -100,7 +104,9 @@ private:
     }
     planned.action = target.old ? Action::Replace : Action::Create;
     preflight_.Add(planned.row, target, bytes.size());
-    plan_.commit_->targets.push_back({plan_.files_.size(), target.place, target.old});
+    plan_.commit_->targets.push_back(
+        {plan_.files_.size(), target.old,
+         target.linked ? std::make_shared<const detail::Place>(target.place) : nullptr});
     planned.bytes = std::move(bytes);
   }
 

@@ -31,22 +31,32 @@ void Preflight::Add(int row, const Target& target, std::size_t bytes) {
   const std::size_t existing = target.place.fromRoot
                                    ? walk.existing
                                    : walk.existing - std::min(walk.existing, finder_.base().missing.size());
-  const std::string key = IntToStr(static_cast<long long>(walk.identity.device)) + ":" +
-                          IntToStr(static_cast<long long>(walk.identity.inode));
-  Folder& folder = folders_[key];
+  Folder& folder = folders_[{walk.identity.device, walk.identity.inode}];
   if (folder.rows.empty()) {
     folder.place = target.place;
     folder.place.folders.resize(existing);
     folder.place.name.clear();
+    folder.path = target.path.substr(0, target.path.rfind('/') + 1);
+    struct statvfs space {};
+    if (walk.error == 0 && ::fstatvfs(walk.folder->get(), &space) == 0 && space.f_bsize > 0) {
+      folder.block = space.f_bsize;
+    }
   }
   folder.makes = folder.makes || !target.made.empty();
   folder.writes = folder.writes || target.made.empty();
-  folder.rows.emplace_back(row, target.path);
-  folder.sizes.push_back(bytes);
-  folder.folders += target.made.size();
+  folder.rows.push_back(row);
+  folder.bytes += (bytes + folder.block - 1) / folder.block * folder.block;
+  ++folder.files;
+  for (const std::string& made : target.made) {
+    if (made_.insert(made).second) {
+      folder.bytes += folder.block;
+      ++folder.files;
+    }
+  }
 }
 
-void Preflight::Check(std::vector<TableProblem>& problems) {
+void Preflight::Check(std::vector<TableProblem>& problems,
+                      const std::function<std::string(int row)>& pathOf) {
   if (folders_.empty()) return;
   std::map<dev_t, Room> rooms;
   const bool root = ::geteuid() == 0;
@@ -56,23 +66,22 @@ void Preflight::Check(std::vector<TableProblem>& problems) {
     if (error == 0 && folder.writes) error = ProbeFolder(walk.folder->get(), false);
     if (error == 0 && folder.makes) error = ProbeFolder(walk.folder->get(), true);
     if (error != 0) {
-      for (const auto& [row, path] : folder.rows)
-        problems.push_back({row, kFileColumn, CannotCreateFile(path, error).message()});
+      for (const int row : folder.rows) {
+        problems.push_back({row, kFileColumn, CannotCreateFile(pathOf(row), error).message()});
+      }
       continue;
     }
     struct statvfs space {};
     if (::fstatvfs(walk.folder->get(), &space) != 0) continue;
-    Room& room = rooms[walk.identity.device];
+    Room& room = rooms[key.first];
     if (room.folder.empty()) {
-      room.folder = folder.rows.front().second.substr(0, folder.rows.front().second.rfind('/') + 1);
+      room.folder = folder.path;
       room.freeBytes = (root ? space.f_bfree : space.f_bavail) * space.f_frsize;
       room.freeFiles = root ? space.f_ffree : space.f_favail;
       room.countsFiles = space.f_files != 0;
     }
-    const std::uint64_t block = space.f_bsize > 0 ? space.f_bsize : 4096;
-    for (const std::size_t size : folder.sizes) room.bytes += (size + block - 1) / block * block;
-    room.bytes += folder.folders * block;
-    room.files += folder.sizes.size() + folder.folders;
+    room.bytes += folder.bytes;
+    room.files += folder.files;
   }
 
   // The manifest of what is in flight sits in the base folder.

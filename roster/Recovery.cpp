@@ -75,10 +75,10 @@ std::vector<std::string> Undo(const Manifest& manifest, const std::string& token
       ::unlinkat(walk.folder->get(), made->name.c_str(), AT_REMOVEDIR);  // only when empty
     }
   }
-  if (leftovers > 0) {
-    said.push_back(base.name + (dryRun ? ": would remove " : ": removed ") + IntToStr(leftovers) +
-                   " temporary file" + (leftovers == 1 ? "" : "s") + " of an interrupted commit");
-  }
+  said.push_back(
+      base.name +
+      (dryRun ? ": an interrupted commit would be put back" : ": an interrupted commit was put back") + " (" +
+      IntToStr(leftovers) + " temporary file" + (leftovers == 1 ? "" : "s") + ")");
   return said;
 }
 

@@ -19,11 +19,6 @@ namespace {
 // Walks kept open at once; a table naming more folders walks again.
 constexpr std::size_t kKeptWalks = 64;
 
-std::string KeyOf(const FileIdentity& identity) {
-  return IntToStr(static_cast<long long>(identity.device)) + ":" +
-         IntToStr(static_cast<long long>(identity.inode));
-}
-
 std::string Joined(const std::vector<std::string>& steps) {
   std::string joined;
   for (const std::string& step : steps) joined += "/" + step;
@@ -100,32 +95,54 @@ FolderWalk TargetFinder::WalkTo(const detail::Place& place) {
   return walks_.emplace(key, walk).first->second;
 }
 
-std::optional<Target> TargetFinder::Find(int row, const std::string& file,
-                                         std::vector<TableProblem>& problems) {
-  const std::string path = PathUnder(base_.name, file);
+std::optional<detail::Place> PlaceOfName(const std::string& file, const std::string& baseName, Reach reach,
+                                         TableProblem& problem) {
   const auto fail = [&](std::string message, ProblemKind kind = ProblemKind::Other) {
-    problems.push_back({row, kFileColumn, std::move(message), kind});
+    problem.message = std::move(message);
+    problem.kind = kind;
     return std::nullopt;
   };
-  if (base_.error != 0) return fail(CannotCreateFile(path, base_.error).message());
   detail::Place place;
   place.fromRoot = file.front() == '/';
   place.folders = PathSteps(file);
-  if (reach_ == Reach::Confined) {
-    if (place.fromRoot)
-      return fail("is an absolute name, outside the base folder \"" + base_.name + "\"",
-                  ProblemKind::Outside);
+  if (reach == Reach::Confined) {
     if (std::find(place.folders.begin(), place.folders.end(), "..") != place.folders.end()) {
-      return fail("leaves the base folder \"" + base_.name + "\" through \"..\"", ProblemKind::Outside);
+      return fail("leaves the base folder \"" + baseName + "\" through \"..\"", ProblemKind::Outside);
+    }
+    // An absolute name is taken when it starts with the base folder's own
+    // (as an export of files named that way does), and found from there.
+    const std::vector<std::string> baseSteps = PathSteps(baseName);
+    if (place.fromRoot && (place.folders.size() <= baseSteps.size() ||
+                           !std::equal(baseSteps.begin(), baseSteps.end(), place.folders.begin()))) {
+      return fail("is an absolute name, outside the base folder \"" + baseName + "\"", ProblemKind::Outside);
+    }
+    if (place.fromRoot) {
+      place.fromRoot = false;
+      place.folders.erase(place.folders.begin(),
+                          place.folders.begin() + static_cast<std::ptrdiff_t>(baseSteps.size()));
     }
   }
   // A name that ends in a folder ("sub/", "sub/.", "..") is no file, even once made.
   if (place.folders.empty() || file.back() == '/' || file.ends_with("/.") || place.folders.back() == "..") {
-    return fail(CannotCreateFile(path, EISDIR).message());
+    return fail(CannotCreateFile(PathUnder(baseName, file), EISDIR).message());
   }
   place.name = std::move(place.folders.back());
   place.folders.pop_back();
-  return FindPlace(row, std::move(place), path, problems, 0);
+  return place;
+}
+
+std::optional<Target> TargetFinder::Find(int row, const std::string& file,
+                                         std::vector<TableProblem>& problems) {
+  const std::string path = PathUnder(base_.name, file);
+  TableProblem problem{row, kFileColumn, {}};
+  if (base_.error != 0) problem.message = CannotCreateFile(path, base_.error).message();
+  std::optional<detail::Place> place;
+  if (base_.error == 0) place = PlaceOfName(file, base_.name, reach_, problem);
+  if (!place) {
+    problems.push_back(std::move(problem));
+    return std::nullopt;
+  }
+  return FindPlace(row, std::move(*place), path, problems, 0);
 }
 
 std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, const std::string& path,
@@ -148,7 +165,7 @@ std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, cons
     return fail("leads out of the base folder \"" + base_.name + "\"", ProblemKind::Outside);
   if (walk.error != 0) return fail(CannotCreateFile(path, walk.error).message());
 
-  Target target{place, path, KeyOf(walk.identity), {}, {}, {}};
+  Target target{place, links > 0, path, "#" + IntToStr(Intern(walk.identity)), {}, {}, {}};
   for (std::size_t i = walk.existing; i < steps; ++i) {
     const std::string& step = i < inBase ? base_.missing[i] : place.folders[i - inBase];
     // A folder to be made cannot be left again by "..".
@@ -197,9 +214,16 @@ std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, cons
     return fail("is the table itself, which an import never replaces");
   if (auto problem = ReadOld(walk.folder->get(), place.name, status, path, target.oldBytes))
     return fail(*problem);
-  target.key = "=" + KeyOf(IdentityOf(status));
+  target.key =
+      "=" + IntToStr(Intern({status.st_dev, 0})) + ":" + IntToStr(static_cast<long long>(status.st_ino));
   target.old = detail::OldFileOf(status);
   return target;
+}
+
+long long TargetFinder::Intern(const FileIdentity& identity) {
+  return interned_
+      .emplace(std::pair(identity.device, identity.inode), static_cast<long long>(interned_.size()))
+      .first->second;
 }
 
 bool TargetFinder::Claim(int row, const Target& target, std::vector<TableProblem>& problems) {

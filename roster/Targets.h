@@ -11,6 +11,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "roster/CommitPlan.h"
@@ -22,9 +24,15 @@ namespace ostrak::roster {
 // `file` under `folder`, unless it is absolute or the folder is empty.
 std::string PathUnder(const std::string& folder, const std::string& file);
 
+// The place a name gives by its letters alone (see RosterOptions), or
+// nothing with `problem`'s message and kind set.
+std::optional<detail::Place> PlaceOfName(const std::string& file, const std::string& baseName, Reach reach,
+                                         TableProblem& problem);
+
 // One row's file as found.
 struct Target {
   detail::Place place;
+  bool linked = false;            // the place a link at the name led to, not the name's own
   std::string path;               // `file` under the base folder, as messages quote it
   std::string key;                // the same for every name of one place, whether it exists yet or not
   std::vector<std::string> made;  // the keys of the folders the commit makes on its way
@@ -50,6 +58,9 @@ public:
   FolderWalk WalkTo(const detail::Place& place);
 
 private:
+  // A short number for a folder or a device, so that keys stay short.
+  long long Intern(const FileIdentity& identity);
+
   std::optional<Target> FindPlace(int row, detail::Place place, const std::string& path,
                                   std::vector<TableProblem>& problems, int links);
 
@@ -58,8 +69,9 @@ private:
   std::optional<FileIdentity> table_;
   SharedDescriptor root_;
   std::map<std::string, FolderWalk> walks_;  // a few recent ones, by their steps
-  std::map<std::string, int> rowOfKey_;
-  std::set<std::string> madeFolders_;
+  std::map<std::pair<dev_t, ino_t>, long long> interned_;
+  std::unordered_map<std::string, int> rowOfKey_;
+  std::unordered_set<std::string> madeFolders_;
 };
 
 }  // namespace ostrak::roster

@@ -15,6 +15,7 @@
 #include "core/IntToStr.h"
 #include "roster/CommitPlan.h"
 #include "roster/Manifest.h"
+#include "roster/Targets.h"
 
 namespace ostrak::roster {
 
@@ -83,7 +84,7 @@ public:
       entries_.reserve(total);
       Begin(commit);
       for (const detail::TargetPlan& target : commit.targets) {
-        entries_.push_back({&target, &plan_.files_[target.file], {}, false, 0, false, false});
+        entries_.push_back({&target, &plan_.files_[target.file], {}, {}, false, 0, false, false});
         Prepare(entries_.back());
         if (progress_) progress_(entries_.size(), total);
       }
@@ -115,6 +116,7 @@ private:
   struct Entry {
     const detail::TargetPlan* target;
     const PlannedFile* file;
+    std::string name;  // in its folder
     SharedDescriptor folder;
     bool temporary;  // it exists, not renamed
     ino_t temporaryInode;
@@ -165,6 +167,7 @@ private:
           "an interrupted commit left files in \"" + commit.base.name + "\": they must be put back first"};
     }
     reach_ = commit.reach;
+    baseName_ = commit.base.name;
     root_ = OpenFolder("/");
     manifest_ =
         std::make_unique<FileDescriptor>(::openat(base_->get(), ManifestName(token_).c_str(),
@@ -177,8 +180,7 @@ private:
   }
 
   // The folder of `place`, made where missing.
-  SharedDescriptor FolderFor(const Entry& entry) {
-    const detail::Place& place = entry.target->place;
+  SharedDescriptor FolderFor(const Entry& entry, const detail::Place& place) {
     std::string key = place.fromRoot ? "/" : ".";
     for (const std::string& step : place.folders) key += "/" + step;
     if (const auto known = folders_.find(key); known != folders_.end()) return known->second;
@@ -210,14 +212,24 @@ private:
     const detail::TargetPlan& target = *entry.target;
     const auto cannotCreate = [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); };
     const auto streamError = [](int) { return WriteError::Stream().message(); };
-    entry.folder = FolderFor(entry);
+    detail::Place place;
+    if (target.linked) {
+      place = *target.linked;
+    } else {
+      TableProblem problem;
+      std::optional<detail::Place> named = PlaceOfName(file, baseName_, reach_, problem);
+      if (!named) throw Failure{file, problem.message};
+      place = std::move(*named);
+    }
+    entry.name = place.name;
+    entry.folder = FolderFor(entry, place);
     const int folder = entry.folder->get();
     struct stat now {};
-    const bool exists = ::fstatat(folder, target.place.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool exists = ::fstatat(folder, entry.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
     if (target.old ? !exists || !detail::StillThere(*target.old, now) : exists || errno != ENOENT) {
       throw Failure{file, kChanged};
     }
-    Append(FileLine(Index(entry), target.place, file, target.old.has_value()));
+    Append(FileLine(Index(entry), place, file, target.old.has_value()));
 
     const std::string temporary = TemporaryName(token_, Index(entry));
     std::unique_ptr<FileDescriptor> out;
@@ -256,7 +268,7 @@ private:
   // or a copy where the file system has none.
   void Keep(Entry& entry) {
     const std::string& file = entry.file->file;
-    const std::string& name = entry.target->place.name;
+    const std::string& name = entry.name;
     const std::string kept = KeptName(token_, Index(entry));
     const int folder = entry.folder->get();
     bool copied = false;
@@ -300,7 +312,7 @@ private:
   void Rename(Entry& entry) {
     const int folder = entry.folder->get();
     const std::string temporary = TemporaryName(token_, Index(entry));
-    const char* name = entry.target->place.name.c_str();
+    const char* name = entry.name.c_str();
     Step(
         CommitStep::Rename, entry.file->file,
         [&] {
@@ -322,7 +334,7 @@ private:
         folders;  // by identity: folder, a file in it
     const auto add = [&](const SharedDescriptor& folder, const std::string& file) {
       struct stat status {};
-      if (::fstat(folder->get(), &status) != 0) return;
+      if (!folder || ::fstat(folder->get(), &status) != 0) return;
       folders.emplace(IntToStr(static_cast<long long>(status.st_dev)) + ":" +
                           IntToStr(static_cast<long long>(status.st_ino)),
                       std::pair(folder, file));
@@ -345,7 +357,7 @@ private:
     bool undone = true;
     for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
       const int folder = entry->folder ? entry->folder->get() : -1;
-      const std::string& name = entry->target->place.name;
+      const std::string& name = entry->name;
       const std::string kept = KeptName(token_, Index(*entry));
       if (entry->renamed && entry->target->old) {
         const bool back = ::renameat(folder, kept.c_str(), folder, name.c_str()) == 0;
@@ -377,6 +389,7 @@ private:
   const FaultHook& fault_;
   std::string token_;
   Reach reach_ = Reach::Confined;
+  std::string baseName_;
   SharedDescriptor base_;
   SharedDescriptor root_;
   std::unique_ptr<FileDescriptor> manifest_;
