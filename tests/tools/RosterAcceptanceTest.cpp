@@ -232,6 +232,50 @@ TEST(ImportAcceptance, RewritesOnlyWhatChangesAndTheDryRunTouchesNothing) {
   EXPECT_EQ(r.status, 0);
 }
 
+// The options of the roster commands, and what the command line adds to the
+// engine's words: a dry run's verbs, how to take a file outside, the notes.
+TEST(RosterOptions, SayWhatTheyDoOrWhyTheyCannot) {
+  TempDirectory dir;
+  WriteBytes(dir / "a.txt", Join(Sample()));
+  const struct {
+    std::vector<std::string> args;
+    std::string out;  // its start
+    std::string err;
+    int status;
+  } rows[] = {
+      {{"export", "--separator", ";", "--bom", "a.txt"},
+       "\xEF\xBB\xBF"
+       "file;punches;",
+       "",
+       0},
+      {{"export", "--separator=tab", "a.txt"}, "file\tpunches\t", "", 0},
+      {{"export", "--separator", "|", "a.txt"},
+       "",
+       "ostrak-fighter: unknown separator '|' (expected , ; or tab)",
+       2},
+      {{"export", "--format", "json", "--bom", "a.txt"}, "", "ostrak-fighter: --bom is for csv", 2},
+      {{"import", "--dry-run", "--into", "new", "t.csv"}, "a.txt: would create\n", "", 0},
+      {{"import", "--dry-run", "w.csv"},
+       "a.txt: would replace\n",
+       "w.csv: is not UTF-8: read as Windows-1252\n",
+       0},
+      {{"import", "e.csv"},
+       "",
+       "e.csv:1: file: leaves the base folder \"" + dir.path().substr(0, dir.path().size() - 1) +
+           "\" through \"..\" (choose another base folder with --into DIR, or pass --allow-outside)\n",
+       1},
+  };
+  WriteBytes(dir / "t.csv", kCsv);
+  WriteBytes(dir / "w.csv", Replace(kCsv, "Pepe", "P\xE9pe"));
+  WriteBytes(dir / "e.csv", Replace(kCsv, "a.txt,", "../a.txt,"));
+  for (const auto& row : rows) {
+    const ToolResult r = RunTool(dir, row.args);
+    EXPECT_EQ(r.out.substr(0, row.out.size()), row.out) << row.args[1];
+    EXPECT_EQ(r.err.substr(0, row.err.size()), row.err) << row.args[1];
+    EXPECT_EQ(r.status, row.status) << row.args[1];
+  }
+}
+
 // ---------------------------------------------------------------------------
 // set
 
