@@ -91,8 +91,16 @@ private:
     const auto fail = [&](std::string message) {
       plan_.problems_.push_back({planned.row, kFileColumn, std::move(message)});
     };
-    if (target.old && KeepsOldLines(cells)) {
-      if (auto problem = LostBytesProblem(target.oldBytes)) return fail(*problem);
+    if (target.old && LostBytesProblem(target.oldBytes)) {
+      if (KeepsOldLines(cells)) return fail(*LostBytesProblem(target.oldBytes));
+      // The lines as read back unchanged (an export's own row): the bytes the
+      // lines cannot hold stay where they are.
+      TStringList old;
+      old.SetText(target.oldBytes);
+      if (lines == old) {
+        planned.action = Action::Unchanged;
+        return;
+      }
     }
     std::string bytes = lines.Text();
     if (bytes.size() > kMaxInputFileBytes) {

@@ -109,7 +109,7 @@ struct PlannedFile {
   std::string file;  // as the table names it
   std::string path;  // where it is written: `file` under the base folder
   Action action = Action::Refused;
-  std::string bytes;  // the new file's bytes; empty when refused
+  std::string bytes;  // the new file's bytes; empty when refused or unchanged
 };
 
 struct Assignment {

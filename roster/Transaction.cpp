@@ -341,13 +341,14 @@ private:
     };
     for (const Entry& entry : entries_) add(entry.folder, entry.file->file);
     for (const auto& [parent, name] : made_) add(parent, {});
-    for (const auto& [key, folder] : folders) {
+    for (const auto& known : folders) {
+      const int folder = known.second.first->get();
       if (!asked) {
-        SyncFolder(folder.first->get());
+        SyncFolder(folder);
         continue;
       }
       Step(
-          CommitStep::SyncFolder, folder.second, [&] { return SyncFolder(folder.first->get()); },
+          CommitStep::SyncFolder, known.second.second, [&] { return SyncFolder(folder); },
           [](int) { return WriteError::Stream().message(); });
     }
   }

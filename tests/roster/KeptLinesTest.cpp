@@ -57,12 +57,16 @@ TEST(KeptLines, BytesTheLineListCannotCarryStopTheChange) {
       EXPECT_EQ(ReadBytes(dir / "f.txt"), row.file);
     }
   }
-  // A table that gives every column, extra included, keeps nothing of the old file.
+  // A table that gives every column, extra included, keeps nothing of the old
+  // file; the file's own row read back (as exported) changes nothing.
   WriteBytes(dir / "f.txt", nul);
-  WriteBytes(dir / "t.csv", kHeader + Row("f.txt"));
+  WriteBytes(dir / "t.csv", kHeader + Row("f.txt", "3"));
   roster::RosterPlan plan = roster::PlanImport(dir / "t.csv", {dir.path()});
   EXPECT_TRUE(roster::Commit(plan).ok()) << Problems(plan);
-  EXPECT_EQ(ReadBytes(dir / "f.txt"), Join(Sample()));
+  EXPECT_EQ(ReadBytes(dir / "f.txt"), Join(With(Sample(), 0, "3")));
+  WriteBytes(dir / "f.txt", nul);
+  WriteBytes(dir / "t.csv", roster::ExportFiles({dir / "f.txt"}, {}).bytes);
+  EXPECT_EQ(roster::PlanImport(dir / "t.csv", {dir.path()}).Files().at(0).action, roster::Action::Unchanged);
 }
 
 TEST(KeptLines, AChangedCellMustBeWhatTheEditorKeepsAndAnUnchangedOnePasses) {
