@@ -91,9 +91,9 @@ struct RosterOptions {
   // folders on its way are made by the commit.
   std::string base;
   // Confined (false), every file must lie below `base`, reached through no
-  // symbolic link: an absolute name, "..", or a link on the way or at the end
-  // is refused (ProblemKind::Outside). True: names lead where the system
-  // resolves them, and a link's file is the one replaced.
+  // symbolic link: an absolute name that does not start with the base's,
+  // "..", or a link on the way or at the end is refused (ProblemKind::Outside). True: names lead where the
+  // system resolves them, and a link's file is the one replaced.
   bool allowOutside = false;
 };
 
