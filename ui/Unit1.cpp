@@ -9,6 +9,7 @@
 #include "platform/ErrorGuard.h"
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
+#include "ui/WindowPlacement.h"
 
 namespace ostrak {
 
@@ -32,7 +33,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace set
   setAutoFillBackground(true);
   setFont(TahomaFont().ToQFont());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
+    PlaceCentred(*this, screen->availableGeometry().center(), screen);
   }
 
   CreateControls();

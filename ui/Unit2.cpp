@@ -10,6 +10,7 @@
 #include "platform/Fonts.h"
 #include "record/Ratings.h"
 #include "ui/Unit1.h"
+#include "ui/WindowPlacement.h"
 
 namespace ostrak {
 
@@ -141,9 +142,13 @@ void TForm2::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;
   if (!placed_) {
     placed_ = true;
-    // Its own frame is unknown until it is first shown: centre its client
-    // size on the editor's frame.
-    move(editor_.frameGeometry().center() - rect().center());
+    // Its own frame is unknown until it is first shown: the editor's stands
+    // in for it.
+    const QRect editor = editor_.frameGeometry();
+    const QRect client = editor_.geometry();
+    PlaceCentred(*this, editor.center(), editor_.screen(),
+                 QMargins(client.left() - editor.left(), client.top() - editor.top(),
+                          editor.right() - client.right(), editor.bottom() - client.bottom()));
   }
   Guard([this] { FormShow(this); });
 }
