@@ -9,10 +9,12 @@
 #include "platform/ErrorGuard.h"
 #include "platform/PressInterruption.h"
 #include "platform/Surface.h"
+#include "ui/AccessibleImage.h"
 
 namespace ostrak {
 
 TImage::TImage(QWidget* parent) : QWidget(parent) {
+  InstallAccessibleImages();
   picture_.OnChange = [this](TPicture&) { Invalidate(); };
 }
 

@@ -58,14 +58,57 @@ TEST(EditorAccessibility, FocusableControlsAreNamedByTheirCaptionsInTheChosenLan
   }
 }
 
-TEST(EditorAccessibility, TheButtonsArePushButtonsThatPressAsAClick) {
+// The press comes once the request is answered: a command may open a modal
+// dialog, which would keep the screen reader waiting.
+TEST(EditorAccessibility, TheButtonsAndTheFlagArePushButtonsThatPressAsAClick) {
   EditorHarness editor;
   QAccessibleInterface* evaluate = QAccessible::queryAccessibleInterface(editor.Form().NavPanelButton5);
-  ASSERT_NE(evaluate, nullptr);
+  QAccessibleInterface* flag = QAccessible::queryAccessibleInterface(editor.Form().imIdioma);
+  ASSERT_TRUE(evaluate && flag);
   EXPECT_EQ(evaluate->role(), QAccessible::Button);
   EXPECT_EQ(evaluate->text(QAccessible::Name), QStringLiteral("Evaluar"));
+  EXPECT_EQ(flag->role(), QAccessible::Button);
   evaluate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  flag->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_FALSE(editor.Evaluation().isVisible());
+  QCoreApplication::sendPostedEvents();
   EXPECT_TRUE(editor.Evaluation().isVisible());
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_EQ(editor.dialogs.messages[0].title, QStringLiteral("Cambio de idioma"));
+}
+
+TEST(EditorAccessibility, ASpinBoxIsReadSetAndSteppedThroughItsValue) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.spPunch);
+  ASSERT_TRUE(box && box->valueInterface() && box->textInterface());
+  EXPECT_EQ(box->role(), QAccessible::SpinBox);
+  editor.Type(form.spPunch, "15");
+  EXPECT_EQ(box->valueInterface()->currentValue().toInt(), 15);
+  EXPECT_EQ(box->valueInterface()->minimumValue().toInt(), 1);
+  EXPECT_EQ(box->valueInterface()->maximumValue().toInt(), 20);
+  EXPECT_EQ(box->textInterface()->text(0, box->textInterface()->characterCount()), QStringLiteral("15"));
+
+  box->valueInterface()->setCurrentValue(25);
+  EXPECT_EQ(form.spPunch->Text(), QStringLiteral("20")) << "clamped as typed";
+  EXPECT_EQ(editor.Line(0), "20") << "through the change handler";
+  box->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+  EXPECT_EQ(editor.Line(0), "19");
+}
+
+TEST(EvaluationAccessibility, EachBarIsNamedByItsCaptionAsDrawnAndValuedByItsFill) {
+  EditorHarness editor;
+  TForm1& form = editor.Form();
+  for (QLineEdit* box : std::initializer_list<QLineEdit*>{form.spTD, form.spGnP, form.spSub})
+    editor.Type(box, "10");
+  editor.Type(form.spGroundGame, "12");
+  editor.Click(form.NavPanelButton5);
+  QAccessibleInterface* ground = QAccessible::queryAccessibleInterface(editor.Evaluation().gGround);
+  ASSERT_TRUE(ground && ground->valueInterface());
+  EXPECT_EQ(ground->role(), QAccessible::ProgressBar);
+  EXPECT_EQ(ground->text(QAccessible::Name), QStringLiteral("Suelo 52%"));
+  EXPECT_EQ(ground->valueInterface()->currentValue().toInt(), 52);
+  EXPECT_EQ(Read(editor.Evaluation().gOverall, QAccessible::Name), QStringLiteral("Global 14%"));
 }
 
 }  // namespace

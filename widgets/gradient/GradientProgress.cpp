@@ -6,17 +6,22 @@
 #include "platform/ErrorGuard.h"
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
+#include "widgets/gradient/AccessibleProgress.h"
 #include "widgets/gradient/CaptionFormat.h"
 #include "widgets/gradient/DrawUtils.h"
 
 namespace ostrak {
 
 TGradientProgress::TGradientProgress(QWidget* parent) : TGraphicControlEx(parent) {
+  InstallAccessibleProgressBars();
   // Opaque until fpoTransparent: the bar covers every pixel it owns.
   setAttribute(Qt::WA_OpaquePaintEvent, true);
   colors_.ChangeCallback = [this](TCustomTextColors&) { RepaintNow(); };
   gradientBack_.ChangeCallback = [this](TColorPair&) { RepaintNow(); };
-  gradient_.ChangeCallback = [this](TColorPair&) { RepaintNow(); };
+  gradient_.ChangeCallback = [this](TColorPair&) {
+    RepaintNow();
+    AnnounceFillChange(*this);
+  };
   resize(150, 15);
   Font().SetColor(clWhite);
   SetColor(clBlack);
@@ -30,6 +35,11 @@ TGradientProgress::~TGradientProgress() {
 
 void TGradientProgress::RepaintNow() {
   if (parentWidget() && isVisible()) repaint();
+}
+
+void TGradientProgress::CaptionChanged() {
+  RepaintNow();
+  AnnounceNameChange(*this);
 }
 
 void TGradientProgress::SetBevelInner(TBevelCut cut) {
@@ -50,6 +60,8 @@ void TGradientProgress::SetBevelBold(bool bold) {
 void TGradientProgress::SetPercent(int percent) {
   if (percent == percent_ || percent < 0 || percent > 100) return;
   percent_ = percent;
+  // The caption is formatted with it.
+  AnnounceNameChange(*this);
   // The gradient's notification repaints; when it already holds the value it
   // stays silent, and the bar repaints itself so the new gate shows at once.
   if (gradient_.PercentFilling() == percent) {

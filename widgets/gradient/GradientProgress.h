@@ -77,7 +77,7 @@ public:
 
 protected:
   void Paint(Surface& canvas) override;
-  void CaptionChanged() override { RepaintNow(); }
+  void CaptionChanged() override;
   void FontChanged() override { update(); }
   // The bar takes double clicks, but raises no click events: the second
   // press of a double click is a mouse-down with ssDouble.

@@ -18,10 +18,18 @@ public:
     return QStringList{pressAction()} + QAccessibleWidget::actionNames();
   }
 
+  // The click comes once the request has been answered: the command may
+  // open a modal dialog, and the assistive technology that asked would wait
+  // for its answer until the dialog closed.
   void doAction(const QString& action) override {
     if (action != pressAction()) return QAccessibleWidget::doAction(action);
     QPointer<TCustomGraphicButton> button = static_cast<TCustomGraphicButton*>(widget());
-    if (button && button->isEnabled()) Guard([&button] { button->Click(); });
+    QMetaObject::invokeMethod(
+        button,
+        [button] {
+          if (button && button->isEnabled()) Guard([&button] { button->Click(); });
+        },
+        Qt::QueuedConnection);
   }
 };
 

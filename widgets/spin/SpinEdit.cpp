@@ -10,6 +10,7 @@
 #include "platform/AliveWatch.h"
 #include "platform/AnsiText.h"
 #include "platform/LocaleSeparators.h"
+#include "widgets/spin/AccessibleSpinEdit.h"
 #include "widgets/spin/SpinValueText.h"
 
 namespace ostrak {
@@ -51,6 +52,7 @@ int CountOf(const QString& text, qsizetype end, QChar c) { return static_cast<in
 }  // namespace
 
 TCustomSpinEdit::TCustomSpinEdit(QWidget* parent) : TCustomMaskEditEx(parent) {
+  InstallAccessibleSpinEdits();
   ApplyMinimumHeight();
   RebuildButtons();
 }
@@ -166,6 +168,7 @@ void TCustomSpinEdit::Change() {
     SetSelStart(caret + CountOf(Text(), caret, separator) - CountOf(before, caret, separator));
   }
   const AliveWatch alive(this);
+  AnnounceValueChange(*this);
   TCustomMaskEditEx::Change();
   // A handler may have written another number, already reported from inside
   // it: the number shown now is the one last reported.
