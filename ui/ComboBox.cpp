@@ -1,5 +1,6 @@
 #include "ui/ComboBox.h"
 
+#include <QContextMenuEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPointer>
@@ -55,5 +56,7 @@ void TComboBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   bevelOverlay_.Paint(painter, width(), height(), bevel_);
 }
+
+void TComboBox::contextMenuEvent(QContextMenuEvent* event) { event->ignore(); }
 
 }  // namespace ostrak

@@ -37,6 +37,9 @@ public:
 
 protected:
   void paintEvent(QPaintEvent* event) override;
+  // A pick-only list has no menu of its own; Qt's list would take the
+  // request all the same, and the window's menu would never show.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
   void UserChose();

@@ -42,6 +42,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace set
   // A failure here is shown and the window opens all the same, with the
   // rest of the creation skipped.
   Guard([this] { FormCreate(this); });
+  AttachKeyboardAndDrops();
 }
 
 TForm1::~TForm1() = default;

@@ -26,6 +26,7 @@
 namespace ostrak {
 
 class Dialogs;
+class EditorCommands;
 
 inline constexpr const char* kApplicationTitle = "Ostrak Editor";
 
@@ -40,8 +41,9 @@ public:
   TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace settings, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The window that Evaluate shows; the evaluation window registers itself.
-  void SetEvaluationWindow(QWidget* window) { evaluationWindow_ = window; }
+  // The window that Evaluate shows; the evaluation window registers itself,
+  // and the commands' shortcuts and context menu work in it too.
+  void SetEvaluationWindow(QWidget* window);
   // Raised after a control's change has reached the record, from inside the
   // change (a load or a clear raises it once per control that changed).
   std::function<void()> OnRecordChange;
@@ -156,6 +158,9 @@ private:
   void ShowLoadFailure();
   // Shows why the save cannot write the form, when it cannot.
   bool RefuseCharactersWithoutByte();
+  // In ui/Unit1Access.cpp: the shortcuts and the context menu, once the
+  // captions are set.
+  void AttachKeyboardAndDrops();
   // Once, after the controls exist: each field's control by the name the
   // field table gives it, so the handlers and Evaluate need no search.
   void FindFieldControls();
@@ -168,6 +173,7 @@ private:
   std::unique_ptr<FighterRecord> record_;
   LanguageSettings language_;
   QWidget* evaluationWindow_ = nullptr;
+  EditorCommands* commands_ = nullptr;  // a child of the window
   // Every control, in creation order.
   std::vector<QWidget*> components_;
   std::array<QWidget*, kFighterFieldCount> fieldControls_{};

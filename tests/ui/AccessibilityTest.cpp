@@ -67,6 +67,7 @@ TEST(EditorAccessibility, TheButtonsAndTheFlagArePushButtonsThatPressAsAClick) {
   ASSERT_TRUE(evaluate && flag);
   EXPECT_EQ(evaluate->role(), QAccessible::Button);
   EXPECT_EQ(evaluate->text(QAccessible::Name), QStringLiteral("Evaluar"));
+  EXPECT_EQ(evaluate->text(QAccessible::Description), QStringLiteral("Evaluar (Ctrl+E)"));
   EXPECT_EQ(flag->role(), QAccessible::Button);
   evaluate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   flag->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
