@@ -1,14 +1,18 @@
 // Ostrak Editor: the application title, the faces and the style, the error
-// display, the editor window and the evaluation window (hidden), then the
-// event loop until the editor closes.
+// display, the editor window and the evaluation window (hidden), the fighter
+// file named on the command line, if any, then the event loop until the
+// editor closes.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <cstdio>
 
 #include "app/StartupReport.h"
 #include "localisation/SettingsPlace.h"
 #include "platform/ConfigDirectory.h"
 #include "platform/ErrorDisplay.h"
+#include "platform/ErrorGuard.h"
 #include "platform/Fonts.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtDialogs.h"
@@ -28,6 +32,19 @@ int main(int argc, char** argv) {
   RegisterFonts();
   QApplication::setStyle(QStringLiteral("Fusion"));
 
+  // Qt has taken its own options out by now.
+  QCommandLineParser arguments;
+  arguments.setApplicationDescription(QStringLiteral("Enters, loads and saves fighter records."));
+  arguments.addHelpOption();
+  arguments.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A fighter file to load at start."),
+                                  QStringLiteral("[FILE]"));
+  arguments.process(application);
+  const QStringList files = arguments.positionalArguments();
+  if (files.size() > 1) {
+    std::fprintf(stderr, "%s: one fighter file at a time\n", qPrintable(QCoreApplication::applicationName()));
+    return 1;
+  }
+
   QtDialogs dialogs;
   SetErrorSink(MessageBoxErrorSink(dialogs, title));
 
@@ -44,6 +61,13 @@ int main(int argc, char** argv) {
   // A window manager gives a new window the keyboard; on a bare X server
   // nothing would.
   editor.activateWindow();
+  if (!files.isEmpty()) {
+    // Once the event loop runs, so that a failure notice opens over the
+    // window.
+    QMetaObject::invokeMethod(
+        &editor, [&editor, path = files.front()] { Guard([&] { editor.OpenFighterFile(path); }); },
+        Qt::QueuedConnection);
+  }
   const int status = QApplication::exec();
   SetErrorSink(nullptr);
   return status;

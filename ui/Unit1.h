@@ -120,6 +120,9 @@ public:
   // line's, a drop's): all-or-nothing, the load-failure notice on failure.
   // True when the fighter was loaded.
   bool LoadFighterFile(const QString& path);
+  // A fighter given from outside the open dialog (the command line, a drop):
+  // loaded as above, and the open dialog next starts in its folder.
+  void OpenFighterFile(const QString& path);
 
   // The handlers, under the names the controls know them by.
   void FormCreate(QObject* sender);
@@ -158,8 +161,8 @@ private:
   void ShowLoadFailure();
   // Shows why the save cannot write the form, when it cannot.
   bool RefuseCharactersWithoutByte();
-  // In ui/Unit1Access.cpp: the shortcuts and the context menu, once the
-  // captions are set.
+  // In ui/Unit1Access.cpp: the shortcuts, the context menu and file drops,
+  // once the captions are set.
   void AttachKeyboardAndDrops();
   // Once, after the controls exist: each field's control by the name the
   // field table gives it, so the handlers and Evaluate need no search.
