@@ -127,14 +127,16 @@ copy_program() {
   cp "$bin/OstrakEditor" "$bin"/*.txt "$bin"/*.jpg "$folder/"
 }
 
-# Starts the editor from FOLDER with WORKDIR as its current directory, and
-# waits until its window is up and holds the keyboard.
+# Starts the editor from FOLDER with WORKDIR as its current directory and
+# the ARGUMENTS that follow, and waits until its window is up and holds the
+# keyboard.
 start_editor() {
   local folder=$1 workdir=$2
+  shift 2
   (
     cd "$workdir" || exit
     if [[ $DRIVER_SCALE != 1 ]]; then export QT_SCALE_FACTOR=$DRIVER_SCALE; fi
-    exec "$folder/OstrakEditor"
+    exec "$folder/OstrakEditor" "$@"
   ) >"$SESSION_DIR/editor.log" 2>&1 &
   EDITOR_PID=$!
   EDITOR_WINDOW=$(wait_for_window "Ostrak Editor") || driver_fail "the editor window did not open"
