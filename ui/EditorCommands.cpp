@@ -87,8 +87,10 @@ void EditorCommands::AddCommand(const EditorCommand& command, bool english) {
   // Held down, a key would save or toggle the language again and again.
   action->setAutoRepeat(false);
   QPointer<QObject> sender = control ? control : &editor_;
-  connect(action, &QAction::triggered, this, [this, sender, handler = command.handler] {
-    Guard([&] { (editor_.*handler)(sender ? sender.data() : &editor_); });
+  TForm1* editor = &editor_;
+  connect(action, &QAction::triggered, this, [editor, sender, handler = command.handler] {
+    QObject* origin = sender ? sender.data() : editor;
+    Guard([editor, origin, handler] { (editor->*handler)(origin); });
   });
   menu_->addAction(action);
   actions_.push_back(action);
