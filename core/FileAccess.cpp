@@ -80,4 +80,10 @@ std::string ReadWholeFile(const std::string& name, std::size_t maxBytes) {
   return content;
 }
 
+int SyncFolder(int folder) {
+  const FileDescriptor open(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (open.get() < 0) return errno;
+  return ::fsync(open.get()) == 0 ? 0 : errno;
+}
+
 }  // namespace ostrak

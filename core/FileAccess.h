@@ -1,7 +1,7 @@
 #pragma once
 
-// Reading whole input files and the file errors that quote a path. Paths and
-// file contents are bytes, as everywhere else.
+// Reading whole input files, flushing folders, and the file errors that
+// quote a path. Paths and file contents are bytes, as everywhere else.
 
 #include <cstddef>
 #include <string>
@@ -34,5 +34,10 @@ FileCreateError CannotCreateFile(const std::string& name, const std::string& sys
 // "file too large" text). A FIFO without a writer reads as empty instead of
 // blocking.
 std::string ReadWholeFile(const std::string& name, std::size_t maxBytes = kMaxInputFileBytes);
+
+// Flushes the names in a folder (created, renamed, removed) to the disk, so a
+// rename survives a crash; `folder` is any descriptor of it, O_PATH too. 0,
+// or the error number (EACCES: the folder cannot be opened for reading).
+int SyncFolder(int folder);
 
 }  // namespace ostrak

@@ -93,6 +93,20 @@ void WriteInPlace(const std::string& path, std::string_view bytes) {
   if (::fsync(file.get()) != 0) throw WriteError::Stream();
 }
 
+// Makes the rename over `path` survive a crash. A folder that cannot be
+// opened for reading, or a file system that does not sync folders, gives no
+// more than the rename itself.
+void SyncFolderOf(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path target = std::filesystem::canonical(path, error);
+  if (error) return;  // gone already: the reading back fails
+  const FileDescriptor folder(::open(target.parent_path().c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  const int problem = folder.get() < 0 ? errno : SyncFolder(folder.get());
+  if (problem == 0 || problem == EACCES || problem == EINVAL || problem == EOPNOTSUPP) return;
+  // Too late to keep the old file, but a crash could still bring it back: not reported as saved.
+  throw WriteError::Stream();
+}
+
 }  // namespace
 
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes) {
@@ -120,7 +134,14 @@ void WriteTextFileAtomically(const std::string& path, std::string_view bytes) {
     file.cancelWriting();
     throw WriteError::Stream();
   }
+  // commit() syncs too but drops a failure, after which the rename could
+  // replace the old file by one the disk never held.
+  if (::fsync(file.handle()) != 0) {
+    file.cancelWriting();
+    throw WriteError::Stream();
+  }
   if (!file.commit()) throw WriteError::Stream();
+  SyncFolderOf(path);
   if (!FileHolds(path, bytes)) throw WriteError::Stream();
 }
 

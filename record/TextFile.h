@@ -9,13 +9,15 @@
 namespace ostrak {
 
 // Replaces the file with `bytes` or leaves it exactly as it was. The bytes go
-// to a temporary file in the same folder that is renamed over the target only
-// when complete; the target keeps its permission bits, a symbolic link's
-// final target is the file replaced, and the result is read back and compared.
-// Throws FileCreateError when the target cannot be written (a missing folder,
-// a directory, a non-regular file, no permission), WriteError ("Stream write
-// error") when writing, committing or the comparison fails. No temporary file
-// remains after a failure.
+// to a temporary file in the same folder that is synced and renamed over the
+// target only when complete, then the folder is synced; the target keeps its
+// permission bits, a symbolic link's final target is the file replaced, and
+// the result is read back and compared. Throws FileCreateError when the
+// target cannot be written (a missing folder, a directory, a non-regular
+// file, no permission), WriteError ("Stream write error") when writing,
+// syncing, committing or the comparison fails. No temporary file remains
+// after a failure. Only a failed sync of the folder comes after the rename:
+// the new bytes are in place then, though a crash could lose the rename.
 // Where a new file cannot take the old one's place (the file has several
 // hard links, or its folder does not let us create a file) the bytes are
 // written into the file itself and synced, and only then can a failure leave

@@ -53,12 +53,6 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-int SyncFolder(int folder) {
-  const FileDescriptor open(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (open.get() < 0) return errno;
-  return ::fsync(open.get()) == 0 ? 0 : errno;
-}
-
 // The error of a call that just returned, 0 when it worked.
 int ErrorOf(bool worked) { return worked ? 0 : errno; }
 

@@ -7,6 +7,7 @@
 
 #include <signal.h>
 #include <sys/ptrace.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -76,7 +77,14 @@ struct TracedRun {
   // Where the kill came: which save (by temporaries named so far), which
   // call, and whether at its entry or its exit.
   std::tuple<int, std::uint64_t, bool> moment{};
+  int folderSyncsAfterRename = 0;  // the folder synced once the rename is made
 };
+
+bool IsFolder(pid_t pid, std::uint64_t fd) {
+  struct stat status {};
+  const std::string name = "/proc/" + std::to_string(pid) + "/fd/" + std::to_string(fd);
+  return ::stat(name.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
 
 // Runs a child that saves kSavesPerChild times and kills it at system-call
 // stop number `killAt` (never when it is nullopt).
@@ -95,6 +103,7 @@ TracedRun RunTraced(const std::string& target, const TStringList& first, const T
   std::uint64_t lastCall = 0;
   bool atEntry = false;
   int named = 0;
+  bool renamed = false;
   int pendingSignal = 0;
   for (;;) {
     ::ptrace(PTRACE_SYSCALL, pid, nullptr, pendingSignal);
@@ -110,12 +119,17 @@ TracedRun RunTraced(const std::string& target, const TStringList& first, const T
       atEntry = info.op == PTRACE_SYSCALL_INFO_ENTRY;
       if (atEntry) {
         lastCall = info.entry.nr;
+        if (lastCall == SYS_fsync && renamed && IsFolder(pid, info.entry.args[0])) {
+          ++run.folderSyncsAfterRename;
+          renamed = false;
+        }
       } else if (info.op == PTRACE_SYSCALL_INFO_EXIT && !info.exit.is_error) {
         if (lastCall == SYS_linkat) {
           run.namedTemporaryPending = true;
           ++named;
         }
         if (IsRename(lastCall)) run.namedTemporaryPending = false;
+        renamed = renamed || IsRename(lastCall);
       }
     }
     if (killAt && run.stops == *killAt) {
@@ -143,6 +157,7 @@ TEST(KillDuringSave, EveryMomentLeavesTheOldOrTheNewBytes) {
   ASSERT_FALSE(whole.killed);
   ASSERT_GT(whole.stops, 10 * kSavesPerChild);
   ASSERT_EQ(ReadBytes(target), secondBytes);  // both saves completed
+  EXPECT_EQ(whole.folderSyncsAfterRename, kSavesPerChild);
 
   // Memory management makes the count vary by a few calls from one child to
   // the next: kill at stop 1, 2, 3... until a child gets through untouched.

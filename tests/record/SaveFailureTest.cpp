@@ -1,12 +1,17 @@
 // A save that fails part-way must leave the old file byte for byte and no
-// temporary file behind. The failures are real: a file size limit, a full
-// file system, and a process killed at every system call of its saves.
+// temporary file behind. The failures are real: a file size limit, a disk
+// that fails to sync, a full file system, and a process killed at every
+// system call of its saves.
 
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +66,29 @@ TEST(SaveFailure, SizeLimitDuringTheWriteKeepsTheOldFile) {
   });
   EXPECT_EQ(message, "Stream write error");
   EXPECT_EQ(ReadBytes(dir / "f.txt"), old);
+  EXPECT_EQ(dir.Entries(), std::vector<std::string>{"f.txt"});
+}
+
+// The kernel answers every sync as a failing disk does.
+bool FailSyncs() {
+  sock_filter rules[] = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+                         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_fsync, 1, 0),
+                         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_fdatasync, 0, 1),
+                         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EIO),
+                         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW)};
+  const sock_fprog program{std::size(rules), rules};
+  return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+         ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+TEST(SaveFailure, AFailedSyncKeepsTheOldFile) {
+  TempDirectory dir;
+  WriteBytes(dir / "f.txt", "old");
+  EXPECT_EQ(RunInChild([&] {
+              return FailSyncs() ? SaveAndReport(ListOfSize(1000, 'n'), dir / "f.txt") : "no filter";
+            }),
+            "Stream write error");
+  EXPECT_EQ(ReadBytes(dir / "f.txt"), "old");
   EXPECT_EQ(dir.Entries(), std::vector<std::string>{"f.txt"});
 }
 
