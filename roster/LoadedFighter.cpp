@@ -1,6 +1,7 @@
 #include "roster/LoadedFighter.h"
 
 #include "core/Errors.h"
+#include "record/LoadOrder.h"
 #include "record/Ratings.h"
 #include "roster/Roster.h"
 #include "roster/Utf8Text.h"
@@ -10,13 +11,12 @@ namespace ostrak::roster {
 LoadedFighter LoadLikeTheEditor(const std::string& path) {
   LoadedFighter loaded;
   try {
-    loaded.record.LoadFromFile(path);
-    loaded.opened = true;
-    loaded.fileLines = loaded.record.Lines();
-    loaded.form.Load(loaded.record);
-    // The editor completes a short file that loads, and can then save it.
-    CompleteFighterLines(loaded.record.Lines());
+    loaded.fileLines.LoadFromFile(path);
+    // All or nothing, as in the editor, which then completes a short file.
+    CheckLoadable(loaded.fileLines);
     CompleteFighterLines(loaded.fileLines);
+    loaded.record.Lines() = loaded.fileLines;
+    loaded.form.Load(loaded.record);
   } catch (const ConversionError& failure) {
     loaded.failure = Utf8FromFileText(failure.message());  // quotes a line of the file
   } catch (const Error& failure) {

@@ -1,7 +1,8 @@
 #pragma once
 
 // One fighter file loaded as the editor loads it into a fresh window, with
-// the controls' state (what `show` prints); CheckFighterFile sums it up.
+// the controls' state (what `show` prints), or the failure that leaves the
+// window as it was; CheckFighterFile sums it up.
 
 #include <optional>
 #include <string>
@@ -17,8 +18,8 @@ struct LoadedFighter {
   // As read, before any control wrote its line back; like the record,
   // completed to 28 lines when a shorter file loads.
   TStringList fileLines;
-  bool opened = false;                 // the file's lines replaced the record
-  std::optional<std::string> failure;  // the first failure, as UTF-8 for display
+  // The first failure, as UTF-8 for display; the record and form are then fresh.
+  std::optional<std::string> failure;
 };
 
 LoadedFighter LoadLikeTheEditor(const std::string& path);

@@ -7,6 +7,8 @@
 #include "core/FileAccess.h"
 #include "core/IntToStr.h"
 #include "record/FighterColumns.h"
+#include "record/FighterRecord.h"
+#include "record/LoadOrder.h"
 #include "roster/ChangeRules.h"
 #include "roster/CommitPlan.h"
 #include "roster/CsvTable.h"
@@ -16,6 +18,7 @@
 #include "roster/RosterRows.h"
 #include "roster/TableSource.h"
 #include "roster/Targets.h"
+#include "roster/Utf8Text.h"
 
 namespace ostrak::roster {
 
@@ -25,6 +28,16 @@ bool EndsWithJson(std::string name) {
   std::transform(name.begin(), name.end(), name.begin(),
                  [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
   return name.ends_with(".json");
+}
+
+// The failure the editor's load would meet in `lines`, as UTF-8; none when they load.
+std::optional<std::string> LoadFailure(const TStringList& lines) {
+  try {
+    CheckLoadable(lines);
+    return std::nullopt;
+  } catch (const Error& failure) {
+    return Utf8FromFileText(failure.message());
+  }
 }
 
 bool IsBlank(const std::vector<TableValue>& record) {
@@ -57,7 +70,11 @@ public:
     const bool claimed = target && finder_.Claim(number, *target, problems);
 
     TStringList old;
-    if (target && target->old) old.SetText(target->oldBytes);
+    if (target && target->old) {
+      old.SetText(target->oldBytes);
+      // The editor completes a short file that loads, and saves it whole.
+      if (old.Count() < kFighterLineCount && !LoadFailure(old)) CompleteFighterLines(old);
+    }
     const std::size_t before = problems.size();
     TStringList lines = LinesOfRow(number, cells, target && target->old ? &old : nullptr, problems);
     if (!target) {
@@ -221,10 +238,12 @@ RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assig
   if (target && !target->old) {
     problems.push_back({0, {}, CannotOpenFile(target->path, ENOENT).message()});
   } else if (target) {
+    // A short file is taken only as the editor takes it: when it loads.
     TStringList lines;
     lines.SetText(target->oldBytes);
-    if (lines.Count() < kFighterLineCount)
-      problems.push_back({0, {}, ListError::IndexOutOfBounds(lines.Count()).message()});
+    if (lines.Count() < kFighterLineCount) {
+      if (std::optional<std::string> failure = LoadFailure(lines)) problems.push_back({0, {}, *failure});
+    }
   }
   if (problems.empty()) {
     builder.AddRow(0, cells);

@@ -35,6 +35,13 @@ TEST(KeptLines, AColumnLeftOutKeepsTheFilesOwnLines) {
   EXPECT_EQ(Problems(plan).substr(0, 58), "2: punches: missing column\n2: kicks: missing column\n2: str");
   EXPECT_EQ(plan.Files()[0].bytes,
             Join(With(With(Sample(), 0, "3"), 21, "1.81 m")) + "kept 28\r\nkept 29\r\n");
+
+  // A short file that loads has the editor's empty last line to keep.
+  WriteBytes(dir / "a.txt", Join(Cut(Sample(), 27)));
+  WriteBytes(dir / "t.csv", "file,punches\r\na.txt,4\r\n");
+  plan = roster::PlanImport(dir / "t.csv", {dir.path()});
+  EXPECT_EQ(Problems(plan), "");
+  EXPECT_EQ(plan.Files()[0].bytes, Join(With(With(Sample(), 0, "4"), 27, "")));
 }
 
 TEST(KeptLines, BytesTheLineListCannotCarryStopTheChange) {

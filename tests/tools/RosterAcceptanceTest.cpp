@@ -299,6 +299,12 @@ TEST(SetAcceptance, ChangesSeveralLinesAtOnceAndTakesTheListsItemTexts) {
   EXPECT_EQ(r.out, "f.txt: unchanged\n");
   r = RunTool(dir, {"set", "f.txt", "extra="});
   EXPECT_EQ(ReadBytes(dir / "f.txt"), Join(expected));
+
+  // A short file that loads is completed first, as the editor does.
+  WriteBytes(dir / "f.txt", Join(Cut(Sample(), 27)));
+  r = RunTool(dir, {"set", "f.txt", "punches=7"});
+  EXPECT_EQ(r.out, "f.txt: written\n");
+  EXPECT_EQ(ReadBytes(dir / "f.txt"), Join(With(With(Sample(), 0, "7"), 27, "")));
 }
 
 struct SetRefusal {
@@ -341,7 +347,7 @@ const SetRefusal kSetRefusals[] = {
      Join(With(Sample(), 5, "x")),
      {"punches=7"},
      "dodge: 'x' is not a valid integer value\n"},
-    {"too_short_to_save", Join(Cut(Sample(), 27)), {"punches=7"}, "List index out of bounds (27)\n"},
+    {"too_short_to_load", Join(Cut(Sample(), 26)), {"punches=7"}, "List index out of bounds (26)\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Changes, SetRefusals, testing::ValuesIn(kSetRefusals),

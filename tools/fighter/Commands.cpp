@@ -130,8 +130,10 @@ int RunRatings(const std::vector<std::string>& files, RatingsFormat format) {
 
 int RunShow(const std::string& file) {
   const roster::LoadedFighter loaded = roster::LoadLikeTheEditor(file);
-  if (loaded.failure) Print(stderr, TerminalSafe(file) + ": " + TerminalSafe(*loaded.failure) + "\n");
-  if (!loaded.opened) return 1;
+  if (loaded.failure) {
+    Print(stderr, TerminalSafe(file) + ": " + TerminalSafe(*loaded.failure) + "\n");
+    return 1;
+  }
 
   std::size_t labelWidth = 0;
   for (const FieldDescription& field : kFighterFields) {
@@ -168,7 +170,7 @@ int RunShow(const std::string& file) {
     }
   }
   Print(stdout, text);
-  return loaded.failure ? 1 : 0;
+  return 0;
 }
 
 }  // namespace ostrak::fighter
