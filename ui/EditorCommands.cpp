@@ -12,6 +12,7 @@
 #include "localisation/LanguageSettings.h"
 #include "platform/ErrorGuard.h"
 #include "ui/Unit1.h"
+#include "widgets/navigation/GraphicButton.h"
 
 namespace ostrak {
 namespace {
@@ -95,9 +96,10 @@ void EditorCommands::AddCommand(const EditorCommand& command, bool english) {
   menu_->addAction(action);
   actions_.push_back(action);
 
-  if (auto* button = qobject_cast<TGraphicControlEx*>(control)) {
+  if (auto* button = qobject_cast<TCustomGraphicButton*>(control)) {
     button->SetHint(text + QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) +
                     QLatin1Char(')'));
+    button->SetShortcut(action->shortcut());
   }
 }
 

@@ -2,9 +2,9 @@
 
 // The editor's commands as the keyboard and the context menu offer them. One
 // table row per command names its shortcut, the control whose click it is,
-// the handler and the menu text; the actions, the context menu and the
-// buttons' tool tips are all made from the table, so a new command is a new
-// row. A shortcut works wherever the keyboard is in a window the commands
+// the handler and the menu text; the actions, the context menu, and the
+// buttons' tool tips and shortcuts are all made from the table, so a new
+// command is a new row. A shortcut works wherever the keyboard is in a window the commands
 // are attached to: a control's own binding for the same key gives way. The
 // context menu opens over whatever has no menu of its own, with the right
 // button, the Menu key or Shift+F10; edits keep their edit menu.

@@ -68,6 +68,8 @@ TEST(EditorAccessibility, TheButtonsAndTheFlagArePushButtonsThatPressAsAClick) {
   EXPECT_EQ(evaluate->role(), QAccessible::Button);
   EXPECT_EQ(evaluate->text(QAccessible::Name), QStringLiteral("Evaluar"));
   EXPECT_EQ(evaluate->text(QAccessible::Description), QStringLiteral("Evaluar (Ctrl+E)"));
+  EXPECT_EQ(evaluate->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+            QStringList{QStringLiteral("Ctrl+E")});
   EXPECT_EQ(flag->role(), QAccessible::Button);
   evaluate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   flag->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -18,6 +18,13 @@ public:
     return QStringList{pressAction()} + QAccessibleWidget::actionNames();
   }
 
+  // Announced with the action, as Qt's own buttons announce theirs.
+  QStringList keyBindingsForAction(const QString& action) const override {
+    const QKeySequence& key = static_cast<TCustomGraphicButton*>(widget())->Shortcut();
+    if (action != pressAction() || key.isEmpty()) return QAccessibleWidget::keyBindingsForAction(action);
+    return QStringList{key.toString()};
+  }
+
   // The click comes once the request has been answered: the command may
   // open a modal dialog, and the assistive technology that asked would wait
   // for its answer until the dialog closed.

@@ -1,7 +1,8 @@
 #pragma once
 
 // What assistive technology learns of a graphic button: a push button named
-// by its caption, whose press action clicks it.
+// by its caption, whose press action clicks it and names the button's
+// shortcut as its key binding.
 
 namespace ostrak {
 

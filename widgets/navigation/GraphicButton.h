@@ -8,6 +8,7 @@
 // blocked by a modal window) is abandoned without a click. Subclasses draw
 // it in DrawFace.
 
+#include <QKeySequence>
 #include <QPointer>
 #include <cstdint>
 
@@ -63,6 +64,11 @@ public:
   // is only stored.
   bool ParentFont() const { return parentFont_; }
   void SetParentFont(bool parentFont) { parentFont_ = parentFont; }
+
+  // The key that runs the button's command from anywhere in its window: the
+  // window listens for it, the button only tells assistive technology.
+  const QKeySequence& Shortcut() const { return shortcut_; }
+  void SetShortcut(const QKeySequence& shortcut) { shortcut_ = shortcut; }
 
   TAction* Action() const { return actionLink_.Action(); }
   // Linking copies the action's properties into the ones still unset; every
@@ -135,6 +141,7 @@ private:
   bool capture_ = false;      // a press on this button is in progress
   bool leftPressed_ = false;  // the gesture began with a left press on this button
   TActionLink actionLink_;
+  QKeySequence shortcut_;
 };
 
 }  // namespace ostrak
