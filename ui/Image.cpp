@@ -7,6 +7,7 @@
 
 #include "platform/DeviceScale.h"
 #include "platform/ErrorGuard.h"
+#include "platform/PlainToolTip.h"
 #include "platform/PressInterruption.h"
 #include "platform/Surface.h"
 #include "ui/AccessibleImage.h"
@@ -105,6 +106,7 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
 // Qt handles the event, which may end with the control destroyed.
 bool TImage::event(QEvent* event) {
   if (InterruptsPress(*this, *event)) pressed_ = false;
+  if (ShowPlainToolTip(*this, *event)) return true;
   return QWidget::event(event);
 }
 

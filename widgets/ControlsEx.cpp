@@ -8,6 +8,7 @@
 #include "platform/AliveWatch.h"
 #include "platform/DeviceScale.h"
 #include "platform/ErrorGuard.h"
+#include "platform/PlainToolTip.h"
 #include "platform/PressInterruption.h"
 
 namespace ostrak {
@@ -105,6 +106,7 @@ void TGraphicControlEx::MouseUp(TMouseButton button, TShiftState shift, int x, i
 // The press ends after Qt's own handling of the event, so the control's
 // reaction to it (a disabled face, say) comes first.
 bool TGraphicControlEx::event(QEvent* event) {
+  if (ShowPlainToolTip(*this, *event)) return true;
   const bool interrupted = InterruptsPress(*this, *event);
   const AliveWatch alive(this);
   const bool handled = QWidget::event(event);

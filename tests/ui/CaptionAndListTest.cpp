@@ -1,13 +1,20 @@
-// A label shows its caption as written even when it names a control, and a
-// list read right to left keeps its text at the left.
+// A label shows its caption as written even when it names a control, a tool
+// tip its text even when it looks like markup, and a list read right to left
+// keeps its text at the left.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QStyleOptionComboBox>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include "ui/ComboBox.h"
+#include "ui/Image.h"
 #include "ui/TextLabel.h"
+#include "widgets/navigation/NavigationPane.h"
 
 namespace ostrak {
 namespace {
@@ -23,6 +30,24 @@ TEST(TextLabel, AnAmpersandIsALetterEvenWhenTheLabelNamesAControl) {
     naming.SetCaption(QString::fromUtf8(caption));
     EXPECT_EQ(naming.grab().toImage(), plain.grab().toImage()) << caption;
     EXPECT_EQ(edit.accessibleName(), QString::fromUtf8(caption));
+  }
+}
+
+TEST(ToolTip, ShowsItsTextAsWrittenEvenWhenItLooksLikeMarkup) {
+  const QString hint = QStringLiteral("<b>Guardar</b>  &amp; (Ctrl+S)");
+  QWidget window;
+  TNavPanelButton button(&window);
+  TImage flag(&window);
+  for (QWidget* control : std::initializer_list<QWidget*>{&button, &flag}) {
+    control->setToolTip(hint);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(control, &hover);
+    // Read as the tool tip's label reads it.
+    const QString shown = QToolTip::text();
+    QTextDocument document;
+    Qt::mightBeRichText(shown) ? document.setHtml(shown) : document.setPlainText(shown);
+    EXPECT_EQ(document.toPlainText().toStdString(), hint.toStdString()) << control->metaObject()->className();
+    QToolTip::hideText();
   }
 }
 
