@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -279,7 +280,9 @@ void TCustomMaskEditEx::DoExit() {
 // the event's own).
 bool TCustomMaskEditEx::event(QEvent* event) {
   const AliveWatch alive(this);
-  const bool handled = QLineEdit::event(event);
+  const bool handled =
+      (event->type() == QEvent::ShortcutOverride && ClaimPlainKey(static_cast<QKeyEvent&>(*event))) ||
+      QLineEdit::event(event);
   if (alive) Guard([this] { NotifyIfTextChanged(); });
   return handled;
 }

@@ -194,6 +194,9 @@ private:
   void ApplyTextArea();
   void SetBevel(const TControlBevel& bevel);
   void DefaultKeyHandling(QKeyEvent* event);
+  // Claims a plain typing key asked about before a shortcut, as Qt's edit
+  // would; false leaves the question to Qt.
+  bool ClaimPlainKey(QKeyEvent& event) const;
   void CutRange(int start, int end);
   void Redo();
 

@@ -177,6 +177,22 @@ void TCustomMaskEditEx::inputMethodEvent(QInputMethodEvent* event) {
   event->accept();
 }
 
+// Before a key reaches the edit, Qt asks whether the edit wants it rather
+// than a shortcut. A writable edit wants every key below Escape typed with no
+// modifier but Shift or the keypad's, whether or not it is a standard key;
+// Qt finds that out by building and comparing the bindings of some twenty
+// standard keys first, which costs more than the keystroke's whole insert.
+// Any other key, or a read-only edit, is left to Qt's own answer.
+bool TCustomMaskEditEx::ClaimPlainKey(QKeyEvent& event) const {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (isReadOnly() || event.key() >= Qt::Key_Escape ||
+      (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier && modifiers != Qt::KeypadModifier)) {
+    return false;
+  }
+  event.accept();
+  return true;
+}
+
 void TCustomMaskEditEx::DefaultKeyHandling(QKeyEvent* event) {
   if (Matches(*event, QKeySequence::Cut)) {
     CutToClipboard();

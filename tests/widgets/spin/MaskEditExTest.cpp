@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <functional>
 
@@ -253,6 +256,29 @@ TEST(MaskEditExOpaqueness, OnlyABorderlessEditWithAWholeBevelAndAnOpaqueBaseHide
       for (int x = 0; x < shown.width(); ++x) unpainted += shown.pixel(x, y) == sentinel;
     }
     EXPECT_EQ(unpainted, 0) << row.name;
+  }
+}
+
+// Asked before a shortcut whether it wants a key, the edit answers as Qt's
+// own edit does, writable or not.
+TEST(MaskEditExShortcutOverride, ClaimsTheKeysQtsEditClaims) {
+  QWidget window;
+  auto* edit = new TMaskEditEx(&window);
+  auto* stock = new QLineEdit(&window);
+  for (const bool readOnly : {false, true}) {
+    edit->SetReadOnly(readOnly);
+    stock->setReadOnly(readOnly);
+    for (const char* typed :
+         {"5", "Shift+A", "Num+5", "Ctrl+C", "Ctrl+E", "Alt+X", "Backspace", "Left", "Esc"}) {
+      const QKeyCombination key = QKeySequence(QString::fromLatin1(typed))[0];
+      const auto claims = [&](QWidget* target) {
+        QKeyEvent asked(QEvent::ShortcutOverride, key.key(), key.keyboardModifiers());
+        asked.ignore();
+        QCoreApplication::sendEvent(target, &asked);
+        return asked.isAccepted();
+      };
+      EXPECT_EQ(claims(edit), claims(stock)) << typed << (readOnly ? ", read-only" : "");
+    }
   }
 }
 
