@@ -95,15 +95,21 @@ const QImage& TBevelOverlay::Image(int width, int height, const TControlBevel& b
   Surface canvas(&image_);
   PaintControlBevel(canvas, Rect(0, 0, width, height), bevel);
   ringsOpaque_ = !image_.isNull() && bevel.Width() > 0;
+  // Only the band the rings take is looked at: inside it, every row of the
+  // top and bottom rings and the two ends of every other row.
   const int edge = bevel.Width() * scale;
-  for (int y = 0; y < image_.height() && ringsOpaque_; ++y) {
+  const int imageWidth = image_.width();
+  const int imageHeight = image_.height();
+  const auto opaque = [](const QRgb* from, const QRgb* to) {
+    return std::all_of(from, to, [](QRgb pixel) { return qAlpha(pixel) == 255; });
+  };
+  for (int y = 0; y < imageHeight && ringsOpaque_; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-    for (int x = 0; x < image_.width(); ++x) {
-      const bool onEdge = std::min({x, y, image_.width() - 1 - x, image_.height() - 1 - y}) < edge;
-      if (onEdge && qAlpha(line[x]) != 255) {
-        ringsOpaque_ = false;
-        break;
-      }
+    const int band = std::min(edge, imageWidth);
+    if (y < edge || y >= imageHeight - edge || 2 * band >= imageWidth) {
+      ringsOpaque_ = opaque(line, line + imageWidth);
+    } else {
+      ringsOpaque_ = opaque(line, line + band) && opaque(line + imageWidth - band, line + imageWidth);
     }
   }
   return image_;
