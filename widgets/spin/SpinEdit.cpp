@@ -1,6 +1,7 @@
 #include "widgets/spin/SpinEdit.h"
 
 #include <cmath>
+#include <optional>
 
 #include "core/Errors.h"
 #include "core/FloatFormat.h"
@@ -89,10 +90,11 @@ long double TCustomSpinEdit::EnforceRange(long double value, bool report) const 
 }
 
 long double TCustomSpinEdit::ParseValueText(const QString& text) const {
-  const QChar decimal = DecimalSeparator();
   const QChar thousands = ThousandsSeparator();
+  // The decimal separator is read only when the text holds a group mark:
+  // without one there is nothing to take out either way.
   const auto withoutGroups = [&](const QString& t) {
-    return thousands == decimal ? t : WithoutSeparator(t, thousands);
+    return !t.contains(thousands) || thousands == DecimalSeparator() ? t : WithoutSeparator(t, thousands);
   };
   const long double roundedMinimum = RoundHalfEven(minValue_);
   switch (valueType_) {
@@ -105,6 +107,7 @@ long double TCustomSpinEdit::ParseValueText(const QString& text) const {
       return parsed ? static_cast<long double>(*parsed) : roundedMinimum;
     }
     case TValueType::vtFloat: {
+      const QChar decimal = DecimalSeparator();
       const QString plain = displayFormat_.isEmpty() ? withoutGroups(text) : CleanPictureText(text, decimal);
       return ParseFloat(plain, decimal).value_or(minValue_);
     }
@@ -149,19 +152,23 @@ void TCustomSpinEdit::Change() {
   if (inChange_ || !HandleAllocated()) return;
   const int caret = SelStart();
   const QString before = Text();
+  // The number typed, read once: while no handler runs, the same text reads
+  // as the same number.
+  std::optional<long double> typed;
   {
     InChangeScope scope(*this);
     if (checkOptions_.Contains(TCheckOption::coCheckOnChange)) {
+      typed = Value();
       try {
-        EnforceRange(Value(), !checkOptions_.Contains(TCheckOption::coCropBeyondLimit));
+        EnforceRange(*typed, !checkOptions_.Contains(TCheckOption::coCropBeyondLimit));
       } catch (const RangeError&) {
         // Cropped below all the same.
       }
-      SetValue(ClampToLimits(Value()));
+      SetValue(ClampToLimits(*typed));
     }
   }
   SetSelStart(caret);
-  const long double value = Value();
+  const long double value = typed && Text() == before ? *typed : Value();
   if (value == lastReportedValue_) return;
   if (thousands_ && SelStart() == caret) {
     const QChar separator = ThousandsSeparator();

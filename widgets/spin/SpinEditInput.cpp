@@ -24,6 +24,7 @@ void TCustomSpinEdit::KeyDown(int& key, TShiftState shift) {
     return;
   }
   // Deleting toward the decimal separator steps over it instead.
+  if (key != Qt::Key_Delete && key != Qt::Key_Backspace) return;
   const QChar decimal = DecimalSeparator();
   const QString text = Text();
   const int caret = SelStart();
@@ -34,12 +35,13 @@ void TCustomSpinEdit::KeyDown(int& key, TShiftState shift) {
 }
 
 // Enter and Escape are not touched here: they go on to the edit, which
-// inserts neither and hands both up to the window as dialog keys.
+// inserts neither and hands both up to the window as dialog keys. The
+// separators are asked for only where they matter: each asking reads the
+// system locale again.
 void TCustomSpinEdit::KeyPress(QChar& key) {
-  const QChar decimal = DecimalSeparator();
-  const bool pointGroups = thousands_ && ThousandsSeparator() == u'.';
-  if (key == u'.' && !pointGroups) key = decimal;
-  if (valueType_ == TValueType::vtFloat && key == decimal) {
+  if (key == u'.' && !(thousands_ && ThousandsSeparator() == u'.')) key = DecimalSeparator();
+  if (valueType_ == TValueType::vtFloat && key == DecimalSeparator()) {
+    const QChar decimal = key;
     const qsizetype existing = Text().indexOf(decimal);
     if (existing >= 0) {
       key = QChar();
