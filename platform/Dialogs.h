@@ -7,10 +7,12 @@
 // program's other windows take no input.
 
 #include <QString>
+#include <optional>
+#include <vector>
+
+#include "platform/FileDialog.h"
 
 namespace ostrak {
-
-class TFileDialog;
 
 enum class MessageIcon { None, Information, Stop };
 
@@ -32,6 +34,15 @@ public:
   // Callers use TFileDialog::Execute, which adds what every dialog does
   // after it is accepted.
   virtual bool RunFileDialog(TFileDialog& dialog) = 0;
+
+  // Qt's own folder dialog, opening in `start`: the chosen folder, or
+  // nothing when cancelled. A double that does not script it cancels.
+  virtual std::optional<QString> ChooseDirectory(const QString& title, const QString& start);
+
+  // A file the program reads or writes on its own account (a table), unlike
+  // the editor's dialogs: the current directory stays where it is, and a save
+  // asks before replacing a file. The chosen path, or nothing when cancelled.
+  virtual std::optional<QString> ChooseFile(const FileChoice& choice);
 };
 
 }  // namespace ostrak

@@ -22,6 +22,16 @@ struct FileFilter {
   QString pattern;  // "*.txt"
 };
 
+// A dialog that picks a file without the editor dialogs' rules (see
+// Dialogs::ChooseFile).
+struct FileChoice {
+  FileDialogKind kind = FileDialogKind::Open;
+  QString title;
+  QString directory;  // where it opens
+  std::vector<FileFilter> filters;
+  QString defaultSuffix;  // added to a typed name without one
+};
+
 class TFileDialog {
 public:
   explicit TFileDialog(FileDialogKind kind) : kind_(kind) {}

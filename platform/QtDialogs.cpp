@@ -149,4 +149,34 @@ bool QtDialogs::RunFileDialog(TFileDialog& dialog) {
   return true;
 }
 
+std::optional<QString> QtDialogs::ChooseDirectory(const QString& title, const QString& start) {
+  QWidget* owner = Owner();
+  const KeyboardReturn keyboard(owner);
+  QFileDialog qt(owner, title, start);
+  qt.setOption(QFileDialog::DontUseNativeDialog);
+  qt.setOption(QFileDialog::ShowDirsOnly);
+  qt.setFileMode(QFileDialog::Directory);
+  qt.setWindowModality(Qt::ApplicationModal);
+  if (qt.exec() != QDialog::Accepted || qt.selectedFiles().isEmpty()) return std::nullopt;
+  return qt.selectedFiles().first();
+}
+
+std::optional<QString> QtDialogs::ChooseFile(const FileChoice& choice) {
+  QWidget* owner = Owner();
+  const KeyboardReturn keyboard(owner);
+  QFileDialog qt(owner, choice.title, choice.directory);
+  qt.setOption(QFileDialog::DontUseNativeDialog);
+  qt.setWindowModality(Qt::ApplicationModal);
+  const bool save = choice.kind == FileDialogKind::Save;
+  qt.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  qt.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  QStringList filters;
+  for (const FileFilter& filter : choice.filters)
+    filters << QStringLiteral("%1 (%2)").arg(filter.name, filter.pattern);
+  if (!filters.isEmpty()) qt.setNameFilters(filters);
+  qt.setDefaultSuffix(choice.defaultSuffix);
+  if (qt.exec() != QDialog::Accepted || qt.selectedFiles().isEmpty()) return std::nullopt;
+  return qt.selectedFiles().first();
+}
+
 }  // namespace ostrak

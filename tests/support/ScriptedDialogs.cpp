@@ -42,4 +42,26 @@ bool ScriptedDialogs::RunFileDialog(TFileDialog& dialog) {
   }
 }
 
+std::optional<QString> ScriptedDialogs::ChooseDirectory(const QString& title, const QString& start) {
+  fileDialogs.push_back({FileDialogKind::Open, title, {}, start});
+  return NextAnswer();
+}
+
+std::optional<QString> ScriptedDialogs::ChooseFile(const FileChoice& choice) {
+  fileDialogs.push_back({choice.kind, choice.title, {}, choice.directory});
+  return NextAnswer();
+}
+
+std::optional<QString> ScriptedDialogs::NextAnswer() {
+  if (answers_.empty()) {
+    ADD_FAILURE() << "a file dialog opened that the test did not expect";
+    return std::nullopt;
+  }
+  const bool accepted = answers_.front().has_value();
+  const QString path = answers_.front().value_or(QString());
+  answers_.pop_front();
+  if (!accepted) return std::nullopt;
+  return path;
+}
+
 }  // namespace ostrak::test

@@ -40,6 +40,10 @@ public:
   void ShowMessage(const QString& text, const QString& title, MessageIcon icon) override;
   void ShowNotice(const QString& text, const QString& title) override;
   bool RunFileDialog(TFileDialog& dialog) override;
+  // Folder and table choices take the next answer of the same script, and
+  // are recorded with the file dialogs (a folder choice as an open dialog).
+  std::optional<QString> ChooseDirectory(const QString& title, const QString& start) override;
+  std::optional<QString> ChooseFile(const FileChoice& choice) override;
 
   std::vector<ShownMessage> messages;
   std::vector<OpenedFileDialog> fileDialogs;
@@ -47,6 +51,8 @@ public:
   std::vector<QString> replaceQuestions;
 
 private:
+  std::optional<QString> NextAnswer();
+
   std::deque<std::optional<QString>> answers_;
   std::deque<bool> replaceAnswers_;
 };

@@ -1,0 +1,9 @@
+#include "platform/Dialogs.h"
+
+namespace ostrak {
+
+std::optional<QString> Dialogs::ChooseDirectory(const QString&, const QString&) { return std::nullopt; }
+
+std::optional<QString> Dialogs::ChooseFile(const FileChoice&) { return std::nullopt; }
+
+}  // namespace ostrak
