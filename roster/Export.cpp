@@ -6,6 +6,7 @@
 #include "roster/Roster.h"
 #include "roster/RosterRows.h"
 #include "roster/Utf8Text.h"
+#include "roster/Targets.h"
 
 namespace ostrak::roster {
 
@@ -48,7 +49,7 @@ std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptio
     std::optional<std::string> failure;
     if (!IsUtf8(file))
       failure = "its name is not UTF-8, which a table cannot hold: rename the file to take it in";
-    if (!failure) failure = LinesForTable(file, lines);
+    if (!failure) failure = LinesForTable(PathUnder(options.base, file), lines);
     if (failure) {
       ++leftOut;
       if (sink.leftOut) sink.leftOut({file, *failure});

@@ -53,6 +53,9 @@ struct ExportOptions {
   TableFormat format = TableFormat::Csv;
   char separator = ',';        // CSV: ',', ';' or '\t', as the spreadsheet's locale expects
   bool byteOrderMark = false;  // a UTF-8 byte-order mark first, which some spreadsheets need to read UTF-8
+  // Where relative file names are read from (the table still names them as
+  // given); empty: the current folder. An import into the same base finds them.
+  std::string base = {};
 };
 
 // A file left out of a table or not written, and why.
