@@ -1,0 +1,117 @@
+#include "ui/roster/ImportPreview.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/AnsiText.h"
+
+namespace ostrak::roster {
+
+QString ActionText(Action action) {
+  switch (action) {
+    case Action::Create:
+      return ImportPreview::tr("would create");
+    case Action::Replace:
+      return ImportPreview::tr("would replace");
+    case Action::Unchanged:
+      return ImportPreview::tr("unchanged");
+    case Action::Refused:
+      break;
+  }
+  return ImportPreview::tr("refused");
+}
+
+ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("ImportPreview"));
+  setWindowTitle(tr("Import %1").arg(table));
+  setWindowModality(Qt::WindowModal);
+  auto* layout = new QVBoxLayout(this);
+
+  const auto& planned = plan.Files();
+  const auto count = [&](Action action) {
+    return std::count_if(planned.begin(), planned.end(),
+                         [action](const PlannedFile& file) { return file.action == action; });
+  };
+  QString summary = tr("%1 to create, %2 to replace, %3 unchanged, %4 problems.")
+                        .arg(count(Action::Create))
+                        .arg(count(Action::Replace))
+                        .arg(count(Action::Unchanged))
+                        .arg(plan.Problems().size());
+  if (!plan.Problems().empty()) {
+    summary += QLatin1Char(' ') + tr("Nothing can be applied until every problem is mended.");
+  } else if (plan.ChangeCount() == 0) {
+    summary += QLatin1Char(' ') + tr("The table changes nothing.");
+  }
+  summary_ = new QLabel(summary, this);
+  summary_->setWordWrap(true);
+  layout->addWidget(summary_);
+
+  files_ = new QTableWidget(static_cast<int>(planned.size()), 2, this);
+  files_->setObjectName(QStringLiteral("files"));
+  files_->setAccessibleName(tr("Files"));
+  files_->setHorizontalHeaderLabels({tr("File"), tr("Import")});
+  files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  files_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  files_->verticalHeader()->hide();
+  files_->horizontalHeader()->setStretchLastSection(true);
+  for (std::size_t row = 0; row < planned.size(); ++row) {
+    files_->setItem(static_cast<int>(row), 0, new QTableWidgetItem(MessageToQString(planned[row].file)));
+    files_->setItem(static_cast<int>(row), 1, new QTableWidgetItem(ActionText(planned[row].action)));
+  }
+  files_->resizeColumnToContents(0);
+  layout->addWidget(files_, 3);
+
+  problems_ = new QListWidget(this);
+  problems_->setObjectName(QStringLiteral("problems"));
+  problems_->setAccessibleName(tr("Problems"));
+  for (const TableProblem& problem : plan.Problems()) {
+    QString place = problem.row > 0 ? tr("Row %1").arg(problem.row) : tr("The table");
+    if (!problem.column.empty()) place += QStringLiteral(", ") + QString::fromStdString(problem.column);
+    problems_->addItem(place + QStringLiteral(": ") + MessageToQString(problem.message));
+  }
+  problems_->setVisible(problems_->count() > 0);
+  layout->addWidget(problems_, 1);
+
+  progress_ = new QProgressBar(this);
+  progress_->setAccessibleName(tr("Applying the table"));
+  progress_->hide();
+  layout->addWidget(progress_);
+
+  buttons_ = new QDialogButtonBox(this);
+  apply_ = buttons_->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
+  cancel_ = buttons_->addButton(QDialogButtonBox::Cancel);
+  apply_->setEnabled(plan.Problems().empty() && plan.ChangeCount() > 0);
+  apply_->setDefault(apply_->isEnabled());
+  connect(apply_, &QPushButton::clicked, this, &ImportPreview::ApplyRequested);
+  connect(cancel_, &QPushButton::clicked, this, &ImportPreview::reject);
+  layout->addWidget(buttons_);
+  resize(640, 480);
+}
+
+void ImportPreview::ShowCommitting() {
+  committing_ = true;
+  apply_->setEnabled(false);
+  cancel_->setEnabled(false);
+  progress_->setRange(0, 0);
+  progress_->show();
+}
+
+void ImportPreview::ShowProgress(std::size_t done, std::size_t total) {
+  progress_->setRange(0, static_cast<int>(std::max<std::size_t>(total, 1)));
+  progress_->setValue(static_cast<int>(done));
+}
+
+// The commit is all or nothing: once it runs, it runs to its end.
+void ImportPreview::reject() {
+  if (!committing_) QDialog::reject();
+}
+
+}  // namespace ostrak::roster

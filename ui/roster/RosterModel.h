@@ -1,0 +1,105 @@
+#pragma once
+
+// The roster table's model: every row read from the folder, in one flat
+// vector, and the rows shown, in the order shown. Sorting and filtering work
+// on what each row worked out when it was read (collation keys, ratings as
+// numbers, a folded search text), never through item data. Every change of
+// order or filter keeps the persistent indexes, so the selection stays.
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/roster/RosterRow.h"
+
+namespace ostrak::roster {
+
+class RosterModel : public QAbstractTableModel {
+  Q_OBJECT
+
+public:
+  enum Column : int {
+    File,
+    FullName,
+    CommonName,
+    Nationality,
+    WeightClass,
+    GamePlan,
+    FirstRating,  // Ground; the six ratings in bar order
+    LastRating = FirstRating + kRatingCount - 1,
+    Problem,
+    ColumnCount,
+  };
+  static bool IsRating(int column) { return column >= FirstRating && column <= LastRating; }
+
+  // A rating cell's fill percentage (0..100), what its bar shows.
+  static constexpr int BarPercentRole = Qt::UserRole + 1;
+
+  // `ratingHeaders`: the evaluation window's bar captions, in bar order.
+  explicit RosterModel(std::array<QString, kRatingCount> ratingHeaders, QObject* parent = nullptr);
+
+  // Every row goes; sort and filter stay.
+  void Clear();
+  // New rows, shown after the others when they pass the filter. They are
+  // put in order by the next Resort, so a folder read in batches is sorted
+  // once.
+  void Append(std::vector<RosterRow> rows);
+  // Changed, new and removed files, each put in order and filtered at once.
+  void Apply(RosterChanges changes);
+  void Resort();
+
+  // The header's sort: ratings as numbers, texts by collation, the two lists
+  // in item order; rows that tie stay in file order.
+  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+  int SortColumn() const { return sortColumn_; }
+  Qt::SortOrder SortOrder() const { return sortOrder_; }
+
+  // Rows whose file, names or nationality hold `text` (case and accents
+  // aside) and, unless `weightClass` is -1, of that weight class.
+  void SetFilter(const QString& text, int weightClass);
+
+  const RosterRow& RowAt(int row) const {
+    return rows_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(row)])];
+  }
+  int TotalCount() const { return static_cast<int>(rows_.size()); }
+  int ProblemsShown() const { return problemsShown_; }
+  // The shown row of `file`, or -1.
+  int RowOfFile(const std::string& file) const;
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  // A cell's text as shown and as a screen reader reads it.
+  QString Text(const RosterRow& row, int column) const;
+
+private:
+  bool Passes(const RosterRow& row) const;
+  bool Less(int a, int b) const;
+  const std::vector<int>& AllInOrder();
+  std::vector<int> Filtered(const std::vector<int>& ordered) const;
+  // Moves from the rows shown now to `next`, in at most three steps the
+  // views follow: new rows inserted at the end, a reordering, the rows that
+  // go removed from the end.
+  void Reshow(const std::vector<int>& next);
+  void CountProblems();
+
+  std::array<QString, kRatingCount> ratingHeaders_;
+  std::vector<RosterRow> rows_;
+  std::vector<int> shown_;     // row numbers in rows_, in the order shown
+  std::vector<int> position_;  // for each row of rows_, where it is shown, or -1
+  std::vector<int> ordered_;   // every row in sort order, while orderValid_
+  bool orderValid_ = false;
+  int sortColumn_ = File;
+  Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+  std::string needle_;
+  int weightClass_ = -1;
+  int problemsShown_ = 0;
+  mutable QIcon warning_;
+};
+
+}  // namespace ostrak::roster

@@ -1,0 +1,233 @@
+// The roster model's rows: which are shown, in what order, and how the views
+// are told when that changes.
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+#include <unordered_map>
+
+#include "ui/roster/RosterModel.h"
+#include "ui/roster/SearchText.h"
+
+namespace ostrak::roster {
+
+namespace {
+
+// Absent sorts first, as an empty text does.
+int CompareKeys(const std::optional<QCollatorSortKey>& a, const std::optional<QCollatorSortKey>& b) {
+  if (!a || !b) return int{a.has_value()} - int{b.has_value()};
+  return a->compare(*b);
+}
+
+int Compare(const RosterRow& a, const RosterRow& b, int column) {
+  switch (column) {
+    case RosterModel::File:
+    case RosterModel::FullName:
+    case RosterModel::CommonName:
+    case RosterModel::Nationality:
+      return CompareKeys(a.textKeys[static_cast<std::size_t>(column)],
+                         b.textKeys[static_cast<std::size_t>(column)]);
+    case RosterModel::WeightClass:
+      return a.weightClass - b.weightClass;
+    case RosterModel::GamePlan:
+      return a.gamePlan - b.gamePlan;
+    case RosterModel::Problem:
+      return CompareKeys(a.problemKey, b.problemKey);
+    default:
+      break;
+  }
+  const auto rating = static_cast<std::size_t>(column - RosterModel::FirstRating);
+  return a.ratings[rating] - b.ratings[rating];
+}
+
+}  // namespace
+
+bool RosterModel::Less(int a, int b) const {
+  const RosterRow& left = rows_[static_cast<std::size_t>(a)];
+  const RosterRow& right = rows_[static_cast<std::size_t>(b)];
+  if (const int order = Compare(left, right, sortColumn_); order != 0) {
+    return sortOrder_ == Qt::AscendingOrder ? order < 0 : order > 0;
+  }
+  if (const int order = Compare(left, right, File); order != 0) return order < 0;
+  return a < b;
+}
+
+const std::vector<int>& RosterModel::AllInOrder() {
+  if (!orderValid_) {
+    ordered_.resize(rows_.size());
+    std::iota(ordered_.begin(), ordered_.end(), 0);
+    std::sort(ordered_.begin(), ordered_.end(), [this](int a, int b) { return Less(a, b); });
+    orderValid_ = true;
+  }
+  return ordered_;
+}
+
+bool RosterModel::Passes(const RosterRow& row) const {
+  if (weightClass_ >= 0 && row.weightClass != weightClass_) return false;
+  return needle_.empty() || std::string_view(row.searchKey).find(needle_) != std::string_view::npos;
+}
+
+std::vector<int> RosterModel::Filtered(const std::vector<int>& ordered) const {
+  std::vector<int> kept;
+  kept.reserve(ordered.size());
+  for (const int id : ordered) {
+    if (Passes(rows_[static_cast<std::size_t>(id)])) kept.push_back(id);
+  }
+  return kept;
+}
+
+void RosterModel::Clear() {
+  beginResetModel();
+  rows_.clear();
+  shown_.clear();
+  position_.clear();
+  ordered_.clear();
+  orderValid_ = false;
+  problemsShown_ = 0;
+  endResetModel();
+}
+
+void RosterModel::Append(std::vector<RosterRow> rows) {
+  if (rows.empty()) return;
+  orderValid_ = false;
+  std::vector<int> passing;
+  for (RosterRow& row : rows) {
+    if (Passes(row)) passing.push_back(static_cast<int>(rows_.size()));
+    rows_.push_back(std::move(row));
+    position_.push_back(-1);
+  }
+  if (passing.empty()) return;
+  const int first = static_cast<int>(shown_.size());
+  beginInsertRows({}, first, first + static_cast<int>(passing.size()) - 1);
+  for (const int id : passing) {
+    position_[static_cast<std::size_t>(id)] = static_cast<int>(shown_.size());
+    shown_.push_back(id);
+  }
+  CountProblems();
+  endInsertRows();
+}
+
+void RosterModel::Resort() { Reshow(Filtered(AllInOrder())); }
+
+void RosterModel::sort(int column, Qt::SortOrder order) {
+  if (column < 0 || column >= ColumnCount) return;
+  sortColumn_ = column;
+  sortOrder_ = order;
+  orderValid_ = false;
+  Resort();
+}
+
+void RosterModel::SetFilter(const QString& text, int weightClass) {
+  std::string needle = FoldForSearch(text);
+  if (needle == needle_ && weightClass == weightClass_) return;
+  needle_ = std::move(needle);
+  weightClass_ = weightClass;
+  Reshow(Filtered(AllInOrder()));
+}
+
+void RosterModel::Apply(RosterChanges changes) {
+  std::unordered_map<std::string, int> byFile;
+  byFile.reserve(rows_.size());
+  for (std::size_t id = 0; id < rows_.size(); ++id) byFile.emplace(rows_[id].file, static_cast<int>(id));
+
+  std::vector<char> gone(rows_.size(), 0);
+  for (const std::string& file : changes.removed) {
+    if (const auto found = byFile.find(file); found != byFile.end())
+      gone[static_cast<std::size_t>(found->second)] = 1;
+  }
+  std::vector<int> changed;
+  for (RosterRow& row : changes.rows) {
+    if (const auto found = byFile.find(row.file); found != byFile.end()) {
+      const int id = found->second;
+      rows_[static_cast<std::size_t>(id)] = std::move(row);
+      changed.push_back(id);
+    } else {
+      rows_.push_back(std::move(row));
+      position_.push_back(-1);
+      gone.push_back(0);
+    }
+  }
+  orderValid_ = false;
+  std::vector<int> next;
+  for (const int id : Filtered(AllInOrder())) {
+    if (!gone[static_cast<std::size_t>(id)]) next.push_back(id);
+  }
+  Reshow(next);
+  for (const int id : changed) {
+    const int row = position_[static_cast<std::size_t>(id)];
+    if (row >= 0) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+  }
+
+  // The removed rows are no longer shown: renumber the rest without a signal.
+  if (std::find(gone.begin(), gone.end(), 1) == gone.end()) return;
+  std::vector<int> renumbered(rows_.size(), -1);
+  std::size_t kept = 0;
+  for (std::size_t id = 0; id < rows_.size(); ++id) {
+    if (gone[id]) continue;
+    renumbered[id] = static_cast<int>(kept);
+    if (kept != id) rows_[kept] = std::move(rows_[id]);
+    position_[kept] = position_[id];
+    ++kept;
+  }
+  rows_.resize(kept);
+  position_.resize(kept);
+  for (int& id : shown_) id = renumbered[static_cast<std::size_t>(id)];
+  orderValid_ = false;
+}
+
+void RosterModel::CountProblems() {
+  problemsShown_ = static_cast<int>(std::count_if(shown_.begin(), shown_.end(), [this](int id) {
+    return rows_[static_cast<std::size_t>(id)].HasProblem();
+  }));
+}
+
+void RosterModel::Reshow(const std::vector<int>& next) {
+  std::vector<int> added;
+  for (const int id : next) {
+    if (position_[static_cast<std::size_t>(id)] < 0) added.push_back(id);
+  }
+  if (!added.empty()) {
+    const int first = static_cast<int>(shown_.size());
+    beginInsertRows({}, first, first + static_cast<int>(added.size()) - 1);
+    for (const int id : added) {
+      position_[static_cast<std::size_t>(id)] = static_cast<int>(shown_.size());
+      shown_.push_back(id);
+    }
+    endInsertRows();
+  }
+
+  std::vector<int> arranged = next;
+  std::vector<char> inNext(rows_.size(), 0);
+  for (const int id : next) inNext[static_cast<std::size_t>(id)] = 1;
+  for (const int id : shown_) {
+    if (!inNext[static_cast<std::size_t>(id)]) arranged.push_back(id);
+  }
+  if (arranged != shown_) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> position(rows_.size(), -1);
+    for (std::size_t row = 0; row < arranged.size(); ++row)
+      position[static_cast<std::size_t>(arranged[row])] = static_cast<int>(row);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before) {
+      after.push_back(index(position[static_cast<std::size_t>(shown_[static_cast<std::size_t>(old.row())])],
+                            old.column()));
+    }
+    shown_ = std::move(arranged);
+    position_ = std::move(position);
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+  }
+
+  if (shown_.size() > next.size()) {
+    beginRemoveRows({}, static_cast<int>(next.size()), static_cast<int>(shown_.size()) - 1);
+    for (std::size_t row = next.size(); row < shown_.size(); ++row)
+      position_[static_cast<std::size_t>(shown_[row])] = -1;
+    shown_.resize(next.size());
+    endRemoveRows();
+  }
+  CountProblems();
+}
+
+}  // namespace ostrak::roster

@@ -1,0 +1,52 @@
+#pragma once
+
+// Reads a roster folder into rows and, later, finds what changed in it: the
+// work the roster window leaves to its worker thread. It keeps the listing
+// of its last look, so it belongs to one thread at a time.
+
+#include <QCollator>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/roster/FolderListing.h"
+#include "ui/roster/RosterRow.h"
+
+namespace ostrak::roster {
+
+struct ReaderSink {
+  // Once the files are listed: how many, and every folder to watch.
+  std::function<void(int total, const std::vector<std::string>& folders)> listed;
+  // Rows in the file column's order, in batches: a first one soon, so the
+  // first screen fills, then one each kBatchInterval.
+  std::function<void(std::vector<RosterRow> rows)> rows;
+  // Asked between files; true stops the reading.
+  std::function<bool()> cancelled;
+};
+
+class RosterReader {
+public:
+  static constexpr std::size_t kFirstBatch = 60;
+  static constexpr std::chrono::milliseconds kBatchInterval{40};
+
+  RosterReader();
+
+  // Every fighter file under `folder` (ending in '/'). Returns false when it
+  // was cancelled.
+  bool Load(const std::string& folder, const ReaderSink& sink);
+
+  // What changed since the last Load or Rescan, compared by name, size,
+  // times and inode; `folders` receives the folders as they are now.
+  RosterChanges Rescan(std::vector<std::string>& folders);
+
+  // False when some folder could not be read at the last look.
+  bool Complete() const { return listing_.complete; }
+
+private:
+  std::string folder_;
+  FolderListing listing_;
+  QCollator collator_;
+};
+
+}  // namespace ostrak::roster

@@ -1,0 +1,72 @@
+#include "ui/roster/RosterRow.h"
+
+#include <QFile>
+
+#include "core/Errors.h"
+#include "platform/AnsiText.h"
+#include "record/AnsiText.h"
+#include "record/LoadOrder.h"
+#include "roster/Roster.h"
+#include "ui/roster/SearchText.h"
+
+namespace ostrak::roster {
+
+namespace {
+
+QString LineText(const TStringList& lines, FighterField field) {
+  const int line = LineOf(field);
+  return line < lines.Count() ? AnsiToQString(lines.Get(line)) : QString();
+}
+
+// The item a list shows after the load, read the way the load reads it.
+std::int8_t ItemIndex(const TStringList& lines, FighterField field) {
+  for (const LoadStep& step : LoadOrder()) {
+    if (step.target != field) continue;
+    try {
+      return static_cast<std::int8_t>(step.Number(lines));
+    } catch (const Error&) {
+      return static_cast<std::int8_t>(kNoSelection);
+    }
+  }
+  return static_cast<std::int8_t>(kNoSelection);
+}
+
+}  // namespace
+
+QString RosterRow::FileText() const { return QFile::decodeName(QByteArray::fromStdString(file)); }
+
+QCollator RosterCollator() {
+  QCollator collator;
+  collator.setNumericMode(true);
+  return collator;
+}
+
+RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, const QCollator& collator) {
+  const FighterCheck check = CheckFighterFile(folder + relative);
+  RosterRow row;
+  row.file = relative;
+  const TStringList& lines = check.lines;
+  row.fullName = LineText(lines, FighterField::FullName);
+  row.commonName = LineText(lines, FighterField::ShortName);
+  row.nationality = LineText(lines, FighterField::Nationality);
+  row.weightClass = ItemIndex(lines, FighterField::WeightClass);
+  row.gamePlan = ItemIndex(lines, FighterField::GamePlan);
+  if (check.verdict == Verdict::Loads && check.ratings) {
+    const auto ratings = check.ratings->InBarOrder();
+    for (int i = 0; i < kRatingCount; ++i) row.ratings[i] = static_cast<std::int8_t>(ratings[i]);
+  } else {
+    row.problem = MessageToQString(check.Message());
+    row.problemKey = collator.sortKey(row.problem);
+  }
+
+  const QString file = row.FileText();
+  const QString texts[] = {file, row.fullName, row.commonName, row.nationality};
+  for (std::size_t i = 0; i < row.textKeys.size(); ++i) {
+    row.textKeys[i] = collator.sortKey(texts[i]);
+    if (i > 0) row.searchKey += '\n';
+    row.searchKey += FoldForSearch(texts[i]);
+  }
+  return row;
+}
+
+}  // namespace ostrak::roster

@@ -1,0 +1,163 @@
+#include "ui/roster/RosterTransfer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/AnsiText.h"
+#include "platform/Dialogs.h"
+#include "ui/roster/ImportPreview.h"
+#include "ui/roster/RosterWindow.h"
+
+namespace ostrak::roster {
+
+namespace {
+
+// A message names at most this many files and counts the rest.
+constexpr std::size_t kNamedFailures = 10;
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString FailureLines(const std::vector<FileFailure>& failures) {
+  QString lines;
+  for (std::size_t i = 0; i < failures.size() && i < kNamedFailures; ++i) {
+    lines += QStringLiteral("\n") + MessageToQString(failures[i].file) + QStringLiteral(": ") +
+             MessageToQString(failures[i].message);
+  }
+  if (failures.size() > kNamedFailures) {
+    lines += QStringLiteral("\n") + RosterTransfer::tr("… and %1 more").arg(failures.size() - kNamedFailures);
+  }
+  return lines;
+}
+
+}  // namespace
+
+RosterTransfer::RosterTransfer(RosterWindow& window, Dialogs& dialogs, Threading threading)
+    : QObject(&window), window_(window), dialogs_(dialogs), worker_(threading) {}
+
+RosterTransfer::~RosterTransfer() = default;
+
+QString RosterTransfer::StartDirectory() const {
+  return lastDirectory_.isEmpty() ? QFile::decodeName(QByteArray::fromStdString(window_.FolderPath()))
+                                  : lastDirectory_;
+}
+
+void RosterTransfer::ExportShownRows() {
+  const RosterModel& model = window_.Model();
+  std::vector<std::string> files;
+  files.reserve(static_cast<std::size_t>(model.rowCount()));
+  for (int row = 0; row < model.rowCount(); ++row) files.push_back(model.RowAt(row).file);
+  if (files.empty()) {
+    dialogs_.ShowMessage(tr("No rows are shown: there is nothing to export."), tr("Export shown rows"),
+                         MessageIcon::Information);
+    return;
+  }
+  const auto chosen = dialogs_.ChooseFile(
+      {FileDialogKind::Save,
+       tr("Export shown rows"),
+       StartDirectory(),
+       {{tr("CSV table"), QStringLiteral("*.csv")}, {tr("JSON table"), QStringLiteral("*.json")}},
+       QStringLiteral("csv")});
+  if (!chosen) return;
+  const QString path = *chosen;
+  lastDirectory_ = QFileInfo(path).absolutePath();
+  ExportOptions options;
+  options.format =
+      path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? TableFormat::Json : TableFormat::Csv;
+  options.base = window_.FolderPath();
+  worker_.Post([this, path, files = std::move(files), options] {
+    auto written = std::make_shared<Written>();
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) {
+      written->failure = out.errorString();
+    } else {
+      bool failed = false;
+      ExportFiles(files, options,
+                  {[&](std::string_view bytes) {
+                     if (!failed && out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+                                        static_cast<qint64>(bytes.size())) {
+                       failed = true;
+                     }
+                   },
+                   [&](const FileFailure& failure) { written->leftOut.push_back(failure); }});
+      if (failed || !out.commit()) written->failure = out.errorString();
+      written->rows = files.size() - written->leftOut.size();
+    }
+    worker_.Deliver(this, [this, path, written] { Exported(path, *written); });
+  });
+}
+
+void RosterTransfer::Exported(const QString& path, const Written& written) {
+  if (!written.failure.isEmpty()) {
+    dialogs_.ShowMessage(tr("The table \"%1\" could not be written: %2").arg(path, written.failure),
+                         tr("Export shown rows"), MessageIcon::Stop);
+  } else {
+    QString text = tr("%1 fighters written to \"%2\".").arg(written.rows).arg(path);
+    if (!written.leftOut.empty()) {
+      text += QStringLiteral("\n\n") + tr("Left out, as they do not load cleanly:") +
+              FailureLines(written.leftOut);
+    }
+    dialogs_.ShowMessage(text, tr("Export shown rows"), MessageIcon::Information);
+  }
+  emit ExportFinished();
+}
+
+void RosterTransfer::ImportTable() {
+  if (preview_) return;
+  const auto chosen = dialogs_.ChooseFile(
+      {FileDialogKind::Open,
+       tr("Import table"),
+       StartDirectory(),
+       {{tr("Tables"), QStringLiteral("*.csv *.json")}, {tr("All files"), QStringLiteral("*")}},
+       {}});
+  if (!chosen) return;
+  const QString path = *chosen;
+  lastDirectory_ = QFileInfo(path).absolutePath();
+  RosterOptions options;
+  options.base = window_.FolderPath();
+  worker_.Post([this, path, options] {
+    auto plan = std::make_shared<RosterPlan>(PlanImport(LocalPath(path), options));
+    worker_.Deliver(this, [this, path, plan] { Planned(path, plan); });
+  });
+}
+
+void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan) {
+  preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, &window_);
+  preview_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(preview_, &ImportPreview::ApplyRequested, this, [this, plan] { Apply(plan); });
+  connect(preview_, &QDialog::rejected, this, [this] { emit ImportFinished(false); });
+  preview_->open();
+  emit PreviewShown();
+}
+
+void RosterTransfer::Apply(const std::shared_ptr<RosterPlan>& plan) {
+  if (!preview_) return;
+  preview_->ShowCommitting();
+  worker_.Post([this, plan] {
+    const CommitResult result = Commit(*plan, [this](std::size_t done, std::size_t total) {
+      worker_.Deliver(this, [this, done, total] {
+        if (preview_) preview_->ShowProgress(done, total);
+      });
+    });
+    worker_.Deliver(this, [this, result] { Committed(result); });
+  });
+}
+
+void RosterTransfer::Committed(const CommitResult& result) {
+  if (preview_) {
+    preview_->done(QDialog::Accepted);
+  }
+  if (result.ok()) {
+    dialogs_.ShowMessage(tr("%1 files written.").arg(result.written), tr("Import table"),
+                         MessageIcon::Information);
+  } else {
+    const FileFailure& failure = *result.failure;
+    dialogs_.ShowMessage(tr("The table was not applied.\n%1").arg(FailureLines({failure}).trimmed()),
+                         tr("Import table"), MessageIcon::Stop);
+  }
+  // The watch would see the new files too; the table need not wait for it.
+  window_.RescanNow();
+  emit ImportFinished(result.ok());
+}
+
+}  // namespace ostrak::roster

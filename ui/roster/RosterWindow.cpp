@@ -1,0 +1,299 @@
+#include "ui/roster/RosterWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/Errors.h"
+#include "localisation/CaptionLines.h"
+#include "platform/AnsiText.h"
+#include "platform/Dialogs.h"
+#include "platform/ErrorGuard.h"
+#include "ui/Unit1.h"
+#include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/RosterDelegate.h"
+#include "ui/roster/RosterFolder.h"
+#include "ui/roster/RosterTransfer.h"
+
+namespace ostrak::roster {
+
+namespace {
+
+// The caption lines of the editor's attribute labels, in kAttributeFields order.
+constexpr std::array<int, kAttributeCount> kAttributeCaptionLines = {53, 54, 55, 56, 57, 58, 59, 60, 61,
+                                                                     62, 64, 65, 66, 67, 68, 69, 70, 63};
+
+// A change is looked for this long after the first sign of it, so a burst of
+// writes is read once, well within the second the table has to show it.
+constexpr int kChangeWaitMs = 150;
+constexpr int kPollMs = 1000;
+// The filter waits for a pause in the typing as long as its last pass took,
+// up to this; a fast pass applies at once.
+constexpr qint64 kMaxFilterWaitMs = 150;
+
+}  // namespace
+
+RosterSetup SetupFromEditor(const TForm1& editor) {
+  RosterSetup setup;
+  setup.language = RosterLanguageOf(editor.Language());
+  for (std::size_t i = 0; i < setup.ratingCaptions.size(); ++i) {
+    setup.ratingCaptions[i] = editor.CaptionText(kCaptionBars[i]);
+  }
+  for (std::size_t i = 0; i < setup.attributeCaptions.size(); ++i) {
+    // Without a caption table the labels keep their design-time texts.
+    try {
+      setup.attributeCaptions[i] = editor.CaptionText(kAttributeCaptionLines[i]);
+    } catch (const Error&) {
+      setup.attributeCaptions[i] = AnsiToQString(Describe(kAttributeFields[i]).designCaption);
+    }
+  }
+  return setup;
+}
+
+RosterWindow::RosterWindow(TForm1& editor, Dialogs& dialogs, RosterSetup setup)
+    : QMainWindow(&editor, Qt::Window),
+      editor_(editor),
+      dialogs_(dialogs),
+      translations_(setup.language),
+      setup_(std::move(setup)),
+      model_(new RosterModel(setup_.ratingCaptions, this)),
+      transfer_(new RosterTransfer(*this, dialogs, setup_.threading)),
+      feed_(new RosterFeed(setup_.threading, this)),
+      watch_(new FolderWatch(this)) {
+  setObjectName(QStringLiteral("RosterWindow"));
+  // Only the editor decides when the program ends.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  BuildWidgets();
+  BuildActions();
+  ConnectFeed();
+
+  changeWait_.setSingleShot(true);
+  changeWait_.setInterval(kChangeWaitMs);
+  connect(&changeWait_, &QTimer::timeout, this, [this] { Guard([this] { RescanNow(); }); });
+  poll_.setInterval(kPollMs);
+  connect(&poll_, &QTimer::timeout, this, [this] { Guard([this] { RescanNow(); }); });
+  // A burst of signs (an import writing many files) is read once, when the
+  // wait that its first sign started ends.
+  connect(watch_, &FolderWatch::Changed, this, [this] {
+    if (!changeWait_.isActive()) changeWait_.start();
+  });
+  filterWait_.setSingleShot(true);
+  connect(&filterWait_, &QTimer::timeout, this, [this] { Guard([this] { ApplyFilterNow(); }); });
+  resize(1100, 640);
+}
+
+RosterWindow::~RosterWindow() = default;
+
+void RosterWindow::BuildWidgets() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  auto* bar = new QHBoxLayout;
+  auto* filterLabel = new QLabel(tr("&Find:"), central);
+  filter_ = new QLineEdit(central);
+  filter_->setObjectName(QStringLiteral("filter"));
+  filter_->setClearButtonEnabled(true);
+  filter_->setPlaceholderText(tr("File, name or nationality (Ctrl+F)"));
+  filter_->setAccessibleName(tr("Find"));
+  filterLabel->setBuddy(filter_);
+  auto* classLabel = new QLabel(tr("&Weight class:"), central);
+  weightClasses_ = new QComboBox(central);
+  weightClasses_->setObjectName(QStringLiteral("weightClasses"));
+  weightClasses_->addItem(tr("All"));
+  for (const char* item : kWeightClassItems) weightClasses_->addItem(QString::fromLatin1(item));
+  weightClasses_->setAccessibleName(tr("Weight class"));
+  classLabel->setBuddy(weightClasses_);
+  bar->addWidget(filterLabel);
+  bar->addWidget(filter_, 1);
+  bar->addWidget(classLabel);
+  bar->addWidget(weightClasses_);
+  layout->addLayout(bar);
+
+  table_ = new QTableView(central);
+  table_->setObjectName(QStringLiteral("roster"));
+  table_->setAccessibleName(tr("Fighters"));
+  table_->setModel(model_);
+  table_->setItemDelegate(new RosterDelegate(table_));
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setWordWrap(false);
+  table_->setSortingEnabled(true);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->horizontalHeader()->setSortIndicator(RosterModel::File, Qt::AscendingOrder);
+  table_->horizontalHeader()->setHighlightSections(false);
+  table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  const QFontMetrics metrics(table_->font());
+  const auto width = [&](const char* sample) {
+    return metrics.horizontalAdvance(QLatin1String(sample)) + 16;
+  };
+  const int widths[] = {width("Fighters/iker-solano-nunez.txt"),
+                        width("Iker Solano Nunez Perez"),
+                        width("Solano Nunez"),
+                        width("Nationality"),
+                        width("Light Heavyweight: Max 205"),
+                        width("Submission")};
+  for (int column = 0; column < RosterModel::FirstRating; ++column)
+    table_->setColumnWidth(column, widths[column]);
+  for (int column = RosterModel::FirstRating; column <= RosterModel::LastRating; ++column) {
+    table_->setColumnWidth(
+        column,
+        std::max(width("100%") + 24,
+                 metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString()) + 28));
+  }
+  table_->horizontalHeader()->setStretchLastSection(true);
+  layout->addWidget(table_, 1);
+  setCentralWidget(central);
+
+  status_ = new QLabel(statusBar());
+  status_->setObjectName(QStringLiteral("status"));
+  watchNote_ = new QLabel(statusBar());
+  watchNote_->hide();
+  progress_ = new QProgressBar(statusBar());
+  progress_->setAccessibleName(tr("Reading the folder"));
+  progress_->setMaximumWidth(220);
+  progress_->hide();
+  statusBar()->addWidget(status_, 1);
+  statusBar()->addPermanentWidget(watchNote_);
+  statusBar()->addPermanentWidget(progress_);
+
+  connect(filter_, &QLineEdit::textChanged, this, [this] {
+    filterWait_.start(static_cast<int>(std::min(kMaxFilterWaitMs, lastFilterNs_ / 1'000'000)));
+  });
+  connect(weightClasses_, &QComboBox::currentIndexChanged, this,
+          [this] { Guard([this] { ApplyFilterNow(); }); });
+  connect(table_, &QTableView::activated, this,
+          [this](const QModelIndex& index) { Guard([&] { OpenInEditor(index.row()); }); });
+  connect(table_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& where) { ShowContextMenu(where); });
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { UpdateStatus(); });
+}
+
+void RosterWindow::ConnectFeed() {
+  connect(feed_, &RosterFeed::Listed, this, [this](int total, const std::vector<std::string>& folders) {
+    expected_ = total;
+    progress_->setRange(0, std::max(total, 1));
+    progress_->setValue(0);
+    Watch(folders);
+    UpdateStatus();
+  });
+  connect(feed_, &RosterFeed::RowsRead, this, [this](const std::shared_ptr<std::vector<RosterRow>>& rows) {
+    model_->Append(std::move(*rows));
+    progress_->setValue(model_->TotalCount());
+    UpdateStatus();
+  });
+  connect(feed_, &RosterFeed::Loaded, this, [this](bool complete) {
+    loading_ = false;
+    model_->Resort();
+    progress_->hide();
+    if (!complete) {
+      watchNote_->setText(tr("Some folders could not be read."));
+      watchNote_->show();
+    }
+    UpdateStatus();
+    if (table_->currentIndex().row() < 0 && model_->rowCount() > 0) {
+      table_->setCurrentIndex(model_->index(0, 0));
+    }
+    emit LoadingFinished();
+  });
+  connect(feed_, &RosterFeed::Changed, this,
+          [this](const std::shared_ptr<RosterChanges>& changes, const std::vector<std::string>& folders) {
+            model_->Apply(std::move(*changes));
+            if (folders != watched_) Watch(folders);
+            UpdateStatus();
+            emit ChangesApplied();
+          });
+}
+
+void RosterWindow::OpenFolder(const QString& folder) {
+  const QFileInfo info(folder);
+  if (!info.isDir() || !info.isReadable()) {
+    dialogs_.ShowMessage(tr("The folder \"%1\" cannot be read.").arg(folder), tr("Roster"),
+                         MessageIcon::Stop);
+    return;
+  }
+  folderGiven_ = folder;
+  const QString absolute = info.absoluteFilePath();
+  folderPath_ = QFile::encodeName(absolute).toStdString();
+  if (!folderPath_.ends_with('/')) folderPath_ += '/';
+  RememberFolder(absolute);
+  setWindowTitle(tr("Roster — %1").arg(folderGiven_));
+
+  loading_ = true;
+  expected_ = 0;
+  watchNote_->hide();
+  model_->Clear();
+  progress_->setRange(0, 0);
+  progress_->show();
+  UpdateStatus();
+  feed_->Load(folderPath_);
+}
+
+void RosterWindow::Watch(const std::vector<std::string>& folders) {
+  watched_ = folders;
+  watch_->Clear();
+  bool all = true;
+  for (const std::string& folder : folders) all = watch_->Add(folderPath_ + folder) && all;
+  polling_ = !all;
+  if (polling_) {
+    watchNote_->setText(tr("The folder cannot be watched; it is looked at every second."));
+    watchNote_->show();
+    if (isVisible()) poll_.start();
+  } else {
+    poll_.stop();
+  }
+}
+
+void RosterWindow::RescanNow() {
+  changeWait_.stop();
+  if (!folderPath_.empty()) feed_->Rescan();
+}
+
+void RosterWindow::ApplyFilterNow() {
+  filterWait_.stop();
+  QElapsedTimer timer;
+  timer.start();
+  model_->SetFilter(filter_->text(), weightClasses_->currentIndex() - 1);
+  lastFilterNs_ = timer.nsecsElapsed();
+  UpdateStatus();
+}
+
+void RosterWindow::UpdateStatus() {
+  QString text = tr("%1 of %2 fighters shown, %3 with problems")
+                     .arg(model_->rowCount())
+                     .arg(loading_ ? std::max(expected_, model_->TotalCount()) : model_->TotalCount())
+                     .arg(model_->ProblemsShown());
+  if (const auto selected = SelectedRows().size(); selected > 1) text += tr("; %1 selected").arg(selected);
+  status_->setText(text);
+}
+
+void RosterWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (polling_) poll_.start();
+}
+
+// Hidden, the window keeps its inotify watch, which costs nothing, but stops
+// looking every second.
+void RosterWindow::hideEvent(QHideEvent* event) {
+  QMainWindow::hideEvent(event);
+  poll_.stop();
+}
+
+std::vector<int> RosterWindow::SelectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : table_->selectionModel()->selectedRows()) rows.push_back(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+}  // namespace ostrak::roster

@@ -1,0 +1,135 @@
+#pragma once
+
+// The roster window: every fighter file under a folder as one table row,
+// sorted by any column, filtered as the user types, watched for changes,
+// opened into the editor, compared, and moved to a spreadsheet and back.
+// The folder is read on a worker thread; rows show as they are read.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/FolderWatch.h"
+#include "record/FighterLayout.h"
+#include "ui/roster/RosterFeed.h"
+#include "ui/roster/RosterModel.h"
+#include "ui/roster/RosterTranslations.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QTableView;
+
+namespace ostrak {
+class Dialogs;
+class TForm1;
+}  // namespace ostrak
+
+namespace ostrak::roster {
+
+class ComparisonWindow;
+class RosterTransfer;
+
+struct RosterSetup {
+  RosterLanguage language = RosterLanguage::Spanish;
+  std::array<QString, kRatingCount> ratingCaptions;        // the evaluation window's bar captions
+  std::array<QString, kAttributeCount> attributeCaptions;  // the editor's labels, in kAttributeFields order
+  Threading threading = Threading::Worker;
+};
+
+// The setup the editor's own captions and settings give.
+RosterSetup SetupFromEditor(const TForm1& editor);
+
+class RosterWindow : public QMainWindow {
+  Q_OBJECT
+
+public:
+  // A window of the editor's (closing the editor ends the program; closing
+  // this one only hides it). `dialogs` must outlive it.
+  RosterWindow(TForm1& editor, Dialogs& dialogs, RosterSetup setup);
+  ~RosterWindow() override;
+
+  // Reads `folder`, as the user gave it (the title shows it so); a folder
+  // that cannot be read is refused with a message and the table stays.
+  void OpenFolder(const QString& folder);
+  // The folder being shown, absolute, ending in '/'.
+  const std::string& FolderPath() const { return folderPath_; }
+  bool Loading() const { return loading_; }
+
+  RosterModel& Model() { return *model_; }
+  QTableView& Table() { return *table_; }
+  QLineEdit& Filter() { return *filter_; }
+  QComboBox& WeightClasses() { return *weightClasses_; }
+  QLabel& Status() { return *status_; }
+  ComparisonWindow* Comparison() const { return comparison_; }
+  RosterTransfer& Transfer() { return *transfer_; }
+
+  // What the folder watch's wait ends in: look for changes now.
+  void RescanNow();
+  // Applies the filter's text now rather than after the typing pauses.
+  void ApplyFilterNow();
+
+  // The commands, as the keys and menus run them.
+  void ChooseFolder();
+  void OpenCurrentInEditor();
+  void CompareSelected();
+  void SortByColumn(int column);
+
+signals:
+  // Every row of the folder is in the table (after OpenFolder or a reload).
+  void LoadingFinished();
+  // A change seen in the folder is in the table.
+  void ChangesApplied();
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+private:
+  void BuildWidgets();
+  void BuildActions();
+  void ConnectFeed();
+  void ShowContextMenu(const QPoint& where);
+  void Watch(const std::vector<std::string>& folders);
+  void UpdateStatus();
+  void OpenInEditor(int row);
+  std::vector<int> SelectedRows() const;
+
+  TForm1& editor_;
+  Dialogs& dialogs_;
+  RosterTranslations translations_;  // first: every text below is translated
+  RosterSetup setup_;
+  QString folderGiven_;
+  std::string folderPath_;
+  std::vector<std::string> watched_;
+  bool loading_ = false;
+  bool polling_ = false;
+  int expected_ = 0;
+
+  RosterModel* model_;
+  QTableView* table_;
+  QLineEdit* filter_;
+  QComboBox* weightClasses_;
+  QLabel* status_;
+  QLabel* watchNote_;
+  QProgressBar* progress_;
+  QMenu* contextMenu_;
+  QAction* compareAction_;
+  ComparisonWindow* comparison_ = nullptr;
+  RosterTransfer* transfer_;
+
+  RosterFeed* feed_;
+  FolderWatch* watch_;
+  QTimer changeWait_;  // from the first change seen to the rescan
+  QTimer poll_;        // the rescans when the folders cannot be watched
+  QTimer filterWait_;  // the typing pause before the filter applies
+  qint64 lastFilterNs_ = 0;
+};
+
+}  // namespace ostrak::roster
