@@ -1,7 +1,7 @@
 // Ostrak Editor: the application title, the faces and the style, the error
 // display, the editor window and the evaluation window (hidden), the fighter
-// file named on the command line, if any, then the event loop until the
-// editor closes.
+// file named on the command line, if any, or the roster window, then the
+// event loop until the editor closes.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,6 +18,9 @@
 #include "platform/QtDialogs.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
+#include "ui/roster/RosterCommand.h"
+#include "ui/roster/RosterFolder.h"
+#include "ui/roster/RosterOpening.h"
 
 int main(int argc, char** argv) {
   using namespace ostrak;
@@ -36,9 +39,16 @@ int main(int argc, char** argv) {
   QCommandLineParser arguments;
   arguments.setApplicationDescription(QStringLiteral("Enters, loads and saves fighter records."));
   arguments.addHelpOption();
-  arguments.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A fighter file to load at start."),
-                                  QStringLiteral("[FILE]"));
+  const QCommandLineOption rosterOption(
+      QStringLiteral("roster"),
+      QStringLiteral("Opens the roster window too, in front: on FOLDER, else on the folder used last."));
+  arguments.addOption(rosterOption);
+  arguments.addPositionalArgument(
+      QStringLiteral("file"),
+      QStringLiteral("A fighter file to load at start; with --roster, the roster's folder."),
+      QStringLiteral("[FILE | --roster [FOLDER]]"));
   arguments.process(application);
+  const bool wantsRoster = arguments.isSet(rosterOption);
   const QStringList files = arguments.positionalArguments();
   if (files.size() > 1) {
     std::fprintf(stderr, "%s: one fighter file at a time\n", qPrintable(QCoreApplication::applicationName()));
@@ -56,12 +66,16 @@ int main(int argc, char** argv) {
                                    : ProgramFolder::Portable;
   TForm1 editor(dialogs, program, SettingsPlaceFor(program, folder, UserConfigDirectory()));
   new TForm2(editor);  // the editor owns it and shows it on Evaluate
+  roster::InstallRosterCommand(editor, dialogs);
   if (FirstPaintReportRequested()) ReportFirstPaintThenQuit(editor);
   editor.show();
   // A window manager gives a new window the keyboard; on a bare X server
   // nothing would.
   editor.activateWindow();
-  if (!files.isEmpty()) {
+  if (wantsRoster) {
+    // The roster window in front of the editor, on FOLDER or the start folder.
+    roster::ShowRosterWindow(editor, dialogs, roster::StartFolder(files.value(0)));
+  } else if (!files.isEmpty()) {
     // Once the event loop runs, so that a failure notice opens over the
     // window.
     QMetaObject::invokeMethod(
