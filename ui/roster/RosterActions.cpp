@@ -38,10 +38,10 @@ void RosterWindow::BuildActions() {
   QAction* reload = action(tr("&Reload"), {QKeySequence::Refresh}, [this] {
     if (!folderGiven_.isEmpty()) OpenFolder(folderGiven_);
   });
-  QAction* exportRows = action(tr("&Export shown rows…"), {QKeySequence(tr("Ctrl+Shift+E"))},
+  QAction* exportRows = action(tr("&Export shown rows…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
                                [this] { transfer_->ExportShownRows(); });
-  QAction* importTable =
-      action(tr("&Import table…"), {QKeySequence(tr("Ctrl+Shift+I"))}, [this] { transfer_->ImportTable(); });
+  QAction* importTable = action(tr("&Import table…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)},
+                                [this] { transfer_->ImportTable(); });
   QAction* close = action(tr("&Close"), {QKeySequence::Close}, [this] { this->close(); });
   QAction* find = action(tr("&Find"), {QKeySequence::Find}, [this] {
     filter_->setFocus(Qt::ShortcutFocusReason);
@@ -53,8 +53,9 @@ void RosterWindow::BuildActions() {
   // Enter opens only from the table: in the filter it stays the edit's own.
   open->setShortcutContext(Qt::WidgetShortcut);
   table_->addAction(open);
-  compareAction_ = action(tr("&Compare"), {QKeySequence(tr("Ctrl+D"))}, [this] { CompareSelected(); });
-  QAction* sortHere = action(tr("&Sort by this column"), {QKeySequence(tr("Ctrl+0"))},
+  compareAction_ =
+      action(tr("&Compare"), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] { CompareSelected(); });
+  QAction* sortHere = action(tr("&Sort by this column"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
                              [this] { SortByColumn(std::max(table_->currentIndex().column(), 0)); });
 
   QMenu* roster = menuBar()->addMenu(tr("&Roster"));

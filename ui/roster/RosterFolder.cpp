@@ -32,7 +32,7 @@ QString StartFolder(const QString& given) {
   if (!given.isEmpty()) return given;
   if (const QString last = LastFolder(); IsFolder(last)) return last;
   if (IsFolder(QStringLiteral("Fighters"))) return QStringLiteral("Fighters");
-  return QStringLiteral(".");
+  return QDir::currentPath();
 }
 
 std::optional<QString> RosterArgument(const QStringList& arguments) {

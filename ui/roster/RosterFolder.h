@@ -12,7 +12,7 @@ namespace ostrak::roster {
 
 // `given` when it is not empty; else the last folder used while it still
 // exists; else "Fighters" under the current folder when it exists; else the
-// current folder (".").
+// current folder.
 QString StartFolder(const QString& given);
 
 QString LastFolder();

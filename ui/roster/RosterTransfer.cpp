@@ -92,7 +92,7 @@ void RosterTransfer::Exported(const QString& path, const Written& written) {
     dialogs_.ShowMessage(tr("The table \"%1\" could not be written: %2").arg(path, written.failure),
                          tr("Export shown rows"), MessageIcon::Stop);
   } else {
-    QString text = tr("%1 fighters written to \"%2\".").arg(written.rows).arg(path);
+    QString text = tr("Fighters written to \"%1\": %2.").arg(path).arg(written.rows);
     if (!written.leftOut.empty()) {
       text += QStringLiteral("\n\n") + tr("Left out, as they do not load cleanly:") +
               FailureLines(written.leftOut);
@@ -125,6 +125,8 @@ void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPl
   preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, &window_);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
   connect(preview_, &ImportPreview::ApplyRequested, this, [this, plan] { Apply(plan); });
+  // Closed, it is deleted later: a new import need not wait for that.
+  connect(preview_, &QDialog::finished, this, [this] { preview_ = nullptr; });
   connect(preview_, &QDialog::rejected, this, [this] { emit ImportFinished(false); });
   preview_->open();
   emit PreviewShown();
@@ -144,11 +146,9 @@ void RosterTransfer::Apply(const std::shared_ptr<RosterPlan>& plan) {
 }
 
 void RosterTransfer::Committed(const CommitResult& result) {
-  if (preview_) {
-    preview_->done(QDialog::Accepted);
-  }
+  if (preview_) preview_->done(QDialog::Accepted);
   if (result.ok()) {
-    dialogs_.ShowMessage(tr("%1 files written.").arg(result.written), tr("Import table"),
+    dialogs_.ShowMessage(tr("Files written: %1.").arg(result.written), tr("Import table"),
                          MessageIcon::Information);
   } else {
     const FileFailure& failure = *result.failure;

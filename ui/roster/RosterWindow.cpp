@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -89,7 +90,18 @@ RosterWindow::RosterWindow(TForm1& editor, Dialogs& dialogs, RosterSetup setup)
   });
   filterWait_.setSingleShot(true);
   connect(&filterWait_, &QTimer::timeout, this, [this] { Guard([this] { ApplyFilterNow(); }); });
-  resize(1100, 640);
+  PlaceOnScreen();
+}
+
+// Wide enough for every column but the problem's, within the screen.
+void RosterWindow::PlaceOnScreen() {
+  int width = 0;
+  for (int column = 0; column < RosterModel::Problem; ++column) width += table_->columnWidth(column);
+  width += 240 + 2 * table_->frameWidth() + 24;
+  const QScreen* screen = this->screen();
+  const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+  resize(std::min(width, available.width() * 19 / 20), std::min(680, available.height() * 9 / 10));
+  move(available.center() - rect().center());
 }
 
 RosterWindow::~RosterWindow() = default;
@@ -98,12 +110,12 @@ void RosterWindow::BuildWidgets() {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   auto* bar = new QHBoxLayout;
-  auto* filterLabel = new QLabel(tr("&Find:"), central);
+  auto* filterLabel = new QLabel(tr("&Search:"), central);
   filter_ = new QLineEdit(central);
   filter_->setObjectName(QStringLiteral("filter"));
   filter_->setClearButtonEnabled(true);
   filter_->setPlaceholderText(tr("File, name or nationality (Ctrl+F)"));
-  filter_->setAccessibleName(tr("Find"));
+  filter_->setAccessibleName(tr("Search"));
   filterLabel->setBuddy(filter_);
   auto* classLabel = new QLabel(tr("&Weight class:"), central);
   weightClasses_ = new QComboBox(central);
@@ -127,6 +139,7 @@ void RosterWindow::BuildWidgets() {
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setWordWrap(false);
+  table_->setAlternatingRowColors(true);
   table_->setSortingEnabled(true);
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -134,24 +147,24 @@ void RosterWindow::BuildWidgets() {
   table_->horizontalHeader()->setHighlightSections(false);
   table_->setContextMenuPolicy(Qt::CustomContextMenu);
   const QFontMetrics metrics(table_->font());
-  const auto width = [&](const char* sample) {
-    return metrics.horizontalAdvance(QLatin1String(sample)) + 16;
-  };
-  const int widths[] = {width("Fighters/iker-solano-nunez.txt"),
-                        width("Iker Solano Nunez Perez"),
-                        width("Solano Nunez"),
-                        width("Nationality"),
-                        width("Light Heavyweight: Max 205"),
-                        width("Submission")};
-  for (int column = 0; column < RosterModel::FirstRating; ++column)
-    table_->setColumnWidth(column, widths[column]);
+  const auto width = [&](const QString& sample) { return metrics.horizontalAdvance(sample) + 16; };
+  const char* samples[] = {"old/iker-solano-nunez.txt",
+                           "Iker Solano Nunez Perez",
+                           "Solano Nunez",
+                           "Nacionalidad",
+                           "Lightweight: Max 155 lb",
+                           "Submission"};
+  for (int column = 0; column < RosterModel::FirstRating; ++column) {
+    table_->setColumnWidth(column, width(QLatin1String(samples[column])));
+  }
+  // Room for the header's sort arrow beside its caption.
   for (int column = RosterModel::FirstRating; column <= RosterModel::LastRating; ++column) {
-    table_->setColumnWidth(
-        column,
-        std::max(width("100%") + 24,
-                 metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString()) + 28));
+    table_->setColumnWidth(column,
+                           std::max(width(QStringLiteral("100%")) + 16,
+                                    width(model_->headerData(column, Qt::Horizontal).toString()) + 12));
   }
   table_->horizontalHeader()->setStretchLastSection(true);
+  table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
   layout->addWidget(table_, 1);
   setCentralWidget(central);
 
@@ -223,7 +236,7 @@ void RosterWindow::OpenFolder(const QString& folder) {
     return;
   }
   folderGiven_ = folder;
-  const QString absolute = info.absoluteFilePath();
+  const QString absolute = QDir::cleanPath(info.absoluteFilePath());
   folderPath_ = QFile::encodeName(absolute).toStdString();
   if (!folderPath_.ends_with('/')) folderPath_ += '/';
   RememberFolder(absolute);

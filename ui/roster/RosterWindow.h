@@ -72,6 +72,8 @@ public:
 
   // What the folder watch's wait ends in: look for changes now.
   void RescanNow();
+  // The watch has seen a change and the rescan waits for its timer.
+  bool RescanPending() const { return changeWait_.isActive(); }
   // Applies the filter's text now rather than after the typing pauses.
   void ApplyFilterNow();
 
@@ -93,6 +95,7 @@ protected:
 
 private:
   void BuildWidgets();
+  void PlaceOnScreen();
   void BuildActions();
   void ConnectFeed();
   void ShowContextMenu(const QPoint& where);

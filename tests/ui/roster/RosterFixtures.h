@@ -1,0 +1,46 @@
+#pragma once
+
+// Fighter files for the roster tests, as the editor saves them.
+
+#include <filesystem>
+#include <string>
+
+#include "support/TempDirectory.h"
+
+namespace ostrak::test {
+
+struct FighterSpec {
+  const char* fullName;  // Windows-1252
+  const char* nationality =
+      "Espa\xF1"
+      "a";
+  int weightClassCode = 0;  // Lightweight
+  int attribute = 10;       // every attribute
+  int punches = 10;         // line 0, so Striking differs between fighters
+};
+
+inline std::string FighterFile(const FighterSpec& spec) {
+  std::string bytes;
+  const auto line = [&](const std::string& text) { bytes += text + "\r\n"; };
+  line(std::to_string(spec.punches));
+  for (int i = 1; i < 17; ++i) line(std::to_string(spec.attribute));
+  line(spec.fullName);
+  line("Short");
+  line("2");
+  line(std::to_string(spec.weightClassCode));
+  line("1,80 m");
+  line("77 kg");
+  line(std::to_string(spec.attribute));
+  line(spec.nationality);
+  line("01/01/1990");
+  line("1234");
+  line("1");
+  return bytes;
+}
+
+inline void WriteFighter(const TempDirectory& folder, const std::string& name, const FighterSpec& spec) {
+  std::filesystem::create_directories(std::filesystem::path(folder / name).parent_path());
+  WriteBytes(folder / name, FighterFile(spec));
+}
+
+}  // namespace ostrak::test

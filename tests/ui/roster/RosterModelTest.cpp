@@ -1,0 +1,174 @@
+// The roster model on rows read from real files: what each cell shows, how
+// columns sort, what the filter keeps, and that every change keeps the
+// persistent indexes (the view's selection) on their rows.
+
+#include <gtest/gtest.h>
+
+#include <QPersistentModelIndex>
+#include <filesystem>
+
+#include "ui/roster/RosterFixtures.h"
+#include "ui/roster/RosterModel.h"
+#include "ui/roster/RosterReader.h"
+
+namespace ostrak::roster {
+namespace {
+
+using test::FighterSpec;
+using test::WriteFighter;
+
+class RosterModelTest : public ::testing::Test {
+protected:
+  RosterModelTest() {
+    WriteFighter(folder, "goni.txt",
+                 {"Ana Go\xF1i",
+                  "Espa\xF1"
+                  "a",
+                  -1, 16, 20});
+    WriteFighter(folder, "fighter10.txt", {"Lucas Ferreira", "Brasil", 1, 8, 5});
+    WriteFighter(folder, "sub/fighter2.txt", {"S\xF8ren Lindqvist", "Danmark", 4, 12, 12});
+    test::WriteBytes(folder / "broken.txt", "14\r\nabc\r\n");
+    Read();
+  }
+
+  void Read() {
+    model.Clear();
+    ReaderSink sink;
+    sink.rows = [&](std::vector<RosterRow> rows) { model.Append(std::move(rows)); };
+    reader.Load(folder.path(), sink);
+    model.Resort();
+  }
+
+  std::vector<std::string> Files() const {
+    std::vector<std::string> files;
+    for (int row = 0; row < model.rowCount(); ++row) files.push_back(model.RowAt(row).file);
+    return files;
+  }
+
+  QString Cell(int row, int column) const { return model.index(row, column).data().toString(); }
+
+  test::TempDirectory folder;
+  RosterReader reader;
+  RosterModel model{{"Ground", "Striking", "Defense", "Fitness", "Mental", "Overall"}};
+};
+
+TEST_F(RosterModelTest, EachFileIsARowWithTheEditorsTextsAndTheEvaluationWindowsPercentages) {
+  ASSERT_EQ(model.columnCount(), 13);
+  EXPECT_EQ(model.headerData(RosterModel::FirstRating + 1, Qt::Horizontal).toString(), "Striking");
+  EXPECT_EQ(model.headerData(RosterModel::Problem, Qt::Horizontal).toString(), "Problem");
+  // File order, numbers in names compared as numbers.
+  EXPECT_EQ(Files(),
+            (std::vector<std::string>{"broken.txt", "fighter10.txt", "goni.txt", "sub/fighter2.txt"}));
+  EXPECT_EQ(Cell(2, RosterModel::FullName), QString::fromUtf8("Ana Goñi"));
+  EXPECT_EQ(Cell(2, RosterModel::WeightClass), "Featherweight: Max Max 145 lb / 66 kg");
+  EXPECT_EQ(Cell(2, RosterModel::GamePlan), "KO");
+  // Punches 20, kicks and clinch 16: striking 52/3 = 17.33, 87%.
+  EXPECT_EQ(Cell(2, RosterModel::FirstRating + 1), "87%");
+  EXPECT_EQ(model.index(2, RosterModel::FirstRating + 1).data(Qt::AccessibleTextRole).toString(), "87%");
+  EXPECT_EQ(model.index(2, RosterModel::FirstRating + 1).data(RosterModel::BarPercentRole).toInt(), 87);
+  EXPECT_EQ(Cell(2, RosterModel::LastRating), "81%");
+  EXPECT_EQ(Cell(2, RosterModel::Problem), QString());
+}
+
+TEST_F(RosterModelTest, AFileThatDoesNotLoadShowsTheChecksMessageAndNoRatings) {
+  EXPECT_EQ(Cell(0, RosterModel::Problem), "'abc' is not a valid integer value");
+  EXPECT_EQ(Cell(0, RosterModel::FirstRating), QString());
+  EXPECT_FALSE(model.index(0, RosterModel::FirstRating).data(RosterModel::BarPercentRole).isValid());
+  EXPECT_FALSE(model.index(0, RosterModel::File).data(Qt::DecorationRole).value<QIcon>().isNull());
+  EXPECT_TRUE(model.index(1, RosterModel::File).data(Qt::DecorationRole).isNull());
+  EXPECT_EQ(model.ProblemsShown(), 1);
+}
+
+struct SortCase {
+  const char* name;
+  int column;
+  Qt::SortOrder order;
+  std::vector<std::string> files;
+};
+
+class RosterSort : public RosterModelTest, public ::testing::WithParamInterface<SortCase> {};
+
+TEST_P(RosterSort, OrdersByTheColumnsValueWithFileOrderBreakingTies) {
+  model.sort(GetParam().column, GetParam().order);
+  EXPECT_EQ(Files(), GetParam().files);
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, RosterSort,
+                         ::testing::Values(
+                             // 8% < 12% < 16%: numbers, not texts ("16" < "8"); no rating first.
+                             SortCase{"OverallAscending",
+                                      RosterModel::LastRating,
+                                      Qt::AscendingOrder,
+                                      {"broken.txt", "fighter10.txt", "sub/fighter2.txt", "goni.txt"}},
+                             SortCase{"OverallDescending",
+                                      RosterModel::LastRating,
+                                      Qt::DescendingOrder,
+                                      {"goni.txt", "sub/fighter2.txt", "fighter10.txt", "broken.txt"}},
+                             // Collation puts the accented and foreign letters among their kin.
+                             SortCase{"FullName",
+                                      RosterModel::FullName,
+                                      Qt::AscendingOrder,
+                                      {"broken.txt", "goni.txt", "fighter10.txt", "sub/fighter2.txt"}},
+                             // Item order (by weight), not the items' texts.
+                             SortCase{"WeightClass",
+                                      RosterModel::WeightClass,
+                                      Qt::AscendingOrder,
+                                      {"broken.txt", "goni.txt", "fighter10.txt", "sub/fighter2.txt"}},
+                             SortCase{"Problem",
+                                      RosterModel::Problem,
+                                      Qt::DescendingOrder,
+                                      {"broken.txt", "fighter10.txt", "goni.txt", "sub/fighter2.txt"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FilterCase {
+  const char* name;
+  const char* text;  // UTF-8
+  int weightClass;
+  std::vector<std::string> files;
+};
+
+class RosterFilter : public RosterModelTest, public ::testing::WithParamInterface<FilterCase> {};
+
+TEST_P(RosterFilter, KeepsRowsWhoseFileNamesOrNationalityHoldTheTextCaseAndAccentsAside) {
+  model.SetFilter(QString::fromUtf8(GetParam().text), GetParam().weightClass);
+  EXPECT_EQ(Files(), GetParam().files);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RosterFilter,
+                         ::testing::Values(FilterCase{"AccentDropped", "goni", -1, {"goni.txt"}},
+                                           FilterCase{"AccentTyped", "GOÑI", -1, {"goni.txt"}},
+                                           FilterCase{"LetterSpeltOut", "soren", -1, {"sub/fighter2.txt"}},
+                                           FilterCase{"Nationality", "brasil", -1, {"fighter10.txt"}},
+                                           FilterCase{
+                                               "FolderInTheFileName", "sub/", -1, {"sub/fighter2.txt"}},
+                                           FilterCase{"WeightClassNarrows", "a", 5, {"sub/fighter2.txt"}},
+                                           FilterCase{"NothingMatches", "zzz", -1, {}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RosterModelTest, SortFilterAndChangesKeepAPersistentIndexOnItsRow) {
+  const QPersistentModelIndex goni(model.index(2, RosterModel::FullName));
+  model.sort(RosterModel::LastRating, Qt::DescendingOrder);
+  EXPECT_EQ(goni.row(), 0);
+  model.SetFilter("i", -1);  // drops broken.txt, which sorts last
+  EXPECT_EQ(model.rowCount(), 3);
+  EXPECT_EQ(goni.row(), 0);
+
+  // Written in place, created, removed: as the watch's rescan reports them.
+  WriteFighter(folder, "fighter10.txt", {"Lucas Ferreira", "Brasil", 1, 20, 20});
+  WriteFighter(folder, "new.txt", {"Ivo Ramos", "Portugal", 0, 1, 1});
+  std::filesystem::remove(folder / "sub/fighter2.txt");
+  std::vector<std::string> folders;
+  const RosterChanges changes = reader.Rescan(folders);
+  EXPECT_EQ(changes.removed, std::vector<std::string>{"sub/fighter2.txt"});
+  EXPECT_EQ(folders, (std::vector<std::string>{"", "sub/"}));
+  model.Apply(changes);
+
+  EXPECT_EQ(Files(), (std::vector<std::string>{"fighter10.txt", "goni.txt", "new.txt"}));
+  EXPECT_EQ(goni.row(), 1);
+  EXPECT_EQ(goni.data().toString(), QString::fromUtf8("Ana Goñi"));
+  EXPECT_EQ(Cell(0, RosterModel::LastRating), "100%");
+  EXPECT_EQ(model.TotalCount(), 4);
+}
+
+}  // namespace
+}  // namespace ostrak::roster

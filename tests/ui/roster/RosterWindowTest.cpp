@@ -1,0 +1,210 @@
+// The roster window as a user drives it, offscreen, with the editor beside
+// it, its dialogs scripted and its work done inline (no thread, no waits).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+
+#include "roster/Roster.h"
+#include "ui/EditorHarness.h"
+#include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/RosterFixtures.h"
+#include "ui/roster/RosterFolder.h"
+#include "ui/roster/RosterTransfer.h"
+#include "ui/roster/RosterWindow.h"
+#include "widgets/gradient/GradientProgress.h"
+
+namespace ostrak::roster {
+namespace {
+
+using test::FighterSpec;
+using test::ReadBytes;
+using test::WriteBytes;
+using test::WriteFighter;
+
+class RosterWindowTest : public ::testing::Test {
+protected:
+  explicit RosterWindowTest(RosterLanguage language = RosterLanguage::Spanish) {
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path()));
+    WriteFighter(folder, "goni.txt",
+                 {"Ana Go\xF1i",
+                  "Espa\xF1"
+                  "a",
+                  -1, 16, 20});
+    WriteFighter(folder, "ferreira.txt", {"Lucas Ferreira", "Brasil", 1, 8, 5});
+    WriteFighter(folder, "sub/lindqvist.txt", {"S\xF8ren Lindqvist", "Danmark", 4, 12, 12});
+    WriteBytes(folder / "broken.txt", "14\r\nabc\r\n");
+    RosterSetup setup = SetupFromEditor(editor.Form());
+    setup.language = language;
+    setup.threading = Threading::Inline;
+    window = std::make_unique<RosterWindow>(editor.Form(), editor.dialogs, setup);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    window->OpenFolder(QString::fromStdString(folder.path()));
+  }
+  ~RosterWindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+  int RowOf(const char* file) const { return window->Model().RowOfFile(file); }
+  void Select(std::initializer_list<const char*> files) {
+    window->Table().clearSelection();
+    for (const char* file : files) window->Table().selectRow(RowOf(file));
+  }
+  void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+  }
+
+  test::TempDirectory config;
+  test::TempDirectory folder;
+  test::EditorHarness editor;
+  std::unique_ptr<RosterWindow> window;
+};
+
+TEST_F(RosterWindowTest, ShowsTheFolderInSpanishAndFiltersSortsAndSwitchesFromTheKeyboard) {
+  EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Plantilla — ") + QString::fromStdString(folder.path()));
+  EXPECT_EQ(window->Status().text(), "4 de 4 luchadores mostrados, 1 con problemas");
+  EXPECT_EQ(LastFolder() + '/', QString::fromStdString(folder.path()));
+
+  Key(window.get(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(window->Filter().hasFocus());
+  QTest::keyClicks(&window->Filter(), "GONI");
+  window->ApplyFilterNow();
+  EXPECT_EQ(window->Status().text(), "1 de 4 luchadores mostrados, 0 con problemas");
+  window->Filter().clear();
+  window->ApplyFilterNow();
+
+  // Ctrl+7: the seventh column, Ground; again, the other way.
+  window->Table().setFocus();
+  Key(&window->Table(), Qt::Key_7, Qt::ControlModifier);
+  EXPECT_EQ(window->Model().RowAt(3).file, "goni.txt");
+  Key(&window->Table(), Qt::Key_7, Qt::ControlModifier);
+  EXPECT_EQ(window->Model().SortOrder(), Qt::DescendingOrder);
+  EXPECT_EQ(window->Model().RowAt(0).file, "goni.txt");
+  EXPECT_EQ(window->Table().horizontalHeader()->sortIndicatorSection(), RosterModel::FirstRating);
+
+  test::TempDirectory other;
+  WriteFighter(other, "one.txt", {"Ivo Ramos"});
+  editor.dialogs.Answer(QString::fromStdString(other.path()));
+  Key(window.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(window->Model().TotalCount(), 1);
+  EXPECT_EQ(window->Model().RowAt(0).fullName, "Ivo Ramos");
+}
+
+TEST_F(RosterWindowTest, EnterLoadsTheCurrentRowIntoTheEditorThroughItsLoadCommand) {
+  window->Table().setCurrentIndex(window->Model().index(RowOf("goni.txt"), RosterModel::FullName));
+  Key(&window->Table(), Qt::Key_Return);
+  EXPECT_EQ(editor.Form().edNombre->Text(), QString::fromUtf8("Ana Goñi"));
+  EXPECT_EQ(editor.Line(0), "20");
+
+  // A file that does not load gets the editor's own notice; the form stays.
+  window->Table().setCurrentIndex(window->Model().index(RowOf("broken.txt"), 0));
+  Key(&window->Table(), Qt::Key_Enter);
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_TRUE(editor.dialogs.messages[0].notice);
+  EXPECT_EQ(editor.Form().edNombre->Text(), QString::fromUtf8("Ana Goñi"));
+}
+
+class RosterWindowInEnglish : public RosterWindowTest {
+protected:
+  RosterWindowInEnglish() : RosterWindowTest(RosterLanguage::English) {}
+};
+
+TEST_F(RosterWindowInEnglish, CompareShowsTheEvaluationBarsAndMarksEachAttributesHighest) {
+  Select({"goni.txt"});
+  Key(&window->Table(), Qt::Key_D, Qt::ControlModifier);
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_EQ(editor.dialogs.messages[0].text, "Select two to four fighters that load, then compare them.");
+  EXPECT_EQ(window->Comparison(), nullptr);
+
+  Select({"goni.txt", "ferreira.txt"});
+  Key(&window->Table(), Qt::Key_D, Qt::ControlModifier);
+  ComparisonWindow* comparison = window->Comparison();
+  ASSERT_NE(comparison, nullptr);
+  EXPECT_TRUE(comparison->isVisible());
+  ASSERT_EQ(comparison->Fighters().size(), 2u);
+  const auto bars = comparison->Bars(0);  // ferreira.txt, first in file order
+  // The editor's captions are Spanish: the bars read as the evaluation window's.
+  EXPECT_EQ(bars[0]->accessibleName(), "Suelo 40%");
+  EXPECT_EQ(bars[0]->Gradient().PercentFilling(), 40);
+  EXPECT_EQ(bars[5]->accessibleName(), "Global 39%");
+
+  const QTableWidget& attributes = comparison->Attributes();
+  ASSERT_EQ(attributes.rowCount(), 18);
+  EXPECT_EQ(attributes.verticalHeaderItem(0)->text(), QString::fromUtf8("Puños"));
+  EXPECT_EQ(attributes.item(0, 1)->data(Qt::AccessibleTextRole).toString(), "20, highest");
+  EXPECT_TRUE(attributes.item(0, 1)->font().bold());
+  EXPECT_FALSE(attributes.item(0, 0)->font().bold());
+  QApplication::setActiveWindow(comparison);
+  Key(comparison, Qt::Key_Escape);
+  EXPECT_FALSE(comparison->isVisible());
+}
+
+TEST_F(RosterWindowInEnglish, ExportsTheShownRowsAndAppliesATableOnlyAfterItsPreview) {
+  window->Model().sort(RosterModel::FullName, Qt::DescendingOrder);
+  const std::string table = config / "roster.csv";
+  editor.dialogs.Answer(QString::fromStdString(table));
+  Key(window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+  const std::vector<std::string> shown = {"sub/lindqvist.txt", "ferreira.txt", "goni.txt", "broken.txt"};
+  ExportOptions options;
+  options.base = folder.path();
+  EXPECT_EQ(ReadBytes(table), ExportFiles(shown, options).bytes);
+  EXPECT_EQ(editor.dialogs.messages.back().text.left(20), "Fighters written to ");
+
+  std::string edited = ReadBytes(table);
+  edited.replace(edited.find("Lucas Ferreira"), 14, "Lucas Pereira");
+  WriteBytes(table, edited);
+  const std::string before = ReadBytes(folder / "ferreira.txt");
+  for (const bool apply : {false, true}) {
+    editor.dialogs.Answer(QString::fromStdString(table));
+    Key(window.get(), Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
+    ImportPreview* preview = window->Transfer().Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->Files().item(1, 0)->text(), "ferreira.txt");
+    EXPECT_EQ(preview->Files().item(1, 1)->text(), "would replace");
+    EXPECT_EQ(preview->Files().item(0, 1)->text(), "unchanged");
+    (apply ? preview->ApplyButton() : preview->CancelButton()).click();
+    EXPECT_EQ(ReadBytes(folder / "ferreira.txt") == before, !apply);
+  }
+  EXPECT_EQ(editor.dialogs.messages.back().text, "Files written: 1.");
+  EXPECT_EQ(window->Model().RowAt(window->Model().RowOfFile("ferreira.txt")).fullName, "Lucas Pereira");
+
+  // A refused cell is listed with its row and column, and nothing can be applied.
+  edited = ReadBytes(table);
+  edited.replace(edited.find("goni.txt,20,"), 12, "goni.txt,abc,");
+  WriteBytes(table, edited);
+  editor.dialogs.Answer(QString::fromStdString(table));
+  window->Transfer().ImportTable();
+  ImportPreview* preview = window->Transfer().Preview();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_GT(preview->Problems().count(), 0);
+  EXPECT_FALSE(preview->ApplyButton().isEnabled());
+  preview->CancelButton().click();
+}
+
+TEST_F(RosterWindowTest, AFileWrittenInPlaceShowsAfterTheWatchKeepingSortFilterAndSelection) {
+  window->Model().sort(RosterModel::LastRating, Qt::DescendingOrder);
+  window->Filter().setText("a");
+  window->ApplyFilterNow();
+  Select({"ferreira.txt"});
+  ASSERT_FALSE(window->RescanPending());
+  WriteFighter(folder, "ferreira.txt", {"Lucas Ferreira", "Brasil", 1, 20, 20});
+  QCoreApplication::processEvents();  // the watch's events are queued by the write
+  ASSERT_TRUE(window->RescanPending());
+  WriteFighter(folder, "new.txt", {"Ivo Ramos", "Portugal"});
+  window->RescanNow();
+  EXPECT_EQ(window->Model().RowAt(0).file, "ferreira.txt");
+  const auto selected = window->Table().selectionModel()->selectedRows();
+  ASSERT_EQ(selected.size(), 1);
+  EXPECT_EQ(selected[0].row(), 0);
+  EXPECT_EQ(window->Filter().text(), "a");
+  EXPECT_EQ(window->Status().text(), "4 de 5 luchadores mostrados, 0 con problemas");
+}
+
+}  // namespace
+}  // namespace ostrak::roster
