@@ -67,6 +67,7 @@ ComparisonWindow::ComparisonWindow(std::array<QString, kRatingCount> ratingCapti
   attributes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   attributes_->setSelectionMode(QAbstractItemView::NoSelection);
   attributes_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  attributes_->verticalHeader()->setDefaultSectionSize(attributes_->fontMetrics().height() + 6);
   layout->addWidget(attributes_, 1);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
