@@ -74,10 +74,10 @@ void RosterWindow::BuildActions() {
   contextMenu_->addActions({exportRows, importTable, choose});
 
   // Ctrl+1 to Ctrl+9 sort by the first nine columns, Ctrl+0 by the current
-  // cell's; again reverses.
+  // cell's; again reverses. Anywhere in the window: the edits have no use
+  // for them.
   for (int column = 0; column < 9; ++column) {
-    auto* key = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + column)), table_);
-    key->setContext(Qt::WidgetShortcut);
+    auto* key = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + column)), this);
     connect(key, &QShortcut::activated, this, [this, column] { SortByColumn(column); });
   }
   // The menu key reaches the context menu through Qt; Shift+F10 as well.

@@ -167,6 +167,7 @@ void RosterWindow::BuildWidgets() {
   table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
   layout->addWidget(table_, 1);
   setCentralWidget(central);
+  table_->setFocus();
 
   status_ = new QLabel(statusBar());
   status_->setObjectName(QStringLiteral("status"));
