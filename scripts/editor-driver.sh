@@ -98,7 +98,7 @@ display_settled() {
   [[ $(wc -l <"$1") -ge 1 ]] || ! process_running "$XVFB_PID"
 }
 
-# Starts Xvfb on a display number nobody uses (it picks it itself and names
+# Starts Xvfb (XVFB_SIZE logical pixels, by default "1024 768") on a display number nobody uses (it picks it itself and names
 # it once it accepts clients). Fails when no X server can be started.
 # Without -noreset the server resets whenever its last client leaves, and a
 # client that connects during the reset is turned away.
@@ -106,7 +106,7 @@ start_display() {
   local number="$SESSION_DIR/display"
   : >"$number"
   local width height
-  read -r width height < <(device_pixels 1024 768)
+  read -r width height < <(device_pixels ${XVFB_SIZE:-1024 768})
   Xvfb -displayfd 3 -screen 0 "${width}x${height}x24" -nolisten tcp -noreset 3>"$number" 2>"$SESSION_DIR/xvfb.log" &
   XVFB_PID=$!
   wait_until display_settled "$number" || true
