@@ -30,7 +30,12 @@ std::int64_t Nanoseconds(const timespec& time) {
   return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-void Walk(int parent, const char* name, const std::string& under, int depth, FolderListing& listing) {
+FileStamp StampFrom(const struct stat& info) {
+  return {info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim), info.st_ino};
+}
+
+void Walk(int parent, const char* name, const std::string& under, int depth, Stamps stamps,
+          FolderListing& listing) {
   // The chosen folder may itself be a link; the folders under it are entered only as themselves.
   const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC | (depth > 0 ? O_NOFOLLOW : 0));
   if (fd < 0) {
@@ -57,22 +62,31 @@ void Walk(int parent, const char* name, const std::string& under, int depth, Fol
       }
     }
     if (!FighterFileName(entryName)) continue;
+    if (stamps == Stamps::Later && entry->d_type == DT_REG) {
+      listing.files.emplace(under + entryName, FileStamp{});
+      continue;
+    }
     struct stat info {};
     if (::fstatat(fd, entryName, &info, 0) != 0 || !S_ISREG(info.st_mode)) continue;
-    listing.files.emplace(under + entryName, FileStamp{info.st_size, Nanoseconds(info.st_mtim),
-                                                       Nanoseconds(info.st_ctim), info.st_ino});
+    listing.files.emplace(under + entryName, StampFrom(info));
   }
   for (const std::string& subfolder : subfolders) {
-    Walk(fd, subfolder.c_str(), under + subfolder + '/', depth + 1, listing);
+    Walk(fd, subfolder.c_str(), under + subfolder + '/', depth + 1, stamps, listing);
   }
 }
 
 }  // namespace
 
-FolderListing ListFighterFiles(const std::string& folder) {
+FolderListing ListFighterFiles(const std::string& folder, Stamps stamps) {
   FolderListing listing;
-  Walk(AT_FDCWD, folder.c_str(), "", 0, listing);
+  Walk(AT_FDCWD, folder.c_str(), "", 0, stamps, listing);
   return listing;
+}
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return StampFrom(info);
 }
 
 }  // namespace ostrak::roster

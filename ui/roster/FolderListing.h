@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,15 @@ struct FolderListing {
   bool complete = true;                    // false when some folder could not be read
 };
 
+enum class Stamps {
+  Now,    // every file is looked at as it is listed
+  Later,  // a file the folder calls regular is left for the caller (StampOf): its stamp is zero
+};
+
 // `folder` ends in '/'. A folder that cannot be opened lists nothing.
-FolderListing ListFighterFiles(const std::string& folder);
+FolderListing ListFighterFiles(const std::string& folder, Stamps stamps = Stamps::Now);
+
+// The stamp of the regular file at `path`; nothing for anything else.
+std::optional<FileStamp> StampOf(const std::string& path);
 
 }  // namespace ostrak::roster

@@ -24,25 +24,28 @@ std::pair<QColor, QColor> BarColours(BarKind kind) {
 }
 
 const QPixmap& RatingBars::Bar(BarKind kind, int percent, QSize size, qreal pixelRatio, const QFont& font) {
-  if (size != size_ || pixelRatio != pixelRatio_ || font != font_) {
+  size.setWidth(std::min(size.width(), kBarWidth + 2 * kMarginX));
+  if (pixelRatio != pixelRatio_ || font != font_ || (!sizes_.contains(size) && sizes_.size() >= kMaxSizes)) {
     bars_.clear();
-    size_ = size;
+    sizes_.clear();
     pixelRatio_ = pixelRatio;
     font_ = font;
   }
+  if (!sizes_.contains(size)) sizes_.append(size);
   percent = std::clamp(percent, 0, 100);
-  const int key = (kind == BarKind::Overall ? 101 : 0) + percent;
+  const quint64 key = (quint64(size.width() & 0xFFFF) << 32) | (quint64(size.height() & 0xFFFF) << 16) |
+                      (kind == BarKind::Overall ? 0x100 : 0) | quint64(percent);
   auto found = bars_.find(key);
-  if (found == bars_.end()) found = bars_.insert(key, Draw(kind, percent));
+  if (found == bars_.end()) found = bars_.insert(key, Draw(kind, percent, size));
   return *found;
 }
 
-QPixmap RatingBars::Draw(BarKind kind, int percent) const {
-  QPixmap pixmap(size_ * pixelRatio_);
+QPixmap RatingBars::Draw(BarKind kind, int percent, QSize size) const {
+  QPixmap pixmap(size * pixelRatio_);
   pixmap.setDevicePixelRatio(pixelRatio_);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
-  const QRect trough = QRect(QPoint(0, 0), size_).adjusted(kMarginX, kMarginY, -kMarginX, -kMarginY);
+  const QRect trough = QRect(QPoint(0, 0), size).adjusted(kMarginX, kMarginY, -kMarginX, -kMarginY);
   if (trough.width() <= 0 || trough.height() <= 0) return pixmap;
   painter.fillRect(trough, Qt::black);
   const int filled = trough.width() * percent / 100;

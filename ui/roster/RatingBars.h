@@ -3,8 +3,9 @@
 // The small bars of the rating cells, in the evaluation window's look: a
 // black trough, the fill a vertical gradient (red to yellow; teal to lime for
 // the overall rating), the percentage in white outlined in grey over it.
-// Each percentage is drawn once per cell size and kept, so a page of cells
-// costs one pixmap copy each.
+// Each percentage is drawn once per bar size and kept, so a page of cells
+// costs one pixmap copy each. The bars are as wide as kBarWidth in any wider
+// column, so the columns share them.
 
 #include <QColor>
 #include <QFont>
@@ -18,19 +19,24 @@ enum class BarKind { Group, Overall };
 
 class RatingBars {
 public:
-  // The bar for `percent` (0..100) filling `size` logical pixels at
-  // `pixelRatio` device pixels each, its text in `font`.
+  static constexpr int kBarWidth = 64;
+  // Sizes of bars kept at most, beyond which they are drawn again.
+  static constexpr int kMaxSizes = 8;
+
+  // The bar for `percent` (0..100) in a cell of `size` logical pixels at
+  // `pixelRatio` device pixels each, its text in `font`; it is drawn at the
+  // cell's top left.
   const QPixmap& Bar(BarKind kind, int percent, QSize size, qreal pixelRatio, const QFont& font);
 
   int CachedCount() const { return static_cast<int>(bars_.size()); }
 
 private:
-  QPixmap Draw(BarKind kind, int percent) const;
+  QPixmap Draw(BarKind kind, int percent, QSize size) const;
 
-  QSize size_;
   qreal pixelRatio_ = 0;
   QFont font_;
-  QHash<int, QPixmap> bars_;  // by kind and percent
+  QList<QSize> sizes_;
+  QHash<quint64, QPixmap> bars_;  // by size, kind and percent
 };
 
 // The fill's two colours, top to bottom, as the evaluation window's bars have them.

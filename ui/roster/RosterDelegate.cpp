@@ -18,6 +18,23 @@ const QPixmap& RosterDelegate::Warning(int size, qreal pixelRatio) const {
   return warning_;
 }
 
+const QStaticText& RosterDelegate::LaidOut(const QString& text, int width, const QFont& font,
+                                           const QFontMetrics& metrics) const {
+  if (font != textFont_ || texts_.size() >= kMaxTexts) {
+    texts_.clear();
+    textFont_ = font;
+  }
+  const auto key = std::pair(text, width);
+  auto found = texts_.find(key);
+  if (found == texts_.end()) {
+    QStaticText laidOut(metrics.elidedText(text, Qt::ElideRight, width));
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(QTransform(), font);
+    found = texts_.insert(key, laidOut);
+  }
+  return *found;
+}
+
 void RosterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
   const auto* model = qobject_cast<const RosterModel*>(index.model());
@@ -60,8 +77,9 @@ void RosterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
       const bool selected = option.state & QStyle::State_Selected;
       painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
       painter->setFont(option.font);
-      const QString shown = option.fontMetrics.elidedText(text, Qt::ElideRight, area.width());
-      painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+      const int top = area.top() + (area.height() - option.fontMetrics.height()) / 2;
+      painter->drawStaticText(QPoint(area.left(), top),
+                              LaidOut(text, area.width(), option.font, option.fontMetrics));
     }
   }
 

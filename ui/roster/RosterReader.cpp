@@ -2,49 +2,98 @@
 
 #include <QFile>
 #include <algorithm>
+#include <iterator>
 #include <numeric>
+#include <stdexcept>
+#include <thread>
 
 namespace ostrak::roster {
 
-RosterReader::RosterReader() : collator_(RosterCollator()) {}
+RosterReader::RosterReader() : collator_(RosterCollator()), helperCollator_(RosterCollator()) {}
 
 bool RosterReader::Load(const std::string& folder, const ReaderSink& sink) {
   folder_ = folder;
-  listing_ = ListFighterFiles(folder);
+  // Each file is looked at just before it is read, so the first screen
+  // need not wait for all of them.
+  listing_ = ListFighterFiles(folder, Stamps::Later);
   if (sink.listed) sink.listed(static_cast<int>(listing_.files.size()), listing_.folders);
 
   // Read in the order the table first shows, so nothing jumps when the
   // last batch is in.
   std::vector<const std::string*> names;
-  std::vector<QCollatorSortKey> keys;
+  std::vector<FileStamp*> stamps;
+  std::vector<std::optional<QCollatorSortKey>> keys;
   names.reserve(listing_.files.size());
   keys.reserve(listing_.files.size());
-  for (const auto& [name, stamp] : listing_.files) {
+  stamps.reserve(listing_.files.size());
+  for (auto& [name, stamp] : listing_.files) {
     names.push_back(&name);
+    stamps.push_back(&stamp);
     keys.push_back(collator_.sortKey(QFile::decodeName(QByteArray::fromStdString(name))));
   }
   std::vector<std::size_t> order(names.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
-  keys.clear();
+                   [&](std::size_t a, std::size_t b) { return keys[a]->compare(*keys[b]) < 0; });
 
-  using Clock = std::chrono::steady_clock;
+  const auto cancelled = [&] { return sink.cancelled && sink.cancelled(); };
+  // What is no longer a regular file when it is looked at is left out.
+  std::vector<char> gone(order.size(), 0);
+  const auto read = [&](std::size_t from, std::size_t to, const QCollator& collator,
+                        std::vector<RosterRow>& rows) {
+    for (std::size_t i = from; i < to && !cancelled(); ++i) {
+      const std::size_t index = order[i];
+      if (*stamps[index] == FileStamp{}) {
+        const std::optional<FileStamp> stamp = StampOf(folder_ + *names[index]);
+        if (!stamp) {
+          gone[index] = 1;
+          continue;
+        }
+        *stamps[index] = *stamp;
+      }
+      rows.push_back(ReadRosterRow(folder_, *names[index], collator, std::move(keys[index])));
+    }
+  };
+
+  // The first screen alone, at once; then two stretches at a time, the
+  // second on a borrowed thread, handed over in order.
+  const std::size_t total = order.size();
   std::vector<RosterRow> batch;
+  read(0, std::min(kFirstBatch, total), collator_, batch);
+  if (cancelled()) return false;
+  if (!batch.empty()) sink.rows(std::move(batch));
+  batch = {};
+  using Clock = std::chrono::steady_clock;
   auto lastSent = Clock::now();
-  bool first = true;
-  for (const std::size_t index : order) {
-    if (sink.cancelled && sink.cancelled()) return false;
-    batch.push_back(ReadRosterRow(folder_, *names[index], collator_));
-    const auto now = Clock::now();
-    if ((first && batch.size() >= kFirstBatch) || (!first && now - lastSent >= kBatchInterval)) {
+  (void)helperCollator_.sortKey(QString());  // set up here, before the other thread uses it
+  for (std::size_t next = std::min(kFirstBatch, total); next < total;) {
+    const std::size_t middle = std::min(next + kStretch, total);
+    const std::size_t end = std::min(middle + kStretch, total);
+    std::vector<RosterRow> second;
+    bool helperFailed = false;
+    std::thread helper([&] {
+      // An exception may not leave a thread of its own.
+      try {
+        read(middle, end, helperCollator_, second);
+      } catch (...) {
+        helperFailed = true;
+      }
+    });
+    read(next, middle, collator_, batch);
+    helper.join();
+    if (helperFailed) throw std::runtime_error("The roster could not be read");
+    if (cancelled()) return false;
+    std::move(second.begin(), second.end(), std::back_inserter(batch));
+    next = end;
+    if (const auto now = Clock::now(); now - lastSent >= kBatchInterval || next == total) {
       sink.rows(std::move(batch));
       batch = {};
       lastSent = now;
-      first = false;
     }
   }
-  if (!batch.empty()) sink.rows(std::move(batch));
+  for (std::size_t index = 0; index < gone.size(); ++index) {
+    if (gone[index]) listing_.files.erase(std::string(*names[index]));
+  }
   return true;
 }
 

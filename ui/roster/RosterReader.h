@@ -2,7 +2,8 @@
 
 // Reads a roster folder into rows and, later, finds what changed in it: the
 // work the roster window leaves to its worker thread. It keeps the listing
-// of its last look, so it belongs to one thread at a time.
+// of its last look, so it belongs to one thread at a time; a long read
+// borrows a second thread for every other stretch of files.
 
 #include <QCollator>
 #include <chrono>
@@ -28,7 +29,9 @@ struct ReaderSink {
 class RosterReader {
 public:
   static constexpr std::size_t kFirstBatch = 60;
-  static constexpr std::chrono::milliseconds kBatchInterval{40};
+  // Files read in one go by one of the two threads.
+  static constexpr std::size_t kStretch = 128;
+  static constexpr std::chrono::milliseconds kBatchInterval{150};
 
   RosterReader();
 
@@ -47,6 +50,7 @@ private:
   std::string folder_;
   FolderListing listing_;
   QCollator collator_;
+  QCollator helperCollator_;  // the borrowed thread's: a collator is not shared
 };
 
 }  // namespace ostrak::roster

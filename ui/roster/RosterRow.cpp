@@ -41,7 +41,8 @@ QCollator RosterCollator() {
   return collator;
 }
 
-RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, const QCollator& collator) {
+RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, const QCollator& collator,
+                        std::optional<QCollatorSortKey> fileKey) {
   const FighterCheck check = CheckFighterFile(folder + relative);
   RosterRow row;
   row.file = relative;
@@ -61,8 +62,9 @@ RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, 
 
   const QString file = row.FileText();
   const QString texts[] = {file, row.fullName, row.commonName, row.nationality};
+  row.textKeys[0] = fileKey ? std::move(fileKey) : collator.sortKey(file);
   for (std::size_t i = 0; i < row.textKeys.size(); ++i) {
-    row.textKeys[i] = collator.sortKey(texts[i]);
+    if (i > 0) row.textKeys[i] = collator.sortKey(texts[i]);
     if (i > 0) row.searchKey += '\n';
     row.searchKey += FoldForSearch(texts[i]);
   }

@@ -41,8 +41,10 @@ struct RosterChanges {
 };
 
 // The row of `relative` under `folder` (which ends in '/'), checked as
-// `ostrak-fighter check` checks it. `collator` orders the texts.
-RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, const QCollator& collator);
+// `ostrak-fighter check` checks it. `collator` orders the texts; `fileKey`,
+// when the caller has it already, is the file name's key.
+RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, const QCollator& collator,
+                        std::optional<QCollatorSortKey> fileKey = std::nullopt);
 
 // The collator the table sorts texts with: the user's locale, numbers in
 // names compared as numbers ("fighter2" before "fighter10").

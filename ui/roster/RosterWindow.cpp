@@ -149,8 +149,8 @@ void RosterWindow::BuildWidgets() {
   const QFontMetrics metrics(table_->font());
   const auto width = [&](const QString& sample) { return metrics.horizontalAdvance(sample) + 16; };
   // Typical texts; longer ones are elided, and the columns can be widened.
-  const char* samples[] = {"old/iker-solano-nunez.txt", "Iker Solano Nunez", "Solano Nunez",
-                           "Nacionalidad",              "Lightweight: Max 155",   "Submission"};
+  const char* samples[] = {"old/iker-solano-nunez.txt", "Iker Solano Nunez", "Solano Nunez", "Nacionalidad",
+                           "Lightweight: Max 155",      "Submission"};
   for (int column = 0; column < RosterModel::FirstRating; ++column) {
     table_->setColumnWidth(column, width(QLatin1String(samples[column])));
   }
@@ -277,6 +277,7 @@ void RosterWindow::ApplyFilterNow() {
   model_->SetFilter(filter_->text(), weightClasses_->currentIndex() - 1);
   lastFilterNs_ = timer.nsecsElapsed();
   UpdateStatus();
+  emit FilterApplied();
 }
 
 void RosterWindow::UpdateStatus() {

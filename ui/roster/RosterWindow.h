@@ -88,6 +88,8 @@ signals:
   void LoadingFinished();
   // A change seen in the folder is in the table.
   void ChangesApplied();
+  // The filter's text and weight class are applied to the table.
+  void FilterApplied();
 
 protected:
   void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <utility>
 
 namespace ostrak::roster {
@@ -25,25 +26,8 @@ constexpr std::array<std::pair<char16_t, const char*>, 13> kSpelt = {{
     {u'ĸ', "k"},
 }};
 
-bool Ascii(const QString& text) {
-  for (QChar c : text) {
-    if (c.unicode() >= 0x80) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
-std::string FoldForSearch(const QString& text) {
-  std::string folded;
-  folded.reserve(static_cast<std::size_t>(text.size()));
-  if (Ascii(text)) {
-    for (QChar c : text) {
-      const char16_t u = c.unicode();
-      folded += static_cast<char>(u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u);
-    }
-    return folded;
-  }
+// The general rule, for any text.
+QString FoldSlowly(const QString& text) {
   // Compatibility decomposition also splits ligatures and full-width forms.
   const QString decomposed = text.normalized(QString::NormalizationForm_KD).toCaseFolded();
   QString kept;
@@ -59,7 +43,39 @@ std::string FoldForSearch(const QString& text) {
       kept += QChar(u);
     }
   }
-  return kept.toUtf8().toStdString();
+  return kept;
+}
+
+// The letters of most names, from Latin-1 and Latin Extended-A, each worked
+// out once by the general rule: a roster is folded letter by letter.
+constexpr char16_t kTableEnd = 0x180;
+
+const std::array<std::string, kTableEnd>& FoldedLetters() {
+  static const std::array<std::string, kTableEnd> table = [] {
+    std::array<std::string, kTableEnd> made;
+    for (char16_t u = 0; u < kTableEnd; ++u) made[u] = FoldSlowly(QString(QChar(u))).toUtf8().toStdString();
+    return made;
+  }();
+  return table;
+}
+
+}  // namespace
+
+std::string FoldForSearch(const QString& text) {
+  const bool common = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < kTableEnd; });
+  if (!common) return FoldSlowly(text).toUtf8().toStdString();
+  const auto& letters = FoldedLetters();
+  std::string folded;
+  folded.reserve(static_cast<std::size_t>(text.size()));
+  for (QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u < 0x80) {
+      folded += static_cast<char>(u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u);
+    } else {
+      folded += letters[u];
+    }
+  }
+  return folded;
 }
 
 }  // namespace ostrak::roster
