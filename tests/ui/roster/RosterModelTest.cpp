@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QPersistentModelIndex>
 #include <filesystem>
 
@@ -28,6 +30,9 @@ protected:
     WriteFighter(folder, "fighter10.txt", {"Lucas Ferreira", "Brasil", 1, 8, 5});
     WriteFighter(folder, "sub/fighter2.txt", {"S\xF8ren Lindqvist", "Danmark", 4, 12, 12});
     test::WriteBytes(folder / "broken.txt", "14\r\nabc\r\n");
+    // Neither is read: a pipe would never end, a link back up would never stop.
+    ::mkfifo((folder / "pipe.txt").c_str(), 0600);
+    std::filesystem::create_directory_symlink(folder.path(), folder / "sub/up");
     Read();
   }
 
