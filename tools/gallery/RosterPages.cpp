@@ -46,7 +46,7 @@ void RenderRoster(gallery::Output& out, const char* code, const QString& suffix)
     window.resize(1240, 330);
     window.show();
     window.OpenFolder(QStringLiteral("samples"));
-    out.Save(window.grab().toImage(), QStringLiteral("roster-window-") + suffix);
+    out.SaveWidget(window, QStringLiteral("roster-window-") + suffix);
 
     window.Table().selectRow(window.Model().RowOfFile("kenji-arai.txt"));
     window.Table().selectionModel()->select(
@@ -54,7 +54,7 @@ void RenderRoster(gallery::Output& out, const char* code, const QString& suffix)
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     window.CompareSelected();
     if (roster::ComparisonWindow* comparison = window.Comparison()) {
-      out.Save(comparison->grab().toImage(), QStringLiteral("comparison-window-") + suffix);
+      out.SaveWidget(*comparison, QStringLiteral("comparison-window-") + suffix);
     }
   }
   QDir::setCurrent(previous);
