@@ -53,7 +53,7 @@ void RosterWindow::BuildActions() {
   // Enter opens only from the table: in the filter it stays the edit's own.
   open->setShortcutContext(Qt::WidgetShortcut);
   table_->addAction(open);
-  compareAction_ =
+  QAction* compare =
       action(tr("&Compare"), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] { CompareSelected(); });
   QAction* sortHere = action(tr("&Sort by this column"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
                              [this] { SortByColumn(std::max(table_->currentIndex().column(), 0)); });
@@ -65,11 +65,11 @@ void RosterWindow::BuildActions() {
   roster->addSeparator();
   roster->addAction(close);
   QMenu* fighters = menuBar()->addMenu(tr("&Fighters"));
-  fighters->addActions({open, compareAction_, find, sortHere});
-  addActions({choose, reload, exportRows, importTable, close, find, compareAction_, sortHere});
+  fighters->addActions({open, compare, find, sortHere});
+  addActions({choose, reload, exportRows, importTable, close, find, compare, sortHere});
 
   contextMenu_ = new QMenu(this);
-  contextMenu_->addActions({open, compareAction_, sortHere});
+  contextMenu_->addActions({open, compare, sortHere});
   contextMenu_->addSeparator();
   contextMenu_->addActions({exportRows, importTable, choose});
 
@@ -87,8 +87,8 @@ void RosterWindow::BuildActions() {
           [this] { ShowContextMenu(table_->visualRect(table_->currentIndex()).center()); });
 }
 
+// Compare stays enabled: with too few rows it says what it needs.
 void RosterWindow::ShowContextMenu(const QPoint& where) {
-  compareAction_->setEnabled(SelectedRows().size() >= kMinCompared);
   contextMenu_->popup(table_->viewport()->mapToGlobal(where));
 }
 

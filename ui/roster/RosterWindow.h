@@ -125,7 +125,6 @@ private:
   QLabel* watchNote_;
   QProgressBar* progress_;
   QMenu* contextMenu_;
-  QAction* compareAction_;
   ComparisonWindow* comparison_ = nullptr;
   RosterTransfer* transfer_;
 
