@@ -4,6 +4,6 @@ namespace ostrak {
 
 std::optional<QString> Dialogs::ChooseDirectory(const QString&, const QString&) { return std::nullopt; }
 
-std::optional<QString> Dialogs::ChooseFile(const FileChoice&) { return std::nullopt; }
+std::optional<ChosenFile> Dialogs::ChooseFile(const FileChoice&) { return std::nullopt; }
 
 }  // namespace ostrak

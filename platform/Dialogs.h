@@ -42,7 +42,7 @@ public:
   // A file the program reads or writes on its own account (a table), unlike
   // the editor's dialogs: the current directory stays where it is, and a save
   // asks before replacing a file. The chosen path, or nothing when cancelled.
-  virtual std::optional<QString> ChooseFile(const FileChoice& choice);
+  virtual std::optional<ChosenFile> ChooseFile(const FileChoice& choice);
 };
 
 }  // namespace ostrak

@@ -30,6 +30,12 @@ struct FileChoice {
   QString directory;  // where it opens
   std::vector<FileFilter> filters;
   QString defaultSuffix;  // added to a typed name without one
+  int filter = 0;         // into filters: the one selected when it opens
+};
+
+struct ChosenFile {
+  QString path;
+  int filter = 0;  // into FileChoice::filters: the one selected when it was accepted
 };
 
 class TFileDialog {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "platform/FileDialog.h"
 #include "platform/NoticeDialog.h"
@@ -161,7 +162,7 @@ std::optional<QString> QtDialogs::ChooseDirectory(const QString& title, const QS
   return qt.selectedFiles().first();
 }
 
-std::optional<QString> QtDialogs::ChooseFile(const FileChoice& choice) {
+std::optional<ChosenFile> QtDialogs::ChooseFile(const FileChoice& choice) {
   QWidget* owner = Owner();
   const KeyboardReturn keyboard(owner);
   QFileDialog qt(owner, choice.title, choice.directory);
@@ -173,10 +174,14 @@ std::optional<QString> QtDialogs::ChooseFile(const FileChoice& choice) {
   QStringList filters;
   for (const FileFilter& filter : choice.filters)
     filters << QStringLiteral("%1 (%2)").arg(filter.name, filter.pattern);
-  if (!filters.isEmpty()) qt.setNameFilters(filters);
+  if (!filters.isEmpty()) {
+    qt.setNameFilters(filters);
+    qt.selectNameFilter(filters.value(choice.filter, filters.first()));
+  }
   qt.setDefaultSuffix(choice.defaultSuffix);
   if (qt.exec() != QDialog::Accepted || qt.selectedFiles().isEmpty()) return std::nullopt;
-  return qt.selectedFiles().first();
+  return ChosenFile{qt.selectedFiles().first(),
+                    std::max(0, static_cast<int>(filters.indexOf(qt.selectedNameFilter())))};
 }
 
 }  // namespace ostrak

@@ -20,7 +20,7 @@ public:
   void ShowNotice(const QString& text, const QString& title) override;
   bool RunFileDialog(TFileDialog& dialog) override;
   std::optional<QString> ChooseDirectory(const QString& title, const QString& start) override;
-  std::optional<QString> ChooseFile(const FileChoice& choice) override;
+  std::optional<ChosenFile> ChooseFile(const FileChoice& choice) override;
 
 private:
   // The window a dialog belongs to: the active one or, while no window is

@@ -47,9 +47,13 @@ std::optional<QString> ScriptedDialogs::ChooseDirectory(const QString& title, co
   return NextAnswer();
 }
 
-std::optional<QString> ScriptedDialogs::ChooseFile(const FileChoice& choice) {
+std::optional<ChosenFile> ScriptedDialogs::ChooseFile(const FileChoice& choice) {
   fileDialogs.push_back({choice.kind, choice.title, {}, choice.directory});
-  return NextAnswer();
+  const int filter = filter_.value_or(choice.filter);
+  filter_.reset();
+  const std::optional<QString> answer = NextAnswer();
+  if (!answer) return std::nullopt;
+  return ChosenFile{*answer, filter};
 }
 
 std::optional<QString> ScriptedDialogs::NextAnswer() {

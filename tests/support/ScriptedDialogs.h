@@ -43,7 +43,9 @@ public:
   // Folder and table choices take the next answer of the same script, and
   // are recorded with the file dialogs (a folder choice as an open dialog).
   std::optional<QString> ChooseDirectory(const QString& title, const QString& start) override;
-  std::optional<QString> ChooseFile(const FileChoice& choice) override;
+  std::optional<ChosenFile> ChooseFile(const FileChoice& choice) override;
+  // The filter the next table choice is accepted with; else the one it opens with.
+  void AnswerFilter(int filter) { filter_ = filter; }
 
   std::vector<ShownMessage> messages;
   std::vector<OpenedFileDialog> fileDialogs;
@@ -55,6 +57,7 @@ private:
 
   std::deque<std::optional<QString>> answers_;
   std::deque<bool> replaceAnswers_;
+  std::optional<int> filter_;
 };
 
 }  // namespace ostrak::test

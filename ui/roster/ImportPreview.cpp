@@ -28,7 +28,8 @@ QString ActionText(Action action) {
   return ImportPreview::tr("refused");
 }
 
-ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan, QWidget* parent)
+ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
+                             const std::vector<std::string>& recovered, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("ImportPreview"));
   setWindowTitle(tr("Import %1").arg(table));
@@ -50,7 +51,12 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan, QWidg
   } else if (plan.ChangeCount() == 0) {
     summary += QLatin1Char(' ') + tr("The table changes nothing.");
   }
+  // How the table was read, and what an import cut short left and was put back.
+  for (const std::string& note : plan.Notes()) summary += QLatin1Char('\n') + MessageToQString(note);
+  if (!recovered.empty()) summary += QLatin1Char('\n') + tr("An import cut short before was put back first:");
+  for (const std::string& line : recovered) summary += QLatin1Char('\n') + MessageToQString(line);
   summary_ = new QLabel(summary, this);
+  summary_->setTextFormat(Qt::PlainText);
   summary_->setWordWrap(true);
   layout->addWidget(summary_);
 

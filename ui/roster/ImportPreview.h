@@ -7,6 +7,8 @@
 
 #include <QDialog>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "roster/Roster.h"
 
@@ -23,7 +25,9 @@ class ImportPreview : public QDialog {
   Q_OBJECT
 
 public:
-  ImportPreview(const QString& table, const RosterPlan& plan, QWidget* parent);
+  // `recovered`: what putting back an import cut short did first.
+  ImportPreview(const QString& table, const RosterPlan& plan, const std::vector<std::string>& recovered,
+                QWidget* parent);
 
   QPushButton& ApplyButton() const { return *apply_; }
   QPushButton& CancelButton() const { return *cancel_; }

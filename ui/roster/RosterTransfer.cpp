@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <array>
 
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
@@ -15,6 +17,27 @@ namespace {
 
 // A message names at most this many files and counts the rest.
 constexpr std::size_t kNamedFailures = 10;
+
+// The tables an export can write, as the save dialog's filters offer them:
+// the companion's own CSV, CSV as spreadsheets read it on a double click
+// (Spanish ones with ';', English ones with ','; UTF-8 only with the mark)
+// and JSON. The same bytes as `ostrak-fighter export` with those options.
+struct ExportKind {
+  const char* name;
+  const char* pattern;
+  TableFormat format;
+  char separator;
+  bool byteOrderMark;
+};
+constexpr std::array<ExportKind, 4> kExportKinds = {{
+    {QT_TRANSLATE_NOOP("ostrak::roster::RosterTransfer", "CSV table"), "*.csv", TableFormat::Csv, ',', false},
+    {QT_TRANSLATE_NOOP("ostrak::roster::RosterTransfer", "CSV for a spreadsheet, semicolons"), "*.csv",
+     TableFormat::Csv, ';', true},
+    {QT_TRANSLATE_NOOP("ostrak::roster::RosterTransfer", "CSV for a spreadsheet, commas"), "*.csv",
+     TableFormat::Csv, ',', true},
+    {QT_TRANSLATE_NOOP("ostrak::roster::RosterTransfer", "JSON table"), "*.json", TableFormat::Json, ',',
+     false},
+}};
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -52,18 +75,20 @@ void RosterTransfer::ExportShownRows() {
                          MessageIcon::Information);
     return;
   }
+  std::vector<FileFilter> filters;
+  for (const ExportKind& kind : kExportKinds) filters.push_back({tr(kind.name), QLatin1String(kind.pattern)});
   const auto chosen = dialogs_.ChooseFile(
-      {FileDialogKind::Save,
-       tr("Export shown rows"),
-       StartDirectory(),
-       {{tr("CSV table"), QStringLiteral("*.csv")}, {tr("JSON table"), QStringLiteral("*.json")}},
-       QStringLiteral("csv")});
+      {FileDialogKind::Save, tr("Export shown rows"), StartDirectory(), filters, QStringLiteral("csv")});
   if (!chosen) return;
-  const QString path = *chosen;
+  const QString path = chosen->path;
   lastDirectory_ = QFileInfo(path).absolutePath();
+  const ExportKind& kind = kExportKinds[static_cast<std::size_t>(std::clamp(chosen->filter, 0, 3))];
   ExportOptions options;
+  // A name ending in .json is a JSON table whatever the filter said.
   options.format =
-      path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? TableFormat::Json : TableFormat::Csv;
+      path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? TableFormat::Json : kind.format;
+  options.separator = kind.separator;
+  options.byteOrderMark = kind.byteOrderMark;
   options.base = window_.FolderPath();
   worker_.Post([this, path, files = std::move(files), options] {
     auto written = std::make_shared<Written>();
@@ -111,18 +136,22 @@ void RosterTransfer::ImportTable() {
        {{tr("Tables"), QStringLiteral("*.csv *.json")}, {tr("All files"), QStringLiteral("*")}},
        {}});
   if (!chosen) return;
-  const QString path = *chosen;
+  const QString path = chosen->path;
   lastDirectory_ = QFileInfo(path).absolutePath();
   RosterOptions options;
   options.base = window_.FolderPath();
   worker_.Post([this, path, options] {
+    // An import cut short before (a crash, a kill) is put back first: a plan
+    // is not made over its leftovers.
+    auto recovered = std::make_shared<std::vector<std::string>>(RecoverInterrupted(options));
     auto plan = std::make_shared<RosterPlan>(PlanImport(LocalPath(path), options));
-    worker_.Deliver(this, [this, path, plan] { Planned(path, plan); });
+    worker_.Deliver(this, [this, path, plan, recovered] { Planned(path, plan, *recovered); });
   });
 }
 
-void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan) {
-  preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, &window_);
+void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan,
+                             const std::vector<std::string>& recovered) {
+  preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, recovered, &window_);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
   connect(preview_, &ImportPreview::ApplyRequested, this, [this, plan] { Apply(plan); });
   // Closed, it is deleted later: a new import need not wait for that.

@@ -31,8 +31,9 @@ public:
   ~RosterTransfer() override;
 
   // "Export shown rows…": the table of the shown rows' files, in the order
-  // shown, as `ostrak-fighter export` writes it; CSV unless the chosen name
-  // ends in .json. The file is replaced only once it is whole.
+  // shown, as `ostrak-fighter export` writes it in the dialect the dialog's
+  // filter names; JSON when the name ends in .json. The file is replaced
+  // only once it is whole.
   void ExportShownRows();
   // "Import table…": the table checked against the folder, then the preview.
   void ImportTable();
@@ -52,7 +53,8 @@ private:
     QString failure;  // the table could not be written
   };
   void Exported(const QString& path, const Written& written);
-  void Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan);
+  void Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan,
+               const std::vector<std::string>& recovered);
   void Apply(const std::shared_ptr<RosterPlan>& plan);
   void Committed(const CommitResult& result);
   QString StartDirectory() const;

@@ -148,10 +148,14 @@ TEST_F(RosterWindowInEnglish, CompareShowsTheEvaluationBarsAndMarksEachAttribute
 TEST_F(RosterWindowInEnglish, ExportsTheShownRowsAndAppliesATableOnlyAfterItsPreview) {
   window->Model().sort(RosterModel::FullName, Qt::DescendingOrder);
   const std::string table = config / "roster.csv";
+  // CSV as a Spanish spreadsheet reads it: semicolons, a byte-order mark.
   editor.dialogs.Answer(QString::fromStdString(table));
+  editor.dialogs.AnswerFilter(1);
   Key(window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
   const std::vector<std::string> shown = {"sub/lindqvist.txt", "ferreira.txt", "goni.txt", "broken.txt"};
   ExportOptions options;
+  options.separator = ';';
+  options.byteOrderMark = true;
   options.base = folder.path();
   EXPECT_EQ(ReadBytes(table), ExportFiles(shown, options).bytes);
   EXPECT_EQ(editor.dialogs.messages.back().text.left(20), "Fighters written to ");
@@ -176,7 +180,7 @@ TEST_F(RosterWindowInEnglish, ExportsTheShownRowsAndAppliesATableOnlyAfterItsPre
 
   // A refused cell is listed with its row and column, and nothing can be applied.
   edited = ReadBytes(table);
-  edited.replace(edited.find("goni.txt,20,"), 12, "goni.txt,abc,");
+  edited.replace(edited.find("goni.txt;20;"), 12, "goni.txt;abc;");
   WriteBytes(table, edited);
   editor.dialogs.Answer(QString::fromStdString(table));
   window->Transfer().ImportTable();

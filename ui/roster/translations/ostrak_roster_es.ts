@@ -82,6 +82,10 @@
         <source>&amp;Apply</source>
         <translation>&amp;Aplicar</translation>
     </message>
+    <message>
+        <source>An import cut short before was put back first:</source>
+        <translation>Antes se ha deshecho una importación interrumpida:</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::RosterModel</name>
@@ -173,6 +177,14 @@
 %1</source>
         <translation>No se ha aplicado la tabla.
 %1</translation>
+    </message>
+    <message>
+        <source>CSV for a spreadsheet, semicolons</source>
+        <translation>CSV para una hoja de cálculo, con punto y coma</translation>
+    </message>
+    <message>
+        <source>CSV for a spreadsheet, commas</source>
+        <translation>CSV para una hoja de cálculo, con comas</translation>
     </message>
 </context>
 <context>
