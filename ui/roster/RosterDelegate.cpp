@@ -83,6 +83,11 @@ void RosterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     }
   }
 
+  // The line between columns, solid, where the view's grid would be.
+  const QRect& cell = option.rect;
+  painter->fillRect(QRect(cell.right(), cell.top(), 1, cell.height()),
+                    option.palette.color(QPalette::Active, QPalette::Midlight));
+
   if (option.state & QStyle::State_HasFocus) {
     QStyleOptionFocusRect focus;
     focus.QStyleOption::operator=(option);

@@ -31,7 +31,7 @@ public:
   static constexpr std::size_t kFirstBatch = 60;
   // Files read in one go by one of the two threads.
   static constexpr std::size_t kStretch = 128;
-  static constexpr std::chrono::milliseconds kBatchInterval{150};
+  static constexpr std::chrono::milliseconds kBatchInterval{250};
 
   RosterReader();
 
