@@ -32,6 +32,7 @@ const std::array kCommands = {
                   &TForm1::NavPanelButton5Click},
     EditorCommand{"commandLanguage", Ctrl(Qt::Key_L), "imIdioma", "Cambiar a inglés", "Switch to Spanish",
                   &TForm1::imIdiomaClick},
+    EditorCommand{"commandRoster", Ctrl(Qt::Key_R), nullptr, "Plantilla", "Roster", &TForm1::OpenRoster},
     EditorCommand{"commandExit", Ctrl(Qt::Key_Q), "NavPanelButton3", "Salir", "Exit",
                   &TForm1::NavPanelButton3Click},
 };

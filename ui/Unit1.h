@@ -44,6 +44,9 @@ public:
   // The window that Evaluate shows; the evaluation window registers itself,
   // and the commands' shortcuts and context menu work in it too.
   void SetEvaluationWindow(QWidget* window);
+  // What the Roster command opens; the roster window's wing hands it over,
+  // so the editor knows nothing of that window.
+  void SetRosterOpener(std::function<void()> open) { rosterOpener_ = std::move(open); }
   // Raised after a control's change has reached the record, from inside the
   // change (a load or a clear raises it once per control that changed).
   std::function<void()> OnRecordChange;
@@ -143,6 +146,7 @@ public:
   void NavPanelButton4Click(QObject* sender);
   void NavPanelButton5Click(QObject* sender);
   void imIdiomaClick(QObject* sender);
+  void OpenRoster(QObject* sender);
   void OpenDialog1Show();
   void SaveDialog1Show();
 
@@ -176,6 +180,7 @@ private:
   std::unique_ptr<FighterRecord> record_;
   LanguageSettings language_;
   QWidget* evaluationWindow_ = nullptr;
+  std::function<void()> rosterOpener_;
   EditorCommands* commands_ = nullptr;  // a child of the window
   // Every control, in creation order.
   std::vector<QWidget*> components_;

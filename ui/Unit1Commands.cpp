@@ -173,6 +173,11 @@ void TForm1::NavPanelButton5Click(QObject*) {
   evaluationWindow_->activateWindow();
 }
 
+// Opens nothing until the roster window's wing has handed its opener over.
+void TForm1::OpenRoster(QObject*) {
+  if (rosterOpener_) rosterOpener_();
+}
+
 void TForm1::imIdiomaClick(QObject*) {
   language_.Toggle([this](const LanguageMessage& message) {
     dialogs_.ShowMessage(QString::fromUtf8(message.text), QString::fromUtf8(message.title),

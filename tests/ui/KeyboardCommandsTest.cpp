@@ -95,11 +95,11 @@ INSTANTIATE_TEST_SUITE_P(
     EachLanguage, EditorContextMenu,
     ::testing::Values(std::pair{"ES",
                                 "Guardar Luchador Ctrl+S, Cargar Luchador Ctrl+O, Limpiar todo Ctrl+N, "
-                                "Evaluar Ctrl+E, Cambiar a inglés Ctrl+L, Salir Ctrl+Q"},
+                                "Evaluar Ctrl+E, Cambiar a inglés Ctrl+L, Plantilla Ctrl+R, Salir Ctrl+Q"},
                       std::pair{
                           "EN",
                           "Save fighter Ctrl+S, Load fighter Ctrl+O, Clear all Ctrl+N, Evaluate Ctrl+E, "
-                          "Switch to Spanish Ctrl+L, Exit Ctrl+Q"}),
+                          "Switch to Spanish Ctrl+L, Roster Ctrl+R, Exit Ctrl+Q"}),
     [](const auto& info) { return std::string(info.param.first); });
 
 TEST(EditorContextMenuKeys, OpenFromControlsWithoutAMenuOfTheirOwnWhileEditsKeepTheirs) {

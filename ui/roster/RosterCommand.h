@@ -1,6 +1,7 @@
 #pragma once
 
-// Ctrl+R in the editor opens the roster window.
+// The editor's Roster command (Ctrl+R and its context menu's entry) opens
+// the roster window.
 
 namespace ostrak {
 class Dialogs;
@@ -9,8 +10,8 @@ class TForm1;
 
 namespace ostrak::roster {
 
-// FIXME: a row of the editor's command table once it has one, so the key
-// also shows in its context menu; until then a shortcut of its own.
+// Hands the editor the opener its Roster command runs; the window itself is
+// made the first time the command runs.
 void InstallRosterCommand(TForm1& editor, Dialogs& dialogs);
 
 }  // namespace ostrak::roster

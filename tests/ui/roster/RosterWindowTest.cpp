@@ -15,8 +15,10 @@
 #include "roster/Roster.h"
 #include "ui/EditorHarness.h"
 #include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/RosterCommand.h"
 #include "ui/roster/RosterFixtures.h"
 #include "ui/roster/RosterFolder.h"
+#include "ui/roster/RosterOpening.h"
 #include "ui/roster/RosterTransfer.h"
 #include "ui/roster/RosterWindow.h"
 #include "widgets/gradient/GradientProgress.h"
@@ -208,6 +210,22 @@ TEST_F(RosterWindowTest, AFileWrittenInPlaceShowsAfterTheWatchKeepingSortFilterA
   EXPECT_EQ(selected[0].row(), 0);
   EXPECT_EQ(window->Filter().text(), "a");
   EXPECT_EQ(window->Status().text(), "4 de 5 luchadores mostrados, 0 con problemas");
+}
+
+TEST(RosterCommand, CtrlRInTheEditorOpensOneRosterWindowOnTheStartFolder) {
+  test::TempDirectory config;
+  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path()));
+  test::EditorHarness editor;
+  InstallRosterCommand(editor.Form(), editor.dialogs);
+  QApplication::setActiveWindow(&editor.Form());
+  for (int twice = 0; twice < 2; ++twice) QTest::keyClick(&editor.Form(), Qt::Key_R, Qt::ControlModifier);
+  RosterWindow* window = FindRosterWindow(editor.Form());
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(editor.Form().findChildren<RosterWindow*>().size(), 1);
+  // No folder given, none remembered, no Fighters: the current folder.
+  EXPECT_EQ(window->FolderPath(), editor.Files().path());
+  qunsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
