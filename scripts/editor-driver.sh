@@ -124,7 +124,7 @@ start_display() {
 copy_program() {
   local bin=$1 folder=$2
   mkdir -p "$folder"
-  cp "$bin/OstrakEditor" "$bin"/*.txt "$bin"/*.jpg "$folder/"
+  cp "$bin/OstrakEditor" "$bin"/*.txt "$bin"/*.jpg "$bin"/*.qm "$folder/"
 }
 
 # Starts the editor from FOLDER with WORKDIR as its current directory and

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 
 #include "localisation/LanguageSettings.h"
+#include "platform/ProgramDirectory.h"
 
 namespace ostrak::roster {
 
@@ -26,7 +27,9 @@ RosterLanguage RosterLanguageOf(const LanguageSettings& settings) {
 
 RosterTranslations::RosterTranslations(RosterLanguage language) : language_(language) {
   if (language == RosterLanguage::English) return;
-  own_ = Installed(QStringLiteral("ostrak_roster_es"), QStringLiteral(":/i18n"));
+  // Beside the program, like the caption tables; without it the texts stay
+  // English rather than the window failing to open.
+  own_ = Installed(QStringLiteral("ostrak_roster_es"), QString::fromStdString(ProgramDirectory()));
   qt_ = Installed(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
