@@ -21,6 +21,7 @@
 #include "ui/roster/RosterCommand.h"
 #include "ui/roster/RosterFolder.h"
 #include "ui/roster/RosterOpening.h"
+#include "ui/roster/RosterTranslations.h"
 
 int main(int argc, char** argv) {
   using namespace ostrak;
@@ -66,6 +67,10 @@ int main(int argc, char** argv) {
                                    : ProgramFolder::Portable;
   TForm1 editor(dialogs, program, SettingsPlaceFor(program, folder, UserConfigDirectory()));
   new TForm2(editor);  // the editor owns it and shows it on Evaluate
+  // Qt's own texts (the file dialogs, the question before replacing a file,
+  // the edits' menus) speak the editor's language for the whole session, not
+  // only while a roster window exists.
+  const roster::RosterTranslations translations(roster::RosterLanguageOf(editor.Language()));
   roster::InstallRosterCommand(editor, dialogs);
   if (FirstPaintReportRequested()) ReportFirstPaintThenQuit(editor);
   editor.show();
