@@ -7,6 +7,7 @@
 #include "record/AnsiText.h"
 #include "record/LoadOrder.h"
 #include "roster/Roster.h"
+#include "roster/Utf8Text.h"
 #include "ui/roster/SearchText.h"
 
 namespace ostrak::roster {
@@ -52,7 +53,13 @@ RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, 
   row.nationality = LineText(lines, FighterField::Nationality);
   row.weightClass = ItemIndex(lines, FighterField::WeightClass);
   row.gamePlan = ItemIndex(lines, FighterField::GamePlan);
-  if (check.verdict == Verdict::Loads && check.ratings) {
+  if (!IsUtf8(folder + relative)) {
+    // The editor opens files by names Qt can carry, which are UTF-8: a file
+    // it would fail to open must not look like one it can.
+    row.problem =
+        QStringLiteral("Its name is not UTF-8, which the editor cannot open: rename the file to open it");
+    row.problemKey = collator.sortKey(row.problem);
+  } else if (check.verdict == Verdict::Loads && check.ratings) {
     const auto ratings = check.ratings->InBarOrder();
     for (int i = 0; i < kRatingCount; ++i) row.ratings[i] = static_cast<std::int8_t>(ratings[i]);
   } else {

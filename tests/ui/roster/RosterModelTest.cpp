@@ -12,6 +12,7 @@
 #include "ui/roster/RosterFixtures.h"
 #include "ui/roster/RosterModel.h"
 #include "ui/roster/RosterReader.h"
+#include "ui/roster/RosterRow.h"
 
 namespace ostrak::roster {
 namespace {
@@ -82,6 +83,15 @@ TEST_F(RosterModelTest, AFileThatDoesNotLoadShowsTheChecksMessageAndNoRatings) {
   EXPECT_FALSE(model.index(0, RosterModel::File).data(Qt::DecorationRole).value<QIcon>().isNull());
   EXPECT_TRUE(model.index(1, RosterModel::File).data(Qt::DecorationRole).isNull());
   EXPECT_EQ(model.ProblemsShown(), 1);
+}
+
+TEST(RosterRowName, AFileTheEditorCouldNotOpenByItsNameIsAProblemNotRatings) {
+  test::TempDirectory folder;
+  WriteFighter(folder, "caf\xE9.txt", {"Kenji Arai"});
+  const RosterRow row = ReadRosterRow(folder.path() + "/", "caf\xE9.txt", RosterCollator());
+  EXPECT_TRUE(row.problem.contains("not UTF-8")) << row.problem.toStdString();
+  EXPECT_EQ(row.ratings[0], -1);
+  EXPECT_EQ(row.fullName, "Kenji Arai");
 }
 
 struct SortCase {
