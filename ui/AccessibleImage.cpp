@@ -23,6 +23,12 @@ public:
     return QStringList{pressAction()} + QAccessibleWidget::actionNames();
   }
 
+  QStringList keyBindingsForAction(const QString& action) const override {
+    const QKeySequence& key = Image()->Shortcut();
+    if (action != pressAction() || key.isEmpty()) return QAccessibleWidget::keyBindingsForAction(action);
+    return QStringList{key.toString()};
+  }
+
   // Clicked once the request has been answered, as a button is: the toggle
   // shows a modal message.
   void doAction(const QString& action) override {

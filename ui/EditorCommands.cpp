@@ -11,6 +11,7 @@
 
 #include "localisation/LanguageSettings.h"
 #include "platform/ErrorGuard.h"
+#include "ui/Image.h"
 #include "ui/Unit1.h"
 #include "widgets/navigation/GraphicButton.h"
 
@@ -101,6 +102,8 @@ void EditorCommands::AddCommand(const EditorCommand& command, bool english) {
     button->SetHint(text + QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) +
                     QLatin1Char(')'));
     button->SetShortcut(action->shortcut());
+  } else if (auto* image = qobject_cast<TImage*>(control)) {
+    image->SetShortcut(action->shortcut());
   }
 }
 

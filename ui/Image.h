@@ -7,6 +7,7 @@
 // size needs no composing and is shown from its own pixels.
 
 #include <QImage>
+#include <QKeySequence>
 #include <QWidget>
 
 #include "platform/Picture.h"
@@ -34,6 +35,11 @@ public:
 
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
+  // The key that runs the click's command from anywhere in the window: the
+  // window listens for it, the image only tells assistive technology.
+  const QKeySequence& Shortcut() const { return shortcut_; }
+  void SetShortcut(const QKeySequence& shortcut) { shortcut_ = shortcut; }
+
   TNotifyEvent OnClick;
 
 protected:
@@ -55,6 +61,7 @@ private:
   void DrawPicture(int scale);
 
   TPicture picture_;
+  QKeySequence shortcut_;
   bool stretch_ = false;
   QImage composed_;
   int composedScale_ = 1;

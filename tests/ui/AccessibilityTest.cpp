@@ -71,6 +71,8 @@ TEST(EditorAccessibility, TheButtonsAndTheFlagArePushButtonsThatPressAsAClick) {
   EXPECT_EQ(evaluate->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
             QStringList{QStringLiteral("Ctrl+E")});
   EXPECT_EQ(flag->role(), QAccessible::Button);
+  EXPECT_EQ(flag->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+            QStringList{QStringLiteral("Ctrl+L")});
   evaluate->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   flag->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_FALSE(editor.Evaluation().isVisible());
