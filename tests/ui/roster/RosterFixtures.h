@@ -9,7 +9,7 @@
 
 namespace ostrak::test {
 
-struct FighterSpec {
+struct FighterTraits {
   const char* fullName;  // Windows-1252
   const char* nationality =
       "Espa\xF1"
@@ -19,28 +19,28 @@ struct FighterSpec {
   int punches = 10;         // line 0, so Striking differs between fighters
 };
 
-inline std::string FighterFile(const FighterSpec& spec) {
+inline std::string FighterFile(const FighterTraits& fighter) {
   std::string bytes;
   const auto line = [&](const std::string& text) { bytes += text + "\r\n"; };
-  line(std::to_string(spec.punches));
-  for (int i = 1; i < 17; ++i) line(std::to_string(spec.attribute));
-  line(spec.fullName);
+  line(std::to_string(fighter.punches));
+  for (int i = 1; i < 17; ++i) line(std::to_string(fighter.attribute));
+  line(fighter.fullName);
   line("Short");
   line("2");
-  line(std::to_string(spec.weightClassCode));
+  line(std::to_string(fighter.weightClassCode));
   line("1,80 m");
   line("77 kg");
-  line(std::to_string(spec.attribute));
-  line(spec.nationality);
+  line(std::to_string(fighter.attribute));
+  line(fighter.nationality);
   line("01/01/1990");
   line("1234");
   line("1");
   return bytes;
 }
 
-inline void WriteFighter(const TempDirectory& folder, const std::string& name, const FighterSpec& spec) {
+inline void WriteFighter(const TempDirectory& folder, const std::string& name, const FighterTraits& fighter) {
   std::filesystem::create_directories(std::filesystem::path(folder / name).parent_path());
-  WriteBytes(folder / name, FighterFile(spec));
+  WriteBytes(folder / name, FighterFile(fighter));
 }
 
 }  // namespace ostrak::test

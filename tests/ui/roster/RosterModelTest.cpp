@@ -17,7 +17,7 @@
 namespace ostrak::roster {
 namespace {
 
-using test::FighterSpec;
+using test::FighterTraits;
 using test::WriteFighter;
 
 class RosterModelTest : public ::testing::Test {

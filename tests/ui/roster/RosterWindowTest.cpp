@@ -26,7 +26,7 @@
 namespace ostrak::roster {
 namespace {
 
-using test::FighterSpec;
+using test::FighterTraits;
 using test::ReadBytes;
 using test::WriteBytes;
 using test::WriteFighter;
