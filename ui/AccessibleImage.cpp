@@ -1,9 +1,8 @@
 #include "ui/AccessibleImage.h"
 
 #include <QAccessibleWidget>
-#include <QPointer>
 
-#include "platform/ErrorGuard.h"
+#include "platform/AccessibleFactory.h"
 #include "ui/Image.h"
 
 namespace ostrak {
@@ -24,42 +23,20 @@ public:
   }
 
   QStringList keyBindingsForAction(const QString& action) const override {
-    const QKeySequence& key = Image()->Shortcut();
-    if (action != pressAction() || key.isEmpty()) return QAccessibleWidget::keyBindingsForAction(action);
-    return QStringList{key.toString()};
+    return PressKeyBindings(action, Image()->Shortcut(), QAccessibleWidget::keyBindingsForAction(action));
   }
 
-  // Clicked once the request has been answered, as a button is: the toggle
-  // shows a modal message.
+  // Clicked as a button is: the toggle shows a modal message.
   void doAction(const QString& action) override {
     if (action != pressAction() || !Clickable()) return QAccessibleWidget::doAction(action);
-    QPointer<TImage> image = Image();
-    QMetaObject::invokeMethod(
-        image,
-        [image] {
-          if (!image || !image->isEnabled()) return;
-          Guard([&image] {
-            if (image->OnClick) image->OnClick(image);
-          });
-        },
-        Qt::QueuedConnection);
+    PressWhenAnswered(Image(), [](TImage& image) {
+      if (image.OnClick) image.OnClick(&image);
+    });
   }
 };
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-  auto* image = qobject_cast<TImage*>(object);
-  if (!image || className != QLatin1String(object->metaObject()->className())) return nullptr;
-  return new AccessibleImage(image);
-}
-
 }  // namespace
 
-void InstallAccessibleImages() {
-  static const bool installed = [] {
-    QAccessible::installFactory(Factory);
-    return true;
-  }();
-  (void)installed;
-}
+void InstallAccessibleImages() { InstallAccessibleFactory<TImage, AccessibleImage>(); }
 
 }  // namespace ostrak

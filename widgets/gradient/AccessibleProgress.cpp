@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include "platform/AccessibleFactory.h"
+
 #include "widgets/gradient/CaptionFormat.h"
 #include "widgets/gradient/GradientProgress.h"
 
@@ -39,21 +41,9 @@ public:
   QVariant minimumStepSize() const override { return 1; }
 };
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-  auto* bar = qobject_cast<TGradientProgress*>(object);
-  if (!bar || className != QLatin1String(object->metaObject()->className())) return nullptr;
-  return new AccessibleProgress(bar);
-}
-
 }  // namespace
 
-void InstallAccessibleProgressBars() {
-  static const bool installed = [] {
-    QAccessible::installFactory(Factory);
-    return true;
-  }();
-  (void)installed;
-}
+void InstallAccessibleProgressBars() { InstallAccessibleFactory<TGradientProgress, AccessibleProgress>(); }
 
 void AnnounceNameChange(TGradientProgress& bar) {
   if (!QAccessible::isActive()) return;

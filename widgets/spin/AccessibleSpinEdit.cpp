@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/ErrorGuard.h"
+#include "platform/AccessibleFactory.h"
 #include "widgets/spin/SpinEdit.h"
 
 namespace ostrak {
@@ -122,21 +122,9 @@ public:
   }
 };
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
-  auto* box = qobject_cast<TCustomSpinEdit*>(object);
-  if (!box || className != QLatin1String(object->metaObject()->className())) return nullptr;
-  return new AccessibleSpinEdit(box);
-}
-
 }  // namespace
 
-void InstallAccessibleSpinEdits() {
-  static const bool installed = [] {
-    QAccessible::installFactory(Factory);
-    return true;
-  }();
-  (void)installed;
-}
+void InstallAccessibleSpinEdits() { InstallAccessibleFactory<TCustomSpinEdit, AccessibleSpinEdit>(); }
 
 void AnnounceValueChange(TCustomSpinEdit& box) {
   if (!QAccessible::isActive()) return;
