@@ -2,7 +2,6 @@
 // the evaluation window for a sample fighter. They read the data files beside
 // the gallery, as the editor reads those beside itself.
 
-#include "platform/Dialogs.h"
 #include "platform/ProgramDirectory.h"
 #include "tools/gallery/Gallery.h"
 #include "ui/Unit1.h"
@@ -12,13 +11,7 @@ namespace {
 
 using namespace ostrak;
 
-// Nothing here opens a dialog; should something try, it is cancelled.
-class NoDialogs : public Dialogs {
-public:
-  void ShowMessage(const QString&, const QString&, MessageIcon) override {}
-  void ShowNotice(const QString&, const QString&) override {}
-  bool RunFileDialog(TFileDialog&) override { return false; }
-};
+using gallery::NoDialogs;
 
 void EnterSampleFighter(TForm1& form) {
   const std::pair<TSpinEdit*, int> attributes[] = {

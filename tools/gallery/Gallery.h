@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+#include "platform/Dialogs.h"
+
 class QWidget;
 
 namespace ostrak {
@@ -56,6 +58,15 @@ private:
 using Page = std::function<void(Output&)>;
 
 bool RegisterPage(const char* name, Page page);
+
+// Nothing a page renders opens a dialog; should something try, it is
+// cancelled.
+class NoDialogs : public Dialogs {
+public:
+  void ShowMessage(const QString&, const QString&, MessageIcon) override {}
+  void ShowNotice(const QString&, const QString&) override {}
+  bool RunFileDialog(TFileDialog&) override { return false; }
+};
 
 struct NamedPage {
   const char* name;

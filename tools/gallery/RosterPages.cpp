@@ -7,7 +7,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 
-#include "platform/Dialogs.h"
 #include "platform/ProgramDirectory.h"
 #include "tools/gallery/Gallery.h"
 #include "ui/Unit1.h"
@@ -18,12 +17,7 @@ namespace {
 
 using namespace ostrak;
 
-class NoDialogs : public Dialogs {
-public:
-  void ShowMessage(const QString&, const QString&, MessageIcon) override {}
-  void ShowNotice(const QString&, const QString&) override {}
-  bool RunFileDialog(TFileDialog&) override { return false; }
-};
+using gallery::NoDialogs;
 
 void RenderRoster(gallery::Output& out, const char* code, const QString& suffix) {
   QTemporaryDir scratch;
