@@ -46,6 +46,11 @@ class WriteError : public Error {
 public:
   using Error::Error;
   static WriteError Stream() { return WriteError("Stream write error"); }
+  // A file written over itself whose old bytes could not be put back either:
+  // the user must know it may be damaged.
+  static WriteError NotPutBack() {
+    return WriteError("Stream write error; the file could not be put back as it was");
+  }
 };
 
 // "Value must be between %0:g and %1:g"

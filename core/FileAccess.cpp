@@ -80,6 +80,19 @@ std::string ReadWholeFile(const std::string& name, std::size_t maxBytes) {
   return content;
 }
 
+int ReadAllOf(int file, std::string& content, std::size_t maxBytes) {
+  content.clear();
+  char buffer[65536];
+  for (;;) {
+    const ssize_t count = ::pread(file, buffer, sizeof buffer, static_cast<off_t>(content.size()));
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) return errno;
+    if (count == 0) return 0;
+    if (content.size() + static_cast<std::size_t>(count) > maxBytes) return EFBIG;
+    content.append(buffer, static_cast<std::size_t>(count));
+  }
+}
+
 int SyncFolder(int folder) {
   const FileDescriptor open(::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (open.get() < 0) return errno;

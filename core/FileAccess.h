@@ -35,6 +35,10 @@ FileCreateError CannotCreateFile(const std::string& name, const std::string& sys
 // blocking.
 std::string ReadWholeFile(const std::string& name, std::size_t maxBytes = kMaxInputFileBytes);
 
+// The content of the open regular file `file`, read from its start whatever
+// its offset: 0, EFBIG when it holds more than maxBytes, or the error number.
+int ReadAllOf(int file, std::string& content, std::size_t maxBytes = kMaxInputFileBytes);
+
 // Flushes the names in a folder (created, renamed, removed) to the disk, so a
 // rename survives a crash; `folder` is any descriptor of it, O_PATH too. 0,
 // or the error number (EACCES: the folder cannot be opened for reading).

@@ -14,6 +14,7 @@
 #include "core/Errors.h"
 #include "core/FileAccess.h"
 #include "core/FileDescriptor.h"
+#include "core/InPlaceWrite.h"
 
 namespace ostrak {
 
@@ -40,10 +41,6 @@ int CreateProblem(const std::string& path) {
   return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
-namespace {
-
-// Whether the file now holds exactly `bytes`; read in pieces, without the
-// reading limit, since a save may legitimately write more than a load accepts.
 bool FileHolds(const std::string& path, std::string_view bytes) {
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) return false;
@@ -62,6 +59,8 @@ bool FileHolds(const std::string& path, std::string_view bytes) {
   }
 }
 
+namespace {
+
 // A new file renamed over this one would leave its other names (hard links)
 // holding the old bytes, or cannot be made at all when the folder refuses new
 // files though the file itself may be written (a shared or read-only folder).
@@ -75,22 +74,18 @@ bool MustWriteInPlace(const std::string& path) {
   return ::access(target.parent_path().c_str(), W_OK | X_OK) != 0;
 }
 
-// Over the old bytes from the start, then cut to length and synced: the file
-// keeps its identity, owner and links; only here can a failure part-way
-// leave it damaged.
+// The file written over itself (see core/InPlaceWrite.h): room first, the
+// old bytes put back after any later failure. The settings file has no kept
+// copy, so only a kill part-way can leave it damaged.
 void WriteInPlace(const std::string& path, std::string_view bytes) {
-  const FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+  const FileDescriptor file(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY));
   if (file.get() < 0) throw CannotCreateFile(path, errno);
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t count =
-        ::pwrite(file.get(), bytes.data() + written, bytes.size() - written, static_cast<off_t>(written));
-    if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) throw WriteError::Stream();
-    written += static_cast<std::size_t>(count);
-  }
-  if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) throw WriteError::Stream();
-  if (::fsync(file.get()) != 0) throw WriteError::Stream();
+  std::string old;
+  if (const int error = ReadAllOf(file.get(), old)) throw CannotCreateFile(path, error);
+  InPlaceWrite write(file.get(), std::move(old));
+  const InPlaceResult result = WriteOver(write, bytes);
+  if (result.error == 0) return;
+  throw result.intact ? WriteError::Stream() : WriteError::NotPutBack();
 }
 
 // Makes the rename over `path` survive a crash. A folder that cannot be

@@ -20,9 +20,15 @@ namespace ostrak {
 // the new bytes are in place then, though a crash could lose the rename.
 // Where a new file cannot take the old one's place (the file has several
 // hard links, or its folder does not let us create a file) the bytes are
-// written into the file itself and synced, and only then can a failure leave
-// it part-written.
+// written into the file itself (core/InPlaceWrite.h): a full disk refuses
+// before the first byte, a later failure puts the old bytes back, and only a
+// kill part-way can leave it part-written. Fighter files are written by the
+// roster engine (roster/Roster.h), never here: this is for the settings.
 void WriteTextFileAtomically(const std::string& path, std::string_view bytes);
+
+// Whether the file at `path` holds exactly `bytes`, read without the limit
+// of a load, since a save may write more than a load accepts.
+bool FileHolds(const std::string& path, std::string_view bytes);
 
 // Why WriteTextFileAtomically would refuse `path` before writing a byte, as an
 // error number for CannotCreateFile, or 0 when nothing stands in the way.

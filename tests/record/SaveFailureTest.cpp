@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
 #include "core/Errors.h"
 #include "record/StringList.h"
+#include "support/RunInChild.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak {
@@ -112,6 +112,7 @@ struct FullDiskCase {
   const char* name;
   std::size_t newBytes;
   bool fillFirst;  // nothing left at all before the save starts
+  bool twoNames;   // a hard link: written over itself
 };
 
 void PrintTo(const FullDiskCase& c, std::ostream* os) { *os << c.name; }
@@ -128,6 +129,7 @@ TEST_P(FullDisk, WriteErrorKeepsTheOldFileAndLeavesNoTemporary) {
     const std::string target = mountPoint + "/f.txt";
     const std::string old(1000, 'o');
     WriteBytes(target, old);
+    if (GetParam().twoNames) ::link(target.c_str(), (mountPoint + "/g.txt").c_str());
     if (GetParam().fillFirst) {
       std::ofstream filler(mountPoint + "/filler", std::ios::binary);
       const std::string block(4096, 'f');
@@ -136,16 +138,19 @@ TEST_P(FullDisk, WriteErrorKeepsTheOldFileAndLeavesNoTemporary) {
     }
     const std::string message = SaveAndReport(ListOfSize(GetParam().newBytes, 'n'), target);
     ::unlink((mountPoint + "/filler").c_str());
-    const bool intact = ReadBytes(target) == old;
+    const bool intact =
+        ReadBytes(target) == old && (!GetParam().twoNames || ReadBytes(mountPoint + "/g.txt") == old);
     return message + "|" + (intact ? "intact" : "changed") + "|" + Join(TempDirectory::EntriesOf(mountPoint));
   });
   if (report.rfind("SKIP ", 0) == 0) GTEST_SKIP() << report.substr(5);
-  EXPECT_EQ(report, "Stream write error|intact|f.txt;");
+  EXPECT_EQ(report, std::string("Stream write error|intact|f.txt;") + (GetParam().twoNames ? "g.txt;" : ""));
 }
 
 const FullDiskCase kFullDiskCases[] = {
-    {"space_runs_out_part_way", 200000, false},
-    {"no_space_at_all", 500, true},
+    {"space_runs_out_part_way", 200000, false, false},
+    {"no_space_at_all", 500, true, false},
+    {"two_names_space_runs_out_part_way", 200000, false, true},
+    {"two_names_no_space_at_all", 5000, true, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, FullDisk, ::testing::ValuesIn(kFullDiskCases),

@@ -7,11 +7,11 @@
 
 #include <filesystem>
 
-#include "ChildProcess.h"
 #include "core/Errors.h"
 #include "core/FileAccess.h"
 #include "record/StringList.h"
 #include "support/FailureMessage.h"
+#include "support/RunInChild.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak {

@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "support/RunInChild.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
