@@ -39,18 +39,30 @@ struct Place {
   std::string name;
 };
 
+// How a file that exists changes.
+enum class Change {
+  Rename,           // a new file takes its place (or none, for a file created)
+  InPlace,          // written over itself, a copy of its old bytes kept beside it
+  InPlaceUncopied,  // written over itself in a folder that takes no copy
+  Remove,           // it goes, kept under a name of ours until the commit ends
+};
+
 struct TargetPlan {
   std::size_t file = 0;        // in the plan's files
   std::optional<OldFile> old;  // what it replaces; none for a file it creates
   // Where a link at the file's name led (leaving the base allowed); none:
   // the place its name gives (PlaceOfName), found again by the commit.
   std::shared_ptr<const Place> linked;
+  Change change = Change::Rename;
 };
 
 struct CommitPlan {
   BaseFolder base;  // as found when the plan was made
   Reach reach = Reach::Confined;
   std::deque<TargetPlan> targets;  // the files it changes, in the plan's order; never copied as it grows
+  // The base folder holds the manifest; false only when it refuses new files
+  // and every file is written over itself without a copy.
+  bool manifest = true;
 };
 
 }  // namespace ostrak::roster::detail

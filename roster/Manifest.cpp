@@ -1,6 +1,8 @@
 #include "roster/Manifest.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <sstream>
 
 #include "core/IntToStr.h"
@@ -11,6 +13,8 @@ namespace {
 
 constexpr std::string_view kCommitSuffix = "-commit";
 constexpr const char* kHeader = "ostrak-roster-commit 1";
+// By ManifestChange.
+constexpr const char* kChangeWords[] = {"create", "replace", "remove", "inplace"};
 
 // Bytes that would break a line into words, written as %XX.
 std::string Escaped(std::string_view text) {
@@ -80,9 +84,10 @@ std::string ManifestStart(Reach reach) {
 
 std::string MadeFolderLine(const detail::Place& folder) { return "folder " + PlaceWords(folder) + "\n"; }
 
-std::string FileLine(std::size_t index, const detail::Place& place, const std::string& file, bool replaces) {
+std::string FileLine(std::size_t index, const detail::Place& place, const std::string& file,
+                     ManifestChange change) {
   return "file " + IntToStr(static_cast<long long>(index)) + " " + PlaceWords(place) + " " + Escaped(file) +
-         (replaces ? " replace\n" : " create\n");
+         " " + kChangeWords[static_cast<std::size_t>(change)] + "\n";
 }
 
 std::string TemporaryLine(std::size_t index, ino_t inode) {
@@ -92,6 +97,11 @@ std::string TemporaryLine(std::size_t index, ino_t inode) {
 
 std::string KeptLine(std::size_t index, ino_t inode) {
   return "kept " + IntToStr(static_cast<long long>(index)) + " " + IntToStr(static_cast<long long>(inode)) +
+         "\n";
+}
+
+std::string SelfLine(std::size_t index, ino_t inode) {
+  return "self " + IntToStr(static_cast<long long>(index)) + " " + IntToStr(static_cast<long long>(inode)) +
          "\n";
 }
 
@@ -119,10 +129,14 @@ Manifest ParseManifest(const std::string& text) {
     } else if (words[0] == "folder" && words.size() == 4) {
       manifest.madeFolders.push_back(place(1));
     } else if (words[0] == "file" && words.size() == 7 && ReadNumber(words[1], index)) {
-      manifest.files[index] = {place(2), Unescaped(words[5]), words[6] == "replace", 0, 0};
-    } else if ((words[0] == "new" || words[0] == "kept") && words.size() == 3 &&
+      const auto known = std::find(std::begin(kChangeWords), std::end(kChangeWords), words[6]);
+      if (known == std::end(kChangeWords)) continue;  // a change this program does not know: left alone
+      const auto change = static_cast<ManifestChange>(known - std::begin(kChangeWords));
+      manifest.files[index] = {place(2), Unescaped(words[5]), change, 0, 0, 0};
+    } else if ((words[0] == "new" || words[0] == "kept" || words[0] == "self") && words.size() == 3 &&
                ReadNumber(words[1], index) && ReadNumber(words[2], inode) && manifest.files.contains(index)) {
-      (words[0] == "new" ? manifest.files[index].temporary : manifest.files[index].kept) = inode;
+      ManifestFile& file = manifest.files[index];
+      (words[0] == "new" ? file.temporary : words[0] == "kept" ? file.kept : file.self) = inode;
     } else if (words[0] == "done") {
       manifest.done = true;
     }

@@ -4,8 +4,9 @@
 // that a commit cut short (killed, crashed) can be put back by the next run:
 // ".ostrak-TOKEN-commit", held under flock(2) while its commit runs. One line
 // per event, written before the event: a folder made, a file begun (with its
-// place), the inode of its temporary, the inode of the old file it keeps,
-// and "done" once every rename and folder flush has succeeded.
+// place and how it changes), the inode of its temporary, the inode of the old
+// file it keeps (for a file written over itself: of the copy, and of the
+// file), and "done" once every rename, removal and folder flush has succeeded.
 
 #include <sys/types.h>
 
@@ -26,12 +27,20 @@ std::optional<std::string> ManifestToken(const std::string& name);
 std::string TemporaryName(const std::string& token, std::size_t index);
 std::string KeptName(const std::string& token, std::size_t index);
 
+enum class ManifestChange {
+  Create,   // its temporary renamed to a new name
+  Replace,  // its temporary renamed over it, the old file kept by a hard link (or a copy)
+  Remove,   // unlinked, the old file kept by a hard link (or a copy)
+  InPlace,  // written over itself; the temporary holds the new bytes, the kept copy the old
+};
+
 struct ManifestFile {
   detail::Place place;
   std::string file;  // as the table named it
-  bool replaces = false;
+  ManifestChange change = ManifestChange::Create;
   ino_t temporary = 0;  // 0 until the temporary exists
   ino_t kept = 0;       // 0 until the old file is kept
+  ino_t self = 0;       // written over itself: the file's own inode
 };
 
 struct Manifest {
@@ -44,9 +53,11 @@ struct Manifest {
 // Lines of the manifest, as the commit appends them.
 std::string ManifestStart(Reach reach);
 std::string MadeFolderLine(const detail::Place& folder);
-std::string FileLine(std::size_t index, const detail::Place& place, const std::string& file, bool replaces);
+std::string FileLine(std::size_t index, const detail::Place& place, const std::string& file,
+                     ManifestChange change);
 std::string TemporaryLine(std::size_t index, ino_t inode);
 std::string KeptLine(std::size_t index, ino_t inode);
+std::string SelfLine(std::size_t index, ino_t inode);
 inline constexpr const char* kDoneLine = "done\n";
 
 // Lines it does not know are passed over: it may be a stranger's file.

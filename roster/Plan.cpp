@@ -1,4 +1,5 @@
-// Plans for import and set: every check before any write, one row at a time.
+// Plans for import, set and whole-file writes: every check before any write,
+// one row at a time.
 
 #include <algorithm>
 #include <utility>
@@ -51,8 +52,12 @@ bool IsBlank(const std::vector<TableValue>& record) {
 // only what the commit needs is kept (the bytes of the files that change).
 class PlanBuilder {
 public:
-  PlanBuilder(RosterPlan& plan, const RosterOptions& options, const std::optional<FileIdentity>& table)
-      : plan_(plan), finder_(options, table), preflight_(finder_) {
+  PlanBuilder(RosterPlan& plan, const RosterOptions& options, const std::optional<FileIdentity>& table,
+              Writing writing = Writing::NewFileOnly)
+      : plan_(plan),
+        missingFolders_(options.missingFolders),
+        finder_(options, table, writing),
+        preflight_(finder_) {
     plan_.commit_ = std::make_shared<detail::CommitPlan>();
     plan_.commit_->reach = finder_.reach();
   }
@@ -85,17 +90,84 @@ public:
     }
     if (fileProblem) return;
     PlannedFile planned{
-        number, file, target ? target->path : PathUnder(finder_.base().name, file), Action::Refused, {}};
+        number, file, target ? target->path : PathUnder(finder_.base().name, file), Action::Refused, {},
+        {},     {}};
+    if (target) planned.canonicalPath = target->canonical;
     if (claimed && problems.size() == before) Decide(*target, cells, std::move(lines), planned);
     plan_.files_.push_back(std::move(planned));
   }
 
+  // One whole file as the caller gives it: only where it lands is checked.
+  void AddWrite(int row, const FileWrite& write) {
+    std::vector<TableProblem>& problems = plan_.problems_;
+    PlannedFile planned{row, write.file, PathUnder(finder_.base().name, write.file), Action::Refused, {},
+                        {},  {}};
+    const auto refuse = [&](int error) {
+      problems.push_back({row, {}, CannotCreateFile(planned.path, error).message()});
+      plan_.files_.push_back(std::move(planned));
+    };
+    if (write.file.empty()) {
+      planned.path = finder_.base().name;
+      return refuse(ENOENT);
+    }
+    if (write.file.find('\0') != std::string::npos) return refuse(EINVAL);
+    const std::size_t before = problems.size();
+    const std::optional<Target> target = finder_.Find(row, write.file, problems);
+    if (target) {
+      planned.path = target->path;
+      planned.canonicalPath = target->canonical;
+    }
+    if (!target || !finder_.Claim(row, *target, problems)) {
+      plan_.files_.push_back(std::move(planned));
+      return;
+    }
+    if (missingFolders_ == MissingFolders::Refuse && !target->made.empty()) return refuse(ENOENT);
+    const bool exists = target->old.has_value();
+    if (!write.bytes && !exists) {
+      planned.action = Action::Unchanged;
+    } else if (!write.bytes) {
+      planned.action = Action::Remove;
+      planned.before = target->oldBytes;
+      preflight_.Add(row, *target, 0);
+      AddTarget(*target, detail::Change::Remove);
+    } else if (write.bytes->size() > kMaxInputFileBytes) {
+      problems.push_back({row, {}, TooLarge()});
+    } else if (exists && *write.bytes == target->oldBytes) {
+      planned.action = Action::Unchanged;
+    } else {
+      const std::size_t size = write.bytes->size();
+      const std::size_t old = target->oldBytes.size();
+      const std::size_t growth = size > old ? size - old : 0;
+      // Over itself: the new bytes beside it too, and a copy of the old ones,
+      // so that recovery can tell what a kill left.
+      preflight_.Add(row, *target, target->inPlace ? size + old + growth : size,
+                     exists ? std::optional(size) : std::nullopt);
+      AddTarget(*target, target->inPlace ? detail::Change::InPlace : detail::Change::Rename);
+      planned.action = exists ? Action::Replace : Action::Create;
+      planned.bytes = *write.bytes;
+      if (exists) planned.before = target->oldBytes;
+    }
+    if (problems.size() > before) planned.action = Action::Refused;
+    plan_.files_.push_back(std::move(planned));
+  }
+
   void Finish() {
-    preflight_.Check(plan_.problems_, [&](int row) {
-      const auto file = std::lower_bound(plan_.files_.begin(), plan_.files_.end(), row,
-                                         [](const PlannedFile& f, int r) { return f.row < r; });
-      return file == plan_.files_.end() ? std::string() : file->path;
-    });
+    const auto fileOfRow = [&](int row) {
+      return std::lower_bound(plan_.files_.begin(), plan_.files_.end(), row,
+                              [](const PlannedFile& f, int r) { return f.row < r; });
+    };
+    plan_.commit_->manifest = preflight_.Check(
+        plan_.problems_,
+        [&](int row) {
+          const auto file = fileOfRow(row);
+          return file == plan_.files_.end() ? std::string() : file->path;
+        },
+        [&](int row) {
+          const auto index = static_cast<std::size_t>(fileOfRow(row) - plan_.files_.begin());
+          for (detail::TargetPlan& target : plan_.commit_->targets) {
+            if (target.file == index) target.change = detail::Change::InPlaceUncopied;
+          }
+        });
     plan_.commit_->base = finder_.base();
     // The file checks came first in their row, but the folder checks last of all.
     const auto order = [](const TableProblem& p) { return std::pair(p.row, p.column != kFileColumn); };
@@ -120,29 +192,38 @@ private:
       }
     }
     std::string bytes = lines.Text();
-    if (bytes.size() > kMaxInputFileBytes) {
-      return fail("would be larger than the " + IntToStr(kMaxInputFileBytes >> 20) + " MiB the editor loads");
-    }
+    if (bytes.size() > kMaxInputFileBytes) return fail(TooLarge());
     if (target.old && bytes == target.oldBytes) {
       planned.action = Action::Unchanged;
       return;
     }
     planned.action = target.old ? Action::Replace : Action::Create;
     preflight_.Add(planned.row, target, bytes.size());
+    AddTarget(target, detail::Change::Rename);
+    planned.bytes = std::move(bytes);
+    if (target.old) planned.before = target.oldBytes;
+  }
+
+  static std::string TooLarge() {
+    return "would be larger than the " + IntToStr(kMaxInputFileBytes >> 20) + " MiB the editor loads";
+  }
+
+  // The commit's part of the file about to be added to the plan.
+  void AddTarget(const Target& target, detail::Change change) {
     plan_.commit_->targets.push_back(
         {plan_.files_.size(), target.old,
-         target.linked ? std::make_shared<const detail::Place>(target.place) : nullptr});
-    planned.bytes = std::move(bytes);
+         target.linked ? std::make_shared<const detail::Place>(target.place) : nullptr, change});
   }
 
   RosterPlan& plan_;
+  MissingFolders missingFolders_;
   TargetFinder finder_;
   Preflight preflight_;
 };
 
 std::size_t RosterPlan::ChangeCount() const {
   return static_cast<std::size_t>(std::count_if(files_.begin(), files_.end(), [](const PlannedFile& file) {
-    return file.action == Action::Create || file.action == Action::Replace;
+    return file.action == Action::Create || file.action == Action::Replace || file.action == Action::Remove;
   }));
 }
 
@@ -248,13 +329,23 @@ RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assig
   if (problems.empty()) {
     builder.AddRow(0, cells);
   } else {
-    plan.files_.push_back({0, file, PathUnder(finder.base().name, file), Action::Refused, {}});
+    plan.files_.push_back({0, file, PathUnder(finder.base().name, file), Action::Refused, {}, {}, {}});
   }
   builder.Finish();
   // One file, named by the caller: its problems need no column.
   for (std::size_t i = named; i < problems.size(); ++i) {
     if (problems[i].column == kFileColumn) problems[i].column.clear();
   }
+  return plan;
+}
+
+RosterPlan PlanWrites(const std::vector<FileWrite>& writes, const RosterOptions& options) {
+  RosterPlan plan;
+  PlanBuilder builder(plan, options, std::nullopt, Writing::InPlaceToo);
+  for (std::size_t i = 0; i < writes.size(); ++i) builder.AddWrite(static_cast<int>(i) + 1, writes[i]);
+  builder.Finish();
+  // The caller named each file: its problems need no column.
+  for (TableProblem& problem : plan.problems_) problem.column.clear();
   return plan;
 }
 

@@ -26,7 +26,8 @@ std::string Kib(std::uint64_t bytes) {
 
 }  // namespace
 
-void Preflight::Add(int row, const Target& target, std::size_t bytes) {
+void Preflight::Add(int row, const Target& target, std::size_t bytes, std::optional<std::size_t> newSize) {
+  ++rows_;
   const FolderWalk walk = finder_.WalkTo(target.place);
   const std::size_t existing = target.place.fromRoot
                                    ? walk.existing
@@ -45,7 +46,16 @@ void Preflight::Add(int row, const Target& target, std::size_t bytes) {
   folder.makes = folder.makes || !target.made.empty();
   folder.writes = folder.writes || target.made.empty();
   folder.rows.push_back(row);
-  folder.bytes += (bytes + folder.block - 1) / folder.block * folder.block;
+  const auto blocks = [&](std::size_t count) {
+    return (count + folder.block - 1) / folder.block * folder.block;
+  };
+  folder.bytes += blocks(bytes);
+  if (newSize && target.old) {
+    // Over itself, the file needs only the blocks it grows by.
+    const std::uint64_t had = blocks(static_cast<std::size_t>(target.old->size));
+    const std::uint64_t grown = blocks(*newSize) - std::min(blocks(*newSize), had);
+    overItself_[row] = blocks(bytes) - std::min(blocks(bytes), grown);
+  }
   ++folder.files;
   for (const std::string& made : target.made) {
     if (made_.insert(made).second) {
@@ -55,21 +65,32 @@ void Preflight::Add(int row, const Target& target, std::size_t bytes) {
   }
 }
 
-void Preflight::Check(std::vector<TableProblem>& problems,
-                      const std::function<std::string(int row)>& pathOf) {
-  if (folders_.empty()) return;
+bool Preflight::Check(std::vector<TableProblem>& problems, const std::function<std::string(int row)>& pathOf,
+                      const std::function<void(int row)>& inPlace) {
+  if (folders_.empty()) return true;
   std::map<dev_t, Room> rooms;
   const bool root = ::geteuid() == 0;
+  std::size_t toldInPlace = 0;
   for (auto& [key, folder] : folders_) {
     const FolderWalk walk = finder_.WalkTo(folder.place);
     int error = walk.error;
     if (error == 0 && folder.writes) error = ProbeFolder(walk.folder->get(), false);
+    const bool refusesFiles = walk.error == 0 && error != 0;
     if (error == 0 && folder.makes) error = ProbeFolder(walk.folder->get(), true);
     if (error != 0) {
+      bool others = false;
       for (const int row : folder.rows) {
-        problems.push_back({row, kFileColumn, CannotCreateFile(pathOf(row), error).message()});
+        if (const auto over = overItself_.find(row); refusesFiles && inPlace && over != overItself_.end()) {
+          inPlace(row);
+          ++toldInPlace;
+          folder.bytes -= over->second;
+          --folder.files;
+        } else {
+          problems.push_back({row, kFileColumn, CannotCreateFile(pathOf(row), error).message()});
+          others = true;
+        }
       }
-      continue;
+      if (others) continue;
     }
     struct statvfs space {};
     if (::fstatvfs(walk.folder->get(), &space) != 0) continue;
@@ -85,7 +106,8 @@ void Preflight::Check(std::vector<TableProblem>& problems,
   }
 
   // The manifest of what is in flight sits in the base folder.
-  if (const BaseFolder& base = finder_.base(); base.folder) {
+  const bool manifest = toldInPlace < rows_;
+  if (const BaseFolder& base = finder_.base(); base.folder && manifest) {
     if (const int error = ProbeFolder(base.folder->get(), false)) {
       problems.push_back({0,
                           {},
@@ -109,6 +131,7 @@ void Preflight::Check(std::vector<TableProblem>& problems,
                               IntToStr(static_cast<long long>(room.freeFiles)) + " free"});
     }
   }
+  return manifest;
 }
 
 }  // namespace ostrak::roster

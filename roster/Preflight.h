@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,12 +22,18 @@ class Preflight {
 public:
   explicit Preflight(TargetFinder& finder) : finder_(finder) {}
 
-  // A file the commit writes, of `bytes` bytes, for `row`.
-  void Add(int row, const Target& target, std::size_t bytes);
+  // A file the commit writes, of `bytes` bytes, for `row`. `newSize`: the
+  // file exists and may be written over itself at that size where its folder
+  // refuses new files.
+  void Add(int row, const Target& target, std::size_t bytes, std::optional<std::size_t> newSize = {});
   // Every problem found, for the rows whose folders fail (`pathOf` gives a
   // row's path for the message), and as row 0 for a file system without room
-  // or a base folder that cannot hold the manifest.
-  void Check(std::vector<TableProblem>& problems, const std::function<std::string(int row)>& pathOf);
+  // or a base folder that cannot hold the manifest. A row that may be written
+  // over itself in a folder that refuses new files is no problem: `inPlace`
+  // is told of it instead. Returns whether the base folder is to hold the
+  // manifest: always, unless it refuses new files and every row was told.
+  bool Check(std::vector<TableProblem>& problems, const std::function<std::string(int row)>& pathOf,
+             const std::function<void(int row)>& inPlace = {});
 
 private:
   struct Folder {
@@ -43,6 +50,9 @@ private:
   TargetFinder& finder_;
   std::map<std::pair<dev_t, ino_t>, Folder> folders_;  // by the deepest existing folder's identity
   std::set<std::string> made_;                         // the keys of the folders to be made
+  std::map<int, std::uint64_t>
+      overItself_;  // the rows that may be written over themselves: bytes spared then
+  std::size_t rows_ = 0;
 };
 
 }  // namespace ostrak::roster

@@ -87,7 +87,13 @@ struct ExportedTable {
 ExportedTable ExportFiles(const std::vector<std::string>& files, const ExportOptions& options);
 
 // ---------------------------------------------------------------------------
-// Import and set: a plan first, then its commit
+// Import, set and whole-file writes: a plan first, then its commit. Every
+// write of a fighter file goes this way, the editor's save too.
+
+enum class MissingFolders {
+  Make,    // the commit makes them
+  Refuse,  // the file cannot be created ("No such file or directory"), as a save expects
+};
 
 struct RosterOptions {
   // Where relative file names are taken; empty: the current folder. Missing
@@ -98,21 +104,40 @@ struct RosterOptions {
   // "..", or a link on the way or at the end is refused (ProblemKind::Outside). True: names lead where the
   // system resolves them, and a link's file is the one replaced.
   bool allowOutside = false;
+  MissingFolders missingFolders = MissingFolders::Make;
 };
 
 enum class Action {
   Create,     // the file does not exist yet
   Replace,    // the file exists and its bytes change
-  Unchanged,  // the file already holds these bytes: it is not written
+  Remove,     // the file exists and goes
+  Unchanged,  // the file already holds these bytes (or is already gone): it is not written
   Refused,    // the row has a problem (see Problems()): nothing is planned for it
 };
 
 struct PlannedFile {
-  int row = 0;       // in the table, from 1 after the header; 0 for set
+  int row = 0;       // in the table, from 1 after the header; 0 for set; from 1 in the order of writes
   std::string file;  // as the table names it
   std::string path;  // where it is written: `file` under the base folder
   Action action = Action::Refused;
-  std::string bytes;  // the new file's bytes; empty when refused or unchanged
+  std::string bytes;  // the new file's bytes; empty when refused, removed or unchanged
+  // What the history keeps of a file the commit changes. `before`: the bytes
+  // it held when checked; none for a file created. The bytes after are
+  // `bytes`, none for a file removed.
+  std::optional<std::string> before;
+  // Absolute, every link on the way resolved as the system found it from the
+  // folder's own descriptor, so two names of one place give one path; empty
+  // when the file was refused before it was found.
+  std::string canonicalPath;
+};
+
+// One whole file as a caller wants it (the editor's save; undo, redo,
+// restore and merge): `file` named as in a table (under the base folder
+// unless leave is given to go outside), `bytes` its new content, none to
+// remove it.
+struct FileWrite {
+  std::string file;
+  std::optional<std::string> bytes;
 };
 
 struct Assignment {
@@ -125,8 +150,9 @@ struct Assignment {
 using CommitProgress = std::function<void(std::size_t done, std::size_t total)>;
 
 struct CommitResult {
-  std::size_t written = 0;             // every file the plan changes, or none
-  std::optional<FileFailure> failure;  // the file that failed; every file is then as it was
+  std::size_t written = 0;             // every file the plan changes (removed ones too), or none
+  std::optional<FileFailure> failure;  // the file that failed; every file is then as it was, unless:
+  bool intact = true;                  // false: not every file could be put back, as the message says
   bool ok() const { return !failure; }
 };
 
@@ -147,13 +173,14 @@ public:
   // What the user should know that is no problem: how the table was read
   // (Windows-1252 when it is not UTF-8).
   const std::vector<std::string>& Notes() const { return notes_; }
-  // The files a commit writes (created or replaced).
+  // The files a commit writes (created, replaced or removed).
   std::size_t ChangeCount() const;
 
 private:
   friend RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options);
   friend RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
                             const RosterOptions& options);
+  friend RosterPlan PlanWrites(const std::vector<FileWrite>& writes, const RosterOptions& options);
   friend class PlanBuilder;
   friend class Transaction;
 
@@ -181,14 +208,53 @@ RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options
 RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
                    const RosterOptions& options);
 
+// Whole files, each written, created or removed as given, with the checks an
+// import makes of its rows' files (confinement, no file named twice, folders
+// and room) but none of a fighter's lines: the caller gives the bytes. A
+// file already as given is Unchanged. A file that a new one must not replace
+// is written over itself: one with other names (hard links), one whose
+// folder refuses new files, one that belongs to another user.
+RosterPlan PlanWrites(const std::vector<FileWrite>& writes, const RosterOptions& options);
+
+// What the history records of one file of a commit; the texts belong to the
+// plan and live as long as the call they are given to.
+struct JournalFile {
+  std::string_view canonicalPath;
+  std::optional<std::string_view> before;  // none: the commit creates it
+  std::optional<std::string_view> after;   // none: the commit removes it
+};
+
+// Told of a commit as it goes, so that a history can record every change
+// before the files change. A journal never stops a commit: its calls must not
+// throw, and a throw is taken as though the call had not been made. Its own
+// trouble (a store it cannot write) is its to report.
+class CommitJournal {
+public:
+  virtual ~CommitJournal();
+  // Every check has passed and the files it names are about to change.
+  virtual void Begin(const std::vector<JournalFile>& files) = 0;
+  // Every file holds its new bytes.
+  virtual void Done() = 0;
+  // The commit failed after Begin and every file is as it was. After a
+  // failure that could not put every file back, or a kill, neither comes:
+  // the files are then put back by RecoverInterrupted or left for the
+  // journal to settle.
+  virtual void Abandoned() = 0;
+};
+
 // Writes every file the plan changes or none: each new file as a temporary
 // beside its target, flushed; the old ones kept by hard link; then one pass
-// of renames, undone from the kept ones if one fails; then the folders
-// flushed. A file changed since the plan was made stops the commit before any
-// rename. A plan with problems writes nothing; a plan commits once. The folder
-// keeps a manifest of what is in flight, so that a commit cut short (a kill,
-// a crash) is put back by RecoverInterrupted.
-CommitResult Commit(RosterPlan& plan, const CommitProgress& progress = {});
+// of renames and removals, undone from the kept ones if one fails; then the
+// folders flushed. A file written over itself gets room for its new length
+// before the pass, a copy of its old bytes beside it where its folder takes
+// one, and its old bytes back if anything fails. A file changed since the
+// plan was made stops the commit before anything changes. A plan with
+// problems writes nothing; a plan commits once. The base folder keeps a
+// manifest of what is in flight, so that a commit cut short (a kill, a
+// crash) is put back by RecoverInterrupted; a base folder that refuses new
+// files can hold none, and a plan that writes only over files in place there
+// commits without one (only the journal's record can then mend a kill).
+CommitResult Commit(RosterPlan& plan, const CommitProgress& progress = {}, CommitJournal* journal = nullptr);
 
 // What an interrupted commit into `options.base` left behind, put back: each
 // file it had replaced or created is as before it, its temporaries and kept

@@ -18,6 +18,8 @@ namespace {
 
 // Walks kept open at once; a table naming more folders walks again.
 constexpr std::size_t kKeptWalks = 64;
+// Links to nothing followed one after the other, as the system's own limit.
+constexpr int kMaxLinks = 40;
 
 std::string Joined(const std::vector<std::string>& steps) {
   std::string joined;
@@ -34,25 +36,27 @@ std::string KindOf(mode_t mode) {
 }
 
 // The content of the regular file `name` that fstatat found as `status`; a
-// problem when it cannot be replaced as a whole or read.
+// problem when it cannot be written as `writing` allows or read.
 std::optional<std::string> ReadOld(int folder, const std::string& name, const struct stat& status,
-                                   const std::string& path, std::string& bytes) {
+                                   const std::string& path, Writing writing, Target& target) {
+  std::string& bytes = target.oldBytes;
   const FileDescriptor file(
       ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   struct stat opened {};
   if (file.get() < 0 || ::fstat(file.get(), &opened) != 0) return CannotOpenFile(path, errno).message();
   if (!S_ISREG(opened.st_mode) || IdentityOf(opened) != IdentityOf(status))
     return "changed while it was checked";
-  if (opened.st_nlink > 1) {
+  const bool inPlaceToo = writing == Writing::InPlaceToo;
+  if (opened.st_nlink > 1 && !inPlaceToo) {
     return "has " + IntToStr(static_cast<long long>(opened.st_nlink)) +
            " names (hard links): a new file would part them, leaving the others with the old lines";
   }
   // The editor does not save over a file the user may not write; neither do we.
   if (::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0)
     return CannotCreateFile(path, errno).message();
-  if (::geteuid() != 0 && opened.st_uid != ::geteuid()) {
-    return "belongs to another user: a new file in its place would belong to you";
-  }
+  const bool foreign = ::geteuid() != 0 && opened.st_uid != ::geteuid();
+  if (foreign && !inPlaceToo) return "belongs to another user: a new file in its place would belong to you";
+  target.inPlace = opened.st_nlink > 1 || foreign;
   if (int flags = 0; ::ioctl(file.get(), FS_IOC_GETFLAGS, &flags) == 0) {
     if (flags & FS_IMMUTABLE_FL) return CannotCreateFile(path, "Immutable file").message();
     if (flags & FS_APPEND_FL) return CannotCreateFile(path, "Append-only file").message();
@@ -78,9 +82,11 @@ std::string PathUnder(const std::string& folder, const std::string& file) {
   return folder.back() == '/' ? folder + file : folder + "/" + file;
 }
 
-TargetFinder::TargetFinder(const RosterOptions& options, const std::optional<FileIdentity>& table)
+TargetFinder::TargetFinder(const RosterOptions& options, const std::optional<FileIdentity>& table,
+                           Writing writing)
     : base_(OpenBase(options.base)),
       reach_(options.allowOutside ? Reach::Anywhere : Reach::Confined),
+      writing_(writing),
       table_(table),
       root_(OpenFolder("/")) {}
 
@@ -165,14 +171,17 @@ std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, cons
     return fail("leads out of the base folder \"" + base_.name + "\"", ProblemKind::Outside);
   if (walk.error != 0) return fail(CannotCreateFile(path, walk.error).message());
 
-  Target target{place, links > 0, path, "#" + IntToStr(Intern(walk.identity)), {}, {}, {}};
+  Target target{place, links > 0, path, "#" + IntToStr(Intern(walk.identity)), {}, {}, {}, {}, false};
+  target.canonical = CanonicalFolder(walk, place);
   for (std::size_t i = walk.existing; i < steps; ++i) {
     const std::string& step = i < inBase ? base_.missing[i] : place.folders[i - inBase];
     // A folder to be made cannot be left again by "..".
     if (step == "..") return fail(CannotCreateFile(path, ENOENT).message());
     target.key += "/" + step;
     target.made.push_back(target.key);
+    target.canonical += (target.canonical.ends_with('/') ? "" : "/") + step;
   }
+  target.canonical += (target.canonical.ends_with('/') ? "" : "/") + place.name;
   if (walk.existing < steps) {
     target.key += "/" + place.name;
     return target;
@@ -191,6 +200,22 @@ std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, cons
     }
     // Leaving the base allowed: the file the link leads to is the one replaced.
     const FileDescriptor followed(::openat(walk.folder->get(), place.name.c_str(), O_PATH | O_CLOEXEC));
+    if (followed.get() < 0 && errno == ENOENT && writing_ == Writing::InPlaceToo && links < kMaxLinks) {
+      // As a save expects: the file the link names is created.
+      char named[4096];
+      const ssize_t length = ::readlinkat(walk.folder->get(), place.name.c_str(), named, sizeof named);
+      if (length > 0 && static_cast<std::size_t>(length) < sizeof named) {
+        std::string to(named, static_cast<std::size_t>(length));
+        if (to.front() != '/') to = CanonicalFolder(walk, place) + "/" + to;
+        detail::Place linked{true, PathSteps(to), {}};
+        if (!linked.folders.empty() && !to.ends_with('/')) {
+          linked.name = linked.folders.back();
+          linked.folders.pop_back();
+          return FindPlace(row, std::move(linked), path, problems, links + 1);
+        }
+      }
+      errno = ENOENT;
+    }
     if (followed.get() < 0 || ::fstat(followed.get(), &status) != 0) {
       return fail(
           CannotCreateFile(path, errno == ENOENT ? "A symbolic link to nothing" : SystemErrorText(errno))
@@ -212,12 +237,37 @@ std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, cons
   if (!S_ISREG(status.st_mode)) return fail(CannotCreateFile(path, KindOf(status.st_mode)).message());
   if (table_ && IdentityOf(status) == *table_)
     return fail("is the table itself, which an import never replaces");
-  if (auto problem = ReadOld(walk.folder->get(), place.name, status, path, target.oldBytes))
+  if (auto problem = ReadOld(walk.folder->get(), place.name, status, path, writing_, target))
     return fail(*problem);
   target.key =
       "=" + IntToStr(Intern({status.st_dev, 0})) + ":" + IntToStr(static_cast<long long>(status.st_ino));
   target.old = detail::OldFileOf(status);
   return target;
+}
+
+std::string TargetFinder::CanonicalFolder(const FolderWalk& walk, const detail::Place& place) {
+  const auto key = std::pair(walk.identity.device, walk.identity.inode);
+  if (const auto known = canonicalFolders_.find(key); known != canonicalFolders_.end()) return known->second;
+  if (canonicalFolders_.size() >= kKeptWalks) canonicalFolders_.clear();
+  char real[4096];
+  const std::string proc = "/proc/self/fd/" + IntToStr(walk.folder->get());
+  const ssize_t length = ::readlink(proc.c_str(), real, sizeof real);
+  std::string name;
+  if (length > 0 && real[0] == '/' && static_cast<std::size_t>(length) < sizeof real) {
+    name.assign(real, static_cast<std::size_t>(length));
+  } else {
+    // No /proc: the name as the walk spelled it, which is all that is known.
+    std::vector<std::string> steps;
+    if (!place.fromRoot) {
+      steps = PathSteps(base_.name);
+      steps.resize(steps.size() - std::min(steps.size(), base_.missing.size()));
+    }
+    const std::size_t inBase = place.fromRoot ? 0 : base_.missing.size();
+    for (std::size_t i = 0; i < walk.existing; ++i)
+      steps.push_back(i < inBase ? base_.missing[i] : place.folders[i - inBase]);
+    name = "/" + Joined(steps).substr(steps.empty() ? 0 : 1);
+  }
+  return canonicalFolders_.emplace(key, std::move(name)).first->second;
 }
 
 long long TargetFinder::Intern(const FileIdentity& identity) {

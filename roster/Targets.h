@@ -37,13 +37,24 @@ struct Target {
   std::string key;                // the same for every name of one place, whether it exists yet or not
   std::vector<std::string> made;  // the keys of the folders the commit makes on its way
   std::optional<detail::OldFile> old;
-  std::string oldBytes;  // the old file's content
+  std::string oldBytes;   // the old file's content
+  std::string canonical;  // see PlannedFile::canonicalPath
+  bool inPlace = false;   // a new file must not take its place (see Writing::InPlaceToo)
+};
+
+enum class Writing {
+  NewFileOnly,  // a file that a new one must not replace is refused (tables: the user chose many files)
+  // Such a file is written over itself instead (whole-file writes): one with
+  // other names, or of another user, where a new file would part the names or
+  // change the owner. A link to nothing is followed to the file it names.
+  InPlaceToo,
 };
 
 class TargetFinder {
 public:
   // `table`: the table's own file, which no row may name.
-  TargetFinder(const RosterOptions& options, const std::optional<FileIdentity>& table);
+  TargetFinder(const RosterOptions& options, const std::optional<FileIdentity>& table,
+               Writing writing = Writing::NewFileOnly);
 
   const BaseFolder& base() const { return base_; }
   Reach reach() const { return reach_; }
@@ -60,18 +71,22 @@ public:
 private:
   // A short number for a folder or a device, so that keys stay short.
   long long Intern(const FileIdentity& identity);
+  // The absolute name of the walk's folder as the system knows it.
+  std::string CanonicalFolder(const FolderWalk& walk, const detail::Place& place);
 
   std::optional<Target> FindPlace(int row, detail::Place place, const std::string& path,
                                   std::vector<TableProblem>& problems, int links);
 
   BaseFolder base_;
   Reach reach_;
+  Writing writing_;
   std::optional<FileIdentity> table_;
   SharedDescriptor root_;
   std::map<std::string, FolderWalk> walks_;  // a few recent ones, by their steps
   std::map<std::pair<dev_t, ino_t>, long long> interned_;
   std::unordered_map<std::string, int> rowOfKey_;
   std::unordered_set<std::string> madeFolders_;
+  std::map<std::pair<dev_t, ino_t>, std::string> canonicalFolders_;
 };
 
 }  // namespace ostrak::roster

@@ -16,10 +16,16 @@ enum class CommitStep {
   Create,      // a file's temporary, beside it
   Write,       // the temporary's bytes
   Sync,        // fsync of the temporary
-  Keep,        // the hard link that keeps the old file
+  Keep,        // the hard link (or copy) that keeps the old file
+  Reserve,     // room for the new length of a file written over itself
   Note,        // the manifest, flushed before the renames
   Rename,      // a temporary over its file, or to its new name
+  Remove,      // a file removed, in the pass of the renames
+  Overwrite,   // the new bytes over a file's own, in the pass of the renames
+  Cut,         // that file cut to its new length
+  Flush,       // fsync of that file
   SyncFolder,  // fsync of a folder after the renames
+  PutBack,     // after a failure, a file written over itself gets its old bytes back
 };
 
 // 0 lets the step run; an error number makes it fail with that error;
@@ -27,6 +33,7 @@ enum class CommitStep {
 inline constexpr int kKilled = -1;
 using FaultHook = std::function<int(CommitStep step, const std::string& file)>;
 
-CommitResult CommitWithFaults(RosterPlan& plan, const CommitProgress& progress, const FaultHook& fault);
+CommitResult CommitWithFaults(RosterPlan& plan, const CommitProgress& progress, const FaultHook& fault,
+                              CommitJournal* journal = nullptr);
 
 }  // namespace ostrak::roster

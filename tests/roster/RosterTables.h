@@ -1,11 +1,16 @@
 #pragma once
 
 // Tables and plans for the roster engine's tests: Sample()'s row in a CSV
-// table, and a plan's problems as one text.
+// table, a plan's problems as one text, and a folder's files as they are.
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "roster/Roster.h"
+#include "support/TempDirectory.h"
 #include "tools/FighterLines.h"
 
 namespace ostrak::test {
@@ -21,6 +26,18 @@ inline const std::string kCells =
 // Sample()'s row for `file` with its first attribute given.
 inline std::string Row(const std::string& file, const std::string& punches = "12") {
   return file + "," + punches + "," + kCells + "\r\n";
+}
+
+using Tree = std::vector<std::pair<std::string, std::string>>;  // every file below a folder, with its bytes
+
+inline Tree TreeOf(const std::string& folder) {
+  Tree tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::string path = entry.path().string();
+    tree.emplace_back(path.substr(folder.size()), entry.is_regular_file() ? ReadBytes(path) : "/");
+  }
+  std::sort(tree.begin(), tree.end());
+  return tree;
 }
 
 // "ROW: COLUMN: MESSAGE" lines, the column left out when there is none.

@@ -23,18 +23,6 @@
 namespace ostrak::test {
 namespace {
 
-using Tree = std::vector<std::pair<std::string, std::string>>;  // every file below a folder, with its bytes
-
-Tree TreeOf(const std::string& folder) {
-  Tree tree;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    const std::string path = entry.path().string();
-    tree.emplace_back(path.substr(folder.size()), entry.is_regular_file() ? ReadBytes(path) : "/");
-  }
-  std::sort(tree.begin(), tree.end());
-  return tree;
-}
-
 // Three files replaced (one in a folder), two created (one in a new folder).
 struct Roster {
   Roster() {

@@ -20,6 +20,8 @@ QString ActionText(Action action) {
       return ImportPreview::tr("would create");
     case Action::Replace:
       return ImportPreview::tr("would replace");
+    case Action::Remove:
+      return ImportPreview::tr("would remove");
     case Action::Unchanged:
       return ImportPreview::tr("unchanged");
     case Action::Refused:

@@ -1,0 +1,136 @@
+#pragma once
+
+// The transaction behind Commit, in two files: Transaction.cpp makes, renames
+// and removes files, keeps the manifest and undoes; TransactionInPlace.cpp
+// writes the files that must keep their identity over themselves.
+//
+// What a kill leaves of a file written over itself: before the pass of the
+// renames, the file as it was (its room reserved, its size unchanged); during
+// or after its writes, until the manifest says "done", old bytes, new bytes
+// or a mixture of the two, which RecoverInterrupted puts back from the copy
+// kept beside it. In a folder that refuses new files there is no copy, and
+// where that folder is the base, no manifest either: the commit journal's
+// record of the bytes before (written before the first byte changes) is then
+// what can still give them back.
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/FileDescriptor.h"
+#include "core/InPlaceWrite.h"
+#include "roster/CommitPlan.h"
+#include "roster/Roster.h"
+#include "roster/Transaction.h"
+
+namespace ostrak::roster {
+
+class Transaction {
+public:
+  Transaction(RosterPlan& plan, const CommitProgress& progress, const FaultHook& fault,
+              CommitJournal* journal);
+
+  CommitResult Run();
+
+private:
+  struct Killed {};
+
+  struct Failure {
+    std::string file;
+    std::string message;
+  };
+
+  struct Entry {
+    const detail::TargetPlan* target = nullptr;
+    const PlannedFile* file = nullptr;
+    std::string name;  // in its folder
+    SharedDescriptor folder;
+    bool temporary = false;  // it exists, not renamed
+    ino_t temporaryInode = 0;
+    bool kept = false;     // the old file (or a copy of it) is kept under its KeptName
+    bool renamed = false;  // renamed into place, or removed
+    // Written over itself: the file, open for writing, and its old bytes.
+    std::unique_ptr<FileDescriptor> self;
+    std::unique_ptr<InPlaceWrite> over;
+    bool overwritten = false;  // a byte may have been written over the old ones
+    bool damaged = false;      // its old bytes could not be put back
+  };
+
+  std::size_t Index(const Entry& entry) const { return static_cast<std::size_t>(&entry - entries_.data()); }
+  const std::string& PathOf(const Entry& entry) const { return entry.file->path; }
+  bool InPlace(const Entry& entry) const {
+    return entry.target->change == detail::Change::InPlace ||
+           entry.target->change == detail::Change::InPlaceUncopied;
+  }
+  // A copy beside it, and a manifest to find it by.
+  bool Copied(const Entry& entry) const {
+    return entry.target->change == detail::Change::InPlace && manifest_ != nullptr;
+  }
+
+  // Runs `action` (which returns its error number, 0 when it worked) unless
+  // the hook fails the step first; on failure throws Failure for `file` with
+  // the message `describe` makes of the error.
+  template <typename Action, typename Describe>
+  void Step(CommitStep step, const std::string& file, Action action, Describe describe) {
+    int error = fault_ ? fault_(step, file) : 0;
+    if (error == kKilled) throw Killed{};
+    if (error == 0) error = action();
+    if (error != 0) throw Failure{file, describe(error)};
+  }
+
+  void Append(const std::string& line);
+  void Begin(const detail::CommitPlan& commit);
+  SharedDescriptor FolderFor(const Entry& entry, const detail::Place& place);
+  // Finds the entry's place again, refusing one that changed since it was checked.
+  detail::Place Find(Entry& entry);
+  void Prepare(Entry& entry);
+  // A new file of ours beside the entry's, holding `bytes`, flushed: its
+  // error number or 0, the file's inode in `inode`.
+  int WriteBeside(const Entry& entry, const std::string& name, std::string_view bytes, mode_t mode,
+                  ino_t& inode);
+  void Keep(Entry& entry);
+  void Change(Entry& entry);
+  void Rename(Entry& entry);
+  void Remove(Entry& entry);
+  void SyncFolders(bool asked);
+  void Tell(void (CommitJournal::*call)());
+  void BeginJournal();
+  // Every file as it was before the commit: true when all of it is undone.
+  bool Undo();
+
+  // TransactionInPlace.cpp
+  void PrepareInPlace(Entry& entry, const detail::Place& place);
+  void Overwrite(Entry& entry);
+  // The entry's old bytes back after a failure: false when they could not be.
+  bool PutBack(Entry& entry);
+
+  RosterPlan& plan_;
+  const CommitProgress& progress_;
+  const FaultHook& fault_;
+  CommitJournal* journal_;
+  bool journalBegun_ = false;
+  std::string token_;
+  Reach reach_ = Reach::Confined;
+  std::string baseName_;
+  SharedDescriptor base_;
+  SharedDescriptor root_;
+  std::unique_ptr<FileDescriptor> manifest_;
+  std::vector<Entry> entries_;
+  std::map<std::string, SharedDescriptor> folders_;             // by their steps
+  std::vector<std::pair<SharedDescriptor, std::string>> made_;  // folder made: its parent, its name
+};
+
+// write(2) until every byte is written: false with errno set when one fails.
+bool WriteAll(int fd, std::string_view bytes);
+
+// The error of a call that just returned, 0 when it worked.
+inline int ErrorOf(bool worked) { return worked ? 0 : errno; }
+
+inline constexpr const char* kChanged = "changed since it was checked";
+
+}  // namespace ostrak::roster

@@ -1,0 +1,79 @@
+// A commit's files that are written over themselves (see Change::InPlace):
+// opened and checked before anything changes, their room reserved, a copy
+// of their old bytes and their new ones kept beside them where the folder
+// takes files, then written in the pass of the renames, in their turn.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+
+#include "core/Errors.h"
+#include "core/FileAccess.h"
+#include "roster/CommitTransaction.h"
+#include "roster/Manifest.h"
+
+namespace ostrak::roster {
+
+void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
+  const std::string& file = entry.file->file;
+  const auto cannotCreate = [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); };
+  const auto streamError = [](int) { return WriteError::Stream().message(); };
+  // Opened once, so that the file checked is the file written; a pipe put in
+  // its place cannot block the open.
+  entry.self = std::make_unique<FileDescriptor>(::openat(
+      entry.folder->get(), entry.name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (entry.self->get() < 0) throw Failure{file, cannotCreate(errno)};
+  struct stat status {};
+  if (::fstat(entry.self->get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+      !detail::StillThere(*entry.target->old, status)) {
+    throw Failure{file, kChanged};
+  }
+  static const std::string kNone;
+  const std::string& before = entry.file->before ? *entry.file->before : kNone;
+  if (Copied(entry)) {
+    Append(FileLine(Index(entry), place, file, ManifestChange::InPlace));
+    Append(SelfLine(Index(entry), status.st_ino));
+    ino_t inode = 0;
+    Step(
+        CommitStep::Create, file,
+        [&] {
+          return WriteBeside(entry, TemporaryName(token_, Index(entry)), entry.file->bytes, 0600, inode);
+        },
+        cannotCreate);
+    entry.temporary = true;
+    entry.temporaryInode = inode;
+    Append(TemporaryLine(Index(entry), inode));
+    Step(
+        CommitStep::Keep, file,
+        [&] { return WriteBeside(entry, KeptName(token_, Index(entry)), before, 0600, inode); },
+        cannotCreate);
+    entry.kept = true;
+    Append(KeptLine(Index(entry), inode));
+  }
+  entry.over = std::make_unique<InPlaceWrite>(entry.self->get(), before);
+  Step(
+      CommitStep::Reserve, file, [&] { return entry.over->Reserve(entry.file->bytes.size()); }, streamError);
+}
+
+void Transaction::Overwrite(Entry& entry) {
+  const std::string& file = entry.file->file;
+  const std::string& bytes = entry.file->bytes;
+  const auto streamError = [](int) { return WriteError::Stream().message(); };
+  entry.overwritten = true;
+  Step(
+      CommitStep::Overwrite, file, [&] { return entry.over->Overwrite(bytes); }, streamError);
+  Step(
+      CommitStep::Cut, file, [&] { return entry.over->Cut(bytes.size()); }, streamError);
+  Step(
+      CommitStep::Flush, file, [&] { return entry.over->Flush(); }, streamError);
+}
+
+bool Transaction::PutBack(Entry& entry) {
+  int error = fault_ ? fault_(CommitStep::PutBack, entry.file->file) : 0;
+  if (error == kKilled) throw Killed{};
+  if (error == 0) error = entry.over->PutBack();
+  return error == 0;
+}
+
+}  // namespace ostrak::roster
