@@ -43,8 +43,9 @@ public:
   // it were filled.
   void PrepareForSave();
 
+  // Saving is the roster engine's (roster/SaveFile.h): every write of a
+  // fighter file goes through its commit.
   void LoadFromFile(const std::string& path) { lines_.LoadFromFile(path); }
-  void SaveToFile(const std::string& path) const { lines_.SaveToFile(path); }
 
 private:
   TStringList lines_;

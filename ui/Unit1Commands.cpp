@@ -8,6 +8,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "record/LoadOrder.h"
+#include "roster/SaveFile.h"
 #include "ui/Unit1.h"
 
 namespace ostrak {
@@ -69,7 +70,8 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
   LiveRecord().PrepareForSave();
   SaveDialog1.SetFileName(edNombre->Text() + QStringLiteral(".txt"));
   if (!SaveDialog1.Execute(dialogs_)) return;
-  LiveRecord().SaveToFile(LocalPath(SaveDialog1.FileName()));
+  // The history will be told of the save here; until then no journal.
+  roster::SaveFighterFile(LocalPath(SaveDialog1.FileName()), LiveRecord().Lines().Text(), nullptr);
   dialogs_.ShowMessage(CaptionText(kCaptionSavedText), CaptionText(kCaptionSavedTitle),
                        MessageIcon::Information);
   NavPanelButton4Click(sender);
