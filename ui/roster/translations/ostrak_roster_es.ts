@@ -86,6 +86,10 @@
         <source>An import cut short before was put back first:</source>
         <translation>Antes se ha deshecho una importación interrumpida:</translation>
     </message>
+    <message>
+        <source>would remove</source>
+        <translation>se eliminaría</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::RosterModel</name>
