@@ -88,16 +88,15 @@ CommitResult Transaction::Run() {
     BeginJournal();
     for (Entry& entry : entries_) Change(entry);
     SyncFolders(true);
-    // Each file is new now; what is left is tidying that a later run also does.
+    // Each file is new now; what is left is tidying that a later run also
+    // does. Once "done" is on the disk, a crash can only bring back files of
+    // ours that the next run removes, so their removal is not flushed.
     if (manifest_ && WriteAll(manifest_->get(), kDoneLine)) ::fsync(manifest_->get());
     for (Entry& entry : entries_) {
       if (entry.kept) ::unlinkat(entry.folder->get(), KeptName(token_, Index(entry)).c_str(), 0);
       if (entry.temporary) ::unlinkat(entry.folder->get(), TemporaryName(token_, Index(entry)).c_str(), 0);
     }
-    if (manifest_) {
-      ::unlinkat(base_->get(), ManifestName(token_).c_str(), 0);
-      SyncFolder(base_->get());
-    }
+    if (manifest_) ::unlinkat(base_->get(), ManifestName(token_).c_str(), 0);
     Tell(&CommitJournal::Done);
     return {total, std::nullopt};
   } catch (const Failure& caught) {
