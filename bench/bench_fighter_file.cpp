@@ -1,10 +1,13 @@
 // Loading fighter files as the editor does (read, split into lines, run the
-// load order through a fresh form) beside a raw read of the same bytes, and
-// the ratings of a fighter beside merely summing its attributes. The ratios
+// load order through a fresh form) beside a raw read of the same bytes, the
+// ratings of a fighter beside merely summing its attributes, and the editor's
+// save through the roster engine beside the plain replace of a file it made
+// before (also for a file with two names, written over itself). The ratios
 // printed at the end are the figures; the absolute times depend on the machine.
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,8 @@
 #include "record/FighterForm.h"
 #include "record/FighterRecord.h"
 #include "record/Ratings.h"
+#include "record/TextFile.h"
+#include "roster/SaveFile.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak {
@@ -130,6 +135,47 @@ void RatingsPerFighter(benchmark::State& state) {
 }
 BENCHMARK(RatingsPerFighter);
 
+// The roster's fighters saved once each, into a folder of their own, every
+// save changing the file (two versions in turn); `linked`: each file has a
+// second name.
+template <typename Save>
+void SaveEach(benchmark::State& state, bool linked, Save save) {
+  test::TempDirectory directory;
+  const auto& contents = TheRoster().contents();
+  std::vector<std::string> paths;
+  for (int i = 0; i < kFighters; ++i) {
+    paths.push_back(directory / ("fighter" + IntToStr(i) + ".txt"));
+    test::WriteBytes(paths.back(), contents[static_cast<std::size_t>(i)]);
+    if (linked) std::filesystem::create_hard_link(paths.back(), paths.back() + ".link");
+  }
+  std::vector<std::string> edited;
+  for (const std::string& bytes : contents) edited.push_back(bytes + "edited\r\n");
+  bool odd = false;
+  for (auto _ : state) {
+    odd = !odd;
+    for (std::size_t i = 0; i < paths.size(); ++i) save(paths[i], odd ? edited[i] : contents[i]);
+  }
+  state.SetItemsProcessed(state.iterations() * kFighters);
+}
+
+void SaveReplacing(benchmark::State& state) { SaveEach(state, false, WriteTextFileAtomically); }
+BENCHMARK(SaveReplacing)->Unit(benchmark::kMillisecond);
+
+void SaveThroughEngine(benchmark::State& state) {
+  SaveEach(state, false,
+           [](const std::string& path, const std::string& bytes) { roster::SaveFighterFile(path, bytes); });
+}
+BENCHMARK(SaveThroughEngine)->Unit(benchmark::kMillisecond);
+
+void SaveOverItself(benchmark::State& state) { SaveEach(state, true, WriteTextFileAtomically); }
+BENCHMARK(SaveOverItself)->Unit(benchmark::kMillisecond);
+
+void SaveOverItselfThroughEngine(benchmark::State& state) {
+  SaveEach(state, true,
+           [](const std::string& path, const std::string& bytes) { roster::SaveFighterFile(path, bytes); });
+}
+BENCHMARK(SaveOverItselfThroughEngine)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace ostrak
 
@@ -141,6 +187,9 @@ int main(int argc, char** argv) {
   reporter.PrintRatio("load and parse / raw read", "LoadAndParse", "RawRead");
   reporter.PrintRatio("parse in memory / raw read", "ParseInMemory", "RawRead");
   reporter.PrintRatio("ratings / attribute sum", "RatingsPerFighter", "AttributeSum");
+  reporter.PrintRatio("save through the engine / plain replace", "SaveThroughEngine", "SaveReplacing");
+  reporter.PrintRatio("save over itself through the engine / plain", "SaveOverItselfThroughEngine",
+                      "SaveOverItself");
   benchmark::Shutdown();
   return 0;
 }
