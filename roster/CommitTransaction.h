@@ -1,8 +1,10 @@
 #pragma once
 
-// The transaction behind Commit, in two files: Transaction.cpp makes, renames
-// and removes files, keeps the manifest and undoes; TransactionInPlace.cpp
-// writes the files that must keep their identity over themselves.
+// The transaction behind Commit, in three files: Transaction.cpp runs it,
+// keeps the manifest, tells the journal and undoes; TransactionFiles.cpp
+// takes each file through its steps (made, kept, renamed, removed), and
+// TransactionInPlace.cpp those written over themselves, which keep their
+// identity.
 //
 // What a kill leaves of a file written over itself: before the pass of the
 // renames, the file as it was (its room reserved, its size unchanged); during
