@@ -65,16 +65,5 @@ const Sizes kSizes[] = {
 INSTANTIATE_TEST_SUITE_P(Table, InPlace, ::testing::ValuesIn(kSizes),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WriteOver, AFileThatCannotBeWrittenIsLeftAsItWas) {
-  TempDirectory dir;
-  WriteBytes(dir / "f", "old");
-  const FileDescriptor file(::open((dir / "f").c_str(), O_RDONLY | O_CLOEXEC));
-  InPlaceWrite write(file.get(), "old");
-  const InPlaceResult result = WriteOver(write, "new bytes");
-  EXPECT_EQ(result.error, EBADF);
-  EXPECT_TRUE(result.intact);
-  EXPECT_EQ(ReadBytes(dir / "f"), "old");
-}
-
 }  // namespace
 }  // namespace ostrak

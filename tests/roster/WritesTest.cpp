@@ -8,12 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -83,15 +83,10 @@ TEST(PlanWrites, RefusesWhatCannotBeWrittenAsGiven) {
     std::string problems;
   } rows[] = {
       {"one file twice", {{"a.txt", "x"}, {"./a.txt", "y"}}, {base}, "2: names the same file as row 1\n"},
-      {"a folder", {{"sub", "x"}}, {base}, "1: Cannot create file \"" + base + "/sub\". Is a directory\n"},
       {"a missing folder, not to be made",
        {{"nowhere/a.txt", "x"}},
        refuse,
        "1: Cannot create file \"" + base + "/nowhere/a.txt\". No such file or directory\n"},
-      {"outside the base",
-       {{"../a.txt", "x"}},
-       {base},
-       "1: leaves the base folder \"" + base + "\" through \"..\"\n"},
       {"no name", {{"", "x"}}, {base}, "1: Cannot create file \"" + base + "\". No such file or directory\n"},
   };
   for (const auto& row : rows) {
@@ -223,18 +218,25 @@ TEST(WritesCommit, InAFolderThatRefusesNewFilesAFileIsWrittenOverItselfWithNoFil
         (::chown(file.c_str(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
       return std::string("cannot become nobody");
     }
-    const auto commit = [&](const std::string& bytes, CommitStep failing, int fault) {
-      roster::RosterPlan plan = roster::PlanWrites({{"f.txt", bytes}}, {folder});
-      if (!plan.Problems().empty()) return Problems(plan);
-      const roster::CommitResult result = roster::CommitWithFaults(
-          plan, {}, [&](CommitStep step, const std::string&) { return step == failing ? fault : 0; });
-      return result.ok() ? std::string("written") : result.failure->message;
+    const struct {
+      const char* bytes;
+      std::vector<CommitStep> failing;
+      int fault;
+    } commits[] = {
+        {"new\r\n", {}, 0},
+        {"newer\r\n", {CommitStep::Cut}, EIO},
+        {"newest\r\n", {CommitStep::Flush, CommitStep::PutBack}, EIO},
+        {"last\r\n", {CommitStep::Flush}, roster::kKilled},
     };
     std::string said;
-    for (const auto& [bytes, failing, fault] :
-         {std::tuple("new\r\n", CommitStep::PutBack, EIO), std::tuple("newer\r\n", CommitStep::Cut, EIO),
-          std::tuple("newest\r\n", CommitStep::Flush, roster::kKilled)}) {
-      said += commit(bytes, failing, fault);
+    for (const auto& row : commits) {
+      roster::RosterPlan plan = roster::PlanWrites({{"f.txt", row.bytes}}, {folder});
+      const roster::CommitResult result =
+          roster::CommitWithFaults(plan, {}, [&](CommitStep step, const std::string&) {
+            return std::find(row.failing.begin(), row.failing.end(), step) != row.failing.end() ? row.fault
+                                                                                                : 0;
+          });
+      said += Problems(plan) + (result.ok() ? std::string("written") : result.failure->message);
       said += "|" + ReadBytes(file) + "|";
     }
     return said + std::to_string(roster::RecoverInterrupted({folder}).size());
@@ -242,37 +244,11 @@ TEST(WritesCommit, InAFolderThatRefusesNewFilesAFileIsWrittenOverItselfWithNoFil
   ::chmod(folder.c_str(), 0755);
   if (report == "cannot become nobody") GTEST_SKIP() << report;
   // Killed there, the file is as the kill left it: only the journal's record could give it back.
-  EXPECT_EQ(report, "written|new\r\n|Stream write error|new\r\n|killed|newest\r\n|0");
-  EXPECT_EQ(ReadBytes(file), "newest\r\n");
+  EXPECT_EQ(report, "written|new\r\n|Stream write error|new\r\n|Stream write error; the old bytes of \"" +
+                        file + "\" could not be put back|newest\r\n|killed|last\r\n|0");
+  EXPECT_EQ(ReadBytes(file), "last\r\n");
   EXPECT_EQ(InodeOf(file), inode);
   EXPECT_EQ(TempDirectory::EntriesOf(folder), std::vector<std::string>{"f.txt"});
-}
-
-TEST(WritesCommit, SaysWhichFileItCouldNotPutBackWhereNoCopyCouldBeKept) {
-  TempDirectory dir;
-  const std::string folder = dir / "shared";
-  const std::string file = folder + "/f.txt";
-  std::filesystem::create_directory(folder);
-  WriteBytes(file, "old\r\n");
-  ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
-  ASSERT_EQ(::chmod(file.c_str(), 0666), 0);
-  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
-  const std::string report = RunInChild([&] {
-    if (::geteuid() == 0 &&
-        (::chown(file.c_str(), 65534, 65534) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-      return std::string("cannot become nobody");
-    }
-    roster::RosterPlan plan = roster::PlanWrites({{"f.txt", "new\r\n"}}, {folder});
-    const roster::CommitResult result =
-        roster::CommitWithFaults(plan, {}, [](CommitStep step, const std::string&) {
-          return step == CommitStep::Flush || step == CommitStep::PutBack ? EIO : 0;
-        });
-    return Problems(plan) + (result.intact ? "intact: " : "not intact: ") + result.failure->message;
-  });
-  ::chmod(folder.c_str(), 0755);
-  if (report == "cannot become nobody") GTEST_SKIP() << report;
-  EXPECT_EQ(report,
-            "not intact: Stream write error; the old bytes of \"" + file + "\" could not be put back");
 }
 
 class FakeJournal : public roster::CommitJournal {
