@@ -19,6 +19,9 @@ namespace ostrak {
 namespace {
 
 constexpr QKeyCombination Ctrl(Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); }
+constexpr QKeyCombination CtrlShift(Qt::Key key) {
+  return QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, key);
+}
 
 // The language toggle always offers the other language, so its text in each
 // language names the one it switches to.
@@ -29,6 +32,10 @@ const std::array kCommands = {
                   &TForm1::NavPanelButton2Click},
     EditorCommand{"commandClearAll", Ctrl(Qt::Key_N), "NavPanelButton4", "Limpiar todo", "Clear all",
                   &TForm1::NavPanelButton4Click},
+    EditorCommand{"commandUndo", Ctrl(Qt::Key_Z), nullptr, "Deshacer", "Undo", &TForm1::UndoFormChange,
+                  QKeyCombination(), &TForm1::EditUndoesFirst},
+    EditorCommand{"commandRedo", Ctrl(Qt::Key_Y), nullptr, "Rehacer", "Redo", &TForm1::RedoFormChange,
+                  CtrlShift(Qt::Key_Z), &TForm1::EditRedoesFirst},
     EditorCommand{"commandEvaluate", Ctrl(Qt::Key_E), "NavPanelButton5", "Evaluar", "Evaluate",
                   &TForm1::NavPanelButton5Click},
     EditorCommand{"commandLanguage", Ctrl(Qt::Key_L), "imIdioma", "Cambiar a inglés", "Switch to Spanish",
@@ -86,7 +93,9 @@ void EditorCommands::AddCommand(const EditorCommand& command, bool english) {
   auto* action = new QAction(this);
   action->setObjectName(QLatin1String(command.name));
   action->setText(Verbatim(text));
-  action->setShortcut(command.key);
+  QList<QKeySequence> keys{command.key};
+  if (command.otherKey != QKeyCombination()) keys.append(command.otherKey);
+  action->setShortcuts(keys);
   // Held down, a key would save or toggle the language again and again.
   action->setAutoRepeat(false);
   QPointer<QObject> sender = control ? control : &editor_;
@@ -116,10 +125,25 @@ void EditorCommands::Attach(QWidget& window) {
   for (QWidget* control : window.findChildren<QWidget*>()) control->installEventFilter(this);
 }
 
+QAction* EditorCommands::Action(const char* name) const {
+  for (QAction* action : actions_) {
+    if (action->objectName() == QLatin1String(name)) return action;
+  }
+  return nullptr;
+}
+
 bool EditorCommands::IsCommandKey(QKeyCombination key) const {
   const QKeySequence pressed(key);
   for (const QAction* action : actions_) {
-    if (action->shortcut() == pressed) return true;
+    if (action->shortcuts().contains(pressed)) return true;
+  }
+  return false;
+}
+
+bool EditorCommands::KeyStaysWith(QKeyCombination key, const QObject* control) const {
+  for (const EditorCommand& command : kCommands) {
+    if (command.key != key && command.otherKey != key) continue;
+    return command.keyStaysWith && (editor_.*command.keyStaysWith)(control);
   }
   return false;
 }
@@ -137,7 +161,7 @@ bool EditorCommands::eventFilter(QObject* watched, QEvent* event) {
       // Left unclaimed, the key goes to the shortcut: an edit's end-of-line
       // on Ctrl+E gives way to Evaluate.
       auto* key = static_cast<QKeyEvent*>(event);
-      if (!IsCommandKey(key->keyCombination())) return false;
+      if (!IsCommandKey(key->keyCombination()) || KeyStaysWith(key->keyCombination(), watched)) return false;
       key->ignore();
       return true;
     }

@@ -5,7 +5,8 @@
 // the handler and the menu text; the actions, the context menu, and the
 // buttons' tool tips and shortcuts are all made from the table, so a new
 // command is a new row. A shortcut works wherever the keyboard is in a window the commands
-// are attached to: a control's own binding for the same key gives way. The
+// are attached to: a control's own binding for the same key gives way, unless
+// the row lets the control keep it (an edit undoing its own typing). The
 // context menu opens over whatever has no menu of its own, with the right
 // button, the Menu key or Shift+F10; edits keep their edit menu.
 
@@ -35,6 +36,12 @@ struct EditorCommand {
   const char* spanish;
   const char* english;
   void (TForm1::*handler)(QObject* sender);
+  // A second key for the same command; none when left out.
+  QKeyCombination otherKey = QKeyCombination();
+  // When set, a key of the command stays with the control that has the
+  // keyboard whenever this says so for it: an edit takes its own typing back
+  // before the form's steps.
+  bool (TForm1::*keyStaysWith)(const QObject* control) const = nullptr;
 };
 
 // In menu order.
@@ -52,6 +59,8 @@ public:
   void Attach(QWidget& window);
 
   QMenu& ContextMenu() { return *menu_; }
+  // The action of the command of that name; null for none.
+  QAction* Action(const char* name) const;
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,6 +68,7 @@ protected:
 private:
   void AddCommand(const EditorCommand& command, bool english);
   bool IsCommandKey(QKeyCombination key) const;
+  bool KeyStaysWith(QKeyCombination key, const QObject* control) const;
   bool IsAttachedWindow(const QObject* object) const;
   // Asks the active window for its context menu as the platform does for
   // the Menu key: the focused control answers, or leaves it to the window.

@@ -9,6 +9,7 @@
 #include "platform/ErrorGuard.h"
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
+#include "ui/FormUndo.h"
 #include "ui/WindowPlacement.h"
 
 namespace ostrak {
@@ -42,6 +43,8 @@ TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace set
   // A failure here is shown and the window opens all the same, with the
   // rest of the creation skipped.
   Guard([this] { FormCreate(this); });
+  // The form as created is where undo ends.
+  undo_ = new FormUndo(*this);
   AttachKeyboardAndDrops();
 }
 

@@ -27,6 +27,7 @@ namespace ostrak {
 
 class Dialogs;
 class EditorCommands;
+class FormUndo;
 
 inline constexpr const char* kApplicationTitle = "Ostrak Editor";
 
@@ -61,6 +62,11 @@ public:
   // The attribute box of an attribute field, the edit of a text field.
   TSpinEdit& AttributeBox(FighterField field) const;
   TLabeledEdit& TextEdit(FighterField field) const;
+  // The control that writes the field's line.
+  QWidget* FieldControl(FighterField field) const { return fieldControls_[static_cast<std::size_t>(field)]; }
+
+  // The form's undo steps, from the end of the window's creation on.
+  FormUndo& UndoHistory() const { return *undo_; }
 
   TImage* imFondo;
   TLabel* Label2;
@@ -147,6 +153,12 @@ public:
   void NavPanelButton5Click(QObject* sender);
   void imIdiomaClick(QObject* sender);
   void OpenRoster(QObject* sender);
+  // In ui/Unit1Access.cpp: undo and redo of the form, and whether the
+  // focused edit takes its own typing back first.
+  void UndoFormChange(QObject* sender);
+  void RedoFormChange(QObject* sender);
+  bool EditUndoesFirst(const QObject* control) const;
+  bool EditRedoesFirst(const QObject* control) const;
   void OpenDialog1Show();
   void SaveDialog1Show();
 
@@ -173,7 +185,8 @@ private:
   void FindFieldControls();
   FighterRecord& LiveRecord() const;
   void PutText(FighterField field, QObject* sender);
-  void RecordChanged();
+  // The change of `field`'s control has reached the record.
+  void RecordChanged(FighterField field);
 
   Dialogs& dialogs_;
   std::string programDirectory_;
@@ -182,6 +195,7 @@ private:
   QWidget* evaluationWindow_ = nullptr;
   std::function<void()> rosterOpener_;
   EditorCommands* commands_ = nullptr;  // a child of the window
+  FormUndo* undo_ = nullptr;            // a child of the window
   // Every control, in creation order.
   std::vector<QWidget*> components_;
   std::array<QWidget*, kFighterFieldCount> fieldControls_{};

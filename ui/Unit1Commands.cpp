@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "record/LoadOrder.h"
 #include "roster/SaveFile.h"
+#include "ui/FormUndo.h"
 #include "ui/Unit1.h"
 
 namespace ostrak {
@@ -28,15 +29,26 @@ void TForm1::spPunchChange(QObject* sender) {
   const long double value = box->Value();
   box->Font().SetColor(value >= 15 ? clGreen : value > 7 ? clBlack : clRed);
   LiveRecord().Lines().Put(box->Tag(), EncodeAttribute(value));
-  RecordChanged();
+  for (FighterField field : kAttributeFields) {
+    if (FieldControl(field) != box) continue;
+    RecordChanged(field);
+    break;
+  }
 }
 
 void TForm1::PutText(FighterField field, QObject*) {
   LiveRecord().PutText(field, QStringToAnsi(TextEdit(field).Text()));
-  RecordChanged();
+  RecordChanged(field);
 }
 
-void TForm1::RecordChanged() {
+// The step is recorded before anyone is told, so a failing listener cannot
+// leave a change the undo does not know of. Undo and redo tell once, at
+// their end.
+void TForm1::RecordChanged(FighterField field) {
+  if (undo_) {
+    if (undo_->Restoring()) return;
+    undo_->ControlChanged(field);
+  }
   if (OnRecordChange) OnRecordChange();
 }
 
@@ -50,11 +62,11 @@ void TForm1::edSherdogChange(QObject* sender) { PutText(FighterField::SherdogId,
 
 void TForm1::cbGamePlanChange(QObject*) {
   LiveRecord().PutGamePlanIndex(cbGamePlan->ItemIndex());
-  RecordChanged();
+  RecordChanged(FighterField::GamePlan);
 }
 void TForm1::cbCatPesoChange(QObject*) {
   LiveRecord().PutWeightClassIndex(cbCatPeso->ItemIndex());
-  RecordChanged();
+  RecordChanged(FighterField::WeightClass);
 }
 
 // Save: the five required fields, in order; every character storable; the
@@ -68,6 +80,9 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
   }
   if (RefuseCharactersWithoutByte()) return;
   LiveRecord().PrepareForSave();
+  // The fill shows in no control: not a step, but where the next one starts,
+  // so that undoing the clear after the save brings back the lines as saved.
+  UndoHistory().Adopt();
   SaveDialog1.SetFileName(edNombre->Text() + QStringLiteral(".txt"));
   if (!SaveDialog1.Execute(dialogs_)) return;
   // The history will be told of the save here; until then no journal.
@@ -120,6 +135,7 @@ bool TForm1::LoadFighterFile(const QString& path) {
     lines.LoadFromFile(LocalPath(path));
     CheckLoadable(lines);
     CompleteFighterLines(lines);
+    const FormUndo::Step step(UndoHistory(), NavPanelButton2->Caption());
     record.Lines() = std::move(lines);
     LoadControlsFromRecord();
     return true;
@@ -158,6 +174,7 @@ void TForm1::NavPanelButton3Click(QObject*) { close(); }
 // Clear all: every control in creation order; boxes to 1, edits emptied.
 // The record follows through the controls' own change handlers.
 void TForm1::NavPanelButton4Click(QObject*) {
+  const FormUndo::Step step(UndoHistory(), NavPanelButton4->Caption());
   for (QWidget* component : components_) {
     if (auto* box = qobject_cast<TSpinEdit*>(component)) {
       box->SetValue(1);

@@ -148,21 +148,6 @@ TEST(EditorLoad, ThenClearThenSaveKeepsTheLoadedListCodesAndLine27) {
                     "1", "1", "1", "Bo Kim", "Bo", "3", "4", "1", "1", "1", "1", "1", "77", "kept"}));
 }
 
-// Everything the form shows, control by control, and the record's bytes.
-std::string FormState(EditorHarness& editor) {
-  std::string state = editor.Form().Record()->Lines().Text();
-  for (QObject* child : editor.Form().children()) {
-    if (auto* box = qobject_cast<TSpinEdit*>(child)) {
-      state += box->Text().toStdString() + "/" + std::to_string(box->Font().Color()) + ";";
-    } else if (auto* edit = qobject_cast<TLabeledEdit*>(child)) {
-      state += edit->Text().toStdString() + ";";
-    } else if (auto* list = qobject_cast<TComboBox*>(child)) {
-      state += std::to_string(list->ItemIndex()) + ";";
-    }
-  }
-  return state;
-}
-
 struct LoadFailure {
   const char* name;
   std::string bytes;  // nothing: the file does not exist
@@ -179,7 +164,7 @@ TEST_P(EditorLoadFailure, ShowsTheNoticeAndLeavesTheFighterAsItWas) {
   ASSERT_TRUE(form.LoadFighterFile(QString::fromStdString(editor.Files().File("bo.txt", LoadedFighter()))));
   editor.Type(form.spPunch, "3");
   editor.Type(form.edPeso, "80");
-  const std::string before = FormState(editor);
+  const std::string before = editor.FormState();
   const std::string bad = editor.Files() / "bad.txt";
   if (!row.bytes.empty()) test::WriteBytes(bad, row.bytes);
   editor.dialogs.Answer(QString::fromStdString(bad));
@@ -188,7 +173,7 @@ TEST_P(EditorLoadFailure, ShowsTheNoticeAndLeavesTheFighterAsItWas) {
   EXPECT_TRUE(editor.dialogs.messages[0].notice);
   EXPECT_EQ(editor.dialogs.messages[0].text, QStringLiteral("El luchador no se ha cargado correctamente"));
   EXPECT_EQ(editor.dialogs.messages[0].title, QStringLiteral("Ostrak Editor"));
-  EXPECT_EQ(FormState(editor), before);
+  EXPECT_EQ(editor.FormState(), before);
   EXPECT_TRUE(editor.errors.messages().empty());
 }
 

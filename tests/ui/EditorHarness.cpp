@@ -1,5 +1,7 @@
 #include "ui/EditorHarness.h"
 
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -50,6 +52,26 @@ void EditorHarness::FillRequired() {
   Type(form_->edSherdog, "4242");
   Choose(form_->cbCatPeso, 2);
   Choose(form_->cbGamePlan, 1);
+}
+
+void EditorHarness::Focus(QWidget* control) {
+  control->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(control->window()));
+  control->setFocus();
+}
+
+std::string EditorHarness::FormState() {
+  std::string state = form_->Record()->Lines().Text();
+  for (QObject* child : form_->children()) {
+    if (auto* box = qobject_cast<TSpinEdit*>(child)) {
+      state += box->Text().toStdString() + "/" + std::to_string(box->Font().Color()) + ";";
+    } else if (auto* edit = qobject_cast<TLabeledEdit*>(child)) {
+      state += edit->Text().toStdString() + ";";
+    } else if (auto* list = qobject_cast<TComboBox*>(child)) {
+      state += std::to_string(list->ItemIndex()) + ";";
+    }
+  }
+  return state;
 }
 
 std::string FileOf(std::initializer_list<const char*> lines) {

@@ -49,6 +49,10 @@ public:
   void Choose(QWidget* list, int index);
   // Fills the five fields the save command requires.
   void FillRequired();
+  // Gives `control` the keyboard in its active window, where shortcuts answer.
+  static void Focus(QWidget* control);
+  // Everything the form shows, control by control, and the record's bytes.
+  std::string FormState();
 
   ScriptedDialogs dialogs;
   ScopedErrorCapture errors;
