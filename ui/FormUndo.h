@@ -71,9 +71,11 @@ public:
 
   void Undo();
   void Redo();
-  // The focused control keeps the key of undo or redo while it has typing
-  // of its own to take back that is newer than every step of the form: its
-  // own typing is the last step, or the form has nothing to redo.
+  // The focused edit keeps the key of undo or redo while its own history is
+  // newer than the form's: to undo, when the step undo would take is its
+  // own field's typing (or there is none); to redo, when the form has
+  // nothing to redo: the edit's own undo was a change, which dropped the
+  // form's redo steps, so any the form has are newer.
   bool ControlUndoesFirst(const QObject* control) const;
   bool ControlRedoesFirst(const QObject* control) const;
 
