@@ -19,7 +19,8 @@ class RosterFeed : public QObject {
   Q_OBJECT
 
 public:
-  explicit RosterFeed(Threading threading, QObject* parent = nullptr);
+  // `watch`, when given, watches each folder as it is read.
+  RosterFeed(Threading threading, std::shared_ptr<WatchedTree> watch, QObject* parent = nullptr);
   ~RosterFeed() override;
 
   // `folder` ends in '/'.
@@ -29,12 +30,11 @@ public:
   void Rescan();
 
 signals:
-  void Listed(int total, const std::vector<std::string>& folders);
+  void Listed(int total, const ListingReport& report);
   void RowsRead(const std::shared_ptr<std::vector<RosterRow>>& rows);
-  // Every row of the Load is delivered; `complete` is false when some
-  // folder could not be read.
-  void Loaded(bool complete);
-  void Changed(const std::shared_ptr<RosterChanges>& changes, const std::vector<std::string>& folders);
+  // Every row of the Load is delivered.
+  void Loaded();
+  void Changed(const std::shared_ptr<RosterChanges>& changes, const ListingReport& report);
 
 private:
   // Runs `call` on the window's thread unless a newer Load has started.
@@ -43,7 +43,7 @@ private:
   std::shared_ptr<std::atomic<std::uint64_t>> generation_ = std::make_shared<std::atomic<std::uint64_t>>(0);
   std::shared_ptr<std::atomic<bool>> rescanQueued_ = std::make_shared<std::atomic<bool>>(false);
   // Used on the worker only, through the work handed over.
-  std::shared_ptr<RosterReader> reader_ = std::make_shared<RosterReader>();
+  std::shared_ptr<RosterReader> reader_;
   WorkerThread worker_;  // last: it ends before the rest goes
 };
 

@@ -7,16 +7,32 @@
 #include <stdexcept>
 #include <thread>
 
+#include "platform/FolderWatch.h"
+
 namespace ostrak::roster {
 
-RosterReader::RosterReader() : collator_(RosterCollator()), helperCollator_(RosterCollator()) {}
+RosterReader::RosterReader(std::shared_ptr<WatchedTree> watch)
+    : watch_(std::move(watch)), collator_(RosterCollator()), helperCollator_(RosterCollator()) {}
+
+FolderListing RosterReader::List(Stamps stamps, ListingReport& report) {
+  ListingOptions options{stamps};
+  if (watch_) {
+    watch_->BeginPass();
+    options.entering = [&](int folder, const std::string& under) { watch_->Enter(folder, folder_ + under); };
+  }
+  FolderListing listing = ListFighterFiles(folder_, options);
+  report.watched = watch_ && watch_->EndPass();
+  report.skipped = listing.skipped;
+  return listing;
+}
 
 bool RosterReader::Load(const std::string& folder, const ReaderSink& sink) {
   folder_ = folder;
   // Each file is looked at just before it is read, so the first screen
   // need not wait for all of them.
-  listing_ = ListFighterFiles(folder, Stamps::Later);
-  if (sink.listed) sink.listed(static_cast<int>(listing_.files.size()), listing_.folders);
+  ListingReport report;
+  listing_ = List(Stamps::Later, report);
+  if (sink.listed) sink.listed(static_cast<int>(listing_.files.size()), report);
 
   // Read in the order the table first shows, so nothing jumps when the
   // last batch is in.
@@ -97,8 +113,8 @@ bool RosterReader::Load(const std::string& folder, const ReaderSink& sink) {
   return true;
 }
 
-RosterChanges RosterReader::Rescan(std::vector<std::string>& folders) {
-  FolderListing now = ListFighterFiles(folder_);
+RosterChanges RosterReader::Rescan(ListingReport& report) {
+  FolderListing now = List(Stamps::Now, report);
   RosterChanges changes;
   for (const auto& [name, stamp] : now.files) {
     const auto before = listing_.files.find(name);
@@ -110,7 +126,6 @@ RosterChanges RosterReader::Rescan(std::vector<std::string>& folders) {
     if (!now.files.contains(name)) changes.removed.push_back(name);
   }
   listing_ = std::move(now);
-  folders = listing_.folders;
   return changes;
 }
 

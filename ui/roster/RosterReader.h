@@ -8,17 +8,29 @@
 #include <QCollator>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/roster/FolderListing.h"
+#include "roster/FolderListing.h"
 #include "ui/roster/RosterRow.h"
+
+namespace ostrak {
+class WatchedTree;
+}
 
 namespace ostrak::roster {
 
+// How the last look at the folder went, beside the rows it gave.
+struct ListingReport {
+  bool watched = false;                // every folder read is watched for changes
+  std::vector<SkippedFolder> skipped;  // the folders not read, and why
+  bool operator==(const ListingReport&) const = default;
+};
+
 struct ReaderSink {
-  // Once the files are listed: how many, and every folder to watch.
-  std::function<void(int total, const std::vector<std::string>& folders)> listed;
+  // Once the files are listed: how many, and how the listing went.
+  std::function<void(int total, const ListingReport& report)> listed;
   // Rows in the file column's order, in batches: a first one soon, so the
   // first screen fills, then one each kBatchInterval.
   std::function<void(std::vector<RosterRow> rows)> rows;
@@ -33,20 +45,21 @@ public:
   static constexpr std::size_t kStretch = 128;
   static constexpr std::chrono::milliseconds kBatchInterval{250};
 
-  RosterReader();
+  // `watch`, when given, watches each folder as the walks enter it.
+  explicit RosterReader(std::shared_ptr<WatchedTree> watch = nullptr);
 
   // Every fighter file under `folder` (ending in '/'). Returns false when it
   // was cancelled.
   bool Load(const std::string& folder, const ReaderSink& sink);
 
   // What changed since the last Load or Rescan, compared by name, size,
-  // times and inode; `folders` receives the folders as they are now.
-  RosterChanges Rescan(std::vector<std::string>& folders);
-
-  // False when some folder could not be read at the last look.
-  bool Complete() const { return listing_.complete; }
+  // times and inode; `report` receives how this look went.
+  RosterChanges Rescan(ListingReport& report);
 
 private:
+  FolderListing List(Stamps stamps, ListingReport& report);
+
+  std::shared_ptr<WatchedTree> watch_;
   std::string folder_;
   FolderListing listing_;
   QCollator collator_;

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <cstdio>
 
 #include "core/Errors.h"
 #include "localisation/CaptionLines.h"
@@ -25,6 +26,7 @@
 #include "ui/roster/RosterDelegate.h"
 #include "ui/roster/RosterFolder.h"
 #include "ui/roster/RosterTransfer.h"
+#include "ui/roster/UnreadFolders.h"
 
 namespace ostrak::roster {
 
@@ -69,8 +71,8 @@ RosterWindow::RosterWindow(TForm1& editor, Dialogs& dialogs, RosterSetup setup)
       setup_(std::move(setup)),
       model_(new RosterModel(setup_.ratingCaptions, this)),
       transfer_(new RosterTransfer(*this, dialogs, setup_.threading)),
-      feed_(new RosterFeed(setup_.threading, this)),
-      watch_(new FolderWatch(this)) {
+      watch_(new FolderWatch(this)),
+      feed_(new RosterFeed(setup_.threading, watch_->Tree(), this)) {
   setObjectName(QStringLiteral("RosterWindow"));
   // Only the editor decides when the program ends.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -173,11 +175,17 @@ void RosterWindow::BuildWidgets() {
   status_->setObjectName(QStringLiteral("status"));
   watchNote_ = new QLabel(statusBar());
   watchNote_->hide();
+  unreadNote_ = new QLabel(statusBar());
+  unreadNote_->setObjectName(QStringLiteral("unreadFolders"));
+  // However many folders it names, it never widens the window.
+  unreadNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  unreadNote_->hide();
   progress_ = new QProgressBar(statusBar());
   progress_->setAccessibleName(tr("Reading the folder"));
   progress_->setMaximumWidth(220);
   progress_->hide();
-  statusBar()->addWidget(status_, 1);
+  statusBar()->addWidget(status_);
+  statusBar()->addWidget(unreadNote_, 1);
   statusBar()->addPermanentWidget(watchNote_);
   statusBar()->addPermanentWidget(progress_);
 
@@ -194,11 +202,11 @@ void RosterWindow::BuildWidgets() {
 }
 
 void RosterWindow::ConnectFeed() {
-  connect(feed_, &RosterFeed::Listed, this, [this](int total, const std::vector<std::string>& folders) {
+  connect(feed_, &RosterFeed::Listed, this, [this](int total, const ListingReport& report) {
     expected_ = total;
     progress_->setRange(0, std::max(total, 1));
     progress_->setValue(0);
-    Watch(folders);
+    ShowListing(report);
     UpdateStatus();
   });
   connect(feed_, &RosterFeed::RowsRead, this, [this](const std::shared_ptr<std::vector<RosterRow>>& rows) {
@@ -206,14 +214,10 @@ void RosterWindow::ConnectFeed() {
     progress_->setValue(model_->TotalCount());
     UpdateStatus();
   });
-  connect(feed_, &RosterFeed::Loaded, this, [this](bool complete) {
+  connect(feed_, &RosterFeed::Loaded, this, [this] {
     loading_ = false;
     model_->Resort();
     progress_->hide();
-    if (!complete) {
-      watchNote_->setText(tr("Some folders could not be read."));
-      watchNote_->show();
-    }
     UpdateStatus();
     if (table_->currentIndex().row() < 0 && model_->rowCount() > 0) {
       table_->setCurrentIndex(model_->index(0, 0));
@@ -221,9 +225,9 @@ void RosterWindow::ConnectFeed() {
     emit LoadingFinished();
   });
   connect(feed_, &RosterFeed::Changed, this,
-          [this](const std::shared_ptr<RosterChanges>& changes, const std::vector<std::string>& folders) {
+          [this](const std::shared_ptr<RosterChanges>& changes, const ListingReport& report) {
             model_->Apply(std::move(*changes));
-            if (folders != watched_) Watch(folders);
+            ShowListing(report);
             UpdateStatus();
             emit ChangesApplied();
           });
@@ -246,26 +250,34 @@ void RosterWindow::OpenFolder(const QString& folder) {
   loading_ = true;
   expected_ = 0;
   watchNote_->hide();
+  skipped_.clear();
+  unreadNote_->hide();
   model_->Clear();
   progress_->setRange(0, 0);
   progress_->show();
   UpdateStatus();
+  watch_->Tree()->Follow(folderPath_);
   feed_->Load(folderPath_);
 }
 
-void RosterWindow::Watch(const std::vector<std::string>& folders) {
-  watched_ = folders;
-  watch_->Clear();
-  bool all = true;
-  for (const std::string& folder : folders) all = watch_->Add(folderPath_ + folder) && all;
-  polling_ = !all;
+void RosterWindow::ShowListing(const ListingReport& report) {
+  polling_ = !report.watched;
+  watchNote_->setVisible(polling_);
   if (polling_) {
     watchNote_->setText(tr("The folder cannot be watched; it is looked at every second."));
-    watchNote_->show();
     if (isVisible()) poll_.start();
   } else {
     poll_.stop();
   }
+  if (report.skipped == skipped_) return;
+  skipped_ = report.skipped;
+  const UnreadFolders unread =
+      DescribeUnreadFolders(QFile::decodeName(QByteArray::fromStdString(folderPath_)), skipped_);
+  unreadNote_->setText(unread.status);
+  unreadNote_->setToolTip(unread.lines.join(QLatin1Char('\n')));
+  unreadNote_->setVisible(!skipped_.empty());
+  // Said where a script or a log can find it too, once for each change.
+  for (const QString& line : unread.lines) std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
 void RosterWindow::RescanNow() {

@@ -67,6 +67,8 @@ public:
   QLineEdit& Filter() { return *filter_; }
   QComboBox& WeightClasses() { return *weightClasses_; }
   QLabel& Status() { return *status_; }
+  // The folders the last look could not read, and why; empty when it read all.
+  QLabel& UnreadNote() { return *unreadNote_; }
   ComparisonWindow* Comparison() const { return comparison_; }
   RosterTransfer& Transfer() { return *transfer_; }
 
@@ -101,7 +103,9 @@ private:
   void BuildActions();
   void ConnectFeed();
   void ShowContextMenu(const QPoint& where);
-  void Watch(const std::vector<std::string>& folders);
+  // How the last look at the folder went: watched or looked at every
+  // second, and the folders it could not read.
+  void ShowListing(const ListingReport& report);
   void UpdateStatus();
   void OpenInEditor(int row);
   std::vector<int> SelectedRows() const;
@@ -112,7 +116,7 @@ private:
   RosterSetup setup_;
   QString folderGiven_;
   std::string folderPath_;
-  std::vector<std::string> watched_;
+  std::vector<SkippedFolder> skipped_;  // as last said
   bool loading_ = false;
   bool polling_ = false;
   int expected_ = 0;
@@ -123,13 +127,14 @@ private:
   QComboBox* weightClasses_;
   QLabel* status_;
   QLabel* watchNote_;
+  QLabel* unreadNote_;  // the folders not read
   QProgressBar* progress_;
   QMenu* contextMenu_;
   ComparisonWindow* comparison_ = nullptr;
   RosterTransfer* transfer_;
 
-  RosterFeed* feed_;
   FolderWatch* watch_;
+  RosterFeed* feed_;   // walks the folders watch_ watches
   QTimer changeWait_;  // from the first change seen to the rescan
   QTimer poll_;        // the rescans when the folders cannot be watched
   QTimer filterWait_;  // the typing pause before the filter applies

@@ -17,6 +17,237 @@
     </message>
 </context>
 <context>
+    <name>ostrak::roster::EngineMessages</name>
+    <message>
+        <source>is empty: the editor saves no fighter without it</source>
+        <translation>está vacío: el editor no guarda ningún luchador sin él</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is outside 1..20: the editor would make it %2</source>
+        <translation>&apos;%1&apos; está fuera de 1..20: el editor lo convertiría en %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; selects no game plan: the editor saves no fighter without one</source>
+        <translation>&apos;%1&apos; no elige ninguna estrategia: el editor no guarda ningún luchador sin una</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; selects no weight class: the editor saves no fighter without one</source>
+        <translation>&apos;%1&apos; no elige ninguna categoría: el editor no guarda ningún luchador sin una</translation>
+    </message>
+    <message>
+        <source>holds a NUL byte (byte %1), where the editor stops reading: what follows it would be lost</source>
+        <translation>contiene un byte NUL (byte %1), donde el editor deja de leer: lo que le sigue se perdería</translation>
+    </message>
+    <message>
+        <source>holds a CR inside line %1, which the editor would split in two</source>
+        <translation>contiene un CR dentro de la línea %1, que el editor partiría en dos</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; (%2) has no Windows-1252 byte</source>
+        <translation>&apos;%1&apos; (%2) no tiene byte en Windows-1252</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>would be larger than the %1 MiB the editor loads</source>
+        <translation>superaría los %1 MiB que carga el editor</translation>
+    </message>
+    <message>
+        <source>a quote inside a cell that does not start with one</source>
+        <translation>unas comillas dentro de una celda que no empieza por ellas</translation>
+    </message>
+    <message>
+        <source>a quoted cell has no closing quote</source>
+        <translation>una celda entre comillas no tiene comillas de cierre</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>texto después de unas comillas de cierre</translation>
+    </message>
+    <message>
+        <source>is not JSON: %1 at byte %2</source>
+        <translation>no es JSON: %1 en el byte %2</translation>
+    </message>
+    <message>
+        <source>is not a JSON array of objects</source>
+        <translation>no es una matriz JSON de objetos</translation>
+    </message>
+    <message>
+        <source>is not a JSON array of strings</source>
+        <translation>no es una matriz JSON de cadenas</translation>
+    </message>
+    <message>
+        <source>is not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>is not a JSON string</source>
+        <translation>no es una cadena JSON</translation>
+    </message>
+    <message>
+        <source>has no header row</source>
+        <translation>no tiene fila de encabezado</translation>
+    </message>
+    <message>
+        <source>has %1 cells where the header has %2</source>
+        <translation>tiene %1 celdas donde el encabezado tiene %2</translation>
+    </message>
+    <message>
+        <source>is not UTF-8: read as Windows-1252</source>
+        <translation>no es UTF-8: se ha leído como Windows-1252</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>a column has no name</source>
+        <translation>una columna no tiene nombre</translation>
+    </message>
+    <message>
+        <source>unknown column</source>
+        <translation>columna desconocida</translation>
+    </message>
+    <message>
+        <source>column given twice</source>
+        <translation>columna repetida</translation>
+    </message>
+    <message>
+        <source>missing column</source>
+        <translation>falta la columna</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>leaves the base folder &quot;%1&quot; through &quot;..&quot;</source>
+        <translation>sale de la carpeta base &quot;%1&quot; por &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>is an absolute name, outside the base folder &quot;%1&quot;</source>
+        <translation>es un nombre absoluto, fuera de la carpeta base &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>goes through the symbolic link &quot;%1&quot;, which could lead out of the base folder &quot;%2&quot;</source>
+        <translation>pasa por el enlace simbólico &quot;%1&quot;, que podría llevar fuera de la carpeta base &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>leads out of the base folder &quot;%1&quot;</source>
+        <translation>lleva fuera de la carpeta base &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>is a symbolic link, which could lead out of the base folder &quot;%1&quot;</source>
+        <translation>es un enlace simbólico, que podría llevar fuera de la carpeta base &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>is the table itself, which an import never replaces</source>
+        <translation>es la propia tabla, que una importación nunca sustituye</translation>
+    </message>
+    <message>
+        <source>names the same file as row %1</source>
+        <translation>nombra el mismo archivo que la fila %1</translation>
+    </message>
+    <message>
+        <source>changed while it was checked</source>
+        <translation>cambió mientras se comprobaba</translation>
+    </message>
+    <message>
+        <source>has %1 names (hard links): a new file would part them, leaving the others with the old lines</source>
+        <translation>tiene %1 nombres (enlaces duros): un archivo nuevo los separaría y dejaría los demás con las líneas antiguas</translation>
+    </message>
+    <message>
+        <source>belongs to another user: a new file in its place would belong to you</source>
+        <translation>pertenece a otro usuario: un archivo nuevo en su lugar sería suyo</translation>
+    </message>
+    <message>
+        <source>its name is not UTF-8, which a table cannot hold: rename the file to take it in</source>
+        <translation>su nombre no es UTF-8, y una tabla no puede contenerlo: cambie el nombre del archivo para incluirlo</translation>
+    </message>
+    <message>
+        <source>the base folder &quot;%1&quot; cannot hold the note of the files in flight: %2</source>
+        <translation>la carpeta base &quot;%1&quot; no puede guardar la nota de los archivos en curso: %2</translation>
+    </message>
+    <message>
+        <source>not enough room: the new files need %1 file entries on the file system of &quot;%2&quot;, which has %3 free</source>
+        <translation>no hay sitio: los archivos nuevos necesitan %1 entradas de archivo en el sistema de archivos de &quot;%2&quot;, que tiene %3 libres</translation>
+    </message>
+    <message>
+        <source>not enough room: the new files need %1 on the file system of &quot;%2&quot;, which has %3 free</source>
+        <translation>no hay sitio: los archivos nuevos necesitan %1 en el sistema de archivos de &quot;%2&quot;, que tiene %3 libres</translation>
+    </message>
+    <message>
+        <source>changed since it was checked</source>
+        <translation>ha cambiado desde que se comprobó</translation>
+    </message>
+    <message>
+        <source>the plan has been committed already</source>
+        <translation>el plan ya se ha aplicado</translation>
+    </message>
+    <message>
+        <source>the plan has problems: nothing is written</source>
+        <translation>el plan tiene problemas: no se escribe nada</translation>
+    </message>
+    <message>
+        <source>%1; not every file could be put back yet: the next run puts them back</source>
+        <translation>%1; aún no se han podido devolver todos los archivos: la próxima vez se devolverán</translation>
+    </message>
+    <message>
+        <source>killed</source>
+        <translation>interrumpido</translation>
+    </message>
+    <message>
+        <source>another commit is writing into &quot;%1&quot;: try again when it has ended</source>
+        <translation>otra importación está escribiendo en &quot;%1&quot;: vuelva a intentarlo cuando haya terminado</translation>
+    </message>
+    <message>
+        <source>an interrupted commit left files in &quot;%1&quot;: they must be put back first</source>
+        <translation>una importación interrumpida dejó archivos en &quot;%1&quot;: primero hay que devolverlos</translation>
+    </message>
+    <message>
+        <source>%1: would be put back as it was before an interrupted commit</source>
+        <translation>%1: se devolvería a como estaba antes de una importación interrumpida</translation>
+    </message>
+    <message>
+        <source>%1: put back as it was before an interrupted commit</source>
+        <translation>%1: devuelto a como estaba antes de una importación interrumpida</translation>
+    </message>
+    <message>
+        <source>%1: would be removed: an interrupted commit had created it</source>
+        <translation>%1: se eliminaría: lo había creado una importación interrumpida</translation>
+    </message>
+    <message>
+        <source>%1: removed: an interrupted commit had created it</source>
+        <translation>%1: eliminado: lo había creado una importación interrumpida</translation>
+    </message>
+    <message>
+        <source>%1: an interrupted commit would be put back (%2 temporary file)</source>
+        <translation>%1: se desharía una importación interrumpida (%2 archivo temporal)</translation>
+    </message>
+    <message>
+        <source>%1: an interrupted commit would be put back (%2 temporary files)</source>
+        <translation>%1: se desharía una importación interrumpida (%2 archivos temporales)</translation>
+    </message>
+    <message>
+        <source>%1: an interrupted commit was put back (%2 temporary file)</source>
+        <translation>%1: se ha deshecho una importación interrumpida (%2 archivo temporal)</translation>
+    </message>
+    <message>
+        <source>%1: an interrupted commit was put back (%2 temporary files)</source>
+        <translation>%1: se ha deshecho una importación interrumpida (%2 archivos temporales)</translation>
+    </message>
+    <message>
+        <source>not read: it lies more than %1 folders deep</source>
+        <translation>no leída: está a más de %1 carpetas de profundidad</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>no leída: %1</translation>
+    </message>
+</context>
+<context>
     <name>ostrak::roster::ImportPreview</name>
     <message>
         <source>would create</source>
@@ -124,6 +355,13 @@
     <message>
         <source>Problem</source>
         <translation>Problema</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::RosterRow</name>
+    <message>
+        <source>Its name is not UTF-8, which the editor cannot open: rename the file to open it</source>
+        <translation>Su nombre no es UTF-8, y el editor no puede abrirlo: cambie el nombre del archivo para abrirlo</translation>
     </message>
 </context>
 <context>
@@ -282,10 +520,6 @@
         <translation>Leyendo la carpeta</translation>
     </message>
     <message>
-        <source>Some folders could not be read.</source>
-        <translation>Algunas carpetas no se han podido leer.</translation>
-    </message>
-    <message>
         <source>The folder &quot;%1&quot; cannot be read.</source>
         <translation>No se puede leer la carpeta &quot;%1&quot;.</translation>
     </message>
@@ -308,6 +542,13 @@
     <message>
         <source>; %1 selected</source>
         <translation>; %1 seleccionados</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::UnreadFolders</name>
+    <message>
+        <source>; %1 folders not read in all</source>
+        <translation>; %1 carpetas sin leer en total</translation>
     </message>
 </context>
 </TS>
