@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/AnsiText.h"
+#include "ui/roster/EngineMessages.h"
 
 namespace ostrak::roster {
 
@@ -54,9 +55,9 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
     summary += QLatin1Char(' ') + tr("The table changes nothing.");
   }
   // How the table was read, and what an import cut short left and was put back.
-  for (const std::string& note : plan.Notes()) summary += QLatin1Char('\n') + MessageToQString(note);
+  for (const std::string& note : plan.Notes()) summary += QLatin1Char('\n') + TranslateEngineMessage(note);
   if (!recovered.empty()) summary += QLatin1Char('\n') + tr("An import cut short before was put back first:");
-  for (const std::string& line : recovered) summary += QLatin1Char('\n') + MessageToQString(line);
+  for (const std::string& line : recovered) summary += QLatin1Char('\n') + TranslateEngineMessage(line);
   summary_ = new QLabel(summary, this);
   summary_->setTextFormat(Qt::PlainText);
   summary_->setWordWrap(true);
@@ -83,7 +84,7 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
   for (const TableProblem& problem : plan.Problems()) {
     QString place = problem.row > 0 ? tr("Row %1").arg(problem.row) : tr("The table");
     if (!problem.column.empty()) place += QStringLiteral(", ") + QString::fromStdString(problem.column);
-    problems_->addItem(place + QStringLiteral(": ") + MessageToQString(problem.message));
+    problems_->addItem(place + QStringLiteral(": ") + TranslateEngineMessage(problem.message));
   }
   problems_->setVisible(problems_->count() > 0);
   layout->addWidget(problems_, 1);

@@ -1,5 +1,6 @@
 #include "ui/roster/RosterRow.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "core/Errors.h"
@@ -56,8 +57,9 @@ RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, 
   if (!IsUtf8(folder + relative)) {
     // The editor opens files by names Qt can carry, which are UTF-8: a file
     // it would fail to open must not look like one it can.
-    row.problem =
-        QStringLiteral("Its name is not UTF-8, which the editor cannot open: rename the file to open it");
+    row.problem = QCoreApplication::translate(
+        "ostrak::roster::RosterRow",
+        "Its name is not UTF-8, which the editor cannot open: rename the file to open it");
     row.problemKey = collator.sortKey(row.problem);
   } else if (check.verdict == Verdict::Loads && check.ratings) {
     const auto ratings = check.ratings->InBarOrder();

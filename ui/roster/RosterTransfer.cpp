@@ -8,6 +8,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
+#include "ui/roster/EngineMessages.h"
 #include "ui/roster/ImportPreview.h"
 #include "ui/roster/RosterWindow.h"
 
@@ -45,7 +46,7 @@ QString FailureLines(const std::vector<FileFailure>& failures) {
   QString lines;
   for (std::size_t i = 0; i < failures.size() && i < kNamedFailures; ++i) {
     lines += QStringLiteral("\n") + MessageToQString(failures[i].file) + QStringLiteral(": ") +
-             MessageToQString(failures[i].message);
+             TranslateEngineMessage(failures[i].message);
   }
   if (failures.size() > kNamedFailures) {
     lines += QStringLiteral("\n") + RosterTransfer::tr("… and %1 more").arg(failures.size() - kNamedFailures);

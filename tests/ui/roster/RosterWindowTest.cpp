@@ -193,6 +193,39 @@ TEST_F(RosterWindowInEnglish, ExportsTheShownRowsAndAppliesATableOnlyAfterItsPre
   preview->CancelButton().click();
 }
 
+TEST_F(RosterWindowTest, TheEnginesRefusalsNotesAndFailuresSpeakSpanish) {
+  const std::string table = config / "t.csv";
+  // Windows-1252, with a column the engine does not know.
+  WriteBytes(table,
+             "file,zzz\r\ngoni.txt,Espa\xF1"
+             "a\r\n");
+  editor.dialogs.Answer(QString::fromStdString(table));
+  window->Transfer().ImportTable();
+  ImportPreview* preview = window->Transfer().Preview();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->Problems().item(0)->text(), "La tabla, zzz: columna desconocida");
+  EXPECT_TRUE(
+      preview->Summary().text().endsWith(QString::fromUtf8("\nno es UTF-8: se ha leído como Windows-1252")))
+      << preview->Summary().text().toStdString();
+  preview->CancelButton().click();
+
+  // The file changes between the preview and Apply.
+  ExportOptions options;
+  options.base = folder.path();
+  std::string edited = ExportFiles({"ferreira.txt"}, options).bytes;
+  edited.replace(edited.find("Lucas Ferreira"), 14, "Lucas Pereira");
+  WriteBytes(table, edited);
+  editor.dialogs.Answer(QString::fromStdString(table));
+  window->Transfer().ImportTable();
+  preview = window->Transfer().Preview();
+  ASSERT_NE(preview, nullptr);
+  WriteFighter(folder, "ferreira.txt", {"Lucas Ferreira", "Brasil", 1, 9, 5});
+  preview->ApplyButton().click();
+  EXPECT_EQ(
+      editor.dialogs.messages.back().text,
+      QString::fromUtf8("No se ha aplicado la tabla.\nferreira.txt: ha cambiado desde que se comprobó"));
+}
+
 TEST_F(RosterWindowTest, AFileWrittenInPlaceShowsAfterTheWatchKeepingSortFilterAndSelection) {
   window->Model().sort(RosterModel::LastRating, Qt::DescendingOrder);
   window->Filter().setText("a");
