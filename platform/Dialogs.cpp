@@ -6,4 +6,6 @@ std::optional<QString> Dialogs::ChooseDirectory(const QString&, const QString&) 
 
 std::optional<ChosenFile> Dialogs::ChooseFile(const FileChoice&) { return std::nullopt; }
 
+bool Dialogs::Ask(const QString&, const QString&) { return false; }
+
 }  // namespace ostrak

@@ -43,6 +43,10 @@ public:
   // the editor's dialogs: the current directory stays where it is, and a save
   // asks before replacing a file. The chosen path, or nothing when cancelled.
   virtual std::optional<ChosenFile> ChooseFile(const FileChoice& choice);
+
+  // A question with Yes (the default) and No: true for Yes. A double that
+  // does not script it answers No.
+  virtual bool Ask(const QString& text, const QString& title);
 };
 
 }  // namespace ostrak

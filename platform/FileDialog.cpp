@@ -8,6 +8,13 @@
 
 namespace ostrak {
 
+QString FilterSuffix(const FileFilter& filter) {
+  const QString& pattern = filter.pattern;
+  if (!pattern.startsWith(QLatin1String("*.")) || pattern.size() < 3) return {};
+  const QString suffix = pattern.mid(2);
+  return suffix.contains(QLatin1Char(' ')) || suffix.contains(QLatin1Char('*')) ? QString() : suffix;
+}
+
 bool TFileDialog::Execute(Dialogs& dialogs) {
   if (!dialogs.RunFileDialog(*this)) return false;
   // The dialogs of the desktop this editor was made for leave the process in

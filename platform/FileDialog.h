@@ -22,6 +22,16 @@ struct FileFilter {
   QString pattern;  // "*.txt"
 };
 
+// The ending a filter of one pattern names ("*.json": "json"); empty for
+// any other ("*", "*.csv *.json").
+QString FilterSuffix(const FileFilter& filter);
+
+// What a save dialog adds to a typed name without an ending.
+enum class DefaultSuffix {
+  Given,     // FileChoice::defaultSuffix
+  OfFilter,  // the selected filter's (FilterSuffix), following the user's choice of filter
+};
+
 // A dialog that picks a file without the editor dialogs' rules (see
 // Dialogs::ChooseFile).
 struct FileChoice {
@@ -31,6 +41,8 @@ struct FileChoice {
   std::vector<FileFilter> filters;
   QString defaultSuffix;  // added to a typed name without one
   int filter = 0;         // into filters: the one selected when it opens
+  QString fileName = {};  // in the name box when it opens
+  DefaultSuffix suffixRule = DefaultSuffix::Given;
 };
 
 struct ChosenFile {

@@ -162,10 +162,9 @@ std::optional<QString> QtDialogs::ChooseDirectory(const QString& title, const QS
   return qt.selectedFiles().first();
 }
 
-std::optional<ChosenFile> QtDialogs::ChooseFile(const FileChoice& choice) {
-  QWidget* owner = Owner();
-  const KeyboardReturn keyboard(owner);
-  QFileDialog qt(owner, choice.title, choice.directory);
+void ConfigureQtFileChoice(QFileDialog& qt, const FileChoice& choice) {
+  qt.setWindowTitle(choice.title);
+  qt.setDirectory(choice.directory);
   qt.setOption(QFileDialog::DontUseNativeDialog);
   qt.setWindowModality(Qt::ApplicationModal);
   const bool save = choice.kind == FileDialogKind::Save;
@@ -178,10 +177,39 @@ std::optional<ChosenFile> QtDialogs::ChooseFile(const FileChoice& choice) {
     qt.setNameFilters(filters);
     qt.selectNameFilter(filters.value(choice.filter, filters.first()));
   }
-  qt.setDefaultSuffix(choice.defaultSuffix);
+  const auto suffixOf = [choice](qsizetype filter) {
+    if (choice.suffixRule == DefaultSuffix::Given) return choice.defaultSuffix;
+    return filter >= 0 && filter < static_cast<qsizetype>(choice.filters.size())
+               ? FilterSuffix(choice.filters[static_cast<std::size_t>(filter)])
+               : QString();
+  };
+  qt.setDefaultSuffix(suffixOf(choice.filter));
+  if (choice.suffixRule == DefaultSuffix::OfFilter) {
+    QObject::connect(&qt, &QFileDialog::filterSelected, &qt, [&qt, filters, suffixOf](const QString& filter) {
+      qt.setDefaultSuffix(suffixOf(filters.indexOf(filter)));
+    });
+  }
+  if (!choice.fileName.isEmpty()) qt.selectFile(choice.fileName);
+}
+
+std::optional<ChosenFile> QtDialogs::ChooseFile(const FileChoice& choice) {
+  QWidget* owner = Owner();
+  const KeyboardReturn keyboard(owner);
+  QFileDialog qt(owner);
+  ConfigureQtFileChoice(qt, choice);
   if (qt.exec() != QDialog::Accepted || qt.selectedFiles().isEmpty()) return std::nullopt;
   return ChosenFile{qt.selectedFiles().first(),
-                    std::max(0, static_cast<int>(filters.indexOf(qt.selectedNameFilter())))};
+                    std::max(0, static_cast<int>(qt.nameFilters().indexOf(qt.selectedNameFilter())))};
+}
+
+bool QtDialogs::Ask(const QString& text, const QString& title) {
+  QWidget* owner = Owner();
+  const KeyboardReturn keyboard(owner);
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setWindowModality(Qt::ApplicationModal);
+  return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace ostrak

@@ -21,6 +21,7 @@ public:
   bool RunFileDialog(TFileDialog& dialog) override;
   std::optional<QString> ChooseDirectory(const QString& title, const QString& start) override;
   std::optional<ChosenFile> ChooseFile(const FileChoice& choice) override;
+  bool Ask(const QString& text, const QString& title) override;
 
 private:
   // The window a dialog belongs to: the active one or, while no window is
@@ -32,5 +33,7 @@ private:
 
 // Sets `qt` up as `dialog` asks, for opening; shared with the tests.
 void ConfigureQtFileDialog(QFileDialog& qt, const TFileDialog& dialog);
+// The same for a file the program chooses on its own account.
+void ConfigureQtFileChoice(QFileDialog& qt, const FileChoice& choice);
 
 }  // namespace ostrak

@@ -35,7 +35,8 @@ std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptio
                         const ExportSink& sink) {
   const bool json = options.format == TableFormat::Json;
   std::string out;
-  if (options.byteOrderMark) out += "\xEF\xBB\xBF";
+  // JSON readers reject the mark, and the companion with them.
+  if (options.byteOrderMark && !json) out += "\xEF\xBB\xBF";
   if (json) {
     out += "[";
   } else {

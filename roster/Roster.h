@@ -52,7 +52,7 @@ enum class TableFormat { Csv, Json };
 struct ExportOptions {
   TableFormat format = TableFormat::Csv;
   char separator = ',';        // CSV: ',', ';' or '\t', as the spreadsheet's locale expects
-  bool byteOrderMark = false;  // a UTF-8 byte-order mark first, which some spreadsheets need to read UTF-8
+  bool byteOrderMark = false;  // CSV only: a UTF-8 byte-order mark first, which some spreadsheets need
   // Where relative file names are read from (the table still names them as
   // given); empty: the current folder. An import into the same base finds them.
   std::string base = {};

@@ -60,6 +60,28 @@ TEST(QtFileDialog, TheNameBoxKeepsAFullPathAndAMissingStartFolderFallsBackToTheC
             QStringLiteral("/somewhere/else/bo.txt"));
 }
 
+// A typed name without an ending takes the type the user picked last.
+TEST(QtFileDialog, ATablesEndingFollowsTheTypeChosen) {
+  test::TempDirectory dir;
+  FileChoice choice{
+      FileDialogKind::Save,
+      QStringLiteral("Export"),
+      QString::fromStdString(dir.path()),
+      {{QStringLiteral("CSV"), QStringLiteral("*.csv")}, {QStringLiteral("JSON"), QStringLiteral("*.json")}},
+      {}};
+  choice.fileName = QStringLiteral("tabla");
+  choice.suffixRule = DefaultSuffix::OfFilter;
+  QFileDialog qt;
+  ConfigureQtFileChoice(qt, choice);
+  EXPECT_EQ(qt.defaultSuffix(), QStringLiteral("csv"));
+  auto* types = qt.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  ASSERT_NE(types, nullptr);
+  QTest::keyClick(types, Qt::Key_Down);  // the user picks the next type
+  EXPECT_EQ(qt.defaultSuffix(), QStringLiteral("json"));
+  ASSERT_EQ(qt.selectedFiles().size(), 1);
+  EXPECT_EQ(qt.selectedFiles().first(), QString::fromStdString(dir / "tabla.json"));
+}
+
 TEST(FileDialog, AnAcceptedDialogMovesTheCurrentDirectoryToTheChosenFolder) {
   test::TempDirectory dir;
   QDir(QString::fromStdString(dir.path())).mkdir(QStringLiteral("Fighters"));

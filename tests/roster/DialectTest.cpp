@@ -59,6 +59,9 @@ TEST(Dialects, ExportTakesASeparatorAndAMarkAndLeavesOutANameThatIsNotUtf8) {
             "file;punches;kicks;");
   EXPECT_NE(table.bytes.find("\r\n\"" + dir / "a;b.txt\";12;"), std::string::npos);
   EXPECT_NE(table.bytes.find(";1,80 m;"), std::string::npos);
+  // A JSON reader refuses the mark: JSON never has it.
+  EXPECT_EQ(roster::ExportFiles({files[1]}, {roster::TableFormat::Json, ',', true}).bytes.substr(0, 5),
+            "[\n  {");
 
   WriteBytes(dir / "t.csv", table.bytes);
   const roster::RosterPlan plan = roster::PlanImport(dir / "t.csv", {dir.path()});

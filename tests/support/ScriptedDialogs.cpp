@@ -47,13 +47,31 @@ std::optional<QString> ScriptedDialogs::ChooseDirectory(const QString& title, co
   return NextAnswer();
 }
 
+// A typed name without a dot gets the default ending, as Qt's dialog adds it.
 std::optional<ChosenFile> ScriptedDialogs::ChooseFile(const FileChoice& choice) {
-  fileDialogs.push_back({choice.kind, choice.title, {}, choice.directory});
+  fileDialogs.push_back({choice.kind, choice.title, choice.fileName, choice.directory});
   const int filter = filter_.value_or(choice.filter);
   filter_.reset();
   const std::optional<QString> answer = NextAnswer();
   if (!answer) return std::nullopt;
-  return ChosenFile{*answer, filter};
+  QString path = *answer;
+  const QString suffix = choice.suffixRule == DefaultSuffix::OfFilter
+                             ? FilterSuffix(choice.filters.at(static_cast<std::size_t>(filter)))
+                             : choice.defaultSuffix;
+  if (choice.kind == FileDialogKind::Save && !suffix.isEmpty() && !QFileInfo(path).fileName().contains('.'))
+    path += '.' + suffix;
+  return ChosenFile{path, filter};
+}
+
+bool ScriptedDialogs::Ask(const QString& text, const QString&) {
+  questions.push_back(text);
+  if (questionAnswers_.empty()) {
+    ADD_FAILURE() << "a question came that the test did not expect: " << text.toStdString();
+    return false;
+  }
+  const bool yes = questionAnswers_.front();
+  questionAnswers_.pop_front();
+  return yes;
 }
 
 std::optional<QString> ScriptedDialogs::NextAnswer() {

@@ -46,17 +46,22 @@ public:
   std::optional<ChosenFile> ChooseFile(const FileChoice& choice) override;
   // The filter the next table choice is accepted with; else the one it opens with.
   void AnswerFilter(int filter) { filter_ = filter; }
+  // The next question: Yes or No. Each question asked is recorded.
+  void AnswerQuestion(bool yes) { questionAnswers_.push_back(yes); }
+  bool Ask(const QString& text, const QString& title) override;
 
   std::vector<ShownMessage> messages;
   std::vector<OpenedFileDialog> fileDialogs;
   // The paths each question before replacing named.
   std::vector<QString> replaceQuestions;
+  std::vector<QString> questions;
 
 private:
   std::optional<QString> NextAnswer();
 
   std::deque<std::optional<QString>> answers_;
   std::deque<bool> replaceAnswers_;
+  std::deque<bool> questionAnswers_;
   std::optional<int> filter_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/roster/RosterTransfer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -42,6 +43,17 @@ constexpr std::array<ExportKind, 4> kExportKinds = {{
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
+// `path` ending in `ending`: another table's ending is replaced, anything else
+// ("roster 2024.05") is kept and the ending added.
+QString WithEnding(const QString& path, const QString& ending) {
+  const QString suffix = QFileInfo(path).suffix();
+  const bool tableEnding = std::any_of(kExportKinds.begin(), kExportKinds.end(), [&](const ExportKind& kind) {
+    return suffix.compare(QLatin1String(kind.pattern).mid(2), Qt::CaseInsensitive) == 0;
+  });
+  const QString stem = tableEnding ? path.chopped(suffix.size() + 1) : path;
+  return stem + (stem.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")) + ending;
+}
+
 QString FailureLines(const std::vector<FileFailure>& failures) {
   QString lines;
   for (std::size_t i = 0; i < failures.size() && i < kNamedFailures; ++i) {
@@ -61,6 +73,42 @@ RosterTransfer::RosterTransfer(RosterWindow& window, Dialogs& dialogs, Threading
 
 RosterTransfer::~RosterTransfer() = default;
 
+// The name's ending and the chosen type agree before a byte is written, so
+// that an import reads the table back as what it is: a name typed without an
+// ending gets the type's (the dialog adds it), one with another ending is
+// asked about; No goes back to the dialog.
+std::optional<RosterTransfer::ExportTarget> RosterTransfer::ChooseExportTarget() {
+  std::vector<FileFilter> filters;
+  for (const ExportKind& kind : kExportKinds) filters.push_back({tr(kind.name), QLatin1String(kind.pattern)});
+  FileChoice choice{FileDialogKind::Save, tr("Export shown rows"), StartDirectory(), filters, {}};
+  choice.suffixRule = DefaultSuffix::OfFilter;
+  for (;;) {
+    const std::optional<ChosenFile> chosen = dialogs_.ChooseFile(choice);
+    if (!chosen) return std::nullopt;
+    const int index = std::clamp(chosen->filter, 0, static_cast<int>(kExportKinds.size()) - 1);
+    const auto kind = static_cast<std::size_t>(index);
+    const QFileInfo file(chosen->path);
+    const QString ending = FilterSuffix(filters[kind]);
+    if (file.suffix().compare(ending, Qt::CaseInsensitive) == 0) return ExportTarget{chosen->path, kind};
+    const QString renamed = WithEnding(chosen->path, ending);
+    const QString name = QFileInfo(renamed).fileName();
+    if (dialogs_.Ask(
+            tr("\"%1\" does not end in .%2, as a file of the type \"%3\" does.\n\nExport it as \"%4\"?")
+                .arg(file.fileName(), ending, tr(kExportKinds[kind].name), name),
+            tr("Export shown rows")) &&
+        (!QFileInfo::exists(renamed) ||
+         dialogs_.Ask(
+             QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                 .arg(name),
+             tr("Export shown rows")))) {
+      return ExportTarget{renamed, kind};
+    }
+    choice.directory = file.absolutePath();
+    choice.fileName = file.fileName();
+    choice.filter = index;
+  }
+}
+
 QString RosterTransfer::StartDirectory() const {
   return lastDirectory_.isEmpty() ? QFile::decodeName(QByteArray::fromStdString(window_.FolderPath()))
                                   : lastDirectory_;
@@ -76,18 +124,13 @@ void RosterTransfer::ExportShownRows() {
                          MessageIcon::Information);
     return;
   }
-  std::vector<FileFilter> filters;
-  for (const ExportKind& kind : kExportKinds) filters.push_back({tr(kind.name), QLatin1String(kind.pattern)});
-  const auto chosen = dialogs_.ChooseFile(
-      {FileDialogKind::Save, tr("Export shown rows"), StartDirectory(), filters, QStringLiteral("csv")});
-  if (!chosen) return;
-  const QString path = chosen->path;
+  const std::optional<ExportTarget> target = ChooseExportTarget();
+  if (!target) return;
+  const QString path = target->path;
   lastDirectory_ = QFileInfo(path).absolutePath();
-  const ExportKind& kind = kExportKinds[static_cast<std::size_t>(std::clamp(chosen->filter, 0, 3))];
+  const ExportKind& kind = kExportKinds[target->kind];
   ExportOptions options;
-  // A name ending in .json is a JSON table whatever the filter said.
-  options.format =
-      path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? TableFormat::Json : kind.format;
+  options.format = kind.format;
   options.separator = kind.separator;
   options.byteOrderMark = kind.byteOrderMark;
   options.base = window_.FolderPath();

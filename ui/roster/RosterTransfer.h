@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,8 @@ public:
 
   // "Export shown rows…": the table of the shown rows' files, in the order
   // shown, as `ostrak-fighter export` writes it in the dialect the dialog's
-  // filter names; JSON when the name ends in .json. The file is replaced
-  // only once it is whole.
+  // filter names, under a name that ends as that type's do. The file is
+  // replaced only once it is whole.
   void ExportShownRows();
   // "Import table…": the table checked against the folder, then the preview.
   void ImportTable();
@@ -47,6 +48,11 @@ signals:
   void ImportFinished(bool applied);
 
 private:
+  struct ExportTarget {
+    QString path;
+    std::size_t kind;  // of the types the dialog offers
+  };
+  std::optional<ExportTarget> ChooseExportTarget();
   struct Written {
     std::size_t rows = 0;
     std::vector<FileFailure> leftOut;

@@ -193,6 +193,71 @@ TEST_F(RosterWindowInEnglish, ExportsTheShownRowsAndAppliesATableOnlyAfterItsPre
   preview->CancelButton().click();
 }
 
+TEST_F(RosterWindowInEnglish, TheExportsNameEndsAsItsTypeDoesAndJsonHasNoMark) {
+  constexpr int kSemicolons = 1;
+  constexpr int kJson = 3;
+  std::vector<std::string> shown;
+  for (int row = 0; row < window->Model().rowCount(); ++row) shown.push_back(window->Model().RowAt(row).file);
+  const struct {
+    const char* name;
+    std::vector<std::pair<const char*, int>> typed;  // each time the dialog opens: name and type
+    std::vector<bool> answers;                       // to the questions, in order
+    const char* written;                             // empty: nothing
+    int kind;
+  } rows[] = {
+      {"no ending typed: the type's", {{"tabla", kJson}}, {}, "tabla.json", kJson},
+      {"no ending typed, a spreadsheet's CSV", {{"tabla2", kSemicolons}}, {}, "tabla2.csv", kSemicolons},
+      {"the ending in capitals agrees", {{"T.JSON", kJson}}, {}, "T.JSON", kJson},
+      {"a CSV ending for JSON, renamed", {{"tabla.csv", kJson}}, {true}, "tabla.json", kJson},
+      {"a JSON ending for CSV, renamed", {{"tabla2.json", kSemicolons}}, {true}, "tabla2.csv", kSemicolons},
+      {"another ending is kept and the type's added",
+       {{"roster 2024.05", kJson}},
+       {true},
+       "roster 2024.05.json",
+       kJson},
+      {"No goes back to the dialog, which keeps name and type",
+       {{"tabla.csv", kJson}, {"mine", -1}},
+       {false},
+       "mine.json",
+       kJson},
+      {"a file under the new name is asked about",
+       {{"old.csv", kJson}, {"fresh", -1}},
+       {true, false},
+       "fresh.json",
+       kJson},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const test::TempDirectory out;
+    WriteBytes(out / "old.json", "kept");
+    editor.dialogs.questions.clear();
+    editor.dialogs.fileDialogs.clear();
+    for (const auto& [typed, kind] : row.typed) editor.dialogs.Answer(QString::fromStdString(out / typed));
+    for (const bool answer : row.answers) editor.dialogs.AnswerQuestion(answer);
+    editor.dialogs.AnswerFilter(row.typed.front().second);
+    window->Transfer().ExportShownRows();
+    EXPECT_EQ(editor.dialogs.questions.size(), row.answers.size());
+    EXPECT_EQ(editor.dialogs.fileDialogs.size(), row.typed.size());
+    if (row.typed.size() > 1) {
+      EXPECT_EQ(editor.dialogs.fileDialogs[1].fileName.toStdString(), row.typed[0].first);
+    }
+    std::vector<std::string> entries = {"old.json", row.written};
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(out.Entries(), entries);
+    EXPECT_EQ(ReadBytes(out / "old.json"), "kept");
+    ExportOptions options;
+    options.format = row.kind == kJson ? TableFormat::Json : TableFormat::Csv;
+    options.separator = row.kind == kSemicolons ? ';' : ',';
+    options.byteOrderMark = row.kind == kSemicolons;
+    options.base = folder.path();
+    EXPECT_EQ(ReadBytes(out / row.written), ExportFiles(shown, options).bytes);
+  }
+  EXPECT_EQ(editor.dialogs.questions.front(),
+            "\"old.csv\" does not end in .json, as a file of the type \"JSON table\" does.\n\n"
+            "Export it as \"old.json\"?");
+  EXPECT_EQ(editor.dialogs.questions.back(), "old.json already exists.\nDo you want to replace it?");
+}
+
 TEST_F(RosterWindowTest, TheEnginesRefusalsNotesAndFailuresSpeakSpanish) {
   const std::string table = config / "t.csv";
   // Windows-1252, with a column the engine does not know.

@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>El fichero %1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
     <name>ostrak::roster::ComparisonWindow</name>
     <message>
         <source>Compare fighters</source>
@@ -427,6 +436,14 @@
     <message>
         <source>CSV for a spreadsheet, commas</source>
         <translation>CSV para una hoja de cálculo, con comas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not end in .%2, as a file of the type &quot;%3&quot; does.
+
+Export it as &quot;%4&quot;?</source>
+        <translation>&quot;%1&quot; no termina en .%2, como los archivos del tipo &quot;%3&quot;.
+
+¿Exportarlo como &quot;%4&quot;?</translation>
     </message>
 </context>
 <context>
