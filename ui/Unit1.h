@@ -19,6 +19,7 @@
 #include "ui/ComboBox.h"
 #include "ui/Image.h"
 #include "ui/LabeledEdit.h"
+#include "ui/SaveProposal.h"
 #include "ui/TextLabel.h"
 #include "widgets/navigation/NavigationPane.h"
 #include "widgets/spin/SpinEdit.h"
@@ -125,9 +126,10 @@ public:
   TFileDialog OpenDialog1{FileDialogKind::Open};
   TFileDialog SaveDialog1{FileDialogKind::Save};
 
-  // The load command on a file already chosen (the open dialog's, the command
-  // line's, a drop's): all-or-nothing, the load-failure notice on failure.
-  // True when the fighter was loaded.
+  // The load command on a file already chosen (the open dialog's, the
+  // roster's, the command line's, a drop's): all-or-nothing, the
+  // load-failure notice on failure. True when the fighter was loaded; the
+  // open and save dialogs then start in its folder.
   bool LoadFighterFile(const QString& path);
   // A fighter given from outside the open dialog (the command line, a drop):
   // loaded as above, and the open dialog next starts in its folder.
@@ -194,6 +196,7 @@ private:
   LanguageSettings language_;
   QWidget* evaluationWindow_ = nullptr;
   std::function<void()> rosterOpener_;
+  OpenedFighter opened_;                // what the save proposes
   EditorCommands* commands_ = nullptr;  // a child of the window
   FormUndo* undo_ = nullptr;            // a child of the window
   // Every control, in creation order.

@@ -2,6 +2,7 @@
 // its own record line, and the five commands and the language toggle.
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "localisation/CaptionLines.h"
 #include "localisation/EditorTexts.h"
@@ -83,7 +84,9 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
   // The fill shows in no control: not a step, but where the next one starts,
   // so that undoing the clear after the save brings back the lines as saved.
   UndoHistory().Adopt();
-  SaveDialog1.SetFileName(edNombre->Text() + QStringLiteral(".txt"));
+  const SaveProposal proposal = opened_.ProposalFor(edNombre->Text());
+  SaveDialog1.SetFileName(proposal.fileName);
+  if (proposal.folder) SaveDialog1.SetInitialDir(*proposal.folder);
   if (!SaveDialog1.Execute(dialogs_)) return;
   // The history will be told of the save here; until then no journal.
   roster::SaveFighterFile(LocalPath(SaveDialog1.FileName()), LiveRecord().Lines().Text(), nullptr);
@@ -138,6 +141,10 @@ bool TForm1::LoadFighterFile(const QString& path) {
     const FormUndo::Step step(UndoHistory(), NavPanelButton2->Caption());
     record.Lines() = std::move(lines);
     LoadControlsFromRecord();
+    opened_.Opened(path, edNombre->Text());
+    const QString folder = QFileInfo(path).absolutePath();
+    OpenDialog1.SetInitialDir(folder);
+    SaveDialog1.SetInitialDir(folder);
     return true;
   } catch (...) {
     ShowLoadFailure();
@@ -175,6 +182,7 @@ void TForm1::NavPanelButton3Click(QObject*) { close(); }
 // The record follows through the controls' own change handlers.
 void TForm1::NavPanelButton4Click(QObject*) {
   const FormUndo::Step step(UndoHistory(), NavPanelButton4->Caption());
+  opened_.Forget();
   for (QWidget* component : components_) {
     if (auto* box = qobject_cast<TSpinEdit*>(component)) {
       box->SetValue(1);

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ui/EditorHarness.h"
+#include "ui/roster/RosterFixtures.h"
 
 namespace ostrak {
 namespace {
@@ -44,6 +47,62 @@ TEST(EditorSave, OnlyTheRequiredFieldsWriteOnesEverywhereElseThenClearTheEdits) 
   EXPECT_EQ(form.spPunch->Text(), QStringLiteral("1"));
   EXPECT_EQ(form.spPunch->Font().Color(), clWindowText);
   EXPECT_TRUE(editor.errors.messages().empty());
+}
+
+// Saved again, a fighter opened from a file is proposed as that file, in its
+// folder, by whatever route it came; renamed or new, as "Full name.txt".
+TEST(EditorSave, AFighterOpenedByAnyRouteIsProposedAsItsOwnFileUntilItsFullNameChanges) {
+  using Open = std::function<void(EditorHarness&, const QString& path)>;
+  const Open byDialog = [](EditorHarness& editor, const QString& path) {
+    editor.dialogs.Answer(path);
+    editor.Click(editor.Form().NavPanelButton2);
+  };
+  const Open byRoster = [](EditorHarness& editor, const QString& path) {
+    editor.Form().LoadFighterFile(path);
+  };
+  const Open fromOutside = [](EditorHarness& editor, const QString& path) {
+    editor.Form().OpenFighterFile(path);
+  };
+  const struct {
+    const char* name;
+    Open open;
+    std::function<void(EditorHarness&)> edit;
+    const char* proposed;
+  } rows[] = {
+      {"the open dialog's", byDialog, {}, "gilbert-marin.txt"},
+      {"the roster's", byRoster, [](EditorHarness& e) { e.Type(e.Form().edSherdog, "99"); },
+       "gilbert-marin.txt"},
+      {"a drop's or the command line's", fromOutside, {}, "gilbert-marin.txt"},
+      {"renamed", byRoster, [](EditorHarness& e) { e.Type(e.Form().edNombre, "Gil Marin"); },
+       "Gil Marin.txt"},
+      {"a new fighter under the same name", byRoster,
+       [](EditorHarness& e) {
+         e.Click(e.Form().NavPanelButton4);
+         e.FillRequired();
+         e.Type(e.Form().edNombre, "Gilbert Marin");
+       },
+       "Gilbert Marin.txt"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EditorHarness editor;
+    const std::string folder = editor.Files() / "roster";
+    std::filesystem::create_directory(folder);
+    test::WriteBytes(folder + "/gilbert-marin.txt", test::FighterFile({"Gilbert Marin"}));
+    row.open(editor, QString::fromStdString(folder + "/gilbert-marin.txt"));
+    ASSERT_EQ(editor.Form().edNombre->Text(), QStringLiteral("Gilbert Marin"));
+    if (row.edit) row.edit(editor);
+    const bool itself = std::string(row.proposed) == "gilbert-marin.txt";
+    editor.dialogs.Answer(QString::fromStdString(folder + "/" + row.proposed));
+    if (itself) editor.dialogs.AnswerReplace(true);  // the question before replacing still comes
+    editor.Click(editor.Form().NavPanelButton1);
+    const test::OpenedFileDialog& save = editor.dialogs.fileDialogs.back();
+    EXPECT_EQ(save.kind, FileDialogKind::Save);
+    EXPECT_EQ(save.fileName, QString::fromLatin1(row.proposed));
+    EXPECT_EQ(save.startDirectory, QString::fromStdString(folder));
+    EXPECT_EQ(editor.dialogs.replaceQuestions.size(), itself ? 1u : 0u);
+    EXPECT_EQ(test::TempDirectory::EntriesOf(folder).size(), itself ? 1u : 2u);
+  }
 }
 
 struct Refusal {
