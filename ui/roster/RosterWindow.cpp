@@ -179,13 +179,15 @@ void RosterWindow::BuildWidgets() {
   unreadNote_->setObjectName(QStringLiteral("unreadFolders"));
   // However many folders it names, it never widens the window.
   unreadNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  unreadNote_->setContentsMargins(metrics.averageCharWidth() * 2, 0, 0, 0);
   unreadNote_->hide();
   progress_ = new QProgressBar(statusBar());
   progress_->setAccessibleName(tr("Reading the folder"));
   progress_->setMaximumWidth(220);
   progress_->hide();
-  statusBar()->addWidget(status_);
-  statusBar()->addWidget(unreadNote_, 1);
+  // The counts keep their room; the note of the folders not read has the rest.
+  statusBar()->addWidget(status_, 1);
+  statusBar()->addWidget(unreadNote_, 3);
   statusBar()->addPermanentWidget(watchNote_);
   statusBar()->addPermanentWidget(progress_);
 
