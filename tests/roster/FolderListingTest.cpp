@@ -5,7 +5,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -52,21 +51,7 @@ TEST(ListFighterFiles, SaysWhichFoldersItDidNotReadAndWhy) {
     std::vector<SkippedFolder> skipped;
     std::vector<std::string> messages;
   } rows[] = {
-      {"every kind of entry, all read",
-       [](const TempDirectory& dir) {
-         std::filesystem::create_directories(dir / "r/sub");
-         WriteBytes(dir / "r/a.txt", "1");
-         WriteBytes(dir / "r/sub/B.TXT", "1");
-         WriteBytes(dir / "r/notes.md", "1");
-         ::mkfifo((dir / "r/pipe.txt").c_str(), 0600);
-         std::filesystem::create_directory_symlink(dir / "r", dir / "r/sub/up");
-         std::filesystem::create_symlink(dir / "r/a.txt", dir / "r/link.txt");
-       },
-       "r/",
-       {"a.txt", "link.txt", "sub/B.TXT"},
-       {},
-       {}},
-      {"a folder below the depth limit",
+      {"a folder past the depth limit",
        [&](const TempDirectory& dir) {
          std::filesystem::create_directories(dir / ("r/" + deepest));
          for (int level = 0; level <= roster::kMaxFolderDepth + 2; ++level)
@@ -90,7 +75,6 @@ TEST(ListFighterFiles, SaysWhichFoldersItDidNotReadAndWhy) {
     const roster::FolderListing listing = roster::ListFighterFiles(dir / row.listed);
     EXPECT_EQ(Names(listing), row.files);
     EXPECT_EQ(listing.skipped, row.skipped);
-    EXPECT_EQ(listing.Complete(), row.skipped.empty());
     std::vector<std::string> messages;
     for (const SkippedFolder& skipped : listing.skipped) messages.push_back(skipped.Message());
     EXPECT_EQ(messages, row.messages);

@@ -25,7 +25,6 @@ namespace ostrak::roster {
 struct ListingReport {
   bool watched = false;                // every folder read is watched for changes
   std::vector<SkippedFolder> skipped;  // the folders not read, and why
-  bool operator==(const ListingReport&) const = default;
 };
 
 struct ReaderSink {

@@ -267,7 +267,7 @@ void RosterWindow::ShowListing(const ListingReport& report) {
   watchNote_->setVisible(polling_);
   if (polling_) {
     watchNote_->setText(tr("The folder cannot be watched; it is looked at every second."));
-    if (isVisible()) poll_.start();
+    if (isVisible() && !poll_.isActive()) poll_.start();
   } else {
     poll_.stop();
   }
