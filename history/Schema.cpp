@@ -1,0 +1,78 @@
+#include "history/Schema.h"
+
+#include <iterator>
+#include <string>
+
+#include "core/IntToStr.h"
+
+namespace ostrak::history::detail {
+
+namespace {
+
+// content: each distinct content once. A frame made against another content
+// names it as `base`; `depth` counts the frames read to rebuild it (an upper
+// bound once pruning has rebuilt one on its way).
+// file: each canonical path once, so that a set's rows hold small numbers.
+// change_set.kind: SetKind's order. change_set.writer_*: who is writing a
+// pending set. change_file: one row per file of a set; before/after NULL
+// when there was no file.
+constexpr const char* kVersion1[] = {
+    "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID",
+    "CREATE TABLE content(id INTEGER PRIMARY KEY AUTOINCREMENT, sha256 BLOB NOT NULL UNIQUE,"
+    " size INTEGER NOT NULL, base INTEGER, depth INTEGER NOT NULL, frame BLOB NOT NULL)",
+    "CREATE TABLE file(id INTEGER PRIMARY KEY AUTOINCREMENT, path BLOB NOT NULL UNIQUE)",
+    "CREATE TABLE change_set(id INTEGER PRIMARY KEY AUTOINCREMENT, time TEXT NOT NULL,"
+    " command TEXT NOT NULL, kind INTEGER NOT NULL, reverts INTEGER, state INTEGER NOT NULL,"
+    " file_count INTEGER NOT NULL, writer_pid INTEGER, writer_token TEXT, note TEXT NOT NULL DEFAULT '')",
+    "CREATE INDEX change_set_by_reverts ON change_set(reverts) WHERE reverts IS NOT NULL",
+    "CREATE INDEX change_set_pending ON change_set(state) WHERE state = 0",
+    "CREATE TABLE change_file(set_id INTEGER NOT NULL, file_id INTEGER NOT NULL, before INTEGER,"
+    " after INTEGER, PRIMARY KEY(set_id, file_id)) WITHOUT ROWID",
+    "CREATE INDEX change_file_by_file ON change_file(file_id, set_id)",
+    "CREATE TABLE draft(slot INTEGER PRIMARY KEY CHECK (slot = 1), time TEXT NOT NULL,"
+    " size INTEGER NOT NULL, frame BLOB NOT NULL)",
+};
+
+struct Step {
+  const char* const* statements;
+  std::size_t count;
+};
+
+// Step i brings version i to version i + 1.
+constexpr Step kSteps[] = {{kVersion1, std::size(kVersion1)}};
+static_assert(std::size(kSteps) == kSchemaVersion);
+
+}  // namespace
+
+namespace {
+
+void RefuseNewer(const Connection& connection, int found) {
+  if (found > kSchemaVersion)
+    throw StoreError("history file \"" + connection.path() +
+                     "\" was made by a newer version of the program (format " + IntToStr(found) +
+                     "; this one knows up to " + IntToStr(kSchemaVersion) + ")");
+}
+
+}  // namespace
+
+void BringUpToDate(Connection& connection) {
+  const int seen = connection.Value("PRAGMA user_version").toInt();
+  RefuseNewer(connection, seen);
+  if (seen == kSchemaVersion) return;
+  // Only takes effect before the first table: lets a prune give pages back.
+  if (seen == 0) connection.Run("PRAGMA auto_vacuum = INCREMENTAL");
+  WriteTransaction transaction(connection);
+  // Read again under the lock: another process may have got there first.
+  const int found = connection.Value("PRAGMA user_version").toInt();
+  RefuseNewer(connection, found);
+  if (found == 0 && connection.Value("SELECT count(*) FROM sqlite_master").toInt() != 0)
+    throw DamagedStore("history file \"" + connection.path() + "\" holds the tables of another program");
+  for (int version = found; version < kSchemaVersion; ++version) {
+    const Step& step = kSteps[version];
+    for (std::size_t i = 0; i < step.count; ++i) connection.Run(step.statements[i]);
+  }
+  connection.Run(("PRAGMA user_version = " + IntToStr(kSchemaVersion)).c_str());
+  transaction.Commit();
+}
+
+}  // namespace ostrak::history::detail

@@ -1,0 +1,245 @@
+// Recording change sets: Begin before any file changes, MarkDone or Drop
+// after, the "Changed outside" sets, and the editor's draft.
+
+#include <algorithm>
+#include <set>
+
+#include "core/IntToStr.h"
+#include "history/Schema.h"
+#include "history/StoreImpl.h"
+
+namespace ostrak::history {
+
+namespace {
+
+using detail::Statement;
+using detail::StoredContent;
+
+int KindCode(SetKind kind) { return static_cast<int>(kind); }
+
+void CheckFiles(const std::vector<FileChange>& files) {
+  if (files.empty()) throw StoreError("a change set needs at least one file");
+  std::set<std::string> seen;
+  for (const FileChange& file : files) {
+    if (file.path.empty() || file.path[0] != '/')
+      throw StoreError("history: \"" + file.path + "\" is not a canonical path");
+    if (!seen.insert(detail::PathKey(file.path)).second)
+      throw StoreError("history: a change set names \"" + file.path + "\" twice");
+  }
+}
+
+// An Undo takes back a Change or a Redo, a Redo an Undo, each once.
+void CheckReversal(detail::Connection& db, const Reversal& reversal) {
+  if (reversal.kind != SetKind::Undo && reversal.kind != SetKind::Redo)
+    throw StoreError("history: only an undo or a redo takes a change set back");
+  Statement target(db, "SELECT kind, state FROM change_set WHERE id = ?");
+  target.Bind(reversal.of).Run();
+  const std::string name = "change set " + IntToStr(reversal.of);
+  if (!target.Next() || target.Int(1) != detail::kDone) throw StoreError(name + " is not in the history");
+  const auto kind = static_cast<SetKind>(target.Int(0));
+  target.Finish();
+  const bool fits = reversal.kind == SetKind::Undo ? kind == SetKind::Change || kind == SetKind::Redo
+                                                   : kind == SetKind::Undo;
+  if (!fits)
+    throw StoreError(name + (reversal.kind == SetKind::Undo ? " cannot be undone" : " is no undo to redo"));
+  Statement taken(db, "SELECT id FROM change_set WHERE reverts = ? LIMIT 1");
+  taken.Bind(reversal.of).Run();
+  if (taken.Next()) throw StoreError(name + " is already taken back by change set " + IntToStr(taken.Int(0)));
+}
+
+class Recorder {
+public:
+  explicit Recorder(Store::Impl& store)
+      : store_(store),
+        fileId_(store.db(), "SELECT id FROM file WHERE path = ?"),
+        newFile_(store.db(), "INSERT INTO file(path) VALUES(?)"),
+        last_(store.db(),
+              "SELECT coalesce(c.after, c.before), k.depth FROM change_file c JOIN content k"
+              " ON k.id = coalesce(c.after, c.before) WHERE c.file_id = ? ORDER BY c.set_id DESC LIMIT 1"),
+        row_(store.db(), "INSERT INTO change_file(set_id, file_id, before, after) VALUES(?, ?, ?, ?)") {}
+
+  void Add(std::int64_t set, const FileChange& file) {
+    const std::int64_t id = FileId(detail::PathKey(file.path));
+    // The base of a new content: the file's own previous version, else the
+    // content recorded just before (another fighter file is much alike).
+    std::optional<StoredContent> base = LastOf(id);
+    const std::string* baseBytes = nullptr;
+    if (!base && previous_) {
+      base = previous_;
+      baseBytes = previousBytes_;
+    }
+    std::optional<StoredContent> before;
+    if (file.before) {
+      before = store_.contents().Put(*file.before, base, baseBytes);
+      base = before;
+      baseBytes = &*file.before;
+    }
+    std::optional<StoredContent> after;
+    if (file.after) after = store_.contents().Put(*file.after, base, baseBytes);
+    if (after) {
+      previous_ = after;
+      previousBytes_ = &*file.after;
+    } else if (before) {
+      previous_ = before;
+      previousBytes_ = &*file.before;
+    }
+    row_.Bind(set).Bind(id);
+    BindContent(before);
+    BindContent(after);
+    row_.Run();
+  }
+
+private:
+  std::int64_t FileId(const std::string& path) {
+    fileId_.BindBytes(path).Run();
+    if (fileId_.Next()) {
+      const std::int64_t id = fileId_.Int(0);
+      fileId_.Finish();
+      return id;
+    }
+    newFile_.BindBytes(path).Run();
+    return newFile_.LastId();
+  }
+
+  std::optional<StoredContent> LastOf(std::int64_t file) {
+    last_.Bind(file).Run();
+    if (!last_.Next()) return std::nullopt;
+    const StoredContent found{last_.Int(0), static_cast<int>(last_.Int(1))};
+    last_.Finish();
+    return found;
+  }
+
+  void BindContent(const std::optional<StoredContent>& content) {
+    if (content)
+      row_.Bind(content->id);
+    else
+      row_.BindNull();
+  }
+
+  Store::Impl& store_;
+  Statement fileId_, newFile_, last_, row_;
+  std::optional<StoredContent> previous_;
+  const std::string* previousBytes_ = nullptr;
+};
+
+// Inside a write transaction of the caller's.
+ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind kind,
+                         std::optional<ChangeSetId> reverts, const std::vector<FileChange>& files,
+                         int state) {
+  Statement set(
+      store.db(),
+      "INSERT INTO change_set(time, command, kind, reverts, state, file_count, writer_pid, writer_token)"
+      " VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+  set.BindText(detail::IsoTime(store.Now())).BindText(command).Bind(KindCode(kind));
+  if (reverts)
+    set.Bind(*reverts);
+  else
+    set.BindNull();
+  set.Bind(state).Bind(static_cast<std::int64_t>(files.size()));
+  if (state == detail::kPending)
+    set.Bind(store.writer.pid).BindText(store.writer.token);
+  else
+    set.BindNull().BindNull();
+  set.Run();
+  const ChangeSetId id = set.LastId();
+  Recorder recorder(store);
+  for (const FileChange& file : files) recorder.Add(id, file);
+  return id;
+}
+
+}  // namespace
+
+ChangeSetId Store::Begin(const std::string& command, const std::vector<FileChange>& files,
+                         std::optional<Reversal> reversal) {
+  CheckFiles(files);
+  return impl_->Guarded([&] {
+    detail::WriteTransaction transaction(impl_->db());
+    // Under the lock the set is recorded with, so that two undos of one set
+    // cannot both pass.
+    if (reversal) CheckReversal(impl_->db(), *reversal);
+    const ChangeSetId id = RecordLocked(*impl_, command, reversal ? reversal->kind : SetKind::Change,
+                                        reversal ? std::optional<ChangeSetId>(reversal->of) : std::nullopt,
+                                        files, detail::kPending);
+    transaction.Commit();
+    return id;
+  });
+}
+
+void Store::MarkDone(ChangeSetId id) {
+  impl_->Guarded([&] {
+    Statement done(impl_->db(),
+                   "UPDATE change_set SET state = 1, writer_pid = NULL, writer_token = NULL"
+                   " WHERE id = ? AND state = 0");
+    done.Bind(id).Run();
+    if (done.Affected() != 1)
+      throw StoreError("change set " + IntToStr(id) + " is not waiting to be marked done");
+    return 0;
+  });
+}
+
+void Store::Drop(ChangeSetId id) {
+  impl_->Guarded([&] {
+    detail::WriteTransaction transaction(impl_->db());
+    Statement set(impl_->db(), "DELETE FROM change_set WHERE id = ? AND state = 0");
+    set.Bind(id).Run();
+    if (set.Affected() != 1) throw StoreError("change set " + IntToStr(id) + " is not waiting to be dropped");
+    // Its contents stay until the next prune, which takes what no set needs.
+    Statement files(impl_->db(), "DELETE FROM change_file WHERE set_id = ?");
+    files.Bind(id).Run();
+    transaction.Commit();
+    return 0;
+  });
+}
+
+ChangeSetId Store::RecordOutsideChange(const std::string& path, const Content& now) {
+  CheckFiles({{path, std::nullopt, std::nullopt}});
+  return impl_->Guarded([&] {
+    detail::WriteTransaction transaction(impl_->db());
+    const std::optional<Version> last = detail::LastRecordedIn(*impl_, path);
+    const ChangeSetId id = RecordLocked(*impl_, "Changed outside", SetKind::Outside, std::nullopt,
+                                        {{path, last ? last->content : std::nullopt, now}}, detail::kDone);
+    transaction.Commit();
+    return id;
+  });
+}
+
+void Store::SaveDraft(const std::string& bytes) {
+  if (bytes.size() > detail::kMaxContentBytes) throw StoreError("the draft is too large to keep");
+  impl_->Guarded([&] {
+    detail::Frames frames;
+    Statement draft(impl_->db(), "INSERT OR REPLACE INTO draft(slot, time, size, frame) VALUES(1, ?, ?, ?)");
+    draft.BindText(detail::IsoTime(impl_->Now()))
+        .Bind(static_cast<std::int64_t>(bytes.size()))
+        .BindBytes(frames.Compress(bytes, {}))
+        .Run();
+    return 0;
+  });
+}
+
+std::optional<SavedDraft> Store::Draft() const {
+  return impl_->Guarded([&]() -> std::optional<SavedDraft> {
+    Statement draft(impl_->db(), "SELECT time, size, frame FROM draft WHERE slot = 1");
+    draft.Run();
+    if (!draft.Next()) return std::nullopt;
+    const auto size = static_cast<std::size_t>(draft.Int(1));
+    if (size > detail::kMaxContentBytes)
+      throw detail::DamagedStore("damaged history: the draft is too large");
+    detail::Frames frames;
+    try {
+      return SavedDraft{draft.Text(0), frames.Decompress(draft.Bytes(2), size, {})};
+    } catch (const detail::DamagedStore&) {
+      throw;
+    } catch (const StoreError& failure) {
+      throw detail::DamagedStore(failure.message());
+    }
+  });
+}
+
+void Store::ClearDraft() {
+  impl_->Guarded([&] {
+    impl_->db().Run("DELETE FROM draft");
+    return 0;
+  });
+}
+
+}  // namespace ostrak::history
