@@ -55,12 +55,17 @@ void RefuseNewer(const Connection& connection, int found) {
 
 }  // namespace
 
+bool CheckOwnership(Connection& connection) {
+  const int found = connection.Value("PRAGMA user_version").toInt();
+  RefuseNewer(connection, found);
+  if (found != 0) return false;
+  if (connection.Value("SELECT count(*) FROM sqlite_master").toInt() != 0)
+    throw DamagedStore("history file \"" + connection.path() + "\" holds the tables of another program");
+  return true;
+}
+
 void BringUpToDate(Connection& connection) {
-  const int seen = connection.Value("PRAGMA user_version").toInt();
-  RefuseNewer(connection, seen);
-  if (seen == kSchemaVersion) return;
-  // Only takes effect before the first table: lets a prune give pages back.
-  if (seen == 0) connection.Run("PRAGMA auto_vacuum = INCREMENTAL");
+  if (connection.Value("PRAGMA user_version").toInt() == kSchemaVersion) return;
   WriteTransaction transaction(connection);
   // Read again under the lock: another process may have got there first.
   const int found = connection.Value("PRAGMA user_version").toInt();

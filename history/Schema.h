@@ -9,9 +9,12 @@ namespace ostrak::history::detail {
 
 inline constexpr int kSchemaVersion = 1;
 
-// A new file gets every table; an older store is migrated. Throws
-// DamagedStore for an SQLite file that is not ours, StoreError for a store a
-// newer program made (it is left as it is).
+// Before anything is written: throws DamagedStore for an SQLite file that
+// is not ours, StoreError for a store a newer program made, so that either is
+// left byte for byte as it is. Returns whether the file is still empty.
+bool CheckOwnership(Connection& connection);
+
+// A new file gets every table; an older store is migrated.
 void BringUpToDate(Connection& connection);
 
 // A change set's state as the table holds it.

@@ -50,6 +50,16 @@ void CreateStoreFile(const std::string& path) {
     throw StoreError("cannot create the history file " + Quoted(path) + ": " + SystemErrorText(errno));
 }
 
+// What SQLite writes first in every database; an empty file becomes one.
+bool LooksLikeSqlite(const std::string& path) {
+  static constexpr char kHeader[] = "SQLite format 3";
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  char start[sizeof kHeader] = {};
+  const ssize_t got = file.get() < 0 ? -1 : ::read(file.get(), start, sizeof start);
+  return got == 0 ||
+         (got == static_cast<ssize_t>(sizeof start) && std::memcmp(start, kHeader, sizeof start) == 0);
+}
+
 void PrepareFile(const std::string& path) {
   if (path.empty() || path[0] != '/')
     throw StoreError("the history file " + Quoted(path) + " is not an absolute path");
@@ -99,12 +109,14 @@ Store::Impl::Impl(std::string path_, Clock clock)
       clock_(clock ? std::move(clock) : Clock(SystemNow)) {}
 
 bool Store::Impl::Session::Prepare(detail::Connection& connection) {
-  const std::string mode = connection.Value("PRAGMA journal_mode = WAL").toString().toStdString();
-  if (mode != "wal")
-    throw StoreError("history file " + Quoted(connection.path()) + " cannot use its write-ahead log");
+  // Only before the first table, and before the log: lets a prune give pages back.
+  if (detail::CheckOwnership(connection)) connection.Run("PRAGMA auto_vacuum = INCREMENTAL");
   // A kill loses nothing either way; only a power cut may take the newest
   // records, never the store.
   connection.Run("PRAGMA synchronous = NORMAL");
+  const std::string mode = connection.Value("PRAGMA journal_mode = WAL").toString().toStdString();
+  if (mode != "wal")
+    throw StoreError("history file " + Quoted(connection.path()) + " cannot use its write-ahead log");
   detail::BringUpToDate(connection);
   return true;
 }
@@ -146,10 +158,16 @@ OpenResult Store::Open(const std::string& path, const OpenOptions& options) {
   try {
     PrepareFile(path);
     auto impl = std::make_unique<Impl>(path, options.clock);
-    try {
-      impl->Connect();
-    } catch (const detail::DamagedStore&) {
+    // A file of another kind is moved before SQLite opens it, which could
+    // take its -wal for its own.
+    if (!LooksLikeSqlite(path)) {
       impl->SetAsideAndRestart();
+    } else {
+      try {
+        impl->Connect();
+      } catch (const detail::DamagedStore&) {
+        impl->SetAsideAndRestart();
+      }
     }
     std::unique_ptr<Store> store(new Store(std::move(impl)));
     Impl& opened = *store->impl_;
