@@ -1,7 +1,8 @@
 # make deb: a Debian package of the installed tree under /usr. dpkg-shlibdeps
 # names the packages of the libraries the programs link; what they load
-# without linking is named here: the faces the windows are drawn with, and
-# the icon theme whose index Qt needs to find the window's icon.
+# without linking is named here: the faces the windows are drawn with, the
+# icon theme whose index Qt needs to find the window's icon, and Qt's SQLite
+# driver, a plugin, which keeps the history of every write.
 
 set(OSTRAK_MAINTAINER "The Ostrak Editor developers <developers@ostrak.org>" CACHE STRING
     "Maintainer field of the Debian package")
@@ -28,7 +29,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${OSTRAK_REPOSITORY_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, hicolor-icon-theme")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, hicolor-icon-theme, libqt6sql6-sqlite")
 # Qt's own dialogs (file choosers, the question before replacing a file) in
 # Spanish when the editor's language is Spanish.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

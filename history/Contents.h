@@ -1,9 +1,11 @@
 #pragma once
 
-// Each distinct content once, found by its SHA-256, kept as a zstd frame made
-// against an earlier content (its base) so that a small change costs a small
-// frame. A chain of bases is cut by a frame on its own every kMaxDepth + 1
-// contents, so rebuilding any content reads a bounded number of frames.
+// Each distinct content once, found by the first four bytes of its SHA-256
+// and confirmed byte for byte (a whole digest per content would cost more
+// than the change itself), kept as a zstd frame made against an earlier
+// content (its base) so that a small change costs a small frame. A chain of
+// bases is cut by a frame on its own every kMaxDepth + 1 contents, so
+// rebuilding any content reads a bounded number of frames.
 
 #include <cstdint>
 #include <deque>
@@ -16,7 +18,7 @@
 
 namespace ostrak::history::detail {
 
-inline constexpr int kMaxDepth = 15;
+inline constexpr int kMaxDepth = 63;
 // Larger contents are refused; no fighter file comes near.
 inline constexpr std::size_t kMaxContentBytes = 64 * 1024 * 1024;
 
@@ -24,8 +26,6 @@ struct StoredContent {
   std::int64_t id = 0;
   int depth = 0;
 };
-
-std::string Sha256(const std::string& bytes);
 
 class Contents {
 public:
@@ -37,17 +37,24 @@ public:
   StoredContent Put(const std::string& bytes, const std::optional<StoredContent>& base,
                     const std::string* baseBytes);
   std::string Load(std::int64_t id);
+  std::size_t SizeOf(std::int64_t id);
   // Rebuilds the content as a frame on its own, before its base goes.
   void MakeStandalone(std::int64_t id);
 
 private:
+  struct Row {
+    std::optional<std::int64_t> base;
+    std::string frame;
+  };
+  Row Fetch(std::int64_t id);
   void Remember(std::int64_t id, const std::string& bytes);
 
   Connection& connection_;
   Frames& frames_;
-  Statement find_;
+  Statement candidates_;
   Statement row_;
   Statement insert_;
+  Statement key_;
   // Recently rebuilt or stored contents: the next version of a file is made
   // against the last. Ids are never reused, and a content never changes.
   std::unordered_map<std::int64_t, std::string> cache_;

@@ -22,9 +22,12 @@ PruneReport PruneIn(Store::Impl& store, std::chrono::sys_seconds now) {
                      " JOIN change_set k ON k.id = c.set_id WHERE k.state = 1) WHERE newest <= ?)");
     doomed.BindText(IsoTime(now - kKeepDays)).Bind(static_cast<std::int64_t>(kKeepVersions)).Run();
     report.sets = static_cast<std::size_t>(doomed.Affected());
-    db.Run("DELETE FROM change_file WHERE set_id IN temp.doomed");
-    db.Run("DELETE FROM change_set WHERE id IN temp.doomed");
-    db.Run("DELETE FROM file WHERE id NOT IN (SELECT file_id FROM change_file)");
+    if (report.sets) {
+      db.Run("DELETE FROM change_file WHERE set_id IN temp.doomed");
+      db.Run("DELETE FROM change_set WHERE id IN temp.doomed");
+      db.Run("DELETE FROM file WHERE id NOT IN (SELECT file_id FROM change_file)");
+      db.Run("DELETE FROM folder WHERE id NOT IN (SELECT folder FROM file)");
+    }
 
     // Contents of dropped sets go too, whatever their age.
     db.Run("CREATE TEMP TABLE IF NOT EXISTS unused(id INTEGER PRIMARY KEY)");
@@ -35,15 +38,18 @@ PruneReport PruneIn(Store::Impl& store, std::chrono::sys_seconds now) {
                      " WHERE after IS NOT NULL)");
     unused.Run();
     report.contents = static_cast<std::size_t>(unused.Affected());
-    std::vector<std::int64_t> dependants;
-    {
-      Statement row(db, "SELECT id FROM content WHERE base IN temp.unused AND id NOT IN temp.unused");
-      row.Run();
-      while (row.Next()) dependants.push_back(row.Int(0));
+    if (report.contents) {
+      std::vector<std::int64_t> dependants;
+      {
+        Statement row(db, "SELECT id FROM content WHERE base IN temp.unused AND id NOT IN temp.unused");
+        row.Run();
+        while (row.Next()) dependants.push_back(row.Int(0));
+      }
+      for (const std::int64_t id : dependants) store.contents().MakeStandalone(id);
+      report.rewritten = dependants.size();
+      db.Run("DELETE FROM content_key WHERE id IN temp.unused");
+      db.Run("DELETE FROM content WHERE id IN temp.unused");
     }
-    for (const std::int64_t id : dependants) store.contents().MakeStandalone(id);
-    report.rewritten = dependants.size();
-    db.Run("DELETE FROM content WHERE id IN temp.unused");
     transaction.Commit();
   }
   // Gives the freed pages back to the file system, outside the transaction.

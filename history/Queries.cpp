@@ -1,25 +1,14 @@
 // What the history knows: the sets touching a folder, one set whole, the
 // sets an undo or a redo would take back, and a file's bytes at a point.
 
+#include <algorithm>
+
+#include "core/IntToStr.h"
 #include "history/StoreImpl.h"
 
 namespace ostrak::history {
 
 namespace detail {
-
-std::string PathKey(const std::string& path) {
-  std::string key = path;
-  while (key.size() > 1 && key.back() == '/') key.pop_back();
-  return key;
-}
-
-Below FileBelow(const std::string& column, const std::string& folder) {
-  const std::string key = PathKey(folder);
-  if (key == "/") return {"1", {}};
-  // '0' follows '/': the names below the folder sort between the two.
-  return {"(" + column + " = ? OR (" + column + " >= ? AND " + column + " < ?))",
-          {key, key + "/", key + "0"}};
-}
 
 Content LoadContent(Store::Impl& store, const Statement& row, int column) {
   if (row.IsNull(column)) return std::nullopt;
@@ -43,28 +32,23 @@ ChangeSetSummary SummaryFrom(const Statement& row) {
 
 namespace {
 
-void BindAll(Statement& statement, const std::vector<std::string>& values) {
-  for (const std::string& value : values) statement.BindBytes(value);
-}
-
-// The file's newest done version at or before set `upTo` (before it, with
-// `Strictly`), and whether the set found is `upTo` itself.
-enum class Bound { UpTo, Before };
-
 struct Found {
   ChangeSetId set = 0;
   Content before, after;
 };
 
+// The file's newest done version at or before set `upTo` (any, when none).
 std::optional<Found> NewestTouching(Store::Impl& store, const std::string& path,
-                                    std::optional<ChangeSetId> upTo, Bound bound) {
+                                    std::optional<ChangeSetId> upTo) {
+  const std::optional<std::int64_t> file = store.files().Find(path);
+  if (!file) return std::nullopt;
   std::string sql =
-      "SELECT c.set_id, c.before, c.after FROM file f JOIN change_file c ON c.file_id = f.id"
-      " JOIN change_set s ON s.id = c.set_id WHERE f.path = ? AND s.state = 1";
-  if (upTo) sql += bound == Bound::UpTo ? " AND c.set_id <= ?" : " AND c.set_id < ?";
+      "SELECT c.set_id, c.before, c.after FROM change_file c JOIN change_set s ON s.id = c.set_id"
+      " WHERE c.file_id = ? AND s.state = 1";
+  if (upTo) sql += " AND c.set_id <= ?";
   sql += " ORDER BY c.set_id DESC LIMIT 1";
   Statement row(store.db(), sql);
-  row.BindBytes(PathKey(path));
+  row.Bind(*file);
   if (upTo) row.Bind(*upTo);
   row.Run();
   if (!row.Next()) return std::nullopt;
@@ -85,11 +69,11 @@ std::optional<ChangeSetSummary> SummaryOf(Store::Impl& store, ChangeSetId id) {
   return SummaryFrom(row);
 }
 
-// The newest done set of `kind` touching files under `folder` that nothing
-// has taken back yet.
+// The newest done set of one of `kinds` touching files under `folder` that
+// nothing has taken back yet, with its files outside the folder.
 std::optional<Candidate> NewestNotTakenBack(Store::Impl& store, const std::string& kinds,
                                             const std::string& folder) {
-  const Below below = FileBelow("f.path", folder);
+  const Below below = FileBelow(folder);
   Statement row(store.db(),
                 std::string("SELECT ") + kSummaryColumns +
                     " FROM change_set s WHERE s.state = 1 AND s.kind IN (" + kinds +
@@ -103,21 +87,20 @@ std::optional<Candidate> NewestNotTakenBack(Store::Impl& store, const std::strin
   if (!row.Next()) return std::nullopt;
   Candidate candidate{SummaryFrom(row), {}};
   row.Finish();
+  ListFiles(store.db(), FilesOfSet(store.db(), store.frames(), candidate.set.id));
   Statement outside(store.db(),
-                    "SELECT f.path FROM change_file c JOIN file f ON f.id = c.file_id"
-                    " WHERE c.set_id = ? AND NOT " +
-                        below.sql + " ORDER BY f.path");
-  outside.Bind(candidate.set.id);
+                    "SELECT f.id FROM temp.listed l JOIN file f ON f.id = l.id WHERE NOT " + below.sql);
   BindAll(outside, below.values);
   outside.Run();
-  while (outside.Next()) candidate.outside.push_back(outside.Bytes(0));
+  while (outside.Next()) candidate.outside.push_back(store.files().PathOf(outside.Int(0)));
+  std::sort(candidate.outside.begin(), candidate.outside.end());
   return candidate;
 }
 
 }  // namespace
 
 std::optional<Version> LastRecordedIn(Store::Impl& store, const std::string& path) {
-  const std::optional<Found> found = NewestTouching(store, path, std::nullopt, Bound::UpTo);
+  const std::optional<Found> found = NewestTouching(store, path, std::nullopt);
   if (!found) return std::nullopt;
   return Version{found->set, found->after};
 }
@@ -133,7 +116,7 @@ std::vector<ChangeSetSummary> Store::History(const std::vector<std::string>& pat
     std::string where;
     std::vector<std::string> values;
     for (const std::string& path : paths) {
-      const detail::Below below = detail::FileBelow("f.path", path);
+      const detail::Below below = detail::FileBelow(path);
       where += (where.empty() ? "" : " OR ") + below.sql;
       values.insert(values.end(), below.values.begin(), below.values.end());
     }
@@ -155,13 +138,17 @@ std::optional<ChangeSet> Store::Get(ChangeSetId id) const {
     std::optional<ChangeSetSummary> summary = detail::SummaryOf(*impl_, id);
     if (!summary) return std::nullopt;
     ChangeSet set{std::move(*summary), {}};
-    Statement row(impl_->db(),
-                  "SELECT f.path, c.before, c.after FROM change_file c JOIN file f ON f.id = c.file_id"
-                  " WHERE c.set_id = ? ORDER BY f.path");
-    row.Bind(id).Run();
-    while (row.Next())
-      set.files.push_back(
-          {row.Bytes(0), detail::LoadContent(*impl_, row, 1), detail::LoadContent(*impl_, row, 2)});
+    Statement row(impl_->db(), "SELECT before, after FROM change_file WHERE file_id = ? AND set_id = ?");
+    for (const std::int64_t file : detail::FilesOfSet(impl_->db(), impl_->frames(), id)) {
+      row.Bind(file).Bind(id).Run();
+      if (!row.Next())
+        throw detail::DamagedStore("damaged history: a file of change set " + IntToStr(id) + " is missing");
+      set.files.push_back({impl_->files().PathOf(file), detail::LoadContent(*impl_, row, 0),
+                           detail::LoadContent(*impl_, row, 1)});
+      row.Finish();
+    }
+    std::sort(set.files.begin(), set.files.end(),
+              [](const FileChange& a, const FileChange& b) { return a.path < b.path; });
     return set;
   });
 }
@@ -178,10 +165,10 @@ std::optional<Candidate> Store::NewestRedoable(const std::string& path) const {
     detail::ReadTransaction snapshot(impl_->db());
     std::optional<Candidate> undo = detail::NewestNotTakenBack(*impl_, "1", path);
     if (!undo) return std::nullopt;
+    // temp.listed holds the undo's files.
     Statement later(impl_->db(),
-                    "SELECT 1 FROM change_file mine JOIN change_file later ON later.file_id = mine.file_id"
-                    " AND later.set_id > mine.set_id JOIN change_set n ON n.id = later.set_id"
-                    " WHERE mine.set_id = ? AND n.state = 1 AND n.kind = 0 LIMIT 1");
+                    "SELECT 1 FROM temp.listed l JOIN change_file c ON c.file_id = l.id AND c.set_id > ?"
+                    " JOIN change_set n ON n.id = c.set_id WHERE n.state = 1 AND n.kind = 0 LIMIT 1");
     later.Bind(undo->set.id).Run();
     if (later.Next()) return std::nullopt;
     return undo;
@@ -192,7 +179,7 @@ std::optional<Version> Store::VersionAfter(ChangeSetId id, const std::string& pa
   return impl_->Guarded([&]() -> std::optional<Version> {
     detail::ReadTransaction snapshot(impl_->db());
     if (!detail::IsDone(*impl_, id)) return std::nullopt;
-    const auto found = detail::NewestTouching(*impl_, path, id, detail::Bound::UpTo);
+    const auto found = detail::NewestTouching(*impl_, path, id);
     if (!found) return std::nullopt;
     return Version{found->set, found->after};
   });
@@ -202,10 +189,11 @@ std::optional<Version> Store::VersionBefore(ChangeSetId id, const std::string& p
   return impl_->Guarded([&]() -> std::optional<Version> {
     detail::ReadTransaction snapshot(impl_->db());
     if (!detail::IsDone(*impl_, id)) return std::nullopt;
-    const auto own = detail::NewestTouching(*impl_, path, id, detail::Bound::UpTo);
-    if (own && own->set == id) return Version{id, own->before};
-    if (!own) return std::nullopt;
-    return Version{own->set, own->after};
+    const auto found = detail::NewestTouching(*impl_, path, id);
+    if (!found) return std::nullopt;
+    // The set's own record of the file when it touched it, else what the
+    // newest earlier set left.
+    return Version{found->set, found->set == id ? found->before : found->after};
   });
 }
 

@@ -9,28 +9,33 @@ namespace ostrak::history::detail {
 
 namespace {
 
-// content: each distinct content once. A frame made against another content
-// names it as `base`; `depth` counts the frames read to rebuild it (an upper
-// bound once pruning has rebuilt one on its way).
-// file: each canonical path once, so that a set's rows hold small numbers.
-// change_set.kind: SetKind's order. change_set.writer_*: who is writing a
-// pending set. change_file: one row per file of a set; before/after NULL
-// when there was no file.
+// content: each distinct content once, found through content_key (the
+// first four bytes of its SHA-256 as a number). A frame made against another
+// content names it as `base`; `depth` counts the frames read to rebuild it
+// (an upper bound once pruning has rebuilt one on its way).
+// folder, file: each canonical path once, so that the rows of a set hold
+// small numbers.
+// change_set.kind: SetKind's order; files: its file numbers, packed;
+// writer_*: who is writing a pending set.
+// change_file: a file's versions side by side; before/after NULL when there
+// was no file.
 constexpr const char* kVersion1[] = {
     "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL) WITHOUT ROWID",
-    "CREATE TABLE content(id INTEGER PRIMARY KEY AUTOINCREMENT, sha256 BLOB NOT NULL UNIQUE,"
-    " size INTEGER NOT NULL, base INTEGER, depth INTEGER NOT NULL, frame BLOB NOT NULL)",
-    "CREATE TABLE file(id INTEGER PRIMARY KEY AUTOINCREMENT, path BLOB NOT NULL UNIQUE)",
-    "CREATE TABLE change_set(id INTEGER PRIMARY KEY AUTOINCREMENT, time TEXT NOT NULL,"
-    " command TEXT NOT NULL, kind INTEGER NOT NULL, reverts INTEGER, state INTEGER NOT NULL,"
-    " file_count INTEGER NOT NULL, writer_pid INTEGER, writer_token TEXT, note TEXT NOT NULL DEFAULT '')",
+    "CREATE TABLE content(id INTEGER PRIMARY KEY AUTOINCREMENT, base INTEGER, depth INTEGER NOT NULL,"
+    " frame BLOB NOT NULL)",
+    "CREATE TABLE content_key(key INTEGER NOT NULL, id INTEGER NOT NULL, PRIMARY KEY(key, id)) WITHOUT ROWID",
+    "CREATE TABLE folder(id INTEGER PRIMARY KEY, path BLOB NOT NULL UNIQUE)",
+    "CREATE TABLE file(id INTEGER PRIMARY KEY, folder INTEGER NOT NULL, name BLOB NOT NULL, UNIQUE(folder, "
+    "name))",
+    "CREATE TABLE change_set(id INTEGER PRIMARY KEY AUTOINCREMENT, time TEXT NOT NULL, command TEXT NOT NULL,"
+    " kind INTEGER NOT NULL, reverts INTEGER, state INTEGER NOT NULL, file_count INTEGER NOT NULL,"
+    " files BLOB NOT NULL, writer_pid INTEGER, writer_token TEXT, note TEXT NOT NULL DEFAULT '')",
     "CREATE INDEX change_set_by_reverts ON change_set(reverts) WHERE reverts IS NOT NULL",
     "CREATE INDEX change_set_pending ON change_set(state) WHERE state = 0",
-    "CREATE TABLE change_file(set_id INTEGER NOT NULL, file_id INTEGER NOT NULL, before INTEGER,"
-    " after INTEGER, PRIMARY KEY(set_id, file_id)) WITHOUT ROWID",
-    "CREATE INDEX change_file_by_file ON change_file(file_id, set_id)",
-    "CREATE TABLE draft(slot INTEGER PRIMARY KEY CHECK (slot = 1), time TEXT NOT NULL,"
-    " size INTEGER NOT NULL, frame BLOB NOT NULL)",
+    "CREATE TABLE change_file(file_id INTEGER NOT NULL, set_id INTEGER NOT NULL, before INTEGER, after "
+    "INTEGER,"
+    " PRIMARY KEY(file_id, set_id)) WITHOUT ROWID",
+    "CREATE TABLE draft(slot INTEGER PRIMARY KEY CHECK (slot = 1), time TEXT NOT NULL, frame BLOB NOT NULL)",
 };
 
 struct Step {

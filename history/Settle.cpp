@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "core/FileAccess.h"
@@ -22,9 +23,8 @@ namespace {
 
 // One side of a file's change as the set recorded it.
 struct Side {
-  bool exists = false;
+  std::optional<std::int64_t> content;  // none: no file
   std::size_t size = 0;
-  std::string digest;
 };
 
 struct PendingFile {
@@ -40,52 +40,54 @@ struct Examined {
   std::string why;  // Unreadable: what stopped the reading
 };
 
-bool Matches(const Side& side, bool exists, const std::string& digest) {
-  return side.exists == exists && (!exists || side.digest == digest);
+bool Matches(Store::Impl& store, const Side& side, const Content& now) {
+  if (!side.content || !now) return !side.content && !now;
+  return side.size == now->size() && store.contents().Load(*side.content) == *now;
 }
 
 // What the file holds, read only as far as needed: a file of another size
 // than both sides is neither, whatever it holds.
-Examined Examine(const PendingFile& file) {
+Examined Examine(Store::Impl& store, const PendingFile& file) {
+  Content now;
   struct stat status {};
   if (::stat(file.path.c_str(), &status) != 0) {
     if (errno != ENOENT && errno != ENOTDIR)
       return {Holds::Unreadable, "cannot read \"" + file.path + "\": " + SystemErrorText(errno)};
-    if (Matches(file.after, false, "")) return {Holds::After, ""};
-    if (Matches(file.before, false, "")) return {Holds::Before, ""};
+  } else if (!S_ISREG(status.st_mode)) {
     return {Holds::Other, ""};
+  } else {
+    const auto size = static_cast<std::size_t>(status.st_size);
+    const bool sizeFits =
+        (file.after.content && file.after.size == size) || (file.before.content && file.before.size == size);
+    if (!sizeFits) return {Holds::Other, ""};
+    try {
+      now = ReadWholeFile(file.path, size);
+    } catch (const Error& failure) {
+      return {Holds::Unreadable, failure.message()};
+    }
   }
-  if (!S_ISREG(status.st_mode)) return {Holds::Other, ""};
-  const auto size = static_cast<std::size_t>(status.st_size);
-  const bool sizeFits =
-      (file.after.exists && file.after.size == size) || (file.before.exists && file.before.size == size);
-  if (!sizeFits) return {Holds::Other, ""};
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(file.path, size);
-  } catch (const Error& failure) {
-    return {Holds::Unreadable, failure.message()};
-  }
-  const std::string digest = Sha256(bytes);
-  if (Matches(file.after, true, digest)) return {Holds::After, ""};
-  if (Matches(file.before, true, digest)) return {Holds::Before, ""};
+  if (Matches(store, file.after, now)) return {Holds::After, ""};
+  if (Matches(store, file.before, now)) return {Holds::Before, ""};
   return {Holds::Other, ""};
 }
 
 std::vector<PendingFile> FilesOf(Store::Impl& store, ChangeSetId id) {
-  Statement row(
-      store.db(),
-      "SELECT f.path, c.file_id, c.before IS NOT NULL, b.size, b.sha256, c.after IS NOT NULL, a.size,"
-      " a.sha256 FROM change_file c JOIN file f ON f.id = c.file_id LEFT JOIN content b ON b.id = c.before"
-      " LEFT JOIN content a ON a.id = c.after WHERE c.set_id = ? ORDER BY f.path");
-  row.Bind(id).Run();
+  Statement row(store.db(), "SELECT before, after FROM change_file WHERE file_id = ? AND set_id = ?");
   std::vector<PendingFile> files;
-  while (row.Next()) {
-    files.push_back({row.Bytes(0),
-                     row.Int(1),
-                     {row.Int(2) != 0, static_cast<std::size_t>(row.Int(3)), row.Bytes(4)},
-                     {row.Int(5) != 0, static_cast<std::size_t>(row.Int(6)), row.Bytes(7)}});
+  for (const std::int64_t file : FilesOfSet(store.db(), store.frames(), id)) {
+    row.Bind(file).Bind(id).Run();
+    if (!row.Next()) continue;
+    PendingFile pending{store.files().PathOf(file), file, {}, {}};
+    if (!row.IsNull(0)) pending.before = {row.Int(0), 0};
+    if (!row.IsNull(1)) pending.after = {row.Int(1), 0};
+    row.Finish();
+    for (Side* side : {&pending.before, &pending.after}) {
+      if (side->content) side->size = store.contents().SizeOf(*side->content);
+    }
+    files.push_back(std::move(pending));
   }
+  std::sort(files.begin(), files.end(),
+            [](const PendingFile& a, const PendingFile& b) { return a.path < b.path; });
   return files;
 }
 
@@ -104,11 +106,11 @@ struct Decision {
   std::string note;
 };
 
-Decision Decide(const std::vector<PendingFile>& files) {
+Decision Decide(Store::Impl& store, const std::vector<PendingFile>& files) {
   Decision decision;
   std::vector<std::string> kept;
   for (const PendingFile& file : files) {
-    const Examined examined = Examine(file);
+    const Examined examined = Examine(store, file);
     if (examined.holds == Holds::Unreadable) {
       return {SettleOutcome::Deferred, {}, examined.why};
     }
@@ -126,25 +128,33 @@ Decision Decide(const std::vector<PendingFile>& files) {
   return decision;
 }
 
-void Apply(Store::Impl& store, ChangeSetId id, const Decision& decision, std::size_t fileCount) {
+void Apply(Store::Impl& store, ChangeSetId id, const Decision& decision,
+           const std::vector<PendingFile>& files) {
   WriteTransaction transaction(store.db());
   // Another process may have settled it meanwhile.
   Statement state(store.db(), "SELECT 1 FROM change_set WHERE id = ? AND state = 0");
   state.Bind(id).Run();
   if (!state.Next()) return;
   state.Finish();
+  Statement file(store.db(), "DELETE FROM change_file WHERE file_id = ? AND set_id = ?");
   if (decision.outcome == SettleOutcome::Dropped) {
-    Statement files(store.db(), "DELETE FROM change_file WHERE set_id = ?");
-    files.Bind(id).Run();
+    for (const PendingFile& pending : files) file.Bind(pending.fileId).Bind(id).Run();
     Statement set(store.db(), "DELETE FROM change_set WHERE id = ?");
     set.Bind(id).Run();
   } else {
-    Statement file(store.db(), "DELETE FROM change_file WHERE set_id = ? AND file_id = ?");
-    for (const std::int64_t fileId : decision.notChanged) file.Bind(id).Bind(fileId).Run();
+    std::vector<std::int64_t> changed;
+    for (const PendingFile& pending : files) {
+      if (std::find(decision.notChanged.begin(), decision.notChanged.end(), pending.fileId) !=
+          decision.notChanged.end())
+        file.Bind(pending.fileId).Bind(id).Run();
+      else
+        changed.push_back(pending.fileId);
+    }
     Statement set(store.db(),
                   "UPDATE change_set SET state = 1, writer_pid = NULL, writer_token = NULL, file_count = ?,"
-                  " note = ? WHERE id = ?");
-    set.Bind(static_cast<std::int64_t>(fileCount - decision.notChanged.size()))
+                  " files = ?, note = ? WHERE id = ?");
+    set.Bind(static_cast<std::int64_t>(changed.size()))
+        .BindBytes(PackFileList(changed, store.frames()))
         .BindText(decision.note)
         .Bind(id)
         .Run();
@@ -172,8 +182,8 @@ std::vector<Settled> SettleIn(Store::Impl& store) {
   std::vector<Settled> settled;
   for (const Left& set : left) {
     const std::vector<PendingFile> files = FilesOf(store, set.id);
-    const Decision decision = Decide(files);
-    if (decision.outcome != SettleOutcome::Deferred) Apply(store, set.id, decision, files.size());
+    const Decision decision = Decide(store, files);
+    if (decision.outcome != SettleOutcome::Deferred) Apply(store, set.id, decision, files);
     settled.push_back({set.id, set.command, decision.outcome, decision.note});
   }
   return settled;

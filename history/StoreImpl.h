@@ -11,6 +11,7 @@
 
 #include "history/Contents.h"
 #include "history/Database.h"
+#include "history/Files.h"
 #include "history/HistoryStore.h"
 #include "history/Writers.h"
 #include "history/Zstd.h"
@@ -40,6 +41,8 @@ public:
 
   detail::Connection& db() { return session_->connection; }
   detail::Contents& contents() { return session_->contents; }
+  detail::Files& files() { return session_->files; }
+  detail::Frames& frames() { return frames_; }
   std::chrono::sys_seconds Now() const { return clock_(); }
 
   const std::string path;
@@ -49,12 +52,13 @@ public:
 private:
   struct Session {
     Session(const std::string& path, detail::Frames& frames)
-        : connection(path), ready(Prepare(connection)), contents(connection, frames) {}
-    // WAL and the schema, before the contents prepare their statements.
+        : connection(path), ready(Prepare(connection)), contents(connection, frames), files(connection) {}
+    // WAL and the schema, before the statements of the parts are prepared.
     static bool Prepare(detail::Connection& connection);
     detail::Connection connection;
     bool ready;
     detail::Contents contents;
+    detail::Files files;
   };
 
   std::string SetAsideWith(const std::string& why);
@@ -69,17 +73,6 @@ namespace detail {
 // 2024-05-01T12:00:00Z, and 20240501T120000Z for file names.
 std::string IsoTime(std::chrono::sys_seconds time);
 std::string CompactTime(std::chrono::sys_seconds time);
-
-// A canonical path as the queries compare it: without a '/' at the end.
-std::string PathKey(const std::string& path);
-
-// The SQL condition "the file column `path` is `folder` or lies below it"
-// and its values, for a Statement to bind in order.
-struct Below {
-  std::string sql;
-  std::vector<std::string> values;
-};
-Below FileBelow(const std::string& column, const std::string& folder);
 
 // The file's content as one state of the store holds it: none for no file.
 Content LoadContent(Store::Impl& store, const Statement& row, int column);

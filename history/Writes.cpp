@@ -51,15 +51,14 @@ class Recorder {
 public:
   explicit Recorder(Store::Impl& store)
       : store_(store),
-        fileId_(store.db(), "SELECT id FROM file WHERE path = ?"),
-        newFile_(store.db(), "INSERT INTO file(path) VALUES(?)"),
         last_(store.db(),
               "SELECT coalesce(c.after, c.before), k.depth FROM change_file c JOIN content k"
               " ON k.id = coalesce(c.after, c.before) WHERE c.file_id = ? ORDER BY c.set_id DESC LIMIT 1"),
-        row_(store.db(), "INSERT INTO change_file(set_id, file_id, before, after) VALUES(?, ?, ?, ?)") {}
+        row_(store.db(), "INSERT INTO change_file(file_id, set_id, before, after) VALUES(?, ?, ?, ?)") {}
 
   void Add(std::int64_t set, const FileChange& file) {
-    const std::int64_t id = FileId(detail::PathKey(file.path));
+    const std::int64_t id = store_.files().IdOf(file.path);
+    ids_.push_back(id);
     // The base of a new content: the file's own previous version, else the
     // content recorded just before (another fighter file is much alike).
     std::optional<StoredContent> base = LastOf(id);
@@ -83,24 +82,16 @@ public:
       previous_ = before;
       previousBytes_ = &*file.before;
     }
-    row_.Bind(set).Bind(id);
+    row_.Bind(id).Bind(set);
     BindContent(before);
     BindContent(after);
     row_.Run();
   }
 
-private:
-  std::int64_t FileId(const std::string& path) {
-    fileId_.BindBytes(path).Run();
-    if (fileId_.Next()) {
-      const std::int64_t id = fileId_.Int(0);
-      fileId_.Finish();
-      return id;
-    }
-    newFile_.BindBytes(path).Run();
-    return newFile_.LastId();
-  }
+  // The set's file numbers, as its row keeps them.
+  std::string Packed() { return detail::PackFileList(ids_, store_.frames()); }
 
+private:
   std::optional<StoredContent> LastOf(std::int64_t file) {
     last_.Bind(file).Run();
     if (!last_.Next()) return std::nullopt;
@@ -117,7 +108,8 @@ private:
   }
 
   Store::Impl& store_;
-  Statement fileId_, newFile_, last_, row_;
+  Statement last_, row_;
+  std::vector<std::int64_t> ids_;
   std::optional<StoredContent> previous_;
   const std::string* previousBytes_ = nullptr;
 };
@@ -126,10 +118,9 @@ private:
 ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind kind,
                          std::optional<ChangeSetId> reverts, const std::vector<FileChange>& files,
                          int state) {
-  Statement set(
-      store.db(),
-      "INSERT INTO change_set(time, command, kind, reverts, state, file_count, writer_pid, writer_token)"
-      " VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+  Statement set(store.db(),
+                "INSERT INTO change_set(time, command, kind, reverts, state, file_count, files, writer_pid,"
+                " writer_token) VALUES(?, ?, ?, ?, ?, ?, x'', ?, ?)");
   set.BindText(detail::IsoTime(store.Now())).BindText(command).Bind(KindCode(kind));
   if (reverts)
     set.Bind(*reverts);
@@ -144,6 +135,8 @@ ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind
   const ChangeSetId id = set.LastId();
   Recorder recorder(store);
   for (const FileChange& file : files) recorder.Add(id, file);
+  Statement list(store.db(), "UPDATE change_set SET files = ? WHERE id = ?");
+  list.BindBytes(recorder.Packed()).Bind(id).Run();
   return id;
 }
 
@@ -180,12 +173,13 @@ void Store::MarkDone(ChangeSetId id) {
 void Store::Drop(ChangeSetId id) {
   impl_->Guarded([&] {
     detail::WriteTransaction transaction(impl_->db());
+    const std::vector<std::int64_t> files = detail::FilesOfSet(impl_->db(), impl_->frames(), id);
     Statement set(impl_->db(), "DELETE FROM change_set WHERE id = ? AND state = 0");
     set.Bind(id).Run();
     if (set.Affected() != 1) throw StoreError("change set " + IntToStr(id) + " is not waiting to be dropped");
     // Its contents stay until the next prune, which takes what no set needs.
-    Statement files(impl_->db(), "DELETE FROM change_file WHERE set_id = ?");
-    files.Bind(id).Run();
+    Statement file(impl_->db(), "DELETE FROM change_file WHERE file_id = ? AND set_id = ?");
+    for (const std::int64_t fileId : files) file.Bind(fileId).Bind(id).Run();
     transaction.Commit();
     return 0;
   });
@@ -206,32 +200,19 @@ ChangeSetId Store::RecordOutsideChange(const std::string& path, const Content& n
 void Store::SaveDraft(const std::string& bytes) {
   if (bytes.size() > detail::kMaxContentBytes) throw StoreError("the draft is too large to keep");
   impl_->Guarded([&] {
-    detail::Frames frames;
-    Statement draft(impl_->db(), "INSERT OR REPLACE INTO draft(slot, time, size, frame) VALUES(1, ?, ?, ?)");
-    draft.BindText(detail::IsoTime(impl_->Now()))
-        .Bind(static_cast<std::int64_t>(bytes.size()))
-        .BindBytes(frames.Compress(bytes, {}))
-        .Run();
+    Statement draft(impl_->db(), "INSERT OR REPLACE INTO draft(slot, time, frame) VALUES(1, ?, ?)");
+    draft.BindText(detail::IsoTime(impl_->Now())).BindBytes(impl_->frames().Compress(bytes, {})).Run();
     return 0;
   });
 }
 
 std::optional<SavedDraft> Store::Draft() const {
   return impl_->Guarded([&]() -> std::optional<SavedDraft> {
-    Statement draft(impl_->db(), "SELECT time, size, frame FROM draft WHERE slot = 1");
+    Statement draft(impl_->db(), "SELECT time, frame FROM draft WHERE slot = 1");
     draft.Run();
     if (!draft.Next()) return std::nullopt;
-    const auto size = static_cast<std::size_t>(draft.Int(1));
-    if (size > detail::kMaxContentBytes)
-      throw detail::DamagedStore("damaged history: the draft is too large");
-    detail::Frames frames;
-    try {
-      return SavedDraft{draft.Text(0), frames.Decompress(draft.Bytes(2), size, {})};
-    } catch (const detail::DamagedStore&) {
-      throw;
-    } catch (const StoreError& failure) {
-      throw detail::DamagedStore(failure.message());
-    }
+    return SavedDraft{draft.Text(0),
+                      impl_->frames().Decompress(draft.Bytes(1), {}, detail::kMaxContentBytes)};
   });
 }
 

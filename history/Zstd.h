@@ -16,11 +16,15 @@ class Frames {
 public:
   Frames();
 
-  // A frame of `bytes`, made against `prefix` (empty: on its own).
+  // A frame of `bytes`, made against `prefix` (empty: on its own). The frame
+  // carries the content's size.
   std::string Compress(std::string_view bytes, std::string_view prefix);
-  // The `size` bytes of `frame`, which was made against `prefix`. Throws
-  // StoreError when the frame does not give exactly that.
-  std::string Decompress(std::string_view frame, std::size_t size, std::string_view prefix);
+  // The size a frame says its content has. Throws DamagedStore when it says
+  // none, or more than `maxSize`.
+  std::size_t SizeOf(std::string_view frame, std::size_t maxSize) const;
+  // The content of `frame`, which was made against `prefix`. Throws
+  // DamagedStore when the frame does not give exactly what it says.
+  std::string Decompress(std::string_view frame, std::string_view prefix, std::size_t maxSize);
 
 private:
   struct FreeCompressor {
