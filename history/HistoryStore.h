@@ -106,6 +106,10 @@ struct Settled {
   std::string command;
   SettleOutcome outcome = SettleOutcome::Done;
   std::string note;  // Partial: which files kept what they had; Deferred: why
+  // The files that held neither bytes the set recorded (a write in place cut
+  // short, or another program), with what the set recorded of them, for a
+  // caller that can mend them: the store leaves every file as it is.
+  std::vector<FileChange> strays;
 };
 
 struct PruneReport {

@@ -40,6 +40,11 @@ struct Examined {
   std::string why;  // Unreadable: what stopped the reading
 };
 
+Content LoadSide(Store::Impl& store, const Side& side) {
+  if (!side.content) return std::nullopt;
+  return store.contents().Load(*side.content);
+}
+
 bool Matches(Store::Impl& store, const Side& side, const Content& now) {
   if (!side.content || !now) return !side.content && !now;
   return side.size == now->size() && store.contents().Load(*side.content) == *now;
@@ -104,6 +109,7 @@ struct Decision {
   SettleOutcome outcome = SettleOutcome::Done;
   std::vector<std::int64_t> notChanged;  // file ids that keep what they had
   std::string note;
+  std::vector<FileChange> strays;
 };
 
 Decision Decide(Store::Impl& store, const std::vector<PendingFile>& files) {
@@ -112,15 +118,20 @@ Decision Decide(Store::Impl& store, const std::vector<PendingFile>& files) {
   for (const PendingFile& file : files) {
     const Examined examined = Examine(store, file);
     if (examined.holds == Holds::Unreadable) {
-      return {SettleOutcome::Deferred, {}, examined.why};
+      return {SettleOutcome::Deferred, {}, examined.why, {}};
     }
     if (examined.holds != Holds::After) {
       decision.notChanged.push_back(file.fileId);
       kept.push_back(file.path);
     }
+    if (examined.holds == Holds::Other)
+      decision.strays.push_back({file.path, LoadSide(store, file.before), LoadSide(store, file.after)});
   }
   if (decision.notChanged.empty()) return decision;
-  if (decision.notChanged.size() == files.size()) return {SettleOutcome::Dropped, {}, ""};
+  if (decision.notChanged.size() == files.size()) {
+    decision.outcome = SettleOutcome::Dropped;
+    return decision;
+  }
   decision.outcome = SettleOutcome::Partial;
   decision.note = "cut short: " + IntToStr(static_cast<long long>(files.size() - kept.size())) + " of " +
                   IntToStr(static_cast<long long>(files.size())) +
@@ -184,7 +195,7 @@ std::vector<Settled> SettleIn(Store::Impl& store) {
     const std::vector<PendingFile> files = FilesOf(store, set.id);
     const Decision decision = Decide(store, files);
     if (decision.outcome != SettleOutcome::Deferred) Apply(store, set.id, decision, files);
-    settled.push_back({set.id, set.command, decision.outcome, decision.note});
+    settled.push_back({set.id, set.command, decision.outcome, decision.note, decision.strays});
   }
   return settled;
 }

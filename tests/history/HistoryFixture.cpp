@@ -7,7 +7,7 @@
 #include <charconv>
 #include <filesystem>
 
-#include "record/ChildProcess.h"
+#include "support/RunInChild.h"
 
 namespace ostrak::test {
 

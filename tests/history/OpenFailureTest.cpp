@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "HistoryFixture.h"
-#include "record/ChildProcess.h"
+#include "support/RunInChild.h"
 
 namespace ostrak::test {
 namespace {

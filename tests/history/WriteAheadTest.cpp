@@ -23,23 +23,24 @@ struct KillCase {
   SettleOutcome outcome;
   std::size_t filesKept;  // in the settled set
   const char* note;
+  std::size_t strays;  // files holding neither side, handed back with their record
 };
 
 const std::string A0 = Fighter(3), A1 = Fighter(4), C0 = Fighter(5), B1 = Fighter(6);
 
 const KillCase kKillCases[] = {
-    {"before_any_file_changed", A0, std::nullopt, C0, SettleOutcome::Dropped, 0, ""},
+    {"before_any_file_changed", A0, std::nullopt, C0, SettleOutcome::Dropped, 0, "", 0},
     {"after_the_first_file", A1, std::nullopt, C0, SettleOutcome::Partial, 1,
-     "cut short: 1 of 3 files were changed; kept as they were: FILES/b.txt, FILES/c.txt"},
+     "cut short: 1 of 3 files were changed; kept as they were: FILES/b.txt, FILES/c.txt", 0},
     {"after_the_created_file", A1, B1, C0, SettleOutcome::Partial, 2,
-     "cut short: 2 of 3 files were changed; kept as they were: FILES/c.txt"},
-    {"after_every_file", A1, B1, std::nullopt, SettleOutcome::Done, 3, ""},
+     "cut short: 2 of 3 files were changed; kept as they were: FILES/c.txt", 0},
+    {"after_every_file", A1, B1, std::nullopt, SettleOutcome::Done, 3, "", 0},
     {"one_file_changed_by_another_program", std::string("edited"), B1, std::nullopt, SettleOutcome::Partial,
-     2, "cut short: 2 of 3 files were changed; kept as they were: FILES/a.txt"},
+     2, "cut short: 2 of 3 files were changed; kept as they were: FILES/a.txt", 1},
     {"every_file_changed_by_others", std::string("x"), std::string("y"), std::string("z"),
-     SettleOutcome::Dropped, 0, ""},
+     SettleOutcome::Dropped, 0, "", 3},
     {"the_created_file_is_a_folder", A1, std::nullopt, std::nullopt, SettleOutcome::Partial, 2,
-     "cut short: 2 of 3 files were changed; kept as they were: FILES/b.txt"},
+     "cut short: 2 of 3 files were changed; kept as they were: FILES/b.txt", 1},
 };
 
 void PrintTo(const KillCase& c, std::ostream* os) { *os << c.name; }
@@ -69,6 +70,12 @@ TEST_P(KilledWriter, IsSettledFromWhatTheFilesHoldAndNoFileIsTouched) {
   EXPECT_EQ(opened.settled[0].id, id);
   EXPECT_EQ(opened.settled[0].outcome, row.outcome);
   EXPECT_EQ(opened.settled[0].note, note);
+  ASSERT_EQ(opened.settled[0].strays.size(), row.strays);
+  if (row.strays) {
+    const history::FileChange& stray = opened.settled[0].strays[0];
+    EXPECT_EQ(stray.path, folder.File(row.strays == 1 && row.a == A1 ? "b.txt" : "a.txt"));
+    EXPECT_EQ(stray.after, row.strays == 1 && row.a == A1 ? B1 : A1);
+  }
 
   const std::optional<history::ChangeSet> set = opened.store->Get(id);
   EXPECT_EQ(set.has_value(), row.filesKept > 0);
