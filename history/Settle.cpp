@@ -2,15 +2,12 @@
 // now. Nothing on disk is touched: a file keeps whatever it has, and the set
 // says so.
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 
 #include "core/FileAccess.h"
-#include "core/FileDescriptor.h"
 #include "core/IntToStr.h"
 #include "history/Schema.h"
 #include "history/StoreImpl.h"

@@ -1,3 +1,6 @@
+// Opening a store: its folder and file made private, a damaged file set aside
+// before SQLite touches it, then what killed writers left settled.
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -4,8 +4,6 @@
 // id later: the id with the process's start (boot and start time), so that
 // Settle never settles a set whose writer is still at work.
 
-#include <sys/types.h>
-
 #include <cstdint>
 #include <string>
 

@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include "HistoryFixture.h"
+#include "support/FailureMessage.h"
 #include "support/RunInChild.h"
 
 namespace ostrak::test {
@@ -93,6 +94,25 @@ TEST_P(DamagedStore, IsSetAsideWithItsLogAndANewOneTakesChanges) {
 
 INSTANTIATE_TEST_SUITE_P(Damage, DamagedStore, ::testing::ValuesIn(kDamageCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DamagedStore, FoundWhileInUseIsSetAsideAndTheNextCallsUseANewOne) {
+  StoreFolder folder;
+  WithSets(folder);
+  const auto store = folder.Open();
+  {
+    std::fstream file(folder.store(), std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(2 * 4096);  // every page but the first, which names the tables
+    file << std::string(std::filesystem::file_size(folder.store()) - 2 * 4096, '\xFF');
+  }
+  const std::string aside = folder.store() + ".corrupt-20240501T120000Z";
+  const std::string message = MessageOf<history::StoreError>([&] { store->History({"/"}); });
+  EXPECT_EQ(message.substr(message.find("; it was")),
+            "; it was set aside as \"" + aside + "\" and a new one started");
+  EXPECT_TRUE(std::filesystem::exists(aside));
+  EXPECT_TRUE(store->History({"/"}).empty());
+  store->MarkDone(store->Begin("Save", {{folder.File("a.txt"), "", "1"}}));
+  EXPECT_EQ(store->History({"/"}).size(), 1u);
+}
 
 struct RefusalCase {
   const char* name;
