@@ -16,12 +16,23 @@ bool NeedsQuotes(std::string_view text, char separator) {
   return false;
 }
 
+// Where the header line ends: its first CR or LF outside quotes; the text's
+// size when it has none.
+std::size_t HeaderLineEnd(std::string_view text) {
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') quoted = !quoted;
+    if (!quoted && (text[i] == '\r' || text[i] == '\n')) return i;
+  }
+  return text.size();
+}
+
 }  // namespace
 
 char DetectSeparator(std::string_view text) {
   std::array<std::size_t, kSeparators.size()> counts{};
   bool quoted = false;
-  for (const char c : text.substr(0, text.find('\n'))) {
+  for (const char c : text.substr(0, HeaderLineEnd(text))) {
     if (c == '"') quoted = !quoted;
     for (std::size_t i = 0; i < kSeparators.size(); ++i) {
       if (!quoted && c == kSeparators[i]) ++counts[i];
@@ -33,10 +44,11 @@ char DetectSeparator(std::string_view text) {
 
 CsvReader::CsvReader(std::function<std::string_view()> next, char separator)
     : next_(std::move(next)), separator_(separator) {
-  if (separator_ != 0) return;
   // The header line is short; a piece holds it unless it is absurdly long.
   Ensure(1);
-  separator_ = DetectSeparator(buffer_);
+  const std::size_t end = HeaderLineEnd(buffer_);
+  crEndsRows_ = end < buffer_.size() && buffer_[end] == '\r' && Ensure(end + 2) && buffer_[end + 1] != '\n';
+  if (separator_ == 0) separator_ = DetectSeparator(buffer_);
 }
 
 bool CsvReader::Ensure(std::size_t count) {
@@ -55,8 +67,10 @@ bool CsvReader::Ensure(std::size_t count) {
 
 bool CsvReader::AtRowEnd() {
   const int c = Peek();
-  return c == '\n' || (c == '\r' && Ensure(2) && buffer_[at_ + 1] == '\n');
+  return c == '\n' || (c == '\r' && (crEndsRows_ || (Ensure(2) && buffer_[at_ + 1] == '\n')));
 }
+
+void CsvReader::SkipRowEnd() { at_ += Peek() == '\r' && Ensure(2) && buffer_[at_ + 1] == '\n' ? 2 : 1; }
 
 void CsvReader::TakeUntil(std::string& out, std::string_view stops) {
   while (Ensure(1)) {
@@ -113,7 +127,7 @@ bool CsvReader::Next(std::vector<TableValue>& cells) {
       if (Peek() >= 0) continue;
       readCell();  // a separator at the very end leaves an empty last cell
     }
-    if (AtRowEnd()) at_ += Peek() == '\r' ? 2 : 1;
+    if (AtRowEnd()) SkipRowEnd();
     break;
   }
   cells.resize(count);

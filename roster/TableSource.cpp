@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "core/FileAccess.h"
@@ -74,11 +75,8 @@ void TableSource::Detect() {
     if (start.size() < kByteOrderMark.size()) start += piece.substr(0, kByteOrderMark.size());
     if (!validator.Feed(piece)) break;
   }
-  if (!validator.Finish()) {
-    encoding_ = TableEncoding::Windows1252;
-  } else if (start.starts_with(kByteOrderMark)) {
-    encoding_ = TableEncoding::Utf8WithByteOrderMark;
-  }
+  if (!validator.Finish()) encoding_ = TableEncoding::Windows1252;
+  if (start.starts_with(kByteOrderMark)) markBytes_ = kByteOrderMark.size();
   heldAt_ = 0;
   if (file_ && ::lseek(file_->get(), 0, SEEK_SET) != 0) throw CannotOpenFile(path_, errno);
 }
@@ -88,7 +86,7 @@ std::string_view TableSource::Next() {
   if (!started_) {
     started_ = true;
     // A mark may be cut between pieces only in a table of fewer bytes than a piece.
-    if (encoding_ == TableEncoding::Utf8WithByteOrderMark) piece.remove_prefix(kByteOrderMark.size());
+    piece.remove_prefix(std::min(markBytes_, piece.size()));
   }
   if (encoding_ != TableEncoding::Windows1252) return piece;
   converted_ = Utf8FromFileText(std::string(piece));

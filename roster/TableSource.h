@@ -3,7 +3,9 @@
 // A table's bytes, read in pieces so that a large table is never held whole,
 // and handed on as UTF-8: a byte-order mark is dropped, and a table that is
 // not UTF-8 throughout is read as Windows-1252, as spreadsheets in western
-// locales save CSV. Deciding that takes a first reading of the whole table.
+// locales save CSV (a mark before such a body is dropped all the same: it
+// only says what the writer meant). Deciding that takes a first reading of
+// the whole table.
 
 #include <optional>
 #include <string>
@@ -14,7 +16,7 @@
 
 namespace ostrak::roster {
 
-enum class TableEncoding { Utf8, Utf8WithByteOrderMark, Windows1252 };
+enum class TableEncoding { Utf8, Windows1252 };
 
 class TableSource {
 public:
@@ -49,6 +51,7 @@ private:
   std::string converted_;
   bool started_ = false;
   TableEncoding encoding_ = TableEncoding::Utf8;
+  std::size_t markBytes_ = 0;  // of a byte-order mark, dropped from the first piece
   std::optional<FileIdentity> identity_;
 };
 

@@ -22,6 +22,8 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 TEST(Dialects, ImportReadsTheSeparatorsAndEncodingsSpreadsheetsSave) {
   const std::string comma = kHeader + Row("a.txt");
   const std::string semicolon = Replaced(comma, ",", ";");
+  const std::string windows1252 =
+      Replaced(Replaced(Replaced(semicolon, "\xC3\xA9", "\xE9"), "\xC3\xB1", "\xF1"), "\xC3\xBA", "\xFA");
   const struct {
     const char* name;
     std::string table;
@@ -30,9 +32,14 @@ TEST(Dialects, ImportReadsTheSeparatorsAndEncodingsSpreadsheetsSave) {
       {"comma", comma, {}},
       {"semicolon with a byte-order mark", "\xEF\xBB\xBF" + semicolon, {}},
       {"tab", Replaced(comma, ",", "\t"), {}},
-      {"windows-1252",
-       Replaced(Replaced(Replaced(semicolon, "\xC3\xA9", "\xE9"), "\xC3\xB1", "\xF1"), "\xC3\xBA", "\xFA"),
+      {"windows-1252", windows1252, {"is not UTF-8: read as Windows-1252"}},
+      {"a byte-order mark before a windows-1252 body",
+       "\xEF\xBB\xBF" + windows1252,
        {"is not UTF-8: read as Windows-1252"}},
+      {"rows ending in CR alone", Replaced(comma, "\r\n", "\r"), {}},
+      {"rows ending in CR alone, the last without its end",
+       Replaced(semicolon, "\r\n", "\r").substr(0, semicolon.size() - 3),
+       {}},
       {"item texts for the codes", Replaced(comma, ",2,0,", ",KO,Lightweight: Max 155 lb / 70 kg,"), {}},
   };
   for (const auto& row : rows) {
