@@ -5,8 +5,8 @@
 #include "roster/LoadedFighter.h"
 #include "roster/Roster.h"
 #include "roster/RosterRows.h"
-#include "roster/Utf8Text.h"
 #include "roster/Targets.h"
+#include "roster/Utf8Text.h"
 
 namespace ostrak::roster {
 
@@ -46,10 +46,14 @@ std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptio
   bool first = true;
   for (const std::string& file : files) {
     TStringList lines;
-    // A name mended into UTF-8 would name another file when the table comes back.
+    // A name mended into UTF-8 would name another file when the table comes
+    // back, and a line break in a name is one no import takes.
     std::optional<std::string> failure;
-    if (!IsUtf8(file))
+    if (!IsUtf8(file)) {
       failure = "its name is not UTF-8, which a table cannot hold: rename the file to take it in";
+    } else if (const std::optional<std::string> problem = LineTextProblem(file)) {
+      failure = "its name " + *problem + ", which a table cannot hold: rename the file to take it in";
+    }
     if (!failure) failure = LinesForTable(PathUnder(options.base, file), lines);
     if (failure) {
       ++leftOut;

@@ -72,7 +72,8 @@ struct ExportSink {
 // The table of `files` in their order: a CSV header and rows (CR LF), or a
 // JSON array with one object per line. A file that fails its check or cannot
 // be saved back is left out with its reason, and so is a file whose name is
-// not UTF-8 (a table would name another file); the others still go in. Bytes
+// not UTF-8 (a table would name another file) or holds a line break (an
+// import refuses it); the others still go in. Bytes
 // reach the sink in pieces of at least 64 KiB (the last may be smaller), so
 // the whole table is never held. Returns how many files were left out.
 std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptions& options,

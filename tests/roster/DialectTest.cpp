@@ -52,15 +52,23 @@ TEST(Dialects, ImportReadsTheSeparatorsAndEncodingsSpreadsheetsSave) {
   }
 }
 
-TEST(Dialects, ExportTakesASeparatorAndAMarkAndLeavesOutANameThatIsNotUtf8) {
+TEST(Dialects, ExportTakesASeparatorAndAMarkAndLeavesOutANameATableCannotHold) {
   TempDirectory dir;
-  const std::vector<std::string> files = {dir.File("caf\xE9.txt", Join(Sample())),
-                                          dir.File("a;b.txt", Join(With(Sample(), 21, "1,80 m")))};
+  const std::vector<std::string> files = {
+      dir.File("caf\xE9.txt", Join(Sample())), dir.File("a;b.txt", Join(With(Sample(), 21, "1,80 m"))),
+      dir.File("line\nfeed.txt", Join(Sample())), dir.File("carriage\rreturn.txt", Join(Sample()))};
   const roster::ExportedTable table = roster::ExportFiles(files, {roster::TableFormat::Csv, ';', true});
-  ASSERT_EQ(table.leftOut.size(), 1u);
-  EXPECT_EQ(table.leftOut[0].file, files[0]);
-  EXPECT_EQ(table.leftOut[0].message,
-            "its name is not UTF-8, which a table cannot hold: rename the file to take it in");
+  std::vector<std::pair<std::string, std::string>> leftOut;
+  for (const roster::FileFailure& failure : table.leftOut)
+    leftOut.emplace_back(failure.file, failure.message);
+  EXPECT_EQ(
+      leftOut,
+      (std::vector<std::pair<std::string, std::string>>{
+          {files[0], "its name is not UTF-8, which a table cannot hold: rename the file to take it in"},
+          {files[2],
+           "its name holds a line break (LF), which a table cannot hold: rename the file to take it in"},
+          {files[3],
+           "its name holds a line break (CR), which a table cannot hold: rename the file to take it in"}}));
   EXPECT_EQ(table.bytes.substr(0, 22),
             "\xEF\xBB\xBF"
             "file;punches;kicks;");
