@@ -69,16 +69,61 @@ std::optional<std::string> LostBytesProblem(std::string_view bytes) {
   return std::nullopt;
 }
 
-std::string CodeOfItem(int line, const std::string& text) {
-  const auto codeOf = [&](const auto& items, int (*code)(int)) -> std::optional<std::string> {
-    const auto item = std::find(items.begin(), items.end(), text);
-    if (item == items.end()) return std::nullopt;
-    return IntToStr(code(static_cast<int>(item - items.begin())));
+bool HoldsTheSame(int line, std::string_view text, std::string_view old) {
+  if (text == old) return true;
+  const FieldDescription* field = FieldOfLine(line);
+  if (!field || field->content == FieldContent::FreeText) return false;
+  const std::optional<std::int32_t> value = TryStrToInt(text);
+  return value && value == TryStrToInt(old);
+}
+
+std::vector<std::size_t> ItemsNamed(const std::vector<std::string_view>& items, std::string_view text) {
+  const auto trimmed = [](std::string_view t) {
+    t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
+    return t.substr(0, t.find_last_not_of(' ') + 1);
   };
-  std::optional<std::string> code;
-  if (line == LineOf(FighterField::GamePlan)) code = codeOf(kGamePlanItems, GamePlanCodeFromIndex);
-  if (line == LineOf(FighterField::WeightClass)) code = codeOf(kWeightClassItems, WeightClassCodeFromIndex);
-  return code.value_or(text);
+  const auto same = [](std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+  };
+  text = trimmed(text);
+  std::vector<std::size_t> named;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const std::string_view item = items[i];
+    std::string once(item);
+    if (const std::size_t twice = once.find("Max Max"); twice != std::string::npos) once.erase(twice, 4);
+    if (same(text, item) || same(text, once) || same(text, trimmed(item.substr(0, item.find(':'))))) {
+      named.push_back(i);
+    }
+  }
+  return named;
+}
+
+ItemCode CodeOfItem(int line, std::string_view text) {
+  const auto codeOf = [&](const auto& items, int (*code)(int), const char* list) -> ItemCode {
+    if (TryStrToInt(text)) return {};
+    const std::vector<std::string_view> texts(items.begin(), items.end());
+    const std::vector<std::size_t> named = ItemsNamed(texts, text);
+    const std::string quoted = "'" + std::string(text) + "'";
+    if (named.size() == 1) return {IntToStr(code(static_cast<int>(named.front()))), std::nullopt};
+    std::string choices;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (!named.empty() && std::find(named.begin(), named.end(), i) == named.end()) continue;
+      if (!choices.empty()) choices += ", ";
+      choices += named.empty() ? std::string(texts[i].substr(0, texts[i].find(':')))
+                               : "'" + std::string(texts[i]) + "'";
+    }
+    if (!named.empty()) return {std::nullopt, quoted + " names more than one " + list + ": " + choices};
+    return {std::nullopt, quoted + " is no " + list + ": write its code (" + IntToStr(code(0)) + " to " +
+                              IntToStr(code(static_cast<int>(texts.size()) - 1)) + ") or one of " + choices};
+  };
+  if (line == LineOf(FighterField::GamePlan))
+    return codeOf(kGamePlanItems, GamePlanCodeFromIndex, "game plan");
+  if (line == LineOf(FighterField::WeightClass)) {
+    return codeOf(kWeightClassItems, WeightClassCodeFromIndex, "weight class");
+  }
+  return {};
 }
 
 }  // namespace ostrak::roster

@@ -93,7 +93,9 @@ public:
         number, file, target ? target->path : PathUnder(finder_.base().name, file), Action::Refused, {},
         {},     {}};
     if (target) planned.canonicalPath = target->canonical;
-    if (claimed && problems.size() == before) Decide(*target, cells, std::move(lines), planned);
+    if (claimed && problems.size() == before) {
+      Decide(*target, target->old ? &old : nullptr, cells, std::move(lines), planned);
+    }
     plan_.files_.push_back(std::move(planned));
   }
 
@@ -176,27 +178,25 @@ public:
   }
 
 private:
-  void Decide(const Target& target, const RowCells& cells, TStringList lines, PlannedFile& planned) {
+  // `old`: the old file's lines as the editor loads them (a short file that
+  // loads completed), none for a new file.
+  void Decide(const Target& target, const TStringList* old, const RowCells& cells, TStringList lines,
+              PlannedFile& planned) {
     const auto fail = [&](std::string message) {
       plan_.problems_.push_back({planned.row, kFileColumn, std::move(message)});
     };
-    if (target.old && LostBytesProblem(target.oldBytes)) {
-      if (KeepsOldLines(cells)) return fail(*LostBytesProblem(target.oldBytes));
-      // The lines as read back unchanged (an export's own row): the bytes the
-      // lines cannot hold stay where they are.
-      TStringList old;
-      old.SetText(target.oldBytes);
-      if (lines == old) {
-        planned.action = Action::Unchanged;
-        return;
-      }
-    }
-    std::string bytes = lines.Text();
-    if (bytes.size() > kMaxInputFileBytes) return fail(TooLarge());
-    if (target.old && bytes == target.oldBytes) {
+    // A file is rewritten only when a cell changes one of its lines: its line
+    // ends, the empty line that completes a short file and bytes its lines
+    // cannot carry are no change, and stay as they are.
+    if (old && lines == *old) {
       planned.action = Action::Unchanged;
       return;
     }
+    if (target.old && KeepsOldLines(cells)) {
+      if (std::optional<std::string> lost = LostBytesProblem(target.oldBytes)) return fail(std::move(*lost));
+    }
+    std::string bytes = lines.Text();
+    if (bytes.size() > kMaxInputFileBytes) return fail(TooLarge());
     planned.action = target.old ? Action::Replace : Action::Create;
     preflight_.Add(planned.row, target, bytes.size());
     AddTarget(target, detail::Change::Rename);

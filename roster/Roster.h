@@ -143,7 +143,7 @@ struct FileWrite {
 
 struct Assignment {
   std::string column;  // a line column or extra
-  std::string value;   // UTF-8; game_plan and weight_class also take an item's text ("GnP")
+  std::string value;   // UTF-8; game_plan and weight_class also take an item's text ("GnP", "Welterweight")
 };
 
 // Called with (0, total) before the first write, then after each new file is

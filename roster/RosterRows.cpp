@@ -177,8 +177,15 @@ TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
     } else if (cell->kind != TableValue::Kind::Text) {
       problem = "is not a JSON string";
     } else {
-      problem = CellToLine(CodeOfItem(line, cell->texts.front()), text);
-      if (!problem && oldHasIt && text != old->Get(line)) problem = EditorLimitProblem(line, text);
+      const ItemCode item = CodeOfItem(line, cell->texts.front());
+      problem = item.problem;
+      if (!problem) problem = CellToLine(item.code ? *item.code : cell->texts.front(), text);
+      // A cell that holds what the line holds keeps the file's own way of writing it.
+      if (!problem && oldHasIt && HoldsTheSame(line, text, old->Get(line))) {
+        text = old->Get(line);
+      } else if (!problem && oldHasIt) {
+        problem = EditorLimitProblem(line, text);
+      }
     }
     if (problem) found.emplace_back(index, *problem);
     failed[static_cast<std::size_t>(line)] = problem.has_value();

@@ -42,13 +42,14 @@ std::optional<std::string> FileCellProblem(const TableValue& cell);
 // The new file's lines from one row. Each line cell must be UTF-8 whose every
 // character has a Windows-1252 byte, and hold nothing a line cannot (see
 // LineTextProblem); game_plan and weight_class also take an item's text for
-// its code; extra is split at its line feeds (an empty, unquoted cell holds no
-// line, a quoted empty one a single empty line) or is a JSON list. A column
-// the row lacks takes the `old` file's own lines (no old file: a missing line
-// column is a problem). A cell that changes a line of the old file must hold
-// what the editor keeps (EditorLimitProblem). Then the lines must load in the
-// editor with nothing reported. Problems, for `row`, come in column order; the
-// lines mean something only without them.
+// its code (CodeOfItem); extra is split at its line feeds (an empty, unquoted
+// cell holds no line, a quoted empty one a single empty line) or is a JSON
+// list. A column the row lacks takes the `old` file's own lines (no old file:
+// a missing line column is a problem), and so does a cell that holds what the
+// old line holds (HoldsTheSame); any other cell that changes a line of the old
+// file must hold what the editor keeps (EditorLimitProblem). Then the lines
+// must load in the editor with nothing reported. Problems, for `row`, come in
+// column order; the lines mean something only without them.
 TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
                        std::vector<TableProblem>& problems);
 

@@ -2,12 +2,15 @@
 // file's own lines, bytes the line list cannot carry stop the change, and a
 // changed cell must be what the editor itself would keep.
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "RosterTables.h"
+#include "roster/ChangeRules.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak::test {
@@ -101,6 +104,62 @@ TEST(KeptLines, AChangedCellMustBeWhatTheEditorKeepsAndAnUnchangedOnePasses) {
   roster::RosterPlan plan = roster::PlanImport(dir / "t.csv", {dir.path()});
   EXPECT_TRUE(roster::Commit(plan).ok()) << Problems(plan);
   EXPECT_EQ(ReadBytes(dir / "new.txt"), Join(With(Sample(), 0, "25")));
+}
+
+TEST(KeptLines, ARowNoCellChangesLeavesTheFileUntouchedWhateverItsLineEnds) {
+  const std::string exported;  // the file's own row, as export writes it
+  const std::string lf = Join(Sample(), "\n");
+  const struct {
+    const char* name;
+    std::string file;
+    std::string row;  // empty: exported
+    roster::Action action;
+    std::string written = {};
+  } rows[] = {
+      {"lf line ends", lf, exported, roster::Action::Unchanged},
+      {"cr line ends", Join(Sample(), "\r"), exported, roster::Action::Unchanged},
+      {"27 lines, completed as the editor loads them", Join(Cut(Sample(), 27)), exported,
+       roster::Action::Unchanged},
+      {"a line after line 27", lf + "kept\n", exported, roster::Action::Unchanged},
+      {"' 12' given as the number it holds", Join(With(Sample(), 0, " 12"), "\n"), Row("f.txt", "12"),
+       roster::Action::Unchanged},
+      {"'$0C' given as the number it holds", Join(With(Sample(), 0, "$0C")), Row("f.txt", "+12"),
+       roster::Action::Unchanged},
+      {"a game plan's code given as its item", Join(With(Sample(), 19, "02")),
+       Row("f.txt").replace(Row("f.txt").find(",2,0,"), 5, ",KO,lightweight,"), roster::Action::Unchanged},
+      {"one changed cell: the others keep the file's own text", Join(With(Sample(), 1, "09"), "\n"),
+       Row("f.txt", "13"), roster::Action::Replace, Join(With(With(Sample(), 1, "09"), 0, "13"))},
+      {"25 given as the 20 the editor shows: a change", Join(With(Sample(), 0, "25")), Row("f.txt", "20"),
+       roster::Action::Replace, Join(With(Sample(), 0, "20"))},
+  };
+  for (const auto& row : rows) {
+    TempDirectory dir;
+    WriteBytes(dir / "f.txt", row.file);
+    struct stat before {};
+    ::stat((dir / "f.txt").c_str(), &before);
+    WriteBytes(dir / "t.csv", row.row.empty() ? roster::ExportFiles({"f.txt"}, {.base = dir.path()}).bytes
+                                              : kHeader + row.row);
+    roster::RosterPlan plan = roster::PlanImport(dir / "t.csv", {dir.path()});
+    ASSERT_EQ(Problems(plan), "") << row.name;
+    EXPECT_EQ(plan.Files().at(0).action, row.action) << row.name;
+    ASSERT_TRUE(roster::Commit(plan).ok()) << row.name;
+    struct stat after {};
+    ::stat((dir / "f.txt").c_str(), &after);
+    if (row.action == roster::Action::Unchanged) {
+      EXPECT_EQ(ReadBytes(dir / "f.txt"), row.file) << row.name;
+      EXPECT_EQ(after.st_ino, before.st_ino) << row.name;
+      EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec) << row.name;
+    } else {
+      EXPECT_EQ(ReadBytes(dir / "f.txt"), row.written) << row.name;
+    }
+  }
+}
+
+TEST(KeptLines, AnItemTextThatFitsSeveralItemsNamesEachOfThem) {
+  const std::vector<std::string_view> items = {"Open: 1", "open: 2", "Max Max"};
+  EXPECT_EQ(roster::ItemsNamed(items, " OPEN "), (std::vector<std::size_t>{0, 1}));
+  EXPECT_EQ(roster::ItemsNamed(items, "max"), (std::vector<std::size_t>{2}));
+  EXPECT_EQ(roster::ItemsNamed(items, "Open: 3"), (std::vector<std::size_t>{}));
 }
 
 }  // namespace

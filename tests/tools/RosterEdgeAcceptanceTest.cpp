@@ -421,6 +421,7 @@ struct SetCase {
   std::string err;  // empty: the lines then hold `code` on `line`
   int line = 0;
   std::string code = " 7";
+  bool unchanged = false;  // the line holds that code already, however written: the file stays as it is
 };
 
 void PrintTo(const SetCase& row, std::ostream* os) { *os << row.name; }
@@ -437,28 +438,37 @@ TEST_P(SetEdges, TakesCodesOrItemTextsAndChangesNothingElse) {
   const ToolResult r = RunTool(dir, args);
   EXPECT_EQ(r.err, row.err);
   EXPECT_EQ(r.status, row.err.empty() ? 0 : 1);
-  EXPECT_EQ(r.out, row.err.empty() ? "f.txt: written\n" : "");
-  EXPECT_EQ(ReadBytes(dir / "f.txt"), row.err.empty() ? Join(With(lines, row.line, row.code)) + "kept\r\n"
-                                                      : Join(lines, "\n") + "kept\n");
+  EXPECT_EQ(r.out, !row.err.empty() ? "" : row.unchanged ? "f.txt: unchanged\n" : "f.txt: written\n");
+  EXPECT_EQ(ReadBytes(dir / "f.txt"), row.err.empty() && !row.unchanged
+                                          ? Join(With(lines, row.line, row.code)) + "kept\r\n"
+                                          : Join(lines, "\n") + "kept\n");
   EXPECT_EQ(dir.Entries(), Lines{"f.txt"});
 }
 
 const SetCase kSetCases[] = {
-    {"submission", {"game_plan=Submission"}, "", 19, "1"},
+    {"submission_as_the_file_writes_it", {"game_plan=Submission"}, "", 19, "$1", true},
     {"ko", {"game_plan=KO"}, "", 19, "2"},
     {"gnp", {"game_plan=GnP"}, "", 19, "3"},
     {"featherweight", {"weight_class=Featherweight: Max Max 145 lb / 66 kg"}, "", 20, "-1"},
-    {"lightweight", {"weight_class=Lightweight: Max 155 lb / 70 kg"}, "", 20, "0"},
+    {"lightweight_as_the_file_holds_it", {"weight_class=Lightweight: Max 155 lb / 70 kg"}, "", 20, "0", true},
+    {"punches_as_the_number_the_file_holds", {"punches=7"}, "", 0, " 7", true},
     {"welterweight", {"weight_class=Welterweight: Max 170 lb / 77 kg"}, "", 20, "1"},
     {"middleweight", {"weight_class=Middleweight: Max 185 lb / 84 kg"}, "", 20, "2"},
     {"light_heavyweight", {"weight_class=Light Heavyweight: Max 205 lb / 93 kg"}, "", 20, "3"},
     {"heavyweight", {"weight_class=Heavyweight: Max 265 lb / 120 kg"}, "", 20, "4"},
     {"code_as_written", {"game_plan=+03"}, "", 19, "+03"},
     {"equals_sign_in_a_value", {"full_name=a=b"}, "", 17, "a=b"},
-    {"featherweight_without_its_double_max",
-     {"punches=3", "weight_class=Featherweight: Max 145 lb / 66 kg"},
-     "f.txt: weight_class: 'Featherweight: Max 145 lb / 66 kg' is not a valid integer value\n"},
-    {"item_text_in_other_case", {"game_plan=gnp"}, "f.txt: game_plan: 'gnp' is not a valid integer value\n"},
+    {"featherweight_with_max_once", {"weight_class=Featherweight: Max 145 lb / 66 kg"}, "", 20, "-1"},
+    {"part_before_the_colon", {"weight_class=Welterweight"}, "", 20, "1"},
+    {"item_text_in_other_case_and_spaced", {"game_plan= gnp "}, "", 19, "3"},
+    {"part_before_the_colon_in_other_case", {"weight_class=LIGHT HEAVYWEIGHT"}, "", 20, "3"},
+    {"weight_class_naming_no_item",
+     {"weight_class=Welter"},
+     "f.txt: weight_class: 'Welter' is no weight class: write its code (-1 to 4) or one of Featherweight, "
+     "Lightweight, Welterweight, Middleweight, Light Heavyweight, Heavyweight\n"},
+    {"game_plan_naming_no_item",
+     {"game_plan=Boxing"},
+     "f.txt: game_plan: 'Boxing' is no game plan: write its code (1 to 3) or one of Submission, KO, GnP\n"},
     {"value_not_utf8", {"full_name=Jos\xE9"}, "f.txt: full_name: is not UTF-8 text\n"},
 };
 
