@@ -2,12 +2,19 @@
 // row as import checks it, against no file and against an existing one. The
 // first byte picks JSON (odd) or CSV (even; any dialect, found from the
 // header); the rest is the table. What must hold: a CSV record written back
-// with the reader's separator reads back the same, and a row with no
+// with the reader's separator reads back the same, JSON read one element at
+// a time says what QJsonDocument says of the whole text, and a row with no
 // problems gives lines the editor loads. Problems of the system's own kinds
 // are expected; anything else is a finding.
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,21 +106,54 @@ void ReadCsv(TableSource& source) {
   }
 }
 
-void ReadJson(TableSource& source) {
+// Read one element at a time, the table must say what QJsonDocument says of
+// the whole text: where it stops being JSON, or else each element's members.
+void ReadJson(TableSource& source, TableSource& whole) {
+  std::string text;
+  for (std::string_view piece; !(piece = whole.Next()).empty();) text += piece;
   std::vector<TableProblem> problems;
-  ReadJsonRows(
-      source.Rest(),
-      [&](TableRow&& row) {
-        std::vector<std::string> names;
-        for (const auto& [name, value] : row.cells) names.push_back(name);
-        std::vector<TableProblem> columns;
-        CheckColumns(names, row.number, columns);
-        if (!columns.empty()) return;
-        RowCells cells{};
-        for (const auto& [name, value] : row.cells) cells[*ColumnIndex(name)] = &value;
-        CheckRow(row.number, cells);
-      },
-      problems);
+  std::vector<std::set<QString>> names;  // each row's
+  std::optional<TableProblem> stopped;
+  try {
+    ReadJsonRows([&] { return source.Next(); },
+                 [&](TableRow&& row) {
+                   names.resize(static_cast<std::size_t>(row.number));
+                   std::vector<std::string> columns;
+                   for (const auto& [name, value] : row.cells) {
+                     columns.push_back(name);
+                     names.back().insert(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+                   }
+                   std::vector<TableProblem> found;
+                   CheckColumns(columns, row.number, found);
+                   if (!found.empty()) return;
+                   RowCells cells{};
+                   for (const auto& [name, value] : row.cells) cells[*ColumnIndex(name)] = &value;
+                   CheckRow(row.number, cells);
+                 },
+                 problems);
+  } catch (const TableProblem& problem) {
+    stopped = problem;
+  }
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(
+      QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())), &error);
+  if (error.error != QJsonParseError::NoError) {
+    Check(stopped && stopped->message == "is not JSON: " + error.errorString().toStdString() + " at byte " +
+                                             std::to_string(error.offset));
+    return;
+  }
+  if (!document.isArray()) {
+    Check(stopped && stopped->message == "is not a JSON array of objects");
+    return;
+  }
+  Check(!stopped);
+  const QJsonArray elements = document.array();
+  names.resize(static_cast<std::size_t>(elements.size()));
+  for (qsizetype i = 0; i < elements.size(); ++i) {
+    if (!elements[i].isObject()) continue;
+    const QStringList keys = elements[i].toObject().keys();
+    Check(names[static_cast<std::size_t>(i)] == std::set<QString>(keys.begin(), keys.end()));
+  }
 }
 
 }  // namespace
@@ -123,10 +163,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool json = (data[0] & 1) != 0;
   std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   LostBytesProblem(bytes);
-  TableSource source = TableSource::FromBytes(std::move(bytes));
+  TableSource source = TableSource::FromBytes(bytes);
   try {
     if (json) {
-      ReadJson(source);
+      TableSource whole = TableSource::FromBytes(std::move(bytes));
+      ReadJson(source, whole);
     } else {
       ReadCsv(source);
     }

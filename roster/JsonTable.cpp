@@ -5,13 +5,15 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include <map>
+#include <optional>
+
 #include "core/IntToStr.h"
+#include "roster/JsonElements.h"
 
 namespace ostrak::roster {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // JSON may hold a lone surrogate ("\ud800"), which UTF-8 cannot: it is
 // written as the three bytes UTF-8 forbids for it, so that the cell is
@@ -43,35 +45,89 @@ TableValue ValueOf(const QJsonValue& value) {
   return list;
 }
 
+TableProblem NotJson(const QJsonParseError& error, long long offset) {
+  return {0, {}, "is not JSON: " + Utf8(error.errorString()) + " at byte " + IntToStr(offset)};
+}
+
+// The element as QJsonDocument reads it where it stands in the whole text:
+// the text around it is stood in for by a '[' and, after the first, an
+// element before it, and by what ended it and, after a ',', an element
+// after it; so a parse that fails, fails with the words and at the byte it
+// would for the whole text. None for the empty array's "element".
+std::optional<QJsonValue> Parse(const JsonElement& element) {
+  const std::string_view before = element.first ? "[" : "[0,";
+  const std::string_view after = element.end == ']' ? "]" : element.end == ',' ? ",0]" : "";
+  std::string text;
+  text.reserve(before.size() + element.text.size() + after.size());
+  text.append(before).append(element.text).append(after);
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(
+      QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())), &error);
+  if (error.error != QJsonParseError::NoError) {
+    throw NotJson(
+        error, static_cast<long long>(element.offset) + error.offset - static_cast<long long>(before.size()));
+  }
+  const QJsonArray array = document.array();
+  const qsizetype at = element.first ? 0 : 1;
+  if (array.size() == at + (element.end == ',' ? 1 : 0)) return std::nullopt;
+  return array.at(at);
+}
+
+// A member's name as written, quotes and escapes included, as QJsonObject keys it.
+std::string NameOf(const std::string& written) {
+  if (written.find('\\') == std::string::npos) return written.substr(1, written.size() - 2);
+  const std::string text = "[" + written + "]";
+  return Utf8(QJsonDocument::fromJson(QByteArray::fromStdString(text)).array().at(0).toString());
+}
+
+TableRow RowOf(int number, const QJsonObject& object, const std::vector<std::string>& names) {
+  TableRow read{number, {}};
+  // QJsonObject keeps one member of each name; the names tell how often each was given.
+  std::map<std::string, int> given;
+  if (names.size() > static_cast<std::size_t>(object.size())) {
+    for (const std::string& name : names) ++given[NameOf(name)];
+  }
+  for (auto member = object.begin(); member != object.end(); ++member) {
+    std::string name = Utf8(member.key());
+    const auto times = given.find(name);
+    for (int i = 1; times != given.end() && i < times->second; ++i)
+      read.cells.emplace_back(name, ValueOf(member.value()));
+    read.cells.emplace_back(std::move(name), ValueOf(member.value()));
+  }
+  return read;
+}
+
 }  // namespace
 
-void ReadJsonRows(std::string text, const std::function<void(TableRow&&)>& row,
+void ReadJsonRows(const std::function<std::string_view()>& next, const std::function<void(TableRow&&)>& row,
                   std::vector<TableProblem>& problems) {
-  const std::size_t skip = std::string_view(text).starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
-  QJsonParseError error{};
-  QJsonDocument document = QJsonDocument::fromJson(
-      QByteArray::fromRawData(text.data() + skip, static_cast<qsizetype>(text.size() - skip)), &error);
-  std::string().swap(text);
-  if (error.error != QJsonParseError::NoError) {
-    throw TableProblem{
-        0, {}, "is not JSON: " + Utf8(error.errorString()) + " at byte " + IntToStr(error.offset + skip)};
+  JsonElements elements(next);
+  if (!elements.OpensArray()) {
+    // Never a table: the whole text tells whether it is JSON at all.
+    std::size_t offset = 0;
+    const std::string text = elements.Rest(offset);
+    QJsonParseError error{};
+    QJsonDocument::fromJson(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())),
+                            &error);
+    if (error.error != QJsonParseError::NoError) {
+      throw NotJson(error, static_cast<long long>(offset) + error.offset);
+    }
+    throw TableProblem{0, {}, "is not a JSON array of objects"};
   }
-  if (!document.isArray()) throw TableProblem{0, {}, "is not a JSON array of objects"};
-
-  const QJsonArray rows = document.array();
-  document = QJsonDocument();
-  for (qsizetype i = 0; i < rows.size(); ++i) {
-    const int number = static_cast<int>(i) + 1;
-    if (!rows[i].isObject()) {
+  JsonElement element;
+  for (int number = 1; elements.Next(element); ++number) {
+    const std::optional<QJsonValue> value = Parse(element);
+    if (!value) break;
+    if (!value->isObject()) {
       problems.push_back({number, {}, "is not a JSON object"});
       continue;
     }
-    const QJsonObject object = rows[i].toObject();
-    TableRow read{number, {}};
-    for (auto member = object.begin(); member != object.end(); ++member) {
-      read.cells.emplace_back(Utf8(member.key()), ValueOf(member.value()));
-    }
-    row(std::move(read));
+    row(RowOf(number, value->toObject(), element.names));
+  }
+  if (const std::optional<std::size_t> after = elements.TextAfter()) {
+    QJsonParseError garbage{};
+    garbage.error = QJsonParseError::GarbageAtEnd;
+    throw NotJson(garbage, static_cast<long long>(*after));
   }
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
-// A table as a JSON array of objects, read through QJsonDocument. Each
-// object is a row; its members are its cells, in the order of their names.
+// A table as a JSON array of objects, read one element at a time: each is
+// cut out of the text (JsonElements.h) and parsed by QJsonDocument, so that
+// only one row is held at a time. Each object is a row; its members are its
+// cells, in the order of their names.
 
 #include <functional>
 #include <string>
@@ -12,11 +14,14 @@
 
 namespace ostrak::roster {
 
-// Each row handed to `row` in order. A UTF-8 byte-order mark is skipped.
-// Throws TableProblem when the text is not JSON or not an array; an element
-// that is not an object is a problem of its row. The text is let go once
-// parsed, so that it and the parsed document are never held together.
-void ReadJsonRows(std::string text, const std::function<void(TableRow&&)>& row,
+// Each row handed to `row` in order, from text that `next` hands on in
+// pieces (an empty one at the end). Throws TableProblem, once the rows
+// before it have been handed on, where the text stops being JSON (in the
+// words and at the byte QJsonDocument would name for the whole text) or is
+// not an array; an element that is not an object is a problem of its row.
+// A member named twice is in the row twice, where QJsonObject would keep
+// the last one alone.
+void ReadJsonRows(const std::function<std::string_view()>& next, const std::function<void(TableRow&&)>& row,
                   std::vector<TableProblem>& problems);
 
 // A JSON string literal, quotes included; control characters escaped.

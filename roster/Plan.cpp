@@ -254,19 +254,18 @@ void ReadCsv(TableSource& source, PlanBuilder& builder) {
 }
 
 void ReadJson(TableSource& source, PlanBuilder& builder) {
-  ReadJsonRows(
-      source.Rest(),
-      [&](TableRow&& row) {
-        std::vector<std::string> names;
-        for (const auto& [name, value] : row.cells) names.push_back(name);
-        const std::size_t before = builder.problems().size();
-        CheckColumns(names, row.number, builder.problems());
-        if (builder.problems().size() > before) return;
-        RowCells cells{};
-        for (const auto& [name, value] : row.cells) cells[*ColumnIndex(name)] = &value;
-        builder.AddRow(row.number, cells);
-      },
-      builder.problems());
+  ReadJsonRows([&] { return source.Next(); },
+               [&](TableRow&& row) {
+                 std::vector<std::string> names;
+                 for (const auto& [name, value] : row.cells) names.push_back(name);
+                 const std::size_t before = builder.problems().size();
+                 CheckColumns(names, row.number, builder.problems());
+                 if (builder.problems().size() > before) return;
+                 RowCells cells{};
+                 for (const auto& [name, value] : row.cells) cells[*ColumnIndex(name)] = &value;
+                 builder.AddRow(row.number, cells);
+               },
+               builder.problems());
 }
 
 }  // namespace

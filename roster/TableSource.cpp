@@ -93,10 +93,4 @@ std::string_view TableSource::Next() {
   return converted_;
 }
 
-std::string TableSource::Rest() {
-  std::string text;
-  for (std::string_view piece; !(piece = Next()).empty();) text += piece;
-  return text;
-}
-
 }  // namespace ostrak::roster

@@ -35,8 +35,6 @@ public:
 
   // The next piece of UTF-8 text; empty at the end. Throws FileOpenError.
   std::string_view Next();
-  // All that is left, in one piece (for JSON, which Qt reads whole).
-  std::string Rest();
 
 private:
   TableSource() = default;
