@@ -1,15 +1,20 @@
 #include "roster/Folders.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/openat2.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
+#include <optional>
 
 #include "core/FileAccess.h"
+#include "core/IntToStr.h"
 
 namespace ostrak::roster {
 
@@ -143,24 +148,95 @@ const std::string& ProcessToken() {
   return token;
 }
 
-int ProbeFolder(int folder, bool makesFolders) {
-  const std::string probe = OwnName(ProcessToken(), "probe");
-  const std::string moved = OwnName(ProcessToken(), "probed");
-  if (makesFolders) {
-    if (::mkdirat(folder, probe.c_str(), 0700) != 0) return errno;
-    return ::unlinkat(folder, probe.c_str(), AT_REMOVEDIR) == 0 ? 0 : errno;
+namespace {
+
+constexpr std::string_view kProbe = "probe";
+constexpr std::string_view kProbed = "probed";
+
+// The process whose probe `name` is: ".ostrak-PID-RANDOM-probe" or "...-probed".
+std::optional<pid_t> ProbeOwner(std::string_view name) {
+  if (!name.starts_with(kOwnPrefix)) return std::nullopt;
+  name.remove_prefix(kOwnPrefix.size());
+  const std::size_t pidEnd = name.find('-');
+  const std::size_t randomEnd = name.find('-', pidEnd + 1);
+  if (pidEnd == std::string_view::npos || randomEnd == std::string_view::npos) return std::nullopt;
+  const std::string_view suffix = name.substr(randomEnd + 1);
+  if (suffix != kProbe && suffix != kProbed) return std::nullopt;
+  const std::string_view random = name.substr(pidEnd + 1, randomEnd - pidEnd - 1);
+  if (random.empty() || random.find_first_not_of("0123456789abcdef") != std::string_view::npos) {
+    return std::nullopt;
   }
+  pid_t pid = 0;
+  const auto [end, error] = std::from_chars(name.data(), name.data() + pidEnd, pid, 16);
+  if (error != std::errc() || end != name.data() + pidEnd || pid <= 0) return std::nullopt;
+  return pid;
+}
+
+// The file, named `probe`: unnamed until linked in where the file system
+// allows it, then by name. The error number, or 0.
+int CreateProbe(int folder, const std::string& probe, bool& linked) {
+  const FileDescriptor unnamed(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+  if (unnamed.get() >= 0) {
+    // Linking by descriptor wants a privilege; through /proc it wants none.
+    const std::string self = "/proc/self/fd/" + IntToStr(unnamed.get());
+    linked = ::linkat(AT_FDCWD, self.c_str(), folder, probe.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    if (linked) return 0;
+  }
+  // No unnamed files here (or no /proc): the named file tells the truth all the same.
   const int fd = ::openat(folder, probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return errno;
   ::close(fd);
-  int error = 0;
-  if (::renameat(folder, probe.c_str(), folder, moved.c_str()) != 0) {
-    error = errno;
-    ::unlinkat(folder, probe.c_str(), 0);
-  } else if (::unlinkat(folder, moved.c_str(), 0) != 0) {
-    error = errno;
+  return 0;
+}
+
+}  // namespace
+
+FolderProbe ProbeFolder(int folder, ProbeOf what) {
+  const std::string probe = OwnName(ProcessToken(), std::string(kProbe));
+  const std::string moved = OwnName(ProcessToken(), std::string(kProbed));
+  FolderProbe result;
+  if (what == ProbeOf::Folders) {
+    if (::mkdirat(folder, probe.c_str(), 0700) != 0) {
+      result.error = errno;
+    } else if (::unlinkat(folder, probe.c_str(), AT_REMOVEDIR) != 0) {
+      result.error = errno;
+    }
+    return result;
   }
-  return error;
+  if ((result.error = CreateProbe(folder, probe, result.hardLinks)) != 0) return result;
+  if (::renameat(folder, probe.c_str(), folder, moved.c_str()) != 0) {
+    result.error = errno;
+    ::unlinkat(folder, probe.c_str(), 0);
+    return result;
+  }
+  if (!result.hardLinks && ::linkat(folder, moved.c_str(), folder, probe.c_str(), 0) == 0) {
+    result.hardLinks = true;
+    ::unlinkat(folder, probe.c_str(), 0);
+  }
+  if (::unlinkat(folder, moved.c_str(), 0) != 0) result.error = errno;
+  return result;
+}
+
+void SweepProbes(int folder) {
+  const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::fdopendir(fd), ::closedir);
+  if (!dir) {
+    ::close(fd);
+    return;
+  }
+  std::vector<std::string> gone;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::optional<pid_t> owner = ProbeOwner(entry->d_name);
+    if (owner && *owner != ::getpid() && ::kill(*owner, 0) != 0 && errno == ESRCH)
+      gone.emplace_back(entry->d_name);
+  }
+  for (const std::string& name : gone) {
+    struct stat status {};
+    if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISREG(status.st_mode)) ::unlinkat(folder, name.c_str(), 0);
+    if (S_ISDIR(status.st_mode)) ::unlinkat(folder, name.c_str(), AT_REMOVEDIR);  // only when empty
+  }
 }
 
 }  // namespace ostrak::roster

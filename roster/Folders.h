@@ -83,11 +83,26 @@ bool IsOwnName(const std::string& name);
 // This process's token: its id and a random number, in hexadecimal.
 const std::string& ProcessToken();
 
-// Whether creating, renaming and removing a file of ours works in `folder`
-// (or, with `makesFolders`, making and removing a folder): the probe is the
-// user's own attempt, not a reading of permission bits, so read-only mounts,
-// immutable folders and other users' folders all answer truthfully. 0, or
-// the error number.
-int ProbeFolder(int folder, bool makesFolders);
+enum class ProbeOf {
+  Files,    // creating, renaming and removing a file of ours, and giving it a second name
+  Folders,  // making and removing a folder of ours
+};
+
+struct FolderProbe {
+  int error = 0;           // 0, or the error number of the first step that failed
+  bool hardLinks = false;  // a file there can have a second name (files only)
+};
+
+// Whether what a commit does works in `folder`: the probe is the user's own
+// attempt, not a reading of permission bits, so read-only mounts, immutable
+// folders and other users' folders all answer truthfully. The file stays
+// unnamed until it is linked in (O_TMPFILE) where the file system allows,
+// so that a kill leaves a name of ours behind only between that link and
+// the removal; SweepProbes takes such a name away on the next probe.
+FolderProbe ProbeFolder(int folder, ProbeOf what);
+
+// Removes from `folder` the probes (a file or an empty folder) that a
+// process now gone left there; those of a running process are its own.
+void SweepProbes(int folder);
 
 }  // namespace ostrak::roster

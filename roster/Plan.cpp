@@ -73,6 +73,7 @@ public:
     std::optional<Target> target;
     if (!fileProblem) target = finder_.Find(number, file, problems);
     const bool claimed = target && finder_.Claim(number, *target, problems);
+    if (target) preflight_.Visit(*target);
 
     TStringList old;
     if (target && target->old) {
@@ -118,6 +119,7 @@ public:
     if (target) {
       planned.path = target->path;
       planned.canonicalPath = target->canonical;
+      preflight_.Visit(*target);
     }
     if (!target || !finder_.Claim(row, *target, problems)) {
       plan_.files_.push_back(std::move(planned));
@@ -131,7 +133,7 @@ public:
       planned.action = Action::Remove;
       planned.before = target->oldBytes;
       preflight_.Add(row, *target, 0);
-      AddTarget(*target, detail::Change::Remove);
+      AddTarget(*target, detail::Change::Remove, write.file);
     } else if (write.bytes->size() > kMaxInputFileBytes) {
       problems.push_back({row, {}, TooLarge()});
     } else if (exists && *write.bytes == target->oldBytes) {
@@ -144,7 +146,7 @@ public:
       // so that recovery can tell what a kill left.
       preflight_.Add(row, *target, target->inPlace ? size + old + growth : size,
                      exists ? std::optional(size) : std::nullopt);
-      AddTarget(*target, target->inPlace ? detail::Change::InPlace : detail::Change::Rename);
+      AddTarget(*target, target->inPlace ? detail::Change::InPlace : detail::Change::Rename, write.file);
       planned.action = exists ? Action::Replace : Action::Create;
       planned.bytes = *write.bytes;
       if (exists) planned.before = target->oldBytes;
@@ -199,7 +201,7 @@ private:
     if (bytes.size() > kMaxInputFileBytes) return fail(TooLarge());
     planned.action = target.old ? Action::Replace : Action::Create;
     preflight_.Add(planned.row, target, bytes.size());
-    AddTarget(target, detail::Change::Rename);
+    AddTarget(target, detail::Change::Rename, planned.file);
     planned.bytes = std::move(bytes);
     if (target.old) planned.before = target.oldBytes;
   }
@@ -208,8 +210,21 @@ private:
     return "would be larger than the " + IntToStr(kMaxInputFileBytes >> 20) + " MiB the editor loads";
   }
 
-  // The commit's part of the file about to be added to the plan.
-  void AddTarget(const Target& target, detail::Change change) {
+  // The commit's part of the file about to be added to the plan, named `file`.
+  void AddTarget(const Target& target, detail::Change change, const std::string& file) {
+    const auto noted = [&] {
+      switch (change) {
+        case detail::Change::Rename:
+          break;
+        case detail::Change::InPlace:
+        case detail::Change::InPlaceUncopied:
+          return ManifestChange::InPlace;
+        case detail::Change::Remove:
+          return ManifestChange::Remove;
+      }
+      return target.old ? ManifestChange::Replace : ManifestChange::Create;
+    };
+    preflight_.Note(plan_.commit_->targets.size(), target, file, noted());
     plan_.commit_->targets.push_back(
         {plan_.files_.size(), target.old,
          target.linked ? std::make_shared<const detail::Place>(target.place) : nullptr, change});

@@ -5,6 +5,7 @@
 
 #include <grp.h>
 #include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -150,8 +152,9 @@ TEST(Transaction, AFullFileSystemIsFoundBeforeAnyWriteOrUndoesWhatWasWritten) {
   WriteBytes(disk / "t.csv", kHeader + rows);
   roster::RosterPlan plan = roster::PlanImport(disk / "t.csv", {disk / "r"});
   ASSERT_EQ(plan.Problems().size(), 1u);
+  // 40 files, the folder they go in and the note of the commit: a block each.
   const std::string expected =
-      "not enough room: the new files need 164 KiB on the file system of \"" + disk / "";
+      "not enough room: the new files need 168 KiB on the file system of \"" + disk / "";
   EXPECT_EQ(plan.Problems()[0].message.substr(0, expected.size()), expected);
 
   // The room taken after the check: the commit meets the full disk and undoes itself.
@@ -166,6 +169,61 @@ TEST(Transaction, AFullFileSystemIsFoundBeforeAnyWriteOrUndoesWhatWasWritten) {
   EXPECT_EQ(result.failure->message, "Stream write error");
   EXPECT_EQ(ReadBytes(disk / "r/a.txt"), Join(Sample()));
   EXPECT_EQ(TempDirectory::EntriesOf(disk / "r"), std::vector<std::string>{"a.txt"});
+}
+
+TEST(Transaction, TheRoomCheckCountsTheNoteOfTheFilesInFlightToo) {
+  const SmallFileSystem disk;
+  if (!disk.mounted())
+    GTEST_SKIP() << "no tmpfs can be mounted here (needs root): the full disk is not tried";
+  std::filesystem::create_directory(disk / "r");
+  WriteBytes(disk / "r/k.txt", Join(Sample()));
+  WriteBytes(disk / "t.csv", kHeader + Row("k.txt", "5"));
+  // One block left: enough for the new k.txt, not for it and the commit's note.
+  struct statvfs space {};
+  ASSERT_EQ(::statvfs((disk / "r").c_str(), &space), 0);
+  WriteBytes(disk / "filler", std::string((space.f_bavail - 1) * space.f_frsize, 'x'));
+  ASSERT_EQ(::statvfs((disk / "r").c_str(), &space), 0);
+  ASSERT_EQ(space.f_bavail, 1u);
+
+  roster::RosterPlan plan = roster::PlanImport(disk / "t.csv", {disk / "r"});
+  EXPECT_EQ(Problems(plan), "0: not enough room: the new files need 8 KiB on the file system of \"" +
+                                disk / "r/\", which has 4 KiB free\n");
+  EXPECT_FALSE(roster::Commit(plan).ok());
+  EXPECT_EQ(ReadBytes(disk / "r/k.txt"), Join(Sample()));
+  EXPECT_EQ(TempDirectory::EntriesOf(disk / "r"), std::vector<std::string>{"k.txt"});
+}
+
+// The id of a process that has ended.
+pid_t EndedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST(Transaction, AProbeLeftByAProcessThatIsGoneIsSweptByTheNextPlan) {
+  TempDirectory dir;
+  std::filesystem::create_directories(dir / "base/sub");
+  WriteBytes(dir / "t.csv", kHeader + Row("a.txt") + Row("sub/b.txt"));
+  std::stringstream gone;
+  gone << std::hex << EndedProcess();
+  const std::vector<std::string> swept = {".ostrak-" + gone.str() + "-5eed-probe",
+                                          ".ostrak-" + gone.str() + "-5eed-probed"};
+  // Another process's probe, and names that are no probe of ours, are left alone.
+  const std::vector<std::string> kept = {".ostrak-1-5eed-probe", ".ostrak-notes",
+                                         ".ostrak-" + gone.str() + "-5eed-probe.txt"};
+  for (const std::string& folder : {dir / "base/", dir / "base/sub/"}) {
+    for (const std::string& name : kept) WriteBytes(folder + name, "");
+    WriteBytes(folder + swept[0], "");
+    std::filesystem::create_directory(folder + swept[1]);
+  }
+  const roster::RosterPlan plan = roster::PlanImport(dir / "t.csv", {dir / "base"});
+  ASSERT_EQ(Problems(plan), "");
+  std::vector<std::string> left = kept;
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(TempDirectory::EntriesOf(dir / "base/sub"), left);
+  left.push_back("sub");
+  EXPECT_EQ(TempDirectory::EntriesOf(dir / "base"), left);
 }
 
 }  // namespace
