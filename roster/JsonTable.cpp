@@ -54,12 +54,11 @@ TableProblem NotJson(const QJsonParseError& error, long long offset) {
 // element before it, and by what ended it and, after a ',', an element
 // after it; so a parse that fails, fails with the words and at the byte it
 // would for the whole text. None for the empty array's "element".
-std::optional<QJsonValue> Parse(const JsonElement& element) {
+// `text` is only room to work in, kept from one element to the next.
+std::optional<QJsonValue> Parse(const JsonElement& element, std::string& text) {
   const std::string_view before = element.first ? "[" : "[0,";
   const std::string_view after = element.end == ']' ? "]" : element.end == ',' ? ",0]" : "";
-  std::string text;
-  text.reserve(before.size() + element.text.size() + after.size());
-  text.append(before).append(element.text).append(after);
+  text.assign(before).append(element.text).append(after);
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(
       QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())), &error);
@@ -115,8 +114,9 @@ void ReadJsonRows(const std::function<std::string_view()>& next, const std::func
     throw TableProblem{0, {}, "is not a JSON array of objects"};
   }
   JsonElement element;
+  std::string room;
   for (int number = 1; elements.Next(element); ++number) {
-    const std::optional<QJsonValue> value = Parse(element);
+    const std::optional<QJsonValue> value = Parse(element, room);
     if (!value) break;
     if (!value->isObject()) {
       problems.push_back({number, {}, "is not a JSON object"});

@@ -204,7 +204,9 @@ pid_t EndedProcess() {
 TEST(Transaction, AProbeLeftByAProcessThatIsGoneIsSweptByTheNextPlan) {
   TempDirectory dir;
   std::filesystem::create_directories(dir / "base/sub");
-  WriteBytes(dir / "t.csv", kHeader + Row("a.txt") + Row("sub/b.txt"));
+  std::filesystem::create_directories(dir / "base/same");
+  WriteBytes(dir / "base/same/c.txt", Join(Sample()));
+  WriteBytes(dir / "t.csv", kHeader + Row("a.txt") + Row("sub/b.txt") + Row("same/c.txt"));
   std::stringstream gone;
   gone << std::hex << EndedProcess();
   const std::vector<std::string> swept = {".ostrak-" + gone.str() + "-5eed-probe",
@@ -212,7 +214,8 @@ TEST(Transaction, AProbeLeftByAProcessThatIsGoneIsSweptByTheNextPlan) {
   // Another process's probe, and names that are no probe of ours, are left alone.
   const std::vector<std::string> kept = {".ostrak-1-5eed-probe", ".ostrak-notes",
                                          ".ostrak-" + gone.str() + "-5eed-probe.txt"};
-  for (const std::string& folder : {dir / "base/", dir / "base/sub/"}) {
+  // In the base folder, a folder a file is written in, and one whose file no cell changes.
+  for (const std::string& folder : {dir / "base/", dir / "base/sub/", dir / "base/same/"}) {
     for (const std::string& name : kept) WriteBytes(folder + name, "");
     WriteBytes(folder + swept[0], "");
     std::filesystem::create_directory(folder + swept[1]);
@@ -222,8 +225,13 @@ TEST(Transaction, AProbeLeftByAProcessThatIsGoneIsSweptByTheNextPlan) {
   std::vector<std::string> left = kept;
   std::sort(left.begin(), left.end());
   EXPECT_EQ(TempDirectory::EntriesOf(dir / "base/sub"), left);
+  left.push_back("same");
   left.push_back("sub");
   EXPECT_EQ(TempDirectory::EntriesOf(dir / "base"), left);
+  left.pop_back();
+  left.back() = "c.txt";
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(TempDirectory::EntriesOf(dir / "base/same"), left);
 }
 
 }  // namespace
