@@ -21,6 +21,14 @@ constexpr EngineMessageTemplate kTemplates[] = {
                        "'%1' selects no game plan: the editor saves no fighter without one")},
     {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
                        "'%1' selects no weight class: the editor saves no fighter without one")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
+                       "'%1' is no game plan: write its code (1 to 3) or one of Submission, KO, GnP")},
+    {QT_TRANSLATE_NOOP(
+        "ostrak::roster::EngineMessages",
+        "'%1' is no weight class: write its code (-1 to 4) or one of Featherweight, Lightweight, "
+        "Welterweight, Middleweight, Light Heavyweight, Heavyweight")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "'%1' names more than one game plan: %2")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "'%1' names more than one weight class: %2")},
     {QT_TRANSLATE_NOOP(
         "ostrak::roster::EngineMessages",
         "holds a NUL byte (byte %1), where the editor stops reading: what follows it would be lost")},
@@ -69,6 +77,9 @@ constexpr EngineMessageTemplate kTemplates[] = {
                        "belongs to another user: a new file in its place would belong to you")},
     {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
                        "its name is not UTF-8, which a table cannot hold: rename the file to take it in")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
+                       "its name holds a line break (%1), which a table cannot hold: rename the file to take "
+                       "it in")},
     // Room and folders, before anything is written.
     {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
                        "the base folder \"%1\" cannot hold the note of the files in flight: %2")},

@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include "record/FighterLayout.h"
+#include "roster/ChangeRules.h"
 #include "ui/roster/RosterTranslations.h"
 
 namespace ostrak::roster {
@@ -48,6 +50,9 @@ TEST(EngineMessages, MessagesOfOtherShapesAndNestedOnesAsTheUserSeesThem) {
        "café.txt: devuelto a como estaba antes de una importación interrumpida"},
       {"a system's text inside a message of ours stays", "not read: Permission denied",
        "no leída: Permission denied"},
+      {"a list's item texts stay", *CodeOfItem(LineOf(FighterField::WeightClass), "Welter").problem,
+       "'Welter' no es ninguna categoría: escriba su código (de -1 a 4) o una de Featherweight, Lightweight, "
+       "Welterweight, Middleweight, Light Heavyweight, Heavyweight"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

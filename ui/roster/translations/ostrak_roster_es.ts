@@ -255,6 +255,26 @@ Do you want to replace it?</source>
         <source>not read: %1</source>
         <translation>no leída: %1</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is no game plan: write its code (1 to 3) or one of Submission, KO, GnP</source>
+        <translation>&apos;%1&apos; no es ninguna estrategia: escriba su código (de 1 a 3) o una de Submission, KO, GnP</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no weight class: write its code (-1 to 4) or one of Featherweight, Lightweight, Welterweight, Middleweight, Light Heavyweight, Heavyweight</source>
+        <translation>&apos;%1&apos; no es ninguna categoría: escriba su código (de -1 a 4) o una de Featherweight, Lightweight, Welterweight, Middleweight, Light Heavyweight, Heavyweight</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names more than one game plan: %2</source>
+        <translation>&apos;%1&apos; nombra más de una estrategia: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names more than one weight class: %2</source>
+        <translation>&apos;%1&apos; nombra más de una categoría: %2</translation>
+    </message>
+    <message>
+        <source>its name holds a line break (%1), which a table cannot hold: rename the file to take it in</source>
+        <translation>su nombre tiene un salto de línea (%1), y una tabla no puede contenerlo: cambie el nombre del archivo para incluirlo</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::ImportPreview</name>
