@@ -7,7 +7,7 @@
 #include <unordered_map>
 
 #include "ui/roster/RosterModel.h"
-#include "ui/roster/SearchText.h"
+#include "roster/SearchText.h"
 
 namespace ostrak::roster {
 

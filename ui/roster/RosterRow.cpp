@@ -9,7 +9,7 @@
 #include "record/LoadOrder.h"
 #include "roster/Roster.h"
 #include "roster/Utf8Text.h"
-#include "ui/roster/SearchText.h"
+#include "roster/SearchText.h"
 
 namespace ostrak::roster {
 

@@ -1,4 +1,4 @@
-#include "ui/roster/SearchText.h"
+#include "roster/SearchText.h"
 
 #include <algorithm>
 #include <array>
