@@ -8,19 +8,40 @@
 
 namespace ostrak::roster {
 
+namespace {
+
+void Load(LoadedFighter& loaded) {
+  // All or nothing, as in the editor, which then completes a short file.
+  CheckLoadable(loaded.fileLines);
+  CompleteFighterLines(loaded.fileLines);
+  loaded.record.Lines() = loaded.fileLines;
+  loaded.form.Load(loaded.record);
+}
+
+}  // namespace
+
 LoadedFighter LoadLikeTheEditor(const std::string& path) {
   LoadedFighter loaded;
   try {
     loaded.fileLines.LoadFromFile(path);
-    // All or nothing, as in the editor, which then completes a short file.
-    CheckLoadable(loaded.fileLines);
-    CompleteFighterLines(loaded.fileLines);
-    loaded.record.Lines() = loaded.fileLines;
-    loaded.form.Load(loaded.record);
+    Load(loaded);
   } catch (const ConversionError& failure) {
     loaded.failure = Utf8FromFileText(failure.message());  // quotes a line of the file
   } catch (const Error& failure) {
     loaded.failure = failure.message();  // a list error, or a file error quoting the path as named
+  }
+  return loaded;
+}
+
+LoadedFighter LoadLinesLikeTheEditor(TStringList lines) {
+  LoadedFighter loaded;
+  loaded.fileLines = std::move(lines);
+  try {
+    Load(loaded);
+  } catch (const ConversionError& failure) {
+    loaded.failure = Utf8FromFileText(failure.message());
+  } catch (const Error& failure) {
+    loaded.failure = failure.message();
   }
   return loaded;
 }

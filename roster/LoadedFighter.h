@@ -23,5 +23,7 @@ struct LoadedFighter {
 };
 
 LoadedFighter LoadLikeTheEditor(const std::string& path);
+// The same from lines already read (a table's row, a file read before).
+LoadedFighter LoadLinesLikeTheEditor(TStringList lines);
 
 }  // namespace ostrak::roster

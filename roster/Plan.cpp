@@ -17,6 +17,8 @@
 #include "roster/Preflight.h"
 #include "roster/Roster.h"
 #include "roster/RosterRows.h"
+#include "roster/RowMatcher.h"
+#include "roster/TableRows.h"
 #include "roster/TableSource.h"
 #include "roster/Targets.h"
 #include "roster/Utf8Text.h"
@@ -24,12 +26,6 @@
 namespace ostrak::roster {
 
 namespace {
-
-bool EndsWithJson(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
-  return name.ends_with(".json");
-}
 
 // The failure the editor's load would meet in `lines`, as UTF-8; none when they load.
 std::optional<std::string> LoadFailure(const TStringList& lines) {
@@ -39,11 +35,6 @@ std::optional<std::string> LoadFailure(const TStringList& lines) {
   } catch (const Error& failure) {
     return Utf8FromFileText(failure.message());
   }
-}
-
-bool IsBlank(const std::vector<TableValue>& record) {
-  return std::all_of(record.begin(), record.end(),
-                     [](const TableValue& cell) { return cell.texts.front().empty() && !cell.quoted; });
 }
 
 }  // namespace
@@ -64,8 +55,19 @@ public:
 
   std::vector<TableProblem>& problems() { return plan_.problems_; }
 
-  void AddRow(int number, const RowCells& cells) {
+  // Rows are taken by their Sherdog ID from here on.
+  void MatchById(std::unique_ptr<RowMatcher> matcher) { matcher_ = std::move(matcher); }
+
+  void AddRow(int number, const RowCells& given) {
     std::vector<TableProblem>& problems = plan_.problems_;
+    RowCells cells = given;
+    TableValue chosen;
+    std::optional<MatchNote> match;
+    if (matcher_) {
+      match = matcher_->Choose(number, cells, chosen, problems);
+      if (!match) return;
+      cells[0] = &chosen;
+    }
     if (!cells[0]) return;  // named with the columns
     const std::optional<std::string> fileProblem = FileCellProblem(*cells[0]);
     if (fileProblem) problems.push_back({number, kFileColumn, *fileProblem});
@@ -91,9 +93,16 @@ public:
     }
     if (fileProblem) return;
     PlannedFile planned{
-        number, file, target ? target->path : PathUnder(finder_.base().name, file), Action::Refused, {},
+        number, file, target ? target->path : PathUnder(finder_.base().name, file), Action::Refused, {}, {},
         {},     {}};
     if (target) planned.canonicalPath = target->canonical;
+    planned.match = match;
+    if (claimed && match && match->reason != MatchReason::FoundById && target->old) {
+      // The ID is in no file, so the file of this name is another fighter's.
+      problems.push_back({number, kFileColumn,
+                          "already holds another fighter (no file holds Sherdog ID " + match->sherdogId +
+                              "): name the row's new file in its file cell"});
+    }
     if (claimed && problems.size() == before) {
       Decide(*target, target->old ? &old : nullptr, cells, std::move(lines), planned);
     }
@@ -103,7 +112,7 @@ public:
   // One whole file as the caller gives it: only where it lands is checked.
   void AddWrite(int row, const FileWrite& write) {
     std::vector<TableProblem>& problems = plan_.problems_;
-    PlannedFile planned{row, write.file, PathUnder(finder_.base().name, write.file), Action::Refused, {},
+    PlannedFile planned{row, write.file, PathUnder(finder_.base().name, write.file), Action::Refused, {}, {},
                         {},  {}};
     const auto refuse = [&](int error) {
       problems.push_back({row, {}, CannotCreateFile(planned.path, error).message()});
@@ -231,6 +240,7 @@ private:
   }
 
   RosterPlan& plan_;
+  std::unique_ptr<RowMatcher> matcher_;
   MissingFolders missingFolders_;
   TargetFinder finder_;
   Preflight preflight_;
@@ -242,62 +252,20 @@ std::size_t RosterPlan::ChangeCount() const {
   }));
 }
 
-namespace {
-
-void ReadCsv(TableSource& source, PlanBuilder& builder) {
-  CsvReader reader([&] { return source.Next(); });
-  std::vector<TableValue> record;
-  if (!reader.Next(record)) throw TableProblem{0, {}, "has no header row"};
-  std::vector<std::string> names;
-  for (const TableValue& cell : record) names.push_back(cell.texts.front());
-  CheckColumns(names, 0, builder.problems());
-  if (!builder.problems().empty()) return;
-  while (reader.Next(record)) {
-    if (IsBlank(record)) continue;
-    if (record.size() != names.size()) {
-      builder.problems().push_back({reader.number(),
-                                    {},
-                                    "has " + IntToStr(static_cast<long long>(record.size())) +
-                                        " cells where the header has " +
-                                        IntToStr(static_cast<long long>(names.size()))});
-      continue;
-    }
-    RowCells cells{};
-    for (std::size_t c = 0; c < record.size(); ++c) cells[*ColumnIndex(names[c])] = &record[c];
-    builder.AddRow(reader.number(), cells);
-  }
-}
-
-void ReadJson(TableSource& source, PlanBuilder& builder) {
-  ReadJsonRows([&] { return source.Next(); },
-               [&](TableRow&& row) {
-                 std::vector<std::string> names;
-                 for (const auto& [name, value] : row.cells) names.push_back(name);
-                 const std::size_t before = builder.problems().size();
-                 CheckColumns(names, row.number, builder.problems());
-                 if (builder.problems().size() > before) return;
-                 RowCells cells{};
-                 for (const auto& [name, value] : row.cells) cells[*ColumnIndex(name)] = &value;
-                 builder.AddRow(row.number, cells);
-               },
-               builder.problems());
-}
-
-}  // namespace
-
-RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options) {
+RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options, ImportMatch match) {
   RosterPlan plan;
   try {
     TableSource source(tablePath);
     if (source.encoding() == TableEncoding::Windows1252)
       plan.notes_.push_back("is not UTF-8: read as Windows-1252");
     PlanBuilder builder(plan, options, source.identity());
+    const bool byId = match == ImportMatch::SherdogId;
+    if (byId) builder.MatchById(std::make_unique<RowMatcher>(options.base, builder.problems()));
     try {
-      if (EndsWithJson(tablePath)) {
-        ReadJson(source, builder);
-      } else {
-        ReadCsv(source, builder);
-      }
+      ReadTableRows(
+          source, SyntaxOfName(tablePath),
+          [&](int number, const RowCells& cells) { builder.AddRow(number, cells); }, builder.problems(),
+          byId ? FileColumn::Optional : FileColumn::Required);
     } catch (const TableProblem& problem) {
       builder.problems().push_back(problem);  // the rows before it are checked all the same
     }
@@ -343,7 +311,7 @@ RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assig
   if (problems.empty()) {
     builder.AddRow(0, cells);
   } else {
-    plan.files_.push_back({0, file, PathUnder(finder.base().name, file), Action::Refused, {}, {}, {}});
+    plan.files_.push_back({0, file, PathUnder(finder.base().name, file), Action::Refused, {}, {}, {}, {}});
   }
   builder.Finish();
   // One file, named by the caller: its problems need no column.

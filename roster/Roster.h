@@ -108,12 +108,35 @@ struct RosterOptions {
   MissingFolders missingFolders = MissingFolders::Make;
 };
 
+// How an import finds each row's file.
+enum class ImportMatch {
+  File,       // the row's file cell names it
+  SherdogId,  // the file that holds the row's Sherdog ID (see PlanImport)
+};
+
 enum class Action {
   Create,     // the file does not exist yet
   Replace,    // the file exists and its bytes change
   Remove,     // the file exists and goes
   Unchanged,  // the file already holds these bytes (or is already gone): it is not written
   Refused,    // the row has a problem (see Problems()): nothing is planned for it
+};
+
+// Why an import matching rows by Sherdog ID took a row's file.
+enum class MatchReason {
+  FoundById,        // the one file under the base folder that holds the row's ID
+  NewFromFileCell,  // no file holds the ID: a new file, named by the row's file cell
+  NewFromFullName,  // no file holds it and the file cell is empty: named after the full name
+                    // (DefaultFileName)
+};
+
+struct MatchNote {
+  MatchReason reason = MatchReason::FoundById;
+  std::string sherdogId;  // as the row gives it, spaces around it aside
+  std::string rowFile;    // the row's file cell when it names another file than the one taken; else empty
+
+  // English, for the command line: "holds Sherdog ID 12345; the row names old.txt".
+  std::string Text() const;
 };
 
 struct PlannedFile {
@@ -130,6 +153,8 @@ struct PlannedFile {
   // folder's own descriptor, so two names of one place give one path; empty
   // when the file was refused before it was found.
   std::string canonicalPath;
+  // Why this is the row's file, when rows are matched by Sherdog ID.
+  std::optional<MatchNote> match;
 };
 
 // One whole file as a caller wants it (the editor's save; undo, redo,
@@ -178,7 +203,7 @@ public:
   std::size_t ChangeCount() const;
 
 private:
-  friend RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options);
+  friend RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options, ImportMatch match);
   friend RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
                             const RosterOptions& options);
   friend RosterPlan PlanWrites(const std::vector<FileWrite>& writes, const RosterOptions& options);
@@ -202,7 +227,17 @@ private:
 // create and rename and each file system has room. Making a plan writes
 // nothing but a probe file it removes at once, so a caller cancels by
 // dropping the plan.
-RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options);
+//
+// Matched by Sherdog ID, a row's file is the one under the base folder (the
+// fighter files in it and its subfolders) that holds the row's ID, whatever
+// its file cell says; an ID that no file holds makes a new file named by the
+// file cell, or when that is empty (or the column is left out) after the full
+// name. Refused: a row without an ID, an ID held by two files (both named)
+// or given by two rows, a new file whose name is taken by another fighter's
+// file, and a base folder not read whole. Each planned file says why it is
+// the row's (PlannedFile::match).
+RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options,
+                      ImportMatch match = ImportMatch::File);
 
 // One file's own row with the assigned cells in place, checked as import
 // checks a row. The file must exist and hold at least 28 lines.

@@ -209,4 +209,31 @@ TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
   return lines;
 }
 
+TStringList LinesAsGiven(int row, const RowCells& cells, std::vector<TableProblem>& problems) {
+  TStringList lines;
+  for (int line = 0; line < kFighterLineCount; ++line) {
+    const std::size_t index = static_cast<std::size_t>(line) + 1;
+    std::string text;
+    std::optional<std::string> problem;
+    if (const TableValue* cell = cells[index]; !cell) {
+      problem = "missing column";
+    } else if (cell->kind != TableValue::Kind::Text) {
+      problem = "is not a JSON string";
+    } else {
+      const ItemCode item = CodeOfItem(line, cell->texts.front());
+      problem = item.problem;
+      if (!problem) problem = CellToLine(item.code ? *item.code : cell->texts.front(), text);
+    }
+    if (problem) problems.push_back({row, ColumnName(index), std::move(*problem)});
+    lines.Add(std::move(text));
+  }
+  std::vector<std::string> extra;
+  if (const TableValue* cell = cells[kExtraIndex]) {
+    if (auto problem = CellToExtraLines(*cell, extra))
+      problems.push_back({row, kExtraColumn, std::move(*problem)});
+  }
+  for (std::string& line : extra) lines.Add(std::move(line));
+  return lines;
+}
+
 }  // namespace ostrak::roster

@@ -53,6 +53,12 @@ std::optional<std::string> FileCellProblem(const TableValue& cell);
 TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
                        std::vector<TableProblem>& problems);
 
+// The lines a row holds as they stand, for a comparison rather than a write:
+// each cell converted and refused as LinesOfRow converts and refuses it, but
+// nothing weighed against an old file or the editor's load. A missing line
+// column is a problem; without extra the row has no lines after line 27.
+TStringList LinesAsGiven(int row, const RowCells& cells, std::vector<TableProblem>& problems);
+
 // Whether the row takes anything from the old file (lacks a line column or extra).
 bool KeepsOldLines(const RowCells& cells);
 

@@ -353,10 +353,10 @@ TEST_P(UsageAcceptance, ExitsWithTwoAndExplainsOnStderr) {
 }
 
 const UsageRow kUsageRows[] = {
-    {"nothing", {}, "missing command (check, ratings, show, export, import or set)"},
+    {"nothing", {}, "missing command (check, ratings, show, export, import, set, duplicates, merge or diff)"},
     {"unknown_command",
      {"verify", "a.txt"},
-     "unknown command 'verify' (expected check, ratings, show, export, import or set)"},
+     "unknown command 'verify' (expected check, ratings, show, export, import, set, duplicates, merge or diff)"},
     {"check_without_files", {"check"}, "check: no file given"},
     {"ratings_without_files", {"ratings", "--format", "csv"}, "ratings: no file given"},
     {"unknown_format",

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "roster/Roster.h"
+#include "roster/RosterDiff.h"
 
 namespace ostrak::fighter {
 
@@ -20,7 +21,18 @@ int RunShow(const std::string& file);
 enum class ImportMode { Write, DryRun };
 
 int RunExport(const std::vector<std::string>& files, const roster::ExportOptions& options);
-int RunImport(const std::string& table, const roster::RosterOptions& options, ImportMode mode);
+int RunImport(const std::string& table, const roster::RosterOptions& options, ImportMode mode,
+              roster::ImportMatch match = roster::ImportMatch::File);
 int RunSet(const std::string& file, const std::vector<roster::Assignment>& assignments);
+
+// One fighter in two files (IdentityCommands.cpp): groups of files that are
+// probably one fighter (1 when there is one), and two made one.
+int RunDuplicates(const std::vector<std::string>& paths, RatingsFormat format);
+int RunMerge(const std::string& keep, const std::string& other, const std::vector<std::string>& fromOther,
+             ImportMode mode);
+
+// Two rosters compared (DiffCommand.cpp): 0 when they hold the same
+// fighters, 1 when they differ, 2 when one cannot be read whole.
+int RunDiff(const std::string& before, const std::string& after, roster::MatchBy match, RatingsFormat format);
 
 }  // namespace ostrak::fighter

@@ -1,5 +1,6 @@
 // ostrak-fighter: the fighter-file companion of the editor.
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -16,6 +17,8 @@ using ostrak::fighter::ImportMode;
 using ostrak::fighter::RatingsFormat;
 using ostrak::roster::Assignment;
 using ostrak::roster::ExportOptions;
+using ostrak::roster::ImportMatch;
+using ostrak::roster::MatchBy;
 using ostrak::roster::TableFormat;
 
 constexpr int kUsageError = 2;
@@ -62,7 +65,8 @@ constexpr const char* kHelp =
     "                         name is not UTF-8 or holds a line break (LF or CR),\n"
     "                         which a table cannot name; a shorter one that loads\n"
     "                         has its missing lines empty\n"
-    "  import [--dry-run] [--into DIR] [--allow-outside] TABLE\n"
+    "  import [--dry-run] [--into DIR] [--allow-outside] [--match file|sherdog_id]\n"
+    "         TABLE\n"
     "                         writes one fighter file per row of TABLE (CSV, or JSON\n"
     "                         when its name ends in .json) to the row's file, taken\n"
     "                         under DIR (default: the current folder; missing folders\n"
@@ -112,7 +116,21 @@ constexpr const char* kHelp =
     "                         stderr), and a probe file a killed run left is removed.\n"
     "                         --dry-run says \"FILE: would create\", \"FILE: would\n"
     "                         replace\" or \"FILE: unchanged\" and reports every\n"
-    "                         problem a real run would meet, writing nothing\n"
+    "                         problem a real run would meet, writing nothing.\n"
+    "                         --match sherdog_id takes each row to the fighter file\n"
+    "                         under DIR (and its subfolders) that holds the row's\n"
+    "                         Sherdog ID, whatever its file cell says; an ID that no\n"
+    "                         file holds makes a new file named by the file cell,\n"
+    "                         or, when that is empty or the column is left out, by\n"
+    "                         the full name (the editor's save name: the full name\n"
+    "                         and \".txt\", with / \\ < > : \" | ? * and control\n"
+    "                         characters made '_', and spaces and dots taken off\n"
+    "                         its ends). Refused: a row without an ID, an ID held by\n"
+    "                         two files (both named) or given by two rows, and a new\n"
+    "                         file whose name another fighter's file has. Each line\n"
+    "                         of output says why in parentheses: \"(holds Sherdog ID\n"
+    "                         12345; the row names old.txt)\", \"(no file holds\n"
+    "                         Sherdog ID 12345)\"\n"
     "  set FILE COLUMN=VALUE...\n"
     "                         changes lines of one file in place with the checks and\n"
     "                         the save of import, all or nothing; game_plan and\n"
@@ -120,6 +138,58 @@ constexpr const char* kHelp =
     "                         (\"GnP\", \"Welterweight\"); a file of fewer than 28\n"
     "                         lines that loads is completed with empty lines, as the\n"
     "                         editor saves it\n"
+    "  duplicates [--format table|csv|json] PATH...\n"
+    "                         groups of fighter files that are probably one fighter:\n"
+    "                         the same Sherdog ID (not empty; spaces and tabs around\n"
+    "                         it aside), or the same full name and date of birth\n"
+    "                         (neither empty). Names are compared without case,\n"
+    "                         accents or any white space (\"Jos\u00e9 Mu\u00f1oz\" is\n"
+    "                         \"JOSE MUNOZ\" and \"JoseMunoz\"); dates as written,\n"
+    "                         spaces and tabs around them aside. Files joined by\n"
+    "                         either rule, directly or through another file, are\n"
+    "                         one group; each group says what joins which file. A\n"
+    "                         PATH may be a folder: every *.txt file in it and its\n"
+    "                         subfolders, named as FOLDER/PATH-UNDER-IT. A file\n"
+    "                         named twice, or under two names (hard links), counts\n"
+    "                         once. csv: the columns group, file, reason; json: an\n"
+    "                         array of groups with their files and reasons. Exit\n"
+    "                         status 1 when there is a group (or a file cannot be\n"
+    "                         read, named on stderr)\n"
+    "  merge [--dry-run] KEEP OTHER [COLUMN=from-other...]\n"
+    "                         makes one file of two files of one fighter: KEEP is\n"
+    "                         written with each named column (a line column, or\n"
+    "                         extra for the lines after line 27) taken from OTHER\n"
+    "                         and the rest its own, and OTHER is removed, in one\n"
+    "                         commit: both or neither. \"KEEP: written\" (or\n"
+    "                         \"unchanged\") and \"OTHER: removed\". Refused: one file\n"
+    "                         under two names (hard links too) and a file that does\n"
+    "                         not load. --dry-run says \"KEEP: would replace\", each\n"
+    "                         field that differs and the side it would take, and\n"
+    "                         \"OTHER: would remove\", writing nothing\n"
+    "  diff [--match file|sherdog_id] [--format table|csv|json] A B\n"
+    "                         compares two rosters, each a folder (every *.txt file\n"
+    "                         in it and its subfolders) or a table (CSV as import\n"
+    "                         reads it, or JSON): every fighter added, removed,\n"
+    "                         changed or renamed, with each changed field before ->\n"
+    "                         after and the six ratings before -> after; the\n"
+    "                         unchanged are counted. A fighter is unchanged when\n"
+    "                         every line is, whatever its line ends. --match file\n"
+    "                         (the default) pairs fighters by their path under the\n"
+    "                         folder or their table's file cell (a table beside a\n"
+    "                         folder whose every row names a file in that folder,\n"
+    "                         as \"Fighters/a.txt\" beside Fighters, is read by the\n"
+    "                         path under it); --match sherdog_id pairs them by\n"
+    "                         Sherdog ID first and what is left by file, so a\n"
+    "                         renamed file is \"renamed\", not removed and added. An\n"
+    "                         ID that one side gives to two fighters is reported\n"
+    "                         (\"not compared: ...\") and none of its fighters is\n"
+    "                         paired. csv: the columns status, file, renamed_to,\n"
+    "                         column, before, after (one row per changed field and\n"
+    "                         rating); json: an object with the counts, the\n"
+    "                         fighters and held_twice. Exit status 0 when the\n"
+    "                         rosters hold the same fighters, 1 when they differ, 2\n"
+    "                         on a usage error or when a roster cannot be read whole\n"
+    "                         (a row refused, a folder or file not read)\n"
     "\n"
     "Options:\n"
     "  -h, --help             this text\n"
@@ -129,7 +199,7 @@ constexpr const char* kHelp =
     "Exit status: 0 when every file loads (and every write succeeds), 1 when one\n"
     "does not, 2 on a usage error.\n";
 
-constexpr const char* kCommandList = "check, ratings, show, export, import or set";
+constexpr const char* kCommandList = "check, ratings, show, export, import, set, duplicates, merge or diff";
 
 int UsageError(const std::string& problem) {
   const std::string text = "ostrak-fighter: " + problem + "\nTry 'ostrak-fighter --help'.\n";
@@ -176,6 +246,24 @@ std::optional<std::string> ParseAssignments(const std::vector<std::string>& args
   return std::nullopt;
 }
 
+// COLUMN=from-other arguments of merge; the usage problem when one is wrong.
+std::optional<std::string> ParseTakenColumns(const std::vector<std::string>& args,
+                                             std::vector<std::string>& columns) {
+  constexpr std::string_view kFromOther = "=from-other";
+  for (const std::string& arg : args) {
+    if (!arg.ends_with(kFromOther)) return "merge: '" + arg + "' is not COLUMN=from-other";
+    const std::string column = arg.substr(0, arg.size() - kFromOther.size());
+    if (column != ostrak::kExtraColumn && !ostrak::LineOfColumn(column)) {
+      return "merge: unknown column '" + column + "'";
+    }
+    if (std::find(columns.begin(), columns.end(), column) != columns.end()) {
+      return "merge: column '" + column + "' given twice";
+    }
+    columns.push_back(column);
+  }
+  return std::nullopt;
+}
+
 int Run(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (arg == "--") break;
@@ -191,7 +279,8 @@ int Run(const std::vector<std::string>& args) {
   if (args.empty()) return UsageError(std::string("missing command (") + kCommandList + ")");
 
   const std::string& command = args[0];
-  static const std::set<std::string> kCommands = {"check", "ratings", "show", "export", "import", "set"};
+  static const std::set<std::string> kCommands = {"check", "ratings",    "show",  "export", "import",
+                                                  "set",   "duplicates", "merge", "diff"};
   if (!kCommands.count(command)) {
     return UsageError("unknown command '" + command + "' (expected " + kCommandList + ")");
   }
@@ -199,6 +288,7 @@ int Run(const std::vector<std::string>& args) {
   std::optional<std::string> format;
   std::optional<std::string> into;
   std::optional<std::string> separator;
+  std::optional<std::string> match;
   bool dryRun = false;
   bool allowOutside = false;
   bool byteOrderMark = false;
@@ -226,13 +316,15 @@ int Run(const std::vector<std::string>& args) {
       operands.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
-    } else if (command == "ratings" && is("--format")) {
+    } else if ((command == "ratings" || command == "duplicates" || command == "diff") && is("--format")) {
       problem = valueOf("--format", "table, csv or json", format);
     } else if (command == "export" && is("--format")) {
       problem = valueOf("--format", "csv or json", format);
     } else if (command == "import" && is("--into")) {
       problem = valueOf("--into", "a folder", into);
-    } else if (command == "import" && arg == "--dry-run") {
+    } else if ((command == "import" || command == "diff") && is("--match")) {
+      problem = valueOf("--match", "file or sherdog_id", match);
+    } else if ((command == "import" || command == "merge") && arg == "--dry-run") {
       dryRun = true;
     } else if (command == "import" && arg == "--allow-outside") {
       allowOutside = true;
@@ -247,7 +339,7 @@ int Run(const std::vector<std::string>& args) {
   }
 
   const auto ratingsFormat = ParseRatingsFormat(format.value_or("table"));
-  if (command == "ratings" && !ratingsFormat) {
+  if ((command == "ratings" || command == "duplicates" || command == "diff") && !ratingsFormat) {
     return UsageError("unknown format '" + *format + "' (expected table, csv or json)");
   }
   const auto tableFormat = ParseTableFormat(format.value_or("csv"));
@@ -262,17 +354,38 @@ int Run(const std::vector<std::string>& args) {
     exportOptions.separator = *parsed;
   }
   if (byteOrderMark && exportOptions.format == TableFormat::Json) return UsageError("--bom is for csv");
+  const bool byId = match == "sherdog_id";
+  if (match && !byId && *match != "file") {
+    return UsageError("unknown match '" + *match + "' (expected file or sherdog_id)");
+  }
+  const ImportMode mode = dryRun ? ImportMode::DryRun : ImportMode::Write;
+  if (command == "diff") {
+    if (operands.size() != 2) return UsageError("diff takes two rosters, each a folder or a table");
+    return ostrak::fighter::RunDiff(operands[0], operands[1], byId ? MatchBy::SherdogId : MatchBy::File,
+                                    *ratingsFormat);
+  }
+  if (command == "merge") {
+    if (operands.size() < 2)
+      return UsageError("merge takes KEEP, OTHER and COLUMN=from-other for each column to take");
+    std::vector<std::string> fromOther;
+    if (const auto problem =
+            ParseTakenColumns(std::vector<std::string>(operands.begin() + 2, operands.end()), fromOther)) {
+      return UsageError(*problem);
+    }
+    return ostrak::fighter::RunMerge(operands[0], operands[1], fromOther, mode);
+  }
   if (operands.empty()) {
     return UsageError(command + ": no " + (command == "import" ? "table" : "file") + " given");
   }
+  if (command == "duplicates") return ostrak::fighter::RunDuplicates(operands, *ratingsFormat);
   if (command == "check") return ostrak::fighter::RunCheck(operands);
   if (command == "ratings") return ostrak::fighter::RunRatings(operands, *ratingsFormat);
   if (command == "export") return ostrak::fighter::RunExport(operands, exportOptions);
   if (command == "import") {
     if (operands.size() != 1) return UsageError("import takes exactly one table");
     if (into && into->empty()) return UsageError("--into needs a value: a folder");
-    return ostrak::fighter::RunImport(operands[0], {into.value_or(""), allowOutside},
-                                      dryRun ? ImportMode::DryRun : ImportMode::Write);
+    return ostrak::fighter::RunImport(operands[0], {into.value_or(""), allowOutside}, mode,
+                                      byId ? ImportMatch::SherdogId : ImportMatch::File);
   }
   if (command == "set") {
     std::vector<Assignment> assignments;
