@@ -3,18 +3,17 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
-#include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace ostrak::roster {
 
 namespace {
 
-struct FileKey {
-  dev_t device;
-  ino_t inode;
-  bool operator<(const FileKey& other) const {
-    return std::pair(device, inode) < std::pair(other.device, other.inode);
+struct FileKeyHash {
+  std::size_t operator()(const FileIdentity& file) const {
+    return std::hash<unsigned long long>()(static_cast<unsigned long long>(file.inode) * 31 +
+                                           static_cast<unsigned long long>(file.device));
   }
 };
 
@@ -56,47 +55,45 @@ std::vector<const DuplicateLink*> DuplicateGroup::LinksOf(std::size_t index) con
 
 std::vector<DuplicateGroup> FindDuplicates(const std::vector<DuplicateCandidate>& candidates) {
   std::vector<std::size_t> kept;  // indexes into candidates, each file once
-  std::set<FileKey> seen;
+  kept.reserve(candidates.size());
+  std::unordered_set<FileIdentity, FileKeyHash> seen(candidates.size());
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     const auto& identity = candidates[i].identity;
-    if (identity && !seen.insert({identity->device, identity->inode}).second) continue;
+    if (identity && !seen.insert(*identity).second) continue;
     kept.push_back(i);
   }
 
-  Buckets byId;
-  Buckets byName;
-  std::vector<std::string> order[2];  // keys in the order of their first candidate
+  Buckets byId(kept.size());
+  Buckets byName(kept.size());
+  // Each bucket in the order of its first candidate (a map's values stay where they are).
+  std::vector<std::pair<const std::string*, std::vector<std::size_t>*>> order[2];
+  const auto add = [&](Buckets& buckets, int reason, std::string key, std::size_t k) {
+    const auto [bucket, fresh] = buckets.try_emplace(std::move(key));
+    if (fresh) order[reason].emplace_back(&bucket->first, &bucket->second);
+    bucket->second.push_back(k);
+  };
   for (std::size_t k = 0; k < kept.size(); ++k) {
     const FighterIdentity& fighter = candidates[kept[k]].fighter;
-    if (std::string id = TrimmedId(fighter.sherdogId); !id.empty()) {
-      auto& bucket = byId[id];
-      if (bucket.empty()) order[0].push_back(id);
-      bucket.push_back(k);
-    }
-    const std::string name = NameKey(fighter.fullName);
+    if (std::string id = TrimmedId(fighter.sherdogId); !id.empty()) add(byId, 0, std::move(id), k);
+    std::string name = NameKey(fighter.fullName);
     const std::string born = TrimmedId(fighter.dateOfBirth);
-    if (!name.empty() && !born.empty()) {
-      // The NUL cannot be in either part, so that no two pairs make one key.
-      std::string key = name + '\0' + born;
-      auto& bucket = byName[key];
-      if (bucket.empty()) order[1].push_back(key);
-      bucket.push_back(k);
-    }
+    // The NUL is in neither part, so that no two pairs make one key.
+    if (!name.empty() && !born.empty()) add(byName, 1, (name += '\0') += born, k);
   }
 
   UnionFind sets(kept.size());
-  for (const Buckets* buckets : {&byId, &byName}) {
-    for (const auto& [key, members] : *buckets) {
-      for (std::size_t m = 1; m < members.size(); ++m) sets.Join(members[0], members[m]);
+  for (const auto& buckets : order) {
+    for (const auto& [key, members] : buckets) {
+      for (std::size_t m = 1; m < members->size(); ++m) sets.Join((*members)[0], (*members)[m]);
     }
   }
 
   std::map<std::size_t, std::size_t> groupOfRoot;  // by the root, the earliest member
   std::vector<DuplicateGroup> groups;
   std::vector<std::size_t> indexInGroup(kept.size());
-  for (const Buckets* buckets : {&byId, &byName}) {
-    for (const auto& [key, members] : *buckets) {
-      if (members.size() > 1) groupOfRoot.emplace(sets.Find(members[0]), 0);
+  for (const auto& buckets : order) {
+    for (const auto& [key, members] : buckets) {
+      if (members->size() > 1) groupOfRoot.emplace(sets.Find((*members)[0]), 0);
     }
   }
   for (auto& [root, group] : groupOfRoot) {
@@ -110,9 +107,8 @@ std::vector<DuplicateGroup> FindDuplicates(const std::vector<DuplicateCandidate>
     groups[found->second].files.push_back(candidates[kept[k]].file);
   }
   for (int reason = 0; reason < 2; ++reason) {
-    const Buckets& buckets = reason == 0 ? byId : byName;
-    for (const std::string& key : order[reason]) {
-      const std::vector<std::size_t>& members = buckets.at(key);
+    for (const auto& [key, bucket] : order[reason]) {
+      const std::vector<std::size_t>& members = *bucket;
       if (members.size() < 2) continue;
       const FighterIdentity& first = candidates[kept[members[0]]].fighter;
       DuplicateLink link;

@@ -1,7 +1,8 @@
 #include "roster/Identity.h"
 
+#include <algorithm>
+
 #include "record/FighterLayout.h"
-#include "record/StringList.h"
 #include "roster/SearchText.h"
 #include "roster/Utf8Text.h"
 
@@ -12,11 +13,6 @@ namespace {
 // NAME_MAX of the file systems a roster lives on, in bytes.
 constexpr std::size_t kMaxNameBytes = 255;
 constexpr std::string_view kEnding = ".txt";
-
-std::string LineAsUtf8(const TStringList& lines, FighterField field) {
-  const int line = LineOf(field);
-  return line < lines.Count() ? Utf8FromFileText(lines.Get(line)) : std::string();
-}
 
 bool IsAscii(std::string_view text) {
   for (const char c : text) {
@@ -32,10 +28,23 @@ bool IsAsciiSpace(char c) {
 }  // namespace
 
 FighterIdentity IdentityOfBytes(std::string_view bytes) {
-  TStringList lines;
-  lines.SetText(bytes);
-  return {LineAsUtf8(lines, FighterField::SherdogId), LineAsUtf8(lines, FighterField::FullName),
-          LineAsUtf8(lines, FighterField::DateOfBirth)};
+  // The lines as TStringList::SetText cuts them (CR LF, LF or CR; a NUL ends
+  // the text), up to the last one wanted: a roster is read for these alone.
+  constexpr int kLast = LineOf(FighterField::SherdogId);
+  std::string_view lines[kLast + 1];
+  const std::size_t end = std::min(bytes.find('\0'), bytes.size());
+  std::size_t start = 0;
+  int line = 0;
+  for (std::size_t i = 0; i < end && line <= kLast; ++i) {
+    const char c = bytes[i];
+    if (c != '\r' && c != '\n') continue;
+    lines[line++] = bytes.substr(start, i - start);
+    if (c == '\r' && i + 1 < end && bytes[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (line <= kLast && start < end) lines[line] = bytes.substr(start, end - start);
+  const auto text = [&](FighterField field) { return Utf8FromFileText(std::string(lines[LineOf(field)])); };
+  return {text(FighterField::SherdogId), text(FighterField::FullName), text(FighterField::DateOfBirth)};
 }
 
 std::string TrimmedId(std::string_view text) {

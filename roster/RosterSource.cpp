@@ -17,17 +17,26 @@ namespace ostrak::roster {
 
 namespace {
 
-// One file's bytes, with what tells its names apart from another file's.
-RosterFighter ReadFighter(std::string name, std::string path) {
-  RosterFighter fighter{std::move(name), std::move(path), 0, {}, {}, {}};
+// What an open file holds: its bytes, or why they cannot be read.
+int ReadOpen(int file, const struct stat& status, std::string& bytes) {
+  if (S_ISDIR(status.st_mode)) return EISDIR;
+  if (!S_ISREG(status.st_mode)) return EINVAL;
+  if (static_cast<unsigned long long>(status.st_size) > kMaxInputFileBytes) return EFBIG;
+  return ReadAllOf(file, bytes);
+}
+
+// Opens a file or folder by name; -1 with errno set.
+int OpenPath(const std::string& path) {
   // Non-blocking only for the open, so that a pipe named by hand cannot hang us.
-  const FileDescriptor file(::open(fighter.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+}
+
+// One file's bytes, with what tells its names apart from another file's.
+RosterFighter ReadFighter(std::string name, std::string path, const FileDescriptor& file) {
+  RosterFighter fighter{std::move(name), std::move(path), 0, {}, {}, {}};
   struct stat status {};
   int error = file.get() < 0 || ::fstat(file.get(), &status) != 0 ? errno : 0;
-  if (!error && S_ISDIR(status.st_mode)) error = EISDIR;
-  if (!error && !S_ISREG(status.st_mode)) error = EINVAL;
-  if (!error && static_cast<unsigned long long>(status.st_size) > kMaxInputFileBytes) error = EFBIG;
-  if (!error) error = ReadAllOf(file.get(), fighter.bytes);
+  if (!error) error = ReadOpen(file.get(), status, fighter.bytes);
   if (error) {
     fighter.bytes.clear();
     fighter.failure = CannotOpenFile(fighter.path, error).message();
@@ -37,12 +46,15 @@ RosterFighter ReadFighter(std::string name, std::string path) {
   return fighter;
 }
 
-void ReadFolder(const std::string& folder, const std::string& prefix, RosterContents& contents) {
+void ReadFolder(const std::string& folder, const std::string& prefix,
+                const std::function<void(RosterFighter&&)>& each, std::vector<TableProblem>& problems) {
   FolderFighters found = FightersInFolder(folder);
-  for (std::string& unread : found.unread) contents.problems.push_back({0, {}, "not read: " + unread});
+  for (std::string& unread : found.unread) problems.push_back({0, {}, "not read: " + unread});
   const std::string under = folder.empty() || folder.back() == '/' ? folder : folder + '/';
-  for (const std::string& file : found.files)
-    contents.fighters.push_back(ReadFighter(prefix + file, under + file));
+  for (const std::string& file : found.files) {
+    const std::string path = under + file;
+    each(ReadFighter(prefix + file, path, FileDescriptor(OpenPath(path))));
+  }
 }
 
 void ReadTable(const std::string& path, RosterContents& contents) {
@@ -77,22 +89,36 @@ void ReadTable(const std::string& path, RosterContents& contents) {
 RosterContents ReadRoster(const std::string& path) {
   RosterContents contents;
   if (IsFolder(path)) {
-    ReadFolder(path, "", contents);
+    ReadFolder(
+        path, "", [&](RosterFighter&& fighter) { contents.fighters.push_back(std::move(fighter)); },
+        contents.problems);
   } else {
     ReadTable(path, contents);
   }
   return contents;
 }
 
+void ForEachFighterFile(const std::vector<std::string>& paths,
+                        const std::function<void(RosterFighter&&)>& each,
+                        std::vector<TableProblem>& problems) {
+  for (const std::string& path : paths) {
+    bool folder = false;
+    {
+      // Opened once, for what it is and, for a file, its bytes.
+      const FileDescriptor file(OpenPath(path));
+      struct stat status {};
+      folder = file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISDIR(status.st_mode);
+      if (!folder) each(ReadFighter(path, path, file));
+    }
+    if (folder) ReadFolder(path, path.empty() || path.back() == '/' ? path : path + '/', each, problems);
+  }
+}
+
 RosterContents ReadFighterFiles(const std::vector<std::string>& paths) {
   RosterContents contents;
-  for (const std::string& path : paths) {
-    if (IsFolder(path)) {
-      ReadFolder(path, path.empty() || path.back() == '/' ? path : path + '/', contents);
-    } else {
-      contents.fighters.push_back(ReadFighter(path, path));
-    }
-  }
+  ForEachFighterFile(
+      paths, [&](RosterFighter&& fighter) { contents.fighters.push_back(std::move(fighter)); },
+      contents.problems);
   return contents;
 }
 

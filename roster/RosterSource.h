@@ -5,6 +5,7 @@
 // folder, files named one by one, or the rows of a table, each fighter as the
 // bytes of its file. Nothing is checked against the editor's load here.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,5 +47,12 @@ RosterContents ReadRoster(const std::string& path);
 // as its fighter files, each named by the folder as given, a '/' and its path
 // under it ("Fighters/a.txt").
 RosterContents ReadFighterFiles(const std::vector<std::string>& paths);
+
+// The same, each fighter handed to `each` as it is read and not kept, so that
+// a command that needs a few lines of each never holds the whole roster;
+// `problems` as RosterContents::problems.
+void ForEachFighterFile(const std::vector<std::string>& paths,
+                        const std::function<void(RosterFighter&&)>& each,
+                        std::vector<TableProblem>& problems);
 
 }  // namespace ostrak::roster

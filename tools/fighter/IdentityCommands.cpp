@@ -115,21 +115,32 @@ void PrintChoices(const roster::MergeView& view, const std::vector<std::string>&
 }  // namespace
 
 int RunDuplicates(const std::vector<std::string>& paths, RatingsFormat format) {
-  const roster::RosterContents roster = roster::ReadFighterFiles(paths);
   int status = 0;
-  for (const roster::TableProblem& problem : roster.problems) {
+  std::size_t fighters = 0;
+  std::vector<roster::DuplicateCandidate> candidates;
+  std::vector<roster::TableProblem> problems;
+  // Only the lines that tell fighters apart are kept of each file.
+  roster::ForEachFighterFile(
+      paths,
+      [&](roster::RosterFighter&& fighter) {
+        ++fighters;
+        if (fighter.failure) {
+          Report(stderr, fighter.name, *fighter.failure);
+          status = 1;
+          return;
+        }
+        candidates.push_back(
+            {std::move(fighter.name), fighter.identity, roster::IdentityOfBytes(fighter.bytes)});
+      },
+      problems);
+  for (const roster::TableProblem& problem : problems) {
     Print(stderr, "ostrak-fighter: " + TerminalSafe(problem.message) + "\n");
     status = 1;
   }
-  for (const roster::RosterFighter& fighter : roster.fighters) {
-    if (!fighter.failure) continue;
-    Report(stderr, fighter.name, *fighter.failure);
-    status = 1;
-  }
-  const std::vector<DuplicateGroup> groups = roster::FindDuplicates(roster::CandidatesOf(roster));
+  const std::vector<DuplicateGroup> groups = roster::FindDuplicates(candidates);
   switch (format) {
     case RatingsFormat::Table:
-      PrintGroupsAsTable(groups, roster.fighters.size());
+      PrintGroupsAsTable(groups, fighters);
       break;
     case RatingsFormat::Csv:
       PrintGroupsAsCsv(groups);
