@@ -1,9 +1,5 @@
 #include "roster/RowMatcher.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-
 #include "core/IntToStr.h"
 #include "record/FighterColumns.h"
 #include "roster/FolderFighters.h"
@@ -45,21 +41,24 @@ std::string MatchNote::Text() const {
 }
 
 RowMatcher::RowMatcher(const std::string& base, std::vector<TableProblem>& problems) {
-  struct stat status {};
-  if (::stat(base.empty() ? "." : base.c_str(), &status) != 0 && errno == ENOENT) return;
-  const RosterContents roster = ReadFighterFiles({base.empty() ? "." : base});
-  // A fighter in a folder not read could hold a row's ID: its row would make a second file of it.
-  for (const TableProblem& problem : roster.problems) {
-    problems.push_back({0, {}, problem.message + ": the Sherdog IDs there are unknown"});
-  }
+  // A folder not made yet holds no IDs; a base that is no folder is the plan's to refuse.
+  if (!IsFolder(base.empty() ? "." : base)) return;
   const std::string prefix = base.empty() ? "./" : base.ends_with('/') ? base : base + '/';
-  for (const RosterFighter& fighter : roster.fighters) {
-    if (fighter.failure) {
-      problems.push_back({0, {}, *fighter.failure + ": its Sherdog ID is unknown"});
-      continue;
-    }
-    const std::string id = TrimmedId(IdentityOfBytes(fighter.bytes).sherdogId);
-    if (!id.empty()) filesOfId_[id].push_back(fighter.name.substr(prefix.size()));
+  std::vector<TableProblem> unread;
+  ForEachFighterFile(
+      {base.empty() ? "." : base},
+      [&](RosterFighter&& fighter) {
+        if (fighter.failure) {
+          problems.push_back({0, {}, *fighter.failure + ": its Sherdog ID is unknown"});
+          return;
+        }
+        const std::string id = TrimmedId(IdentityOfBytes(fighter.bytes).sherdogId);
+        if (!id.empty()) filesOfId_[id].push_back(fighter.name.substr(prefix.size()));
+      },
+      unread);
+  // A fighter in a folder not read could hold a row's ID: its row would make a second file of it.
+  for (const TableProblem& problem : unread) {
+    problems.push_back({0, {}, problem.message + ": the Sherdog IDs there are unknown"});
   }
 }
 

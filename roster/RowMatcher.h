@@ -17,7 +17,8 @@ namespace ostrak::roster {
 class RowMatcher {
 public:
   // `base` empty: the current folder. A folder that does not exist yet holds
-  // no IDs; one that cannot be read whole is a problem of the table (row 0).
+  // no IDs; one that cannot be read whole, or a fighter file in it that
+  // cannot be read, is a problem of the table (row 0).
   RowMatcher(const std::string& base, std::vector<TableProblem>& problems);
 
   // The file cell the row is to be taken with, into `file`, and why; nothing,

@@ -216,6 +216,7 @@ bool Readable(const std::string& where, const roster::RosterContents& side) {
 int RunDiff(const std::string& before, const std::string& after, roster::MatchBy match,
             RatingsFormat format) {
   roster::RosterContents sides[2] = {roster::ReadRoster(before), roster::ReadRoster(after)};
+  // Both sides' problems are told, not only the first's.
   const bool readable = Readable(before, sides[0]) & Readable(after, sides[1]);
   if (!readable) return kCannotCompare;
   // A table beside a folder names the folder's files as an import would.
