@@ -2,8 +2,7 @@
 
 // The fighter files under a folder as a list of names, for the commands that
 // take a whole roster (a comparison, a search for duplicates, matching rows
-// by identity): every regular *.txt file in it and its subfolders, read the
-// way the roster window reads a folder.
+// by identity): the roster window's folder walk (FolderListing.h), names only.
 
 #include <string>
 #include <vector>
@@ -12,11 +11,12 @@ namespace ostrak::roster {
 
 struct FolderFighters {
   std::vector<std::string> files;   // under the folder, '/' between parts, in byte order
-  std::vector<std::string> unread;  // "FOLDER: REASON" for each subfolder that could not be read
+  std::vector<std::string> unread;  // "FOLDER/: not read: REASON" for each folder that could not be read
 };
 
-// `folder` as the caller named it, with or without its last '/'. A folder
-// that cannot be opened at all is reported in `unread` with its own name.
+// `folder` as the caller named it, with or without its last '/'; the
+// folders in `unread` are named by it too. One that cannot be opened at all
+// is reported there with its own name.
 FolderFighters FightersInFolder(const std::string& folder);
 
 // Whether `path` names a folder (following a link), so that an argument is

@@ -49,7 +49,7 @@ RosterFighter ReadFighter(std::string name, std::string path, const FileDescript
 void ReadFolder(const std::string& folder, const std::string& prefix,
                 const std::function<void(RosterFighter&&)>& each, std::vector<TableProblem>& problems) {
   FolderFighters found = FightersInFolder(folder);
-  for (std::string& unread : found.unread) problems.push_back({0, {}, "not read: " + unread});
+  for (std::string& unread : found.unread) problems.push_back({0, {}, std::move(unread)});
   const std::string under = folder.empty() || folder.back() == '/' ? folder : folder + '/';
   for (const std::string& file : found.files) {
     const std::string path = under + file;
