@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QHashSeed>
 #include <QIcon>
 #include <cstdio>
 
@@ -18,6 +19,7 @@
 #include "platform/QtDialogs.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
+#include "ui/card/CardCommand.h"
 #include "ui/roster/RosterCommand.h"
 #include "ui/roster/RosterFolder.h"
 #include "ui/roster/RosterOpening.h"
@@ -25,6 +27,9 @@
 
 int main(int argc, char** argv) {
   using namespace ostrak;
+  // The cards and radars it saves are the same bytes on every run (see
+  // ui/card/Drawing.h).
+  QHashSeed::setDeterministicGlobalSeed();
   QApplication application(argc, argv);
   // The title is the program's own: Qt's display name would be appended to
   // every window title on X11.
@@ -72,6 +77,7 @@ int main(int argc, char** argv) {
   // only while a roster window exists.
   const roster::RosterTranslations translations(roster::RosterLanguageOf(editor.Language()));
   roster::InstallRosterCommand(editor, dialogs);
+  InstallCardCommand(editor, dialogs);
   if (FirstPaintReportRequested()) ReportFirstPaintThenQuit(editor);
   editor.show();
   // A window manager gives a new window the keyboard; on a bare X server

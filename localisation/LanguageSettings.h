@@ -53,6 +53,8 @@ public:
 
   const TStringList& Settings() const { return settings_; }
   bool HasCaptionTable() const { return captions_.has_value(); }
+  // The caption table as loaded; null without one.
+  const TStringList* CaptionTable() const { return captions_ ? &*captions_ : nullptr; }
   // Line `index` of the caption table; the list error beyond its end (and for
   // every index when there is no caption table).
   const std::string& Caption(int index) const;

@@ -38,6 +38,8 @@ const std::array kCommands = {
                   CtrlShift(Qt::Key_Z), &TForm1::EditRedoesFirst},
     EditorCommand{"commandEvaluate", Ctrl(Qt::Key_E), "NavPanelButton5", "Evaluar", "Evaluate",
                   &TForm1::NavPanelButton5Click},
+    EditorCommand{"commandSaveCard", CtrlShift(Qt::Key_C), nullptr, "Guardar ficha…", "Save card…",
+                  &TForm1::SaveCard},
     EditorCommand{"commandLanguage", Ctrl(Qt::Key_L), "imIdioma", "Cambiar a inglés", "Switch to Spanish",
                   &TForm1::imIdiomaClick},
     EditorCommand{"commandRoster", Ctrl(Qt::Key_R), nullptr, "Plantilla", "Roster", &TForm1::OpenRoster},

@@ -49,6 +49,8 @@ public:
   // What the Roster command opens; the roster window's wing hands it over,
   // so the editor knows nothing of that window.
   void SetRosterOpener(std::function<void()> open) { rosterOpener_ = std::move(open); }
+  // What the Save card command runs; the card's wing hands it over.
+  void SetCardSaver(std::function<void()> save) { cardSaver_ = std::move(save); }
   // Raised after a control's change has reached the record, from inside the
   // change (a load or a clear raises it once per control that changed).
   std::function<void()> OnRecordChange;
@@ -161,6 +163,7 @@ public:
   void RedoFormChange(QObject* sender);
   bool EditUndoesFirst(const QObject* control) const;
   bool EditRedoesFirst(const QObject* control) const;
+  void SaveCard(QObject* sender);
   void OpenDialog1Show();
   void SaveDialog1Show();
 
@@ -197,6 +200,7 @@ private:
   QWidget* evaluationWindow_ = nullptr;
   std::function<void()> rosterOpener_;
   OpenedFighter opened_;                // what the save proposes
+  std::function<void()> cardSaver_;
   EditorCommands* commands_ = nullptr;  // a child of the window
   FormUndo* undo_ = nullptr;            // a child of the window
   // Every control, in creation order.

@@ -11,6 +11,7 @@
 #include "record/LoadOrder.h"
 #include "roster/SaveFile.h"
 #include "ui/FormUndo.h"
+#include "ui/AttributeBands.h"
 #include "ui/Unit1.h"
 
 namespace ostrak {
@@ -28,7 +29,7 @@ void TForm1::spPunchChange(QObject* sender) {
   auto* box = qobject_cast<TSpinEdit*>(sender);
   if (!box) return;
   const long double value = box->Value();
-  box->Font().SetColor(value >= 15 ? clGreen : value > 7 ? clBlack : clRed);
+  box->Font().SetColor(AttributeBandColor(value));
   LiveRecord().Lines().Put(box->Tag(), EncodeAttribute(value));
   for (FighterField field : kAttributeFields) {
     if (FieldControl(field) != box) continue;
@@ -203,6 +204,10 @@ void TForm1::NavPanelButton5Click(QObject*) {
 // Opens nothing until the roster window's wing has handed its opener over.
 void TForm1::OpenRoster(QObject*) {
   if (rosterOpener_) rosterOpener_();
+}
+
+void TForm1::SaveCard(QObject*) {
+  if (cardSaver_) cardSaver_();
 }
 
 void TForm1::imIdiomaClick(QObject*) {

@@ -14,29 +14,6 @@
 
 namespace ostrak {
 
-void ApplyEvaluationBarConfiguration(TGradientProgress& bar, TColor fillFrom, TColor fillTo) {
-  bar.SetBevelInner(TBevelCut::bvSpace);
-  bar.Colors().SetDelineate(clGray);
-  bar.Colors().SetShadow(clBlack);
-  bar.Colors().SetBackground(clBlack);
-  bar.Gradient().SetFromColor(fillFrom);
-  bar.Gradient().SetToColor(fillTo);
-  bar.Gradient().SetActive(true);
-  bar.Gradient().SetOrientation(TGradientDir::fgdVertical);
-  bar.GradientBack().SetFromColor(clYellow);
-  bar.GradientBack().SetToColor(clGreen);
-  bar.GradientBack().SetOrientation(TGradientDir::fgdVertical);
-  bar.GradientBack().SetSteps(100);
-  bar.SetPercent(100);
-  bar.SetCaptionAlignment(TAlignment::taCenter);
-  bar.SetCaptionStyle(TTextStyle::fstNone);
-  bar.SetStep(100);
-  bar.SetOptions({TProgressOption::fpoDelineatedText, TProgressOption::fpoTransparent});
-  TFont font = TahomaFont();
-  font.SetColor(clWhite);
-  bar.SetFont(font);
-}
-
 namespace {
 
 // Holds a control's painting while it lives; its end schedules one paint.
@@ -51,15 +28,6 @@ private:
   QWidget& control_;
 };
 
-TGradientProgress* NewBar(QWidget* window, const char* name, int top, TColor from, TColor to) {
-  auto* bar = new TGradientProgress(window);
-  bar->setObjectName(QLatin1String(name));
-  bar->SetBounds(9, top, 276, 20);
-  ApplyEvaluationBarConfiguration(*bar, from, to);
-  bar->SetCaption(QLatin1String(name + 1));
-  return bar;
-}
-
 }  // namespace
 
 TForm2::TForm2(TForm1& editor)
@@ -68,7 +36,7 @@ TForm2::TForm2(TForm1& editor)
       editor_(editor) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Form2"));
-  setFixedSize(294, 148);
+  setFixedSize(kEvaluationWidth, kEvaluationHeight);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, Qt::black);
   setPalette(colours);
@@ -77,12 +45,12 @@ TForm2::TForm2(TForm1& editor)
   // Closing it hides it; the editor alone decides when the program ends.
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  gGround = NewBar(this, "gGround", 8, clRed, clYellow);
-  gStriking = NewBar(this, "gStriking", 28, clRed, clYellow);
-  gDefense = NewBar(this, "gDefense", 48, clRed, clYellow);
-  gFitness = NewBar(this, "gFitness", 68, clRed, clYellow);
-  gMental = NewBar(this, "gMental", 88, clRed, clYellow);
-  gOverall = NewBar(this, "gOverall", 117, clTeal, clLime);
+  gGround = NewEvaluationBar(this, 0);
+  gStriking = NewEvaluationBar(this, 1);
+  gDefense = NewEvaluationBar(this, 2);
+  gFitness = NewEvaluationBar(this, 3);
+  gMental = NewEvaluationBar(this, 4);
+  gOverall = NewEvaluationBar(this, 5);
   editor.SetEvaluationWindow(this);
   editor.OnRecordChange = [this] { FollowRecord(); };
 }
@@ -102,12 +70,8 @@ void TForm2::Evaluate() {
   const auto bars = Bars();
   for (std::size_t i = 0; i < bars.size(); ++i) bars[i]->Gradient().SetPercentFilling(percentages[i]);
   setWindowTitle(editor_.CaptionText(kCaptionEvaluate));
-  // The bar formats its caption with its Percent, so "%%" shows one '%'; the
-  // number is the fill the bar now holds.
-  for (std::size_t i = 0; i < bars.size(); ++i) {
-    const int filled = bars[i]->Gradient().PercentFilling();
-    bars[i]->SetCaption(editor_.CaptionText(kCaptionBars[i]) + QStringLiteral(" %1%%").arg(filled));
-  }
+  for (std::size_t i = 0; i < bars.size(); ++i)
+    ShowRating(*bars[i], percentages[i], editor_.CaptionText(kCaptionBars[i]));
 }
 
 void TForm2::FollowRecord() {

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "core/Colors.h"
+#include "ui/EvaluationBars.h"
 #include "widgets/gradient/GradientProgress.h"
 
 namespace ostrak {
@@ -55,10 +56,5 @@ private:
   TForm1& editor_;
   bool placed_ = false;
 };
-
-// The stored settings of one rating bar, applied in their stored order; only
-// the fill gradient's colours differ between bars. Bounds, fill percentage
-// and caption are the window's to set.
-void ApplyEvaluationBarConfiguration(TGradientProgress& bar, TColor fillFrom, TColor fillTo);
 
 }  // namespace ostrak

@@ -27,16 +27,19 @@ RosterLanguage RosterLanguageOf(const LanguageSettings& settings) {
 
 RosterTranslations::RosterTranslations(RosterLanguage language) : language_(language) {
   if (language == RosterLanguage::English) return;
-  // Beside the program, like the caption tables; without it the texts stay
-  // English rather than the window failing to open.
-  own_ = Installed(QStringLiteral("ostrak_roster_es"), QString::fromStdString(ProgramDirectory()));
-  qt_ = Installed(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  // Beside the program, like the caption tables; without them the texts
+  // stay English rather than the window failing to open.
+  const QString program = QString::fromStdString(ProgramDirectory());
+  for (const auto& [name, folder] :
+       {std::pair(QStringLiteral("ostrak_roster_es"), program),
+        std::pair(QStringLiteral("ostrak_card_es"), program),
+        std::pair(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))}) {
+    if (auto translator = Installed(name, folder)) installed_.push_back(std::move(translator));
+  }
 }
 
 RosterTranslations::~RosterTranslations() {
-  for (const auto& translator : {own_.get(), qt_.get()}) {
-    if (translator) QCoreApplication::removeTranslator(translator);
-  }
+  for (const auto& translator : installed_) QCoreApplication::removeTranslator(translator.get());
 }
 
 }  // namespace ostrak::roster

@@ -1,11 +1,13 @@
 #pragma once
 
-// The roster windows' own texts in the language the editor's settings name,
-// and Qt's own (the stock dialogs, the edits' menus) in the same language.
+// The roster windows' and the cards' own texts in the language the editor's
+// settings name, and Qt's own (the stock dialogs, the edits' menus) in the
+// same language.
 // Installed while a roster window exists; English is the texts' own language.
 
 #include <QTranslator>
 #include <memory>
+#include <vector>
 
 namespace ostrak {
 class LanguageSettings;
@@ -30,8 +32,7 @@ public:
 
 private:
   RosterLanguage language_;
-  std::unique_ptr<QTranslator> own_;
-  std::unique_ptr<QTranslator> qt_;
+  std::vector<std::unique_ptr<QTranslator>> installed_;
 };
 
 }  // namespace ostrak::roster
