@@ -11,10 +11,13 @@
 #include <QShortcut>
 #include <QTableView>
 
+#include "platform/DeviceScale.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorGuard.h"
 #include "ui/Unit1.h"
+#include "ui/card/CardFighter.h"
 #include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/RosterCards.h"
 #include "ui/roster/RosterTransfer.h"
 #include "ui/roster/RosterWindow.h"
 
@@ -57,6 +60,13 @@ void RosterWindow::BuildActions() {
       action(tr("&Compare"), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] { CompareSelected(); });
   QAction* sortHere = action(tr("&Sort by this column"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
                              [this] { SortByColumn(std::max(table_->currentIndex().column(), 0)); });
+  cards_ = new RosterCards(*this, dialogs_, CardCaptionsOf(editor_), setup_.threading);
+  QAction* cardsPng = action(tr("Save &cards as PNG…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                             [this] { SaveSelectedCards(DrawingFormat::Png); });
+  QAction* cardsSvg =
+      action(tr("Save cards as S&VG…"), {}, [this] { SaveSelectedCards(DrawingFormat::Svg); });
+  QAction* cardsPdf =
+      action(tr("Save cards as P&DF…"), {}, [this] { SaveSelectedCards(DrawingFormat::Pdf); });
 
   QMenu* roster = menuBar()->addMenu(tr("&Roster"));
   roster->addActions({choose, reload});
@@ -66,10 +76,14 @@ void RosterWindow::BuildActions() {
   roster->addAction(close);
   QMenu* fighters = menuBar()->addMenu(tr("&Fighters"));
   fighters->addActions({open, compare, find, sortHere});
-  addActions({choose, reload, exportRows, importTable, close, find, compare, sortHere});
+  fighters->addSeparator();
+  fighters->addActions({cardsPng, cardsSvg, cardsPdf});
+  addActions({choose, reload, exportRows, importTable, close, find, compare, sortHere, cardsPng});
 
   contextMenu_ = new QMenu(this);
   contextMenu_->addActions({open, compare, sortHere});
+  contextMenu_->addSeparator();
+  contextMenu_->addActions({cardsPng, cardsSvg, cardsPdf});
   contextMenu_->addSeparator();
   contextMenu_->addActions({exportRows, importTable, choose});
 
@@ -131,11 +145,18 @@ void RosterWindow::CompareSelected() {
   }
   std::vector<std::string> files;
   for (const int row : rows) files.push_back(model_->RowAt(row).file);
-  if (!comparison_) comparison_ = new ComparisonWindow(setup_.ratingCaptions, setup_.attributeCaptions, this);
+  if (!comparison_)
+    comparison_ = new ComparisonWindow(setup_.ratingCaptions, setup_.attributeCaptions, dialogs_, this);
   comparison_->Compare(folderPath_, files);
   comparison_->show();
   comparison_->raise();
   comparison_->activateWindow();
+}
+
+void RosterWindow::SaveSelectedCards(DrawingFormat format) {
+  std::vector<std::string> files;
+  for (const int row : SelectedRows()) files.push_back(model_->RowAt(row).file);
+  cards_->Save(files, format, DrawingScale(devicePixelRatioF()));
 }
 
 }  // namespace ostrak::roster

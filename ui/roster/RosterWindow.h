@@ -14,6 +14,7 @@
 
 #include "platform/FolderWatch.h"
 #include "record/FighterLayout.h"
+#include "ui/card/Drawing.h"
 #include "ui/roster/RosterFeed.h"
 #include "ui/roster/RosterModel.h"
 #include "ui/roster/RosterTranslations.h"
@@ -34,6 +35,7 @@ class TForm1;
 namespace ostrak::roster {
 
 class ComparisonWindow;
+class RosterCards;
 class RosterTransfer;
 
 struct RosterSetup {
@@ -71,6 +73,7 @@ public:
   QLabel& UnreadNote() { return *unreadNote_; }
   ComparisonWindow* Comparison() const { return comparison_; }
   RosterTransfer& Transfer() { return *transfer_; }
+  RosterCards& Cards() { return *cards_; }
 
   // What the folder watch's wait ends in: look for changes now.
   void RescanNow();
@@ -83,6 +86,8 @@ public:
   void ChooseFolder();
   void OpenCurrentInEditor();
   void CompareSelected();
+  // The cards of the selected fighters, in a folder the user chooses.
+  void SaveSelectedCards(DrawingFormat format);
   void SortByColumn(int column);
 
 signals:
@@ -132,6 +137,7 @@ private:
   QMenu* contextMenu_;
   ComparisonWindow* comparison_ = nullptr;
   RosterTransfer* transfer_;
+  RosterCards* cards_ = nullptr;
 
   FolderWatch* watch_;
   RosterFeed* feed_;   // walks the folders watch_ watches
