@@ -353,10 +353,13 @@ TEST_P(UsageAcceptance, ExitsWithTwoAndExplainsOnStderr) {
 }
 
 const UsageRow kUsageRows[] = {
-    {"nothing", {}, "missing command (check, ratings, show, export, import, set, duplicates, merge or diff)"},
+    {"nothing",
+     {},
+     "missing command (check, ratings, show, export, import, set, duplicates, merge, diff or card)"},
     {"unknown_command",
      {"verify", "a.txt"},
-     "unknown command 'verify' (expected check, ratings, show, export, import, set, duplicates, merge or diff)"},
+     "unknown command 'verify' (expected check, ratings, show, export, import, set, duplicates, merge, diff "
+     "or card)"},
     {"check_without_files", {"check"}, "check: no file given"},
     {"ratings_without_files", {"ratings", "--format", "csv"}, "ratings: no file given"},
     {"unknown_format",

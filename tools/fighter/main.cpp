@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "record/FighterColumns.h"
+#include "tools/fighter/CardTargets.h"
 #include "tools/fighter/Commands.h"
+#include "tools/fighter/card/DrawCards.h"
 
 namespace {
 
@@ -190,6 +192,24 @@ constexpr const char* kHelp =
     "                         rosters hold the same fighters, 1 when they differ, 2\n"
     "                         on a usage error or when a roster cannot be read whole\n"
     "                         (a row refused, a folder or file not read)\n"
+    "  card [--lang ES|EN] [--scale N] [--format png|svg|pdf] [-o OUT] FILE...\n"
+    "                         draws each fighter's card as the editor saves it: the\n"
+    "                         names, body data, weight class and game plan, the six\n"
+    "                         rating bars exactly as the evaluation window draws\n"
+    "                         them and the eighteen attributes, with the captions of\n"
+    "                         the editor in Spanish (ES, the default) or English\n"
+    "                         (EN). OUT is a file for one fighter, whose ending\n"
+    "                         (.png, .svg or .pdf) names the format, or a folder\n"
+    "                         (made when missing) for any number of them; without\n"
+    "                         it, the current folder. In a folder each card is named\n"
+    "                         after its fighter's file (Someone.txt gives\n"
+    "                         Someone.png), in the --format given (default png).\n"
+    "                         --scale 2 or 3 draws a PNG at twice or three times the\n"
+    "                         size, as a screen of that density shows the windows.\n"
+    "                         Needs no display. \"FILE: CARD\" for each card written;\n"
+    "                         a fighter that does not load is named on stderr with\n"
+    "                         its message and the others are still drawn. The same\n"
+    "                         fighter gives the same bytes on every run\n"
     "\n"
     "Options:\n"
     "  -h, --help             this text\n"
@@ -199,7 +219,8 @@ constexpr const char* kHelp =
     "Exit status: 0 when every file loads (and every write succeeds), 1 when one\n"
     "does not, 2 on a usage error.\n";
 
-constexpr const char* kCommandList = "check, ratings, show, export, import, set, duplicates, merge or diff";
+constexpr const char* kCommandList =
+    "check, ratings, show, export, import, set, duplicates, merge, diff or card";
 
 int UsageError(const std::string& problem) {
   const std::string text = "ostrak-fighter: " + problem + "\nTry 'ostrak-fighter --help'.\n";
@@ -280,7 +301,7 @@ int Run(const std::vector<std::string>& args) {
 
   const std::string& command = args[0];
   static const std::set<std::string> kCommands = {"check", "ratings",    "show",  "export", "import",
-                                                  "set",   "duplicates", "merge", "diff"};
+                                                  "set",   "duplicates", "merge", "diff",   "card"};
   if (!kCommands.count(command)) {
     return UsageError("unknown command '" + command + "' (expected " + kCommandList + ")");
   }
@@ -289,6 +310,9 @@ int Run(const std::vector<std::string>& args) {
   std::optional<std::string> into;
   std::optional<std::string> separator;
   std::optional<std::string> match;
+  std::optional<std::string> language;
+  std::optional<std::string> scale;
+  std::optional<std::string> output;
   bool dryRun = false;
   bool allowOutside = false;
   bool byteOrderMark = false;
@@ -332,6 +356,14 @@ int Run(const std::vector<std::string>& args) {
       problem = valueOf("--separator", ", ; or tab", separator);
     } else if (command == "export" && arg == "--bom") {
       byteOrderMark = true;
+    } else if (command == "card" && is("--lang")) {
+      problem = valueOf("--lang", "ES or EN", language);
+    } else if (command == "card" && is("--scale")) {
+      problem = valueOf("--scale", "1, 2 or 3", scale);
+    } else if (command == "card" && is("--format")) {
+      problem = valueOf("--format", "png, svg or pdf", format);
+    } else if (command == "card" && (arg == "-o" || is("--output"))) {
+      problem = valueOf(arg == "-o" ? "-o" : "--output", "a file or a folder", output);
     } else {
       problem = "unknown option '" + arg + "' for " + command;
     }
@@ -376,6 +408,24 @@ int Run(const std::vector<std::string>& args) {
   }
   if (operands.empty()) {
     return UsageError(command + ": no " + (command == "import" ? "table" : "file") + " given");
+  }
+  if (command == "card") {
+    ostrak::fighter::CardOptions options;
+    if (language) {
+      if (*language != "ES" && *language != "EN")
+        return UsageError("unknown language '" + *language + "' (expected ES or EN)");
+      options.language = *language;
+    }
+    if (scale) {
+      if (*scale != "1" && *scale != "2" && *scale != "3")
+        return UsageError("unknown scale '" + *scale + "' (expected 1, 2 or 3)");
+      options.scale = (*scale)[0] - '0';
+    }
+    options.format = format;
+    options.output = output;
+    const ostrak::fighter::CardPlan plan = ostrak::fighter::PlanCards(operands, options);
+    if (plan.problem) return UsageError(*plan.problem);
+    return ostrak::fighter::DrawCards(plan, options.language);
   }
   if (command == "duplicates") return ostrak::fighter::RunDuplicates(operands, *ratingsFormat);
   if (command == "check") return ostrak::fighter::RunCheck(operands);
