@@ -2,14 +2,18 @@
 // and the comparison window for two of its fighters. Settings and the
 // remembered folder go to a scratch folder, never the user's.
 
+#include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include "platform/ProgramDirectory.h"
 #include "tools/gallery/Gallery.h"
 #include "ui/Unit1.h"
+#include "ui/card/Radar.h"
+#include "ui/card/RadarView.h"
 #include "ui/roster/ComparisonWindow.h"
 #include "ui/roster/RosterWindow.h"
 
@@ -47,8 +51,27 @@ void RenderRoster(gallery::Output& out, const char* code, const QString& suffix)
         window.Model().index(window.Model().RowOfFile("tomas-rios.txt"), 0),
         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     window.CompareSelected();
+    // Laid out as the event loop would before the window is first painted.
+    QApplication::processEvents();
     if (roster::ComparisonWindow* comparison = window.Comparison()) {
       out.SaveWidget(*comparison, QStringLiteral("comparison-window-") + suffix);
+      // Four fighters, the window as large as its content (a screen of the
+      // gallery's is small), then with the radar of the attributes.
+      for (const char* file : {"ana-beltran-goni.txt", "lucas-ferreira.txt"}) {
+        window.Table().selectionModel()->select(window.Model().index(window.Model().RowOfFile(file), 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+      }
+      window.CompareSelected();
+      comparison->resize(comparison->WholeSize());
+      QApplication::processEvents();
+      out.SaveWidget(*comparison, QStringLiteral("comparison-four-") + suffix);
+      comparison->Radars().setCurrentIndex(1);
+      out.SaveWidget(*comparison, QStringLiteral("comparison-four-attributes-") + suffix);
+      for (const auto& [name, view] : {std::pair("radar-ratings-four-", &comparison->RatingsView()),
+                                       std::pair("radar-attributes-four-", &comparison->AttributesView())}) {
+        RadarDrawing drawing(view->Chart(), QString());
+        out.Save(drawing.Raster(out.Scale()), QLatin1String(name) + suffix);
+      }
     }
   }
   QDir::setCurrent(previous);
