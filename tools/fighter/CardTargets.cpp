@@ -6,6 +6,8 @@
 #include <map>
 #include <system_error>
 
+#include <sys/stat.h>
+
 namespace ostrak::fighter {
 
 namespace {
@@ -105,12 +107,17 @@ CardPlan PlanCards(const std::vector<std::string>& files, const CardOptions& opt
     }
   }
   plan.folder = folder;
+  // A card must not land on a fighter file, under any of its names.
+  std::map<std::pair<dev_t, ino_t>, std::string> fighters;
+  for (const std::string& file : files) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0) fighters.emplace(std::pair(info.st_dev, info.st_ino), file);
+  }
   for (const CardJob& job : plan.jobs) {
-    for (const std::string& file : files) {
-      std::error_code error;
-      if (fs::equivalent(job.card, file, error))
-        return refuse("the card of '" + job.file + "' would replace '" + file + "'");
-    }
+    struct stat info {};
+    if (::stat(job.card.c_str(), &info) != 0) continue;
+    if (const auto fighter = fighters.find(std::pair(info.st_dev, info.st_ino)); fighter != fighters.end())
+      return refuse("the card of '" + job.file + "' would replace '" + fighter->second + "'");
   }
   if (options.scale && plan.format != CardFormat::Png) return refuse("--scale is for PNG cards");
   plan.scale = options.scale.value_or(1);

@@ -2,14 +2,21 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "ui/card/PngEncoder.h"
 
 namespace ostrak {
 
@@ -19,17 +26,10 @@ constexpr int kDotsPerInch = 96;
 constexpr double kMetresPerInch = 0.0254;
 
 QByteArray Png(Drawing& drawing, int scale) {
-  QImage image = drawing.Raster(std::clamp(scale, 1, kMaxDrawingScale));
+  const QImage image = drawing.Raster(std::clamp(scale, 1, kMaxDrawingScale));
   // A viewer that reads the density shows the picture at its size on screen.
-  const int dotsPerMetre =
-      static_cast<int>(std::lround(kDotsPerInch * image.devicePixelRatio() / kMetresPerInch));
-  image.setDotsPerMeterX(dotsPerMetre);
-  image.setDotsPerMeterY(dotsPerMetre);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
+  return EncodePng(image,
+                   static_cast<int>(std::lround(kDotsPerInch * image.devicePixelRatio() / kMetresPerInch)));
 }
 
 QByteArray Svg(Drawing& drawing) {
@@ -119,14 +119,30 @@ QByteArray Encode(Drawing& drawing, DrawingFormat format, int scale) {
 
 std::optional<QString> WriteWhole(const QString& path, const QByteArray& bytes) {
   if (bytes.isEmpty()) return QCoreApplication::translate("ostrak::Drawing", "the picture could not be made");
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return reason;
+  const QFileInfo target(path);
+  if (target.exists() || target.isSymLink()) {
+    // The file there is replaced only once the new one is whole and on disk.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+      const QString reason = file.errorString();
+      file.cancelWriting();
+      return reason;
+    }
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
   }
-  if (!file.commit()) return file.errorString();
+  // A new file puts nothing at stake: it takes its name once it is whole,
+  // without waiting for the disk, which a folder of a thousand cards would.
+  QTemporaryFile file(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                      QStringLiteral(".XXXXXX"));
+  if (!file.open()) return file.errorString();
+  if (file.write(bytes) != bytes.size() || !file.flush()) return file.errorString();
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                      QFileDevice::ReadOther);
+  if (::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+    return QString::fromLocal8Bit(std::strerror(errno));
+  file.setAutoRemove(false);
   return std::nullopt;
 }
 

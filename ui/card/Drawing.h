@@ -46,7 +46,8 @@ QString ExtensionOf(DrawingFormat format);
 QByteArray Encode(Drawing& drawing, DrawingFormat format, int scale);
 
 // Writes `bytes` to `path` whole or not at all: the file that was there stays
-// until every byte is written. The reason when it could not be written.
+// until every byte is on disk, and a new file takes its name only once it is
+// whole. The reason when it could not be written.
 std::optional<QString> WriteWhole(const QString& path, const QByteArray& bytes);
 
 // The save dialog's file types for a drawing: PNG at each scale, then SVG and
