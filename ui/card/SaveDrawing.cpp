@@ -9,8 +9,6 @@ namespace ostrak {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ostrak::SaveDrawing", text); }
-
 // The characters a file name cannot hold here.
 QString FileNameOf(QString name) {
   name.replace(QLatin1Char('/'), QLatin1Char('-'));
@@ -32,13 +30,16 @@ std::optional<QString> SaveDrawingAs(Dialogs& dialogs, const DrawingSave& save, 
   // The dialog asked about the name as typed; an ending added since names
   // another file.
   if (target.path != chosen->path && QFileInfo::exists(target.path) &&
-      !dialogs.Ask(Tr("\"%1\" already exists. Replace it?").arg(target.path), save.title)) {
+      !dialogs.Ask(QCoreApplication::translate("ostrak::SaveDrawing", "\"%1\" already exists. Replace it?")
+                       .arg(target.path),
+                   save.title)) {
     return std::nullopt;
   }
   const std::unique_ptr<Drawing> drawing = make(target.path);
   if (const auto failure = WriteWhole(target.path, Encode(*drawing, target.type.format, target.type.scale))) {
-    dialogs.ShowMessage(Tr("\"%1\" could not be saved: %2").arg(target.path, *failure), save.title,
-                        MessageIcon::Stop);
+    dialogs.ShowMessage(QCoreApplication::translate("ostrak::SaveDrawing", "\"%1\" could not be saved: %2")
+                            .arg(target.path, *failure),
+                        save.title, MessageIcon::Stop);
     return std::nullopt;
   }
   return QFileInfo(target.path).absolutePath();

@@ -77,8 +77,7 @@ void RosterCards::Save(const std::vector<std::string>& files, DrawingFormat form
   }
   if (existing > 0 &&
       !dialogs_.Ask(
-          tr("%n card(s) in \"%1\" already exist and would be replaced. Replace them?", "", existing)
-              .arg(folder_),
+          tr("Cards already in \"%1\" would be replaced: %2. Replace them?").arg(folder_).arg(existing),
           title)) {
     return;
   }

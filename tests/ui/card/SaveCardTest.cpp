@@ -13,6 +13,7 @@
 #include "ui/EditorHarness.h"
 #include "ui/card/CardCommand.h"
 #include "ui/card/Drawing.h"
+#include "ui/roster/RosterTranslations.h"
 
 namespace ostrak {
 namespace {
@@ -122,6 +123,15 @@ TEST_F(SaveCard, ANameThatCannotBeWrittenIsSaidAndWhatWasThereStays) {
   EXPECT_TRUE(editor.dialogs.messages[0].text.contains(QString::fromStdString(taken)));
   EXPECT_EQ(ReadBytes(taken + "/inside.txt"), "kept");
   EXPECT_EQ(test::TempDirectory::EntriesOf(editor.Files().path()), std::vector<std::string>{"ann.png"});
+}
+
+TEST_F(SaveCard, SpeaksSpanishWithTheEditorsSpanishTexts) {
+  const roster::RosterTranslations spanish(roster::RosterLanguage::Spanish);
+  editor.dialogs.Answer(std::nullopt);
+  PressSaveCard(&editor.Form());
+  ASSERT_EQ(editor.dialogs.fileDialogs.size(), 1u);
+  EXPECT_EQ(editor.dialogs.fileDialogs[0].title, QStringLiteral("Guardar ficha"));
+  EXPECT_EQ(DrawingFilters()[1].name, QStringLiteral("Imagen PNG, al doble de tamaño"));
 }
 
 }  // namespace

@@ -24,6 +24,34 @@ Do you want to replace it?</source>
         <source>%1, highest</source>
         <translation>%1, el más alto</translation>
     </message>
+    <message>
+        <source>Ratings radar</source>
+        <translation>Radar de valoraciones</translation>
+    </message>
+    <message>
+        <source>Attributes radar</source>
+        <translation>Radar de atributos</translation>
+    </message>
+    <message>
+        <source>&amp;Ratings</source>
+        <translation>&amp;Valoraciones</translation>
+    </message>
+    <message>
+        <source>A&amp;ttributes</source>
+        <translation>A&amp;tributos</translation>
+    </message>
+    <message>
+        <source>&amp;Save comparison…</source>
+        <translation>&amp;Guardar comparación…</translation>
+    </message>
+    <message>
+        <source>The radar on show as a picture or a page (%1)</source>
+        <translation>El radar que se muestra, como imagen o como página (%1)</translation>
+    </message>
+    <message>
+        <source>Save comparison</source>
+        <translation>Guardar comparación</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::EngineMessages</name>
@@ -352,6 +380,61 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ostrak::roster::RosterCards</name>
+    <message>
+        <source>Saving cards</source>
+        <translation>Guardando fichas</translation>
+    </message>
+    <message>
+        <source>Cards: %v of %m</source>
+        <translation>Fichas: %v de %m</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop saving cards</source>
+        <translation>Dejar de guardar fichas</translation>
+    </message>
+    <message>
+        <source>Save cards</source>
+        <translation>Guardar fichas</translation>
+    </message>
+    <message>
+        <source>Select the fighters whose cards to save.</source>
+        <translation>Seleccione los luchadores cuyas fichas quiere guardar.</translation>
+    </message>
+    <message>
+        <source>Save the cards into a folder</source>
+        <translation>Guardar las fichas en una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; cannot be made</source>
+        <translation>no se puede crear la carpeta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cards written to &quot;%1&quot;: %2.</source>
+        <translation>Fichas escritas en &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Stopped before the rest.</source>
+        <translation>Se ha detenido antes del resto.</translation>
+    </message>
+    <message>
+        <source>Not written:</source>
+        <translation>No escritas:</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… y %1 más</translation>
+    </message>
+    <message>
+        <source>Cards already in &quot;%1&quot; would be replaced: %2. Replace them?</source>
+        <translation>Se sustituirían fichas que ya están en &quot;%1&quot;: %2. ¿Desea sustituirlas?</translation>
+    </message>
+</context>
+<context>
     <name>ostrak::roster::RosterModel</name>
     <message>
         <source>Problem: %1</source>
@@ -579,6 +662,18 @@ Export it as &quot;%4&quot;?</source>
     <message>
         <source>; %1 selected</source>
         <translation>; %1 seleccionados</translation>
+    </message>
+    <message>
+        <source>Save &amp;cards as PNG…</source>
+        <translation>Guardar &amp;fichas como PNG…</translation>
+    </message>
+    <message>
+        <source>Save cards as S&amp;VG…</source>
+        <translation>Guardar fichas como S&amp;VG…</translation>
+    </message>
+    <message>
+        <source>Save cards as P&amp;DF…</source>
+        <translation>Guardar fichas como P&amp;DF…</translation>
     </message>
 </context>
 <context>
