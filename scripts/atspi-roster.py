@@ -1,9 +1,10 @@
 """What a screen reader reads of the roster window (run by scripts/atspi-roster).
 
     atspi-roster.py read      the table, its headers and cells, the find field, the status
-    atspi-roster.py compare   the comparison window's bars and attribute table
+    atspi-roster.py compare   the comparison window's bars, radar outlines and attribute table
 """
 
+import re
 import sys
 import time
 
@@ -88,6 +89,12 @@ def compare():
     print("bars:", bars)
     if "Suelo 78%" not in bars or len(bars) != 4:
         fail("the comparison's bars do not read as drawn")
+    # One outline per fighter, named with the values its bars show.
+    outline = re.compile(r"^.+: Suelo (\d+)%, Golpeo \d+%, Defensa \d+%, Forma física \d+%, Mental \d+%, Global \d+%$")
+    outlines = [a.name for a in find_all(frame, lambda a: outline.match(a.name or ""))]
+    print("radar outlines:", outlines)
+    if len(outlines) != 2 or not any(name.startswith("Ana Beltrán Goñi: Suelo 78%") for name in outlines):
+        fail("the radar's outlines do not read as the fighters' ratings")
     table = find(frame, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
     cells = table.queryTable()
     row = [cells.getAccessibleAt(0, c).name for c in range(cells.nColumns)]
