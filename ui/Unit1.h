@@ -157,13 +157,13 @@ public:
   void NavPanelButton5Click(QObject* sender);
   void imIdiomaClick(QObject* sender);
   void OpenRoster(QObject* sender);
+  void SaveCard(QObject* sender);
   // In ui/Unit1Access.cpp: undo and redo of the form, and whether the
   // focused edit takes its own typing back first.
   void UndoFormChange(QObject* sender);
   void RedoFormChange(QObject* sender);
   bool EditUndoesFirst(const QObject* control) const;
   bool EditRedoesFirst(const QObject* control) const;
-  void SaveCard(QObject* sender);
   void OpenDialog1Show();
   void SaveDialog1Show();
 
@@ -199,8 +199,8 @@ private:
   LanguageSettings language_;
   QWidget* evaluationWindow_ = nullptr;
   std::function<void()> rosterOpener_;
-  OpenedFighter opened_;                // what the save proposes
   std::function<void()> cardSaver_;
+  OpenedFighter opened_;                // what the save proposes
   EditorCommands* commands_ = nullptr;  // a child of the window
   FormUndo* undo_ = nullptr;            // a child of the window
   // Every control, in creation order.

@@ -10,8 +10,8 @@
 #include "platform/Dialogs.h"
 #include "record/LoadOrder.h"
 #include "roster/SaveFile.h"
-#include "ui/FormUndo.h"
 #include "ui/AttributeBands.h"
+#include "ui/FormUndo.h"
 #include "ui/Unit1.h"
 
 namespace ostrak {

@@ -89,14 +89,15 @@ TEST_P(EditorContextMenu, ListsTheCommandsWithTheirKeysAndRunsThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachLanguage, EditorContextMenu,
-    ::testing::Values(std::pair{"ES",
-                                "Guardar Luchador Ctrl+S, Cargar Luchador Ctrl+O, Limpiar todo Ctrl+N, "
-                                "Deshacer Ctrl+Z, Rehacer Ctrl+Y, Evaluar Ctrl+E, Guardar ficha… Ctrl+Shift+C, "
-                                "Cambiar a inglés Ctrl+L, Plantilla Ctrl+R, Salir Ctrl+Q"},
-                      std::pair{"EN",
-                                "Save fighter Ctrl+S, Load fighter Ctrl+O, Clear all Ctrl+N, Undo Ctrl+Z, "
-                                "Redo Ctrl+Y, Evaluate Ctrl+E, Save card… Ctrl+Shift+C, "
-                                "Switch to Spanish Ctrl+L, Roster Ctrl+R, Exit Ctrl+Q"}),
+    ::testing::Values(
+        std::pair{"ES",
+                  "Guardar Luchador Ctrl+S, Cargar Luchador Ctrl+O, Limpiar todo Ctrl+N, "
+                  "Deshacer Ctrl+Z, Rehacer Ctrl+Y, Evaluar Ctrl+E, Guardar ficha… Ctrl+Shift+C, "
+                  "Cambiar a inglés Ctrl+L, Plantilla Ctrl+R, Salir Ctrl+Q"},
+        std::pair{"EN",
+                  "Save fighter Ctrl+S, Load fighter Ctrl+O, Clear all Ctrl+N, Undo Ctrl+Z, "
+                  "Redo Ctrl+Y, Evaluate Ctrl+E, Save card… Ctrl+Shift+C, "
+                  "Switch to Spanish Ctrl+L, Roster Ctrl+R, Exit Ctrl+Q"}),
     [](const auto& info) { return std::string(info.param.first); });
 
 TEST(EditorContextMenuKeys, OpenFromControlsWithoutAMenuOfTheirOwnWhileEditsKeepTheirs) {
