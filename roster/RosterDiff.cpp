@@ -5,12 +5,9 @@
 #include "core/FileAccess.h"
 #include "core/IntToStr.h"
 #include "record/FighterColumns.h"
-#include "record/FighterLayout.h"
 #include "roster/Folders.h"
 #include "roster/Identity.h"
-#include "roster/LoadedFighter.h"
 #include "roster/RosterRows.h"
-#include "roster/Utf8Text.h"
 
 namespace ostrak::roster {
 
@@ -28,47 +25,10 @@ std::string FileKey(const std::string& name) {
   return key;
 }
 
-// Every column's text, line 27 and a completed short file's empty lines included.
-std::vector<std::string> ColumnTexts(const TStringList& lines) {
-  std::vector<std::string> texts;
-  for (int line = 0; line < kFighterLineCount; ++line) {
-    texts.push_back(line < lines.Count() ? Utf8FromFileText(lines.Get(line)) : std::string());
-  }
-  std::string extra;
-  for (int line = kFighterLineCount; line < lines.Count(); ++line) {
-    if (line > kFighterLineCount) extra += '\n';
-    extra += Utf8FromFileText(lines.Get(line));
-  }
-  texts.push_back(std::move(extra));
-  return texts;
-}
-
 // Whether the two differ; `diff` gets the fields and ratings when they do.
 bool Compare(const RosterFighter& before, const RosterFighter& after, FighterDiff& diff) {
-  if (before.bytes == after.bytes) return false;
-  TStringList linesBefore;
-  TStringList linesAfter;
-  linesBefore.SetText(before.bytes);
-  linesAfter.SetText(after.bytes);
-  const std::vector<std::string> textsBefore = ColumnTexts(linesBefore);
-  const std::vector<std::string> textsAfter = ColumnTexts(linesAfter);
-  for (std::size_t i = 0; i < textsBefore.size(); ++i) {
-    if (textsBefore[i] != textsAfter[i])
-      diff.fields.push_back({ColumnName(i + 1), textsBefore[i], textsAfter[i]});
-  }
-  if (diff.fields.empty()) return false;
-  const auto rate = [](TStringList lines, std::optional<Ratings>& ratings,
-                       std::optional<std::string>& failure) {
-    LoadedFighter loaded = LoadLinesLikeTheEditor(std::move(lines));
-    if (loaded.failure) {
-      failure = std::move(loaded.failure);
-    } else {
-      ratings = EvaluateRatings(loaded.form.Attributes());
-    }
-  };
-  rate(std::move(linesBefore), diff.ratingsBefore, diff.failureBefore);
-  rate(std::move(linesAfter), diff.ratingsAfter, diff.failureAfter);
-  return true;
+  static_cast<FileChanges&>(diff) = ChangesOf(before.bytes, after.bytes);
+  return diff.Changed();
 }
 
 std::string IdOf(const RosterFighter& fighter) { return TrimmedId(IdentityOfBytes(fighter.bytes).sherdogId); }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "record/Ratings.h"
+#include "roster/FileChanges.h"
 #include "roster/RosterSource.h"
 
 namespace ostrak::roster {
@@ -23,23 +23,11 @@ enum class MatchBy {
 
 enum class DiffStatus { Added, Removed, Changed, Renamed };
 
-struct FieldChange {
-  std::string column;  // a line column, or extra (its lines joined by line feeds)
-  std::string before;  // UTF-8
-  std::string after;
-};
-
-struct FighterDiff {
+// The fields and ratings: for Changed, and Renamed when more than the name changed.
+struct FighterDiff : FileChanges {
   DiffStatus status = DiffStatus::Changed;
   std::string before;  // the fighter's name on each side; empty on the side without it
   std::string after;
-  std::vector<FieldChange> fields;  // Changed, and Renamed when more than the name changed
-  // What the evaluation window shows on each side of a Changed or Renamed
-  // fighter; none for a side that does not load, which says why.
-  std::optional<Ratings> ratingsBefore;
-  std::optional<Ratings> ratingsAfter;
-  std::optional<std::string> failureBefore;
-  std::optional<std::string> failureAfter;
 };
 
 // A Sherdog ID that one side gives to more than one fighter: which of them
