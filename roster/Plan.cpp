@@ -2,6 +2,8 @@
 // one row at a time.
 
 #include <algorithm>
+#include <charconv>
+#include <functional>
 #include <utility>
 
 #include "core/Errors.h"
@@ -14,10 +16,12 @@
 #include "roster/CommitPlan.h"
 #include "roster/CsvTable.h"
 #include "roster/JsonTable.h"
+#include "roster/LoadedFighter.h"
 #include "roster/Preflight.h"
 #include "roster/Roster.h"
 #include "roster/RosterRows.h"
 #include "roster/RowMatcher.h"
+#include "roster/SetExpression.h"
 #include "roster/TableRows.h"
 #include "roster/TableSource.h"
 #include "roster/Targets.h"
@@ -58,7 +62,12 @@ public:
   // Rows are taken by their Sherdog ID from here on.
   void MatchById(std::unique_ptr<RowMatcher> matcher) { matcher_ = std::move(matcher); }
 
-  void AddRow(int number, const RowCells& given) {
+  // `fromOld`, when given, fills the row's cells from the old file's lines
+  // once they are read (none for a file that does not exist); false, with its
+  // problems, refuses the row.
+  using CellsFromOld = std::function<bool(const Target& target, const TStringList* old, RowCells& cells)>;
+
+  void AddRow(int number, const RowCells& given, const CellsFromOld& fromOld = {}) {
     std::vector<TableProblem>& problems = plan_.problems_;
     RowCells cells = given;
     TableValue chosen;
@@ -82,6 +91,10 @@ public:
       old.SetText(target->oldBytes);
       // The editor completes a short file that loads, and saves it whole.
       if (old.Count() < kFighterLineCount && !LoadFailure(old)) CompleteFighterLines(old);
+    }
+    if (fromOld && target && !fromOld(*target, target->old ? &old : nullptr, cells)) {
+      plan_.files_.push_back({number, file, target->path, Action::Refused, {}, {}, target->canonical, match});
+      return;
     }
     const std::size_t before = problems.size();
     TStringList lines = LinesOfRow(number, cells, target && target->old ? &old : nullptr, problems);
@@ -317,6 +330,84 @@ RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assig
   // One file, named by the caller: its problems need no column.
   for (std::size_t i = named; i < problems.size(); ++i) {
     if (problems[i].column == kFileColumn) problems[i].column.clear();
+  }
+  return plan;
+}
+
+RosterPlan PlanSet(const std::vector<std::string>& files, const std::vector<SetExpression>& expressions,
+                   const RosterOptions& options) {
+  RosterPlan plan;
+  std::vector<TableProblem>& problems = plan.problems_;
+  std::vector<std::size_t> columns;
+  for (const SetExpression& expression : expressions) {
+    if (std::optional<std::string> problem = SetExpressionProblem(expression)) {
+      problems.push_back({0, expression.column, std::move(*problem)});
+      continue;
+    }
+    const std::size_t index = *ColumnIndex(expression.column);
+    if (std::find(columns.begin(), columns.end(), index) != columns.end()) {
+      problems.push_back({0, expression.column, "given twice"});
+    }
+    columns.push_back(index);
+  }
+  if (expressions.empty()) problems.push_back({0, {}, "nothing to set"});
+  if (!problems.empty()) return plan;
+
+  const bool load = std::any_of(expressions.begin(), expressions.end(), NeedsShownValues);
+  PlanBuilder builder(plan, options, std::nullopt);
+  std::vector<TableValue> values(kColumnCount);
+  TableValue fileCell;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    fileCell = {TableValue::Kind::Text, {files[i]}, false};
+    RowCells cells{};
+    cells[0] = &fileCell;
+    const std::size_t planned = plan.files_.size();
+    builder.AddRow(row, cells, [&](const Target& target, const TStringList* old, RowCells& rowCells) {
+      if (!old) {
+        problems.push_back({row, {}, CannotOpenFile(target.path, ENOENT).message()});
+        return false;
+      }
+      // A short file is taken only as the editor takes it: when it loads.
+      if (old->Count() < kFighterLineCount) {
+        problems.push_back({row, {}, LoadFailure(*old).value_or("does not load")});
+        return false;
+      }
+      std::optional<LoadedFighter> loaded;
+      if (load) {
+        loaded = LoadLinesLikeTheEditor(*old);
+        if (loaded->failure) {
+          problems.push_back({row, {}, *loaded->failure});
+          return false;
+        }
+      }
+      for (const SetExpression& expression : expressions) {
+        const std::size_t index = *ColumnIndex(expression.column);
+        values[index] = {TableValue::Kind::Text,
+                         {CellOfExpression(expression, *old, loaded ? &loaded->form : nullptr)},
+                         false};
+        rowCells[index] = &values[index];
+      }
+      return true;
+    });
+    if (plan.files_.size() == planned) {
+      plan.files_.push_back(
+          {row, files[i], PathUnder(options.base, files[i]), Action::Refused, {}, {}, {}, {}});
+    }
+  }
+  builder.Finish();
+  // Each file is named by the caller: its problems need no file column, and
+  // a row number means nothing to them.
+  constexpr std::string_view kSameFile = "names the same file as row ";
+  for (TableProblem& problem : problems) {
+    if (problem.column == kFileColumn) problem.column.clear();
+    if (problem.message.starts_with(kSameFile)) {
+      const std::string_view number = std::string_view(problem.message).substr(kSameFile.size());
+      std::size_t earlier = 0;
+      std::from_chars(number.data(), number.data() + number.size(), earlier);
+      if (earlier >= 1 && earlier <= files.size())
+        problem.message = "is the same file as " + files[earlier - 1];
+    }
   }
   return plan;
 }

@@ -16,6 +16,7 @@
 
 #include "record/Ratings.h"
 #include "record/StringList.h"
+#include "roster/SetExpression.h"
 #include "roster/Table.h"
 
 namespace ostrak::roster {
@@ -206,6 +207,8 @@ private:
   friend RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options, ImportMatch match);
   friend RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
                             const RosterOptions& options);
+  friend RosterPlan PlanSet(const std::vector<std::string>& files,
+                            const std::vector<SetExpression>& expressions, const RosterOptions& options);
   friend RosterPlan PlanWrites(const std::vector<FileWrite>& writes, const RosterOptions& options);
   friend class PlanBuilder;
   friend class Transaction;
@@ -242,6 +245,17 @@ RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options
 // One file's own row with the assigned cells in place, checked as import
 // checks a row. The file must exist and hold at least 28 lines.
 RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assignments,
+                   const RosterOptions& options);
+
+// Many files, each named under the base folder as an import's file cell
+// names it, changed by the same expressions and checked as import checks a
+// row: one plan, so the commit writes all of them or none. Each file has its
+// entry in Files(), in the order given, its problems under its row (its
+// place in `files`, from 1); a file the expressions leave as it is (every
+// line holds what the editor shows for it already) is Unchanged. A file that
+// does not exist or does not load is refused. A problem with the
+// expressions themselves is row 0, and then no file is planned.
+RosterPlan PlanSet(const std::vector<std::string>& files, const std::vector<SetExpression>& expressions,
                    const RosterOptions& options);
 
 // Whole files, each written, created or removed as given, with the checks an
