@@ -71,10 +71,11 @@ public:
     std::vector<TableProblem>& problems = plan_.problems_;
     RowCells cells = given;
     TableValue chosen;
-    std::optional<MatchNote> match;
+    std::shared_ptr<const MatchNote> match;
     if (matcher_) {
-      match = matcher_->Choose(number, cells, chosen, problems);
-      if (!match) return;
+      std::optional<MatchNote> chose = matcher_->Choose(number, cells, chosen, problems);
+      if (!chose) return;
+      match = std::make_shared<const MatchNote>(std::move(*chose));
       cells[0] = &chosen;
     }
     if (!cells[0]) return;  // named with the columns

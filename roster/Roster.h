@@ -7,6 +7,7 @@
 // the caller's thread and shares no state, so a window may run it on a worker.
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -154,9 +155,14 @@ struct PlannedFile {
   // folder's own descriptor, so two names of one place give one path; empty
   // when the file was refused before it was found.
   std::string canonicalPath;
-  // Why this is the row's file, when rows are matched by Sherdog ID.
-  std::optional<MatchNote> match;
+  // Why this is the row's file, when rows are matched by Sherdog ID; shared
+  // and held apart so that a plan of a million files does not carry its room.
+  std::shared_ptr<const MatchNote> match;
 };
+
+// A deque, so that a plan that grows by a million files never holds two
+// copies of them while it grows, as a vector does when it moves them.
+using PlannedFiles = std::deque<PlannedFile>;
 
 // One whole file as a caller wants it (the editor's save; undo, redo,
 // restore and merge): `file` named as in a table (under the base folder
@@ -192,7 +198,7 @@ struct CommitPlan;
 class RosterPlan {
 public:
   // Every row whose file cell names a file, in table order.
-  const std::vector<PlannedFile>& Files() const { return files_; }
+  const PlannedFiles& Files() const { return files_; }
   // In row order, a row's file problems first; row 0 is the table as a whole
   // (it cannot be read, its header is wrong, a file system has no room). Set
   // reports everything as row 0.
@@ -213,7 +219,7 @@ private:
   friend class PlanBuilder;
   friend class Transaction;
 
-  std::vector<PlannedFile> files_;
+  PlannedFiles files_;
   std::vector<TableProblem> problems_;
   std::vector<std::string> notes_;
   std::shared_ptr<detail::CommitPlan> commit_;

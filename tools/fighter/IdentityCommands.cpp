@@ -160,7 +160,7 @@ int RunMerge(const std::string& keep, const std::string& other, const std::vecto
     Report(stderr, merge.refusal->file.empty() ? keep : merge.refusal->file, merge.refusal->message);
     return 1;
   }
-  const std::vector<roster::PlannedFile>& files = merge.plan.Files();
+  const roster::PlannedFiles& files = merge.plan.Files();
   const std::string* names[] = {&keep, &other};
   bool refused = false;
   for (const roster::TableProblem& problem : merge.plan.Problems()) {

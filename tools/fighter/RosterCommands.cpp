@@ -34,7 +34,7 @@ int RunImport(const std::string& tablePath, const roster::RosterOptions& options
   Recover(options, mode == ImportMode::DryRun);
   roster::RosterPlan plan = roster::PlanImport(tablePath, options, match);
   if (!Checked(tablePath, plan)) return 1;
-  const std::vector<roster::PlannedFile>& files = plan.Files();
+  const roster::PlannedFiles& files = plan.Files();
   // A row matched by its Sherdog ID says which file it took and why.
   const auto said = [](const roster::PlannedFile& file, const char* what) {
     return file.match ? std::string(what) + " (" + file.match->Text() + ")" : std::string(what);
