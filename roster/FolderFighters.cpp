@@ -2,6 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <QCollator>
+#include <QFile>
+#include <algorithm>
+#include <numeric>
+
 #include "roster/FolderListing.h"
 
 namespace ostrak::roster {
@@ -17,6 +22,25 @@ FolderFighters FightersInFolder(const std::string& folder) {
     found.unread.push_back(shown + skipped.folder + ": " + skipped.Message());
   }
   return found;
+}
+
+void SortAsTheRosterShows(std::vector<std::string>& files) {
+  QCollator collator;
+  collator.setNumericMode(true);
+  std::vector<QCollatorSortKey> keys;
+  keys.reserve(files.size());
+  for (const std::string& file : files)
+    keys.push_back(collator.sortKey(QFile::decodeName(QByteArray::fromStdString(file))));
+  std::vector<std::size_t> order(files.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const int compared = keys[a].compare(keys[b]);
+    return compared != 0 ? compared < 0 : files[a] < files[b];
+  });
+  std::vector<std::string> sorted;
+  sorted.reserve(files.size());
+  for (const std::size_t i : order) sorted.push_back(std::move(files[i]));
+  files = std::move(sorted);
 }
 
 bool IsFolder(const std::string& path) {

@@ -19,6 +19,12 @@ struct FolderFighters {
 // is reported there with its own name.
 FolderFighters FightersInFolder(const std::string& folder);
 
+// `files` (paths under one folder) in the order the roster window first
+// shows them: by file, as its collator compares them in the user's locale
+// (numbers by their value: "Fighter 2" before "Fighter 10"), ties in byte
+// order.
+void SortAsTheRosterShows(std::vector<std::string>& files);
+
 // Whether `path` names a folder (following a link), so that an argument is
 // read as a roster rather than as one file or a table.
 bool IsFolder(const std::string& path);

@@ -83,15 +83,14 @@ TEST(CheckAcceptance, OneLinePerFileInOrderAndStatusOneWhenAnyFails) {
   WriteBytes(dir / "good.txt", Join(Sample()));
   WriteBytes(dir / "short.txt", Join(Cut(Sample(), 27)));
   std::filesystem::create_directory(dir / "folder");
+  WriteBytes(dir / "folder/in.txt", Join(Cut(Sample(), 3)));
   const ToolResult r = RunTool(dir, {"check", "good.txt", "missing.txt", "folder", "short.txt"});
   EXPECT_EQ(r.out,
             "good.txt: ok\n"
             "missing.txt: Cannot open file \"" +
                 dir.path() +
                 "missing.txt\". No such file or directory\n"
-                "folder: Cannot open file \"" +
-                dir.path() +
-                "folder\". Is a directory\n"
+                "folder/in.txt: List index out of bounds (3)\n"
                 "short.txt: ok\n");
   EXPECT_EQ(r.status, 1);
 

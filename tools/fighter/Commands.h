@@ -23,7 +23,10 @@ enum class ImportMode { Write, DryRun };
 int RunExport(const std::vector<std::string>& files, const roster::ExportOptions& options);
 int RunImport(const std::string& table, const roster::RosterOptions& options, ImportMode mode,
               roster::ImportMatch match = roster::ImportMatch::File);
-int RunSet(const std::string& file, const std::vector<roster::Assignment>& assignments);
+// One change of many files (SetCommand.cpp): `files` as FilesNamedBy gives
+// them, each changed by every expression, in one commit.
+int RunSet(const std::vector<std::string>& files, const std::vector<roster::SetExpression>& expressions,
+           ImportMode mode);
 
 // One fighter in two files (IdentityCommands.cpp): groups of files that are
 // probably one fighter (1 when there is one), and two made one.

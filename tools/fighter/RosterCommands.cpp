@@ -1,4 +1,4 @@
-// export, import and set: the roster engine's answers as the companion
+// export and import: the roster engine's answers as the companion
 // prints them.
 
 #include "core/IntToStr.h"
@@ -64,32 +64,6 @@ int RunImport(const std::string& tablePath, const roster::RosterOptions& options
   for (const roster::PlannedFile& file : files) {
     Report(stdout, file.file, said(file, file.action == Action::Unchanged ? "unchanged" : "written"));
   }
-  return 0;
-}
-
-int RunSet(const std::string& file, const std::vector<roster::Assignment>& assignments) {
-  // The file is the user's own choice: it is taken wherever it lies, its own
-  // folder keeping what a commit has in flight.
-  const std::size_t slash = file.rfind('/');
-  const roster::RosterOptions options{slash == std::string::npos ? "" : file.substr(0, slash + 1), true};
-  const std::string name = slash == std::string::npos ? file : file.substr(slash + 1);
-  Recover(options, false);
-  roster::RosterPlan plan = roster::PlanSet(name.empty() ? file : name, assignments, options);
-  if (!Checked(file, plan)) return 1;
-  if (plan.Files().front().action == Action::Unchanged) {
-    Report(stdout, file, "unchanged");
-    return 0;
-  }
-  roster::CommitResult result;
-  {
-    const SignalsHeld held;
-    result = roster::Commit(plan);
-  }
-  if (result.failure) {
-    Report(stderr, file, result.failure->message);
-    return 1;
-  }
-  Report(stdout, file, "written");
   return 0;
 }
 

@@ -11,16 +11,17 @@
 #include "record/FighterColumns.h"
 #include "tools/fighter/CardTargets.h"
 #include "tools/fighter/Commands.h"
+#include "tools/fighter/Paths.h"
 #include "tools/fighter/card/DrawCards.h"
 
 namespace {
 
 using ostrak::fighter::ImportMode;
 using ostrak::fighter::RatingsFormat;
-using ostrak::roster::Assignment;
 using ostrak::roster::ExportOptions;
 using ostrak::roster::ImportMatch;
 using ostrak::roster::MatchBy;
+using ostrak::roster::SetExpression;
 using ostrak::roster::TableFormat;
 
 constexpr int kUsageError = 2;
@@ -248,21 +249,30 @@ std::optional<char> ParseSeparator(const std::string& name) {
   return std::nullopt;
 }
 
-// COLUMN=VALUE arguments of set; the usage problem when one is wrong.
-std::optional<std::string> ParseAssignments(const std::vector<std::string>& args,
-                                            std::vector<Assignment>& assignments) {
-  for (const std::string& arg : args) {
-    const std::size_t equals = arg.find('=');
-    if (equals == std::string::npos) return "set: '" + arg + "' is not COLUMN=VALUE";
-    Assignment assignment{arg.substr(0, equals), arg.substr(equals + 1)};
-    if (assignment.column == ostrak::kFileColumn) return std::string("set: the file column cannot be set");
-    if (assignment.column != ostrak::kExtraColumn && !ostrak::LineOfColumn(assignment.column)) {
-      return "set: unknown column '" + assignment.column + "'";
+// The PATH... ASSIGNMENT... of set: paths up to the first argument after
+// them that reads as an expression, expressions from there on; the usage
+// problem when one is wrong.
+std::optional<std::string> ParseSetArguments(const std::vector<std::string>& args,
+                                             std::vector<std::string>& paths,
+                                             std::vector<SetExpression>& expressions) {
+  std::size_t first = 1;
+  while (first < args.size() && !ostrak::roster::ParseSetExpression(args[first])) ++first;
+  if (args.size() < 2) return std::string("set: no COLUMN=VALUE given");
+  if (first == args.size()) return "set: '" + args.back() + "' is not COLUMN=VALUE";
+  paths.assign(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(first));
+  for (std::size_t i = first; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::optional<SetExpression> expression = ostrak::roster::ParseSetExpression(arg);
+    if (!expression) return "set: '" + arg + "' is not COLUMN=VALUE";
+    if (expression->column == ostrak::kFileColumn) return std::string("set: the file column cannot be set");
+    if (const auto problem = ostrak::roster::SetExpressionProblem(*expression)) {
+      if (*problem == "unknown column") return "set: unknown column '" + expression->column + "'";
+      return "set: " + arg + ": " + *problem;
     }
-    for (const Assignment& earlier : assignments) {
-      if (earlier.column == assignment.column) return "set: column '" + assignment.column + "' given twice";
+    for (const SetExpression& earlier : expressions) {
+      if (earlier.column == expression->column) return "set: column '" + expression->column + "' given twice";
     }
-    assignments.push_back(std::move(assignment));
+    expressions.push_back(std::move(*expression));
   }
   return std::nullopt;
 }
@@ -348,7 +358,7 @@ int Run(const std::vector<std::string>& args) {
       problem = valueOf("--into", "a folder", into);
     } else if ((command == "import" || command == "diff") && is("--match")) {
       problem = valueOf("--match", "file or sherdog_id", match);
-    } else if ((command == "import" || command == "merge") && arg == "--dry-run") {
+    } else if ((command == "import" || command == "merge" || command == "set") && arg == "--dry-run") {
       dryRun = true;
     } else if (command == "import" && arg == "--allow-outside") {
       allowOutside = true;
@@ -428,9 +438,13 @@ int Run(const std::vector<std::string>& args) {
     return ostrak::fighter::DrawCards(plan, options.language);
   }
   if (command == "duplicates") return ostrak::fighter::RunDuplicates(operands, *ratingsFormat);
-  if (command == "check") return ostrak::fighter::RunCheck(operands);
-  if (command == "ratings") return ostrak::fighter::RunRatings(operands, *ratingsFormat);
-  if (command == "export") return ostrak::fighter::RunExport(operands, exportOptions);
+  if (command == "check" || command == "ratings" || command == "export") {
+    const ostrak::fighter::NamedFiles named = ostrak::fighter::FilesNamedBy(operands);
+    const int status = command == "check"     ? ostrak::fighter::RunCheck(named.files)
+                       : command == "ratings" ? ostrak::fighter::RunRatings(named.files, *ratingsFormat)
+                                              : ostrak::fighter::RunExport(named.files, exportOptions);
+    return named.complete ? status : std::max(status, 1);
+  }
   if (command == "import") {
     if (operands.size() != 1) return UsageError("import takes exactly one table");
     if (into && into->empty()) return UsageError("--into needs a value: a folder");
@@ -438,13 +452,13 @@ int Run(const std::vector<std::string>& args) {
                                       byId ? ImportMatch::SherdogId : ImportMatch::File);
   }
   if (command == "set") {
-    std::vector<Assignment> assignments;
-    if (operands.size() < 2) return UsageError("set: no COLUMN=VALUE given");
-    if (const auto problem =
-            ParseAssignments(std::vector<std::string>(operands.begin() + 1, operands.end()), assignments)) {
-      return UsageError(*problem);
-    }
-    return ostrak::fighter::RunSet(operands[0], assignments);
+    std::vector<std::string> paths;
+    std::vector<SetExpression> expressions;
+    if (const auto problem = ParseSetArguments(operands, paths, expressions)) return UsageError(*problem);
+    const ostrak::fighter::NamedFiles named = ostrak::fighter::FilesNamedBy(paths);
+    // A change meant for a whole folder is not made to part of it.
+    if (!named.complete) return 1;
+    return ostrak::fighter::RunSet(named.files, expressions, mode);
   }
   if (operands.size() != 1) return UsageError("show takes exactly one file");
   return ostrak::fighter::RunShow(operands[0]);

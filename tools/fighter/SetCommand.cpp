@@ -1,0 +1,127 @@
+// set: one change of many fighter files, previewed or written all at once.
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "core/IntToStr.h"
+#include "roster/FileChanges.h"
+#include "tools/fighter/Commands.h"
+#include "tools/fighter/Output.h"
+#include "tools/fighter/Writing.h"
+
+namespace ostrak::fighter {
+
+namespace {
+
+using roster::Action;
+
+// The folder every name lies in, ending in '/', or empty: the commit's base,
+// which keeps its note of what is in flight beside the files.
+std::string CommonFolder(const std::vector<std::string>& files) {
+  std::string common;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::size_t slash = files[i].rfind('/');
+    const std::string_view folder =
+        slash == std::string::npos ? std::string_view() : std::string_view(files[i]).substr(0, slash + 1);
+    if (i == 0) {
+      common = folder;
+      continue;
+    }
+    const auto [mine, theirs] = std::mismatch(common.begin(), common.end(), folder.begin(), folder.end());
+    common.erase(mine, common.end());
+    common.erase(common.begin() + static_cast<std::ptrdiff_t>(common.rfind('/') + 1), common.end());
+  }
+  return common;
+}
+
+// A value as the preview shows it: bare when that cannot be misread.
+std::string Shown(const std::string& text) {
+  const bool bare = !text.empty() && text.find_first_of(" ,\"\n\t") == std::string::npos;
+  return bare ? TerminalSafe(text) : "\"" + TerminalSafe(text) + "\"";
+}
+
+std::string Preview(const roster::PlannedFile& file) {
+  const roster::FileChanges changes = roster::ChangesOf(file.before, file.bytes);
+  std::string text = "would change";
+  for (std::size_t i = 0; i < changes.fields.size(); ++i) {
+    const roster::FieldChange& field = changes.fields[i];
+    text += (i == 0 ? " " : ", ") + field.column + " " + Shown(field.before) + " -> " + Shown(field.after);
+  }
+  return text;
+}
+
+// "Set weight_class for 20 fighters", as the history names the change set.
+std::string Words(const std::vector<roster::SetExpression>& expressions, std::size_t changed) {
+  std::string columns;
+  for (const roster::SetExpression& expression : expressions) {
+    if (!columns.empty()) columns += ", ";
+    columns += expression.column;
+  }
+  return "Set " + columns + " for " + IntToStr(static_cast<long long>(changed)) +
+         (changed == 1 ? " fighter" : " fighters");
+}
+
+}  // namespace
+
+int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetExpression>& expressions,
+           ImportMode mode) {
+  // A file named twice (a folder and a file in it) is changed once.
+  std::vector<std::string> files;
+  std::unordered_set<std::string> seen;
+  for (const std::string& file : named) {
+    if (seen.insert(file).second) files.push_back(file);
+  }
+  if (files.empty()) {
+    Report(stderr, "set", "no fighter file to change");
+    return 1;
+  }
+  // The files are the user's own choice: taken wherever they lie, the folder
+  // they share keeping what a commit has in flight.
+  const std::string base = CommonFolder(files);
+  const roster::RosterOptions options{base, true};
+  std::vector<std::string> names;
+  names.reserve(files.size());
+  for (const std::string& file : files) names.push_back(file.substr(base.size()));
+  Recover(options, mode == ImportMode::DryRun);
+
+  roster::RosterPlan plan = roster::PlanSet(names, expressions, options);
+  for (const roster::TableProblem& problem : plan.Problems()) {
+    const std::string& where = problem.row >= 1 && static_cast<std::size_t>(problem.row) <= files.size()
+                                   ? files[problem.row - 1]
+                                   : "set";
+    Report(stderr, where, problem.column.empty() ? problem.message : problem.column + ": " + problem.message);
+  }
+  if (!plan.Problems().empty()) return 1;
+
+  const std::vector<roster::PlannedFile>& planned = plan.Files();
+  if (mode == ImportMode::DryRun) {
+    for (std::size_t i = 0; i < planned.size(); ++i) {
+      Report(stdout, files[i], planned[i].action == Action::Unchanged ? "unchanged" : Preview(planned[i]));
+    }
+    return 0;
+  }
+  if (plan.ChangeCount() > 0) {
+    const auto journal = HistoryJournal(Words(expressions, plan.ChangeCount()));
+    roster::CommitResult result;
+    {
+      const SignalsHeld held;
+      result = roster::Commit(plan, {}, journal.get());
+    }
+    if (result.failure) {
+      const std::string& failed = result.failure->file;
+      Report(stderr,
+             failed.empty()            ? "set"
+             : failed.starts_with('/') ? failed
+                                       : base + failed,
+             result.failure->message);
+      if (result.intact && files.size() > 1) Report(stderr, "set", "no file was changed");
+      return 1;
+    }
+  }
+  for (std::size_t i = 0; i < planned.size(); ++i) {
+    Report(stdout, files[i], planned[i].action == Action::Unchanged ? "unchanged" : "written");
+  }
+  return 0;
+}
+
+}  // namespace ostrak::fighter
