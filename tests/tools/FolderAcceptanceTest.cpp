@@ -103,5 +103,24 @@ TEST(SetManyAcceptance, OneCommitForEveryFileOrNone) {
   EXPECT_EQ(ReadBytes(dir / "F/a.txt"), Join(a));
 }
 
+TEST(CheckWarningsAcceptance, SaysWhatLooksWrongAfterOk) {
+  TempDirectory dir;
+  std::filesystem::create_directory(dir / "F");
+  WriteBytes(dir / "F/a.txt", Join(Sample()));
+  WriteBytes(dir / "F/w.txt", Join(With(With(Sample(), 16, "0"), 26, "")));
+  WriteBytes(dir / "F/x.txt", Join(Cut(Sample(), 3)));
+  ToolResult r = RunTool(dir, {"check", "--warnings", "F"});
+  EXPECT_EQ(
+      r.out,
+      "F/a.txt: ok\n"
+      "F/w.txt: ok; warning: ko_resistance is 0, outside 1..20: the editor shows 1; warning: sherdog_id is "
+      "empty: the editor saves no fighter without it\n"
+      "F/x.txt: List index out of bounds (3)\n");
+  EXPECT_EQ(r.status, 1);
+  r = RunTool(dir, {"check", "F/w.txt"});
+  EXPECT_EQ(r.out, "F/w.txt: ok\n");
+  EXPECT_EQ(r.status, 0);
+}
+
 }  // namespace
 }  // namespace ostrak::test

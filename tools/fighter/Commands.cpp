@@ -6,6 +6,7 @@
 #include "core/IntToStr.h"
 #include "record/Ratings.h"
 #include "roster/CsvTable.h"
+#include "roster/FileWarnings.h"
 #include "roster/JsonTable.h"
 #include "roster/LoadedFighter.h"
 #include "roster/Roster.h"
@@ -96,12 +97,17 @@ void PrintTable(const std::vector<RatingsRow>& rows) {
 
 }  // namespace
 
-int RunCheck(const std::vector<std::string>& files) {
+int RunCheck(const std::vector<std::string>& files, bool warnings) {
   int status = 0;
   for (const std::string& file : files) {
     const roster::FighterCheck check = roster::CheckFighterFile(file);
     if (check.verdict == roster::Verdict::Fails) status = 1;
-    Print(stdout, TerminalSafe(file) + ": " + TerminalSafe(check.Message()) + "\n");
+    std::string message = check.Message();
+    if (warnings && check.verdict == roster::Verdict::Loads) {
+      for (const roster::FileWarning& warning : roster::WarningsOf(check.lines))
+        message += "; warning: " + warning.Text();
+    }
+    Print(stdout, TerminalSafe(file) + ": " + TerminalSafe(message) + "\n");
   }
   return status;
 }

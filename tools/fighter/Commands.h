@@ -13,7 +13,8 @@ namespace ostrak::fighter {
 
 enum class RatingsFormat { Table, Csv, Json };
 
-int RunCheck(const std::vector<std::string>& files);
+// `warnings`: after "ok", what makes the file look wrong ("; warning: ...").
+int RunCheck(const std::vector<std::string>& files, bool warnings = false);
 int RunRatings(const std::vector<std::string>& files, RatingsFormat format);
 int RunShow(const std::string& file);
 

@@ -326,6 +326,7 @@ int Run(const std::vector<std::string>& args) {
   bool dryRun = false;
   bool allowOutside = false;
   bool byteOrderMark = false;
+  bool warnings = false;
   std::vector<std::string> operands;
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -364,6 +365,8 @@ int Run(const std::vector<std::string>& args) {
       allowOutside = true;
     } else if (command == "export" && is("--separator")) {
       problem = valueOf("--separator", ", ; or tab", separator);
+    } else if (command == "check" && arg == "--warnings") {
+      warnings = true;
     } else if (command == "export" && arg == "--bom") {
       byteOrderMark = true;
     } else if (command == "card" && is("--lang")) {
@@ -440,7 +443,7 @@ int Run(const std::vector<std::string>& args) {
   if (command == "duplicates") return ostrak::fighter::RunDuplicates(operands, *ratingsFormat);
   if (command == "check" || command == "ratings" || command == "export") {
     const ostrak::fighter::NamedFiles named = ostrak::fighter::FilesNamedBy(operands);
-    const int status = command == "check"     ? ostrak::fighter::RunCheck(named.files)
+    const int status = command == "check"     ? ostrak::fighter::RunCheck(named.files, warnings)
                        : command == "ratings" ? ostrak::fighter::RunRatings(named.files, *ratingsFormat)
                                               : ostrak::fighter::RunExport(named.files, exportOptions);
     return named.complete ? status : std::max(status, 1);
