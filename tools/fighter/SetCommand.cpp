@@ -93,7 +93,7 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
   }
   if (!plan.Problems().empty()) return 1;
 
-  const std::vector<roster::PlannedFile>& planned = plan.Files();
+  const roster::PlannedFiles& planned = plan.Files();
   if (mode == ImportMode::DryRun) {
     for (std::size_t i = 0; i < planned.size(); ++i) {
       Report(stdout, files[i], planned[i].action == Action::Unchanged ? "unchanged" : Preview(planned[i]));
