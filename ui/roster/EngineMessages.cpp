@@ -80,6 +80,25 @@ constexpr EngineMessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
                        "its name holds a line break (%1), which a table cannot hold: rename the file to take "
                        "it in")},
+    // Rows matched to files by Sherdog ID, and two files of one fighter merged.
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "holds Sherdog ID %1; the row names %2")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "holds Sherdog ID %1")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
+                       "no file holds Sherdog ID %1; named after the full name")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "no file holds Sherdog ID %1")},
+    {QT_TRANSLATE_NOOP(
+        "ostrak::roster::EngineMessages",
+        "already holds another fighter (no file holds Sherdog ID %1): name the row's new file in "
+        "its file cell")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "%1: its Sherdog ID is unknown"), 0b1},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "%1: the Sherdog IDs there are unknown"), 0b1},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "missing column: rows are matched by it")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "is empty: rows are matched by it")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "%1 is given by row %2 too")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "%1 is held by %2: merge them, or import by file")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "is empty, and the full name gives no file name")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
+                       "is the same file as %1: there is nothing to merge")},
     // Room and folders, before anything is written.
     {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
                        "the base folder \"%1\" cannot hold the note of the files in flight: %2")},

@@ -1,5 +1,6 @@
 #include "ui/roster/ImportPreview.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,8 +32,10 @@ QString ActionText(Action action) {
   return ImportPreview::tr("refused");
 }
 
+QString MatchText(const MatchNote& note) { return TranslateEngineMessage(note.Text()); }
+
 ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
-                             const std::vector<std::string>& recovered, QWidget* parent)
+                             const std::vector<std::string>& recovered, QWidget* parent, ImportMatch match)
     : QDialog(parent) {
   setObjectName(QStringLiteral("ImportPreview"));
   setWindowTitle(tr("Import %1").arg(table));
@@ -63,10 +66,18 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
   summary_->setWordWrap(true);
   layout->addWidget(summary_);
 
-  files_ = new QTableWidget(static_cast<int>(planned.size()), 2, this);
+  matchById_ = new QCheckBox(tr("Match rows by &Sherdog ID (whatever their file cell says)"), this);
+  matchById_->setObjectName(QStringLiteral("matchById"));
+  matchById_->setChecked(match == ImportMatch::SherdogId);
+  connect(matchById_, &QCheckBox::toggled, this,
+          [this](bool byId) { emit MatchChanged(byId ? ImportMatch::SherdogId : ImportMatch::File); });
+  layout->addWidget(matchById_);
+
+  const bool byId = match == ImportMatch::SherdogId;
+  files_ = new QTableWidget(static_cast<int>(planned.size()), byId ? 3 : 2, this);
   files_->setObjectName(QStringLiteral("files"));
   files_->setAccessibleName(tr("Files"));
-  files_->setHorizontalHeaderLabels({tr("File"), tr("Import")});
+  files_->setHorizontalHeaderLabels({tr("File"), tr("Import"), tr("Why this file")});
   files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   files_->setSelectionBehavior(QAbstractItemView::SelectRows);
   files_->verticalHeader()->hide();
@@ -74,6 +85,8 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
   for (std::size_t row = 0; row < planned.size(); ++row) {
     files_->setItem(static_cast<int>(row), 0, new QTableWidgetItem(MessageToQString(planned[row].file)));
     files_->setItem(static_cast<int>(row), 1, new QTableWidgetItem(ActionText(planned[row].action)));
+    if (byId && planned[row].match)
+      files_->setItem(static_cast<int>(row), 2, new QTableWidgetItem(MatchText(*planned[row].match)));
   }
   files_->resizeColumnToContents(0);
   layout->addWidget(files_, 3);

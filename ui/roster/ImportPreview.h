@@ -12,6 +12,7 @@
 
 #include "roster/Roster.h"
 
+class QCheckBox;
 class QDialogButtonBox;
 class QLabel;
 class QListWidget;
@@ -25,9 +26,10 @@ class ImportPreview : public QDialog {
   Q_OBJECT
 
 public:
-  // `recovered`: what putting back an import cut short did first.
+  // `recovered`: what putting back an import cut short did first. `match`:
+  // how the plan found each row's file.
   ImportPreview(const QString& table, const RosterPlan& plan, const std::vector<std::string>& recovered,
-                QWidget* parent);
+                QWidget* parent, ImportMatch match = ImportMatch::File);
 
   QPushButton& ApplyButton() const { return *apply_; }
   QPushButton& CancelButton() const { return *cancel_; }
@@ -35,6 +37,7 @@ public:
   QListWidget& Problems() const { return *problems_; }
   QLabel& Summary() const { return *summary_; }
   QProgressBar& Progress() const { return *progress_; }
+  QCheckBox& MatchById() const { return *matchById_; }
 
   // While the commit runs, neither button answers and Esc does nothing.
   void ShowCommitting();
@@ -42,6 +45,8 @@ public:
 
 signals:
   void ApplyRequested();
+  // The user wants the rows matched to files the other way: a new plan.
+  void MatchChanged(ImportMatch match);
 
 protected:
   void reject() override;
@@ -51,6 +56,7 @@ private:
   QTableWidget* files_;
   QListWidget* problems_;
   QProgressBar* progress_;
+  QCheckBox* matchById_;
   QDialogButtonBox* buttons_;
   QPushButton* apply_;
   QPushButton* cancel_;
@@ -59,5 +65,7 @@ private:
 
 // The text a preview gives an action: "would create" and so on.
 QString ActionText(Action action);
+// Why a row matched by Sherdog ID takes its file, in the window's language.
+QString MatchText(const MatchNote& note);
 
 }  // namespace ostrak::roster

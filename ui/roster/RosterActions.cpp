@@ -17,7 +17,10 @@
 #include "ui/Unit1.h"
 #include "ui/card/CardFighter.h"
 #include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/DuplicatesView.h"
 #include "ui/roster/RosterCards.h"
+#include "ui/roster/RosterCompare.h"
+#include "ui/roster/RosterMerge.h"
 #include "ui/roster/RosterTransfer.h"
 #include "ui/roster/RosterWindow.h"
 
@@ -68,20 +71,30 @@ void RosterWindow::BuildActions() {
   QAction* cardsPdf =
       action(tr("Save cards as P&DF…"), {}, [this] { SaveSelectedCards(DrawingFormat::Pdf); });
 
+  merge_ = new RosterMerge(*this, *duplicates_, dialogs_);
+  QAction* merge = &merge_->Action();
+  QAction* compareRosters =
+      action(tr("Compare with folder or &table…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)}, [this] {
+        CompareRosters().show();
+        CompareRosters().raise();
+        CompareRosters().activateWindow();
+      });
+
   QMenu* roster = menuBar()->addMenu(tr("&Roster"));
   roster->addActions({choose, reload});
   roster->addSeparator();
-  roster->addActions({exportRows, importTable});
+  roster->addActions({exportRows, importTable, compareRosters});
   roster->addSeparator();
   roster->addAction(close);
   QMenu* fighters = menuBar()->addMenu(tr("&Fighters"));
-  fighters->addActions({open, compare, find, sortHere});
+  fighters->addActions({open, compare, merge, find, sortHere});
   fighters->addSeparator();
   fighters->addActions({cardsPng, cardsSvg, cardsPdf});
-  addActions({choose, reload, exportRows, importTable, close, find, compare, sortHere, cardsPng});
+  addActions({choose, reload, exportRows, importTable, close, find, compare, sortHere, cardsPng, merge,
+              compareRosters});
 
   contextMenu_ = new QMenu(this);
-  contextMenu_->addActions({open, compare, sortHere});
+  contextMenu_->addActions({open, compare, merge, sortHere});
   contextMenu_->addSeparator();
   contextMenu_->addActions({cardsPng, cardsSvg, cardsPdf});
   contextMenu_->addSeparator();
@@ -151,6 +164,12 @@ void RosterWindow::CompareSelected() {
   comparison_->show();
   comparison_->raise();
   comparison_->activateWindow();
+}
+
+RosterCompare& RosterWindow::CompareRosters() {
+  if (!compareRosters_)
+    compareRosters_ = new RosterCompare(*this, dialogs_, setup_.ratingCaptions, setup_.threading);
+  return *compareRosters_;
 }
 
 void RosterWindow::SaveSelectedCards(DrawingFormat format) {

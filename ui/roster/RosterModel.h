@@ -9,10 +9,12 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/roster/RosterRow.h"
+#include "ui/roster/RowGroups.h"
 
 namespace ostrak::roster {
 
@@ -60,6 +62,13 @@ public:
   // aside) and, unless `weightClass` is -1, of that weight class.
   void SetFilter(const QString& text, int weightClass);
 
+  // Only the rows `groups` places are shown, group by group, the sort
+  // ordering each group's rows; their labels head the rows. Null: every row.
+  void SetGroups(std::shared_ptr<const RowGroups> groups);
+  const RowGroups* Groups() const { return groups_.get(); }
+  // Every row read, shown or not, in no particular order.
+  const std::vector<RosterRow>& AllRows() const { return rows_; }
+
   const RosterRow& RowAt(int row) const {
     return rows_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(row)])];
   }
@@ -99,6 +108,7 @@ private:
   std::string needle_;
   int weightClass_ = -1;
   int problemsShown_ = 0;
+  std::shared_ptr<const RowGroups> groups_;
   mutable QIcon warning_;
 };
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "ui/roster/RosterModel.h"
 #include "roster/SearchText.h"
+#include "ui/roster/RosterModel.h"
 
 namespace ostrak::roster {
 
@@ -45,6 +45,14 @@ int Compare(const RosterRow& a, const RosterRow& b, int column) {
 bool RosterModel::Less(int a, int b) const {
   const RosterRow& left = rows_[static_cast<std::size_t>(a)];
   const RosterRow& right = rows_[static_cast<std::size_t>(b)];
+  if (groups_) {
+    const RowPlace* first = groups_->Find(left.file);
+    const RowPlace* second = groups_->Find(right.file);
+    // Rows outside every group are not shown; they go last.
+    const int one = first ? first->group : groups_->count;
+    const int two = second ? second->group : groups_->count;
+    if (one != two) return one < two;
+  }
   if (const int order = Compare(left, right, sortColumn_); order != 0) {
     return sortOrder_ == Qt::AscendingOrder ? order < 0 : order > 0;
   }
@@ -63,6 +71,7 @@ const std::vector<int>& RosterModel::AllInOrder() {
 }
 
 bool RosterModel::Passes(const RosterRow& row) const {
+  if (groups_ && !groups_->Find(row.file)) return false;
   if (weightClass_ >= 0 && row.weightClass != weightClass_) return false;
   return needle_.empty() || std::string_view(row.searchKey).find(needle_) != std::string_view::npos;
 }
@@ -105,6 +114,14 @@ void RosterModel::Append(std::vector<RosterRow> rows) {
   }
   CountProblems();
   endInsertRows();
+}
+
+void RosterModel::SetGroups(std::shared_ptr<const RowGroups> groups) {
+  if (!groups && !groups_) return;
+  groups_ = std::move(groups);
+  orderValid_ = false;
+  Resort();
+  if (!shown_.empty()) emit headerDataChanged(Qt::Vertical, 0, static_cast<int>(shown_.size()) - 1);
 }
 
 void RosterModel::Resort() { Reshow(Filtered(AllInOrder())); }

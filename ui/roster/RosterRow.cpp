@@ -8,8 +8,8 @@
 #include "record/AnsiText.h"
 #include "record/LoadOrder.h"
 #include "roster/Roster.h"
-#include "roster/Utf8Text.h"
 #include "roster/SearchText.h"
+#include "roster/Utf8Text.h"
 
 namespace ostrak::roster {
 
@@ -54,6 +54,12 @@ RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, 
   row.nationality = LineText(lines, FighterField::Nationality);
   row.weightClass = ItemIndex(lines, FighterField::WeightClass);
   row.gamePlan = ItemIndex(lines, FighterField::GamePlan);
+  const auto utf8 = [&](FighterField field) {
+    const int line = LineOf(field);
+    return line < lines.Count() ? Utf8FromFileText(lines.Get(line)) : std::string();
+  };
+  row.identity = {utf8(FighterField::SherdogId), utf8(FighterField::FullName),
+                  utf8(FighterField::DateOfBirth)};
   if (!IsUtf8(folder + relative)) {
     // The editor opens files by names Qt can carry, which are UTF-8: a file
     // it would fail to open must not look like one it can.

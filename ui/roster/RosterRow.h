@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "roster/Identity.h"
+
 namespace ostrak::roster {
 
 inline constexpr int kRatingCount = 6;
@@ -29,6 +31,7 @@ struct RosterRow {
   std::array<std::int8_t, kRatingCount> ratings{-1, -1, -1, -1, -1, -1};  // bar order; -1 with a problem
   std::int8_t weightClass = -1;                                           // item index, -1 for none
   std::int8_t gamePlan = -1;
+  FighterIdentity identity;  // what tells this fighter's files from another's
 
   bool HasProblem() const { return !problem.isEmpty(); }
   QString FileText() const;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
@@ -180,27 +181,40 @@ void RosterTransfer::ImportTable() {
        {{tr("Tables"), QStringLiteral("*.csv *.json")}, {tr("All files"), QStringLiteral("*")}},
        {}});
   if (!chosen) return;
-  const QString path = chosen->path;
-  lastDirectory_ = QFileInfo(path).absolutePath();
+  lastDirectory_ = QFileInfo(chosen->path).absolutePath();
+  Plan(chosen->path, ImportMatch::File);
+}
+
+void RosterTransfer::Plan(const QString& path, ImportMatch match) {
   RosterOptions options;
   options.base = window_.FolderPath();
-  worker_.Post([this, path, options] {
+  worker_.Post([this, path, options, match] {
     // An import cut short before (a crash, a kill) is put back first: a plan
     // is not made over its leftovers.
     auto recovered = std::make_shared<std::vector<std::string>>(RecoverInterrupted(options));
-    auto plan = std::make_shared<RosterPlan>(PlanImport(LocalPath(path), options));
-    worker_.Deliver(this, [this, path, plan, recovered] { Planned(path, plan, *recovered); });
+    auto plan = std::make_shared<RosterPlan>(PlanImport(LocalPath(path), options, match));
+    worker_.Deliver(this, [this, path, plan, recovered, match] { Planned(path, plan, *recovered, match); });
   });
 }
 
 void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan,
-                             const std::vector<std::string>& recovered) {
-  preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, recovered, &window_);
+                             const std::vector<std::string>& recovered, ImportMatch match) {
+  preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, recovered, &window_, match);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
   connect(preview_, &ImportPreview::ApplyRequested, this, [this, plan] { Apply(plan); });
   // Closed, it is deleted later: a new import need not wait for that.
   connect(preview_, &QDialog::finished, this, [this] { preview_ = nullptr; });
-  connect(preview_, &QDialog::rejected, this, [this] { emit ImportFinished(false); });
+  connect(preview_, &QDialog::rejected, this, [this] {
+    if (!replanning_) emit ImportFinished(false);
+  });
+  // The other match is a new plan, shown in a preview of its own.
+  connect(preview_, &ImportPreview::MatchChanged, this, [this, path](ImportMatch next) {
+    if (!preview_) return;
+    replanning_ = true;
+    preview_->CancelButton().click();
+    replanning_ = false;
+    Plan(path, next);
+  });
   preview_->open();
   emit PreviewShown();
 }

@@ -59,8 +59,9 @@ private:
     QString failure;  // the table could not be written
   };
   void Exported(const QString& path, const Written& written);
+  void Plan(const QString& path, ImportMatch match);
   void Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan,
-               const std::vector<std::string>& recovered);
+               const std::vector<std::string>& recovered, ImportMatch match);
   void Apply(const std::shared_ptr<RosterPlan>& plan);
   void Committed(const CommitResult& result);
   QString StartDirectory() const;
@@ -69,6 +70,7 @@ private:
   Dialogs& dialogs_;
   QString lastDirectory_;
   QPointer<ImportPreview> preview_;
+  bool replanning_ = false;  // the preview closes for one of the other match
   WorkerThread worker_;
 };
 

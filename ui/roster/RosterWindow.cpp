@@ -1,5 +1,6 @@
 #include "ui/roster/RosterWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@
 #include "platform/ErrorGuard.h"
 #include "ui/Unit1.h"
 #include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/DuplicatesView.h"
 #include "ui/roster/RosterDelegate.h"
 #include "ui/roster/RosterFolder.h"
 #include "ui/roster/RosterTransfer.h"
@@ -168,6 +170,11 @@ void RosterWindow::BuildWidgets() {
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
   layout->addWidget(table_, 1);
+  duplicates_ = new DuplicatesView(*this);
+  bar->addWidget(&duplicates_->Toggle());
+  bar->addWidget(&duplicates_->Note());
+  setTabOrder(weightClasses_, &duplicates_->Toggle());
+  setTabOrder(&duplicates_->Toggle(), table_);
   setCentralWidget(central);
   table_->setFocus();
 

@@ -35,7 +35,10 @@ class TForm1;
 namespace ostrak::roster {
 
 class ComparisonWindow;
+class DuplicatesView;
 class RosterCards;
+class RosterCompare;
+class RosterMerge;
 class RosterTransfer;
 
 struct RosterSetup {
@@ -74,6 +77,10 @@ public:
   ComparisonWindow* Comparison() const { return comparison_; }
   RosterTransfer& Transfer() { return *transfer_; }
   RosterCards& Cards() { return *cards_; }
+  DuplicatesView& Duplicates() { return *duplicates_; }
+  RosterMerge& Merge() { return *merge_; }
+  // "Compare with folder or table…", made when first asked for.
+  RosterCompare& CompareRosters();
 
   // What the folder watch's wait ends in: look for changes now.
   void RescanNow();
@@ -138,6 +145,9 @@ private:
   ComparisonWindow* comparison_ = nullptr;
   RosterTransfer* transfer_;
   RosterCards* cards_ = nullptr;
+  DuplicatesView* duplicates_ = nullptr;
+  RosterMerge* merge_ = nullptr;
+  RosterCompare* compareRosters_ = nullptr;
 
   FolderWatch* watch_;
   RosterFeed* feed_;   // walks the folders watch_ watches

@@ -17,6 +17,8 @@ struct FighterTraits {
   int weightClassCode = 0;  // Lightweight
   int attribute = 10;       // every attribute
   int punches = 10;         // line 0, so Striking differs between fighters
+  const char* sherdogId = "1234";
+  const char* dateOfBirth = "01/01/1990";
 };
 
 inline std::string FighterFile(const FighterTraits& fighter) {
@@ -32,8 +34,8 @@ inline std::string FighterFile(const FighterTraits& fighter) {
   line("77 kg");
   line(std::to_string(fighter.attribute));
   line(fighter.nationality);
-  line("01/01/1990");
-  line("1234");
+  line(fighter.dateOfBirth);
+  line(fighter.sherdogId);
   line("1");
   return bytes;
 }

@@ -54,6 +54,41 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ostrak::roster::DuplicatesView</name>
+    <message>
+        <source>same Sherdog ID %1</source>
+        <translation>mismo ID de Sherdog %1</translation>
+    </message>
+    <message>
+        <source>same name and date of birth %1</source>
+        <translation>mismo nombre y fecha de nacimiento %1</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicates</source>
+        <translation>&amp;Duplicados</translation>
+    </message>
+    <message>
+        <source>Duplicates only</source>
+        <translation>Solo duplicados</translation>
+    </message>
+    <message>
+        <source>Show only the files that are probably one fighter: the same Sherdog ID, or the same full name and date of birth</source>
+        <translation>Mostrar solo los archivos que probablemente son un mismo luchador: el mismo ID de Sherdog, o el mismo nombre completo y fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>no duplicates</source>
+        <translation>ningún duplicado</translation>
+    </message>
+    <message>
+        <source>1 group</source>
+        <translation>1 grupo</translation>
+    </message>
+    <message>
+        <source>%1 groups</source>
+        <translation>%1 grupos</translation>
+    </message>
+</context>
+<context>
     <name>ostrak::roster::EngineMessages</name>
     <message>
         <source>is empty: the editor saves no fighter without it</source>
@@ -303,6 +338,177 @@ Do you want to replace it?</source>
         <source>its name holds a line break (%1), which a table cannot hold: rename the file to take it in</source>
         <translation>su nombre tiene un salto de línea (%1), y una tabla no puede contenerlo: cambie el nombre del archivo para incluirlo</translation>
     </message>
+    <message>
+        <source>holds Sherdog ID %1; the row names %2</source>
+        <translation>tiene el ID de Sherdog %1; la fila nombra %2</translation>
+    </message>
+    <message>
+        <source>holds Sherdog ID %1</source>
+        <translation>tiene el ID de Sherdog %1</translation>
+    </message>
+    <message>
+        <source>no file holds Sherdog ID %1; named after the full name</source>
+        <translation>ningún archivo tiene el ID de Sherdog %1; nombrado según el nombre completo</translation>
+    </message>
+    <message>
+        <source>no file holds Sherdog ID %1</source>
+        <translation>ningún archivo tiene el ID de Sherdog %1</translation>
+    </message>
+    <message>
+        <source>already holds another fighter (no file holds Sherdog ID %1): name the row&apos;s new file in its file cell</source>
+        <translation>ya tiene otro luchador (ningún archivo tiene el ID de Sherdog %1): nombre el archivo nuevo de la fila en su celda file</translation>
+    </message>
+    <message>
+        <source>%1: its Sherdog ID is unknown</source>
+        <translation>%1: no se sabe su ID de Sherdog</translation>
+    </message>
+    <message>
+        <source>%1: the Sherdog IDs there are unknown</source>
+        <translation>%1: no se saben los ID de Sherdog que hay allí</translation>
+    </message>
+    <message>
+        <source>missing column: rows are matched by it</source>
+        <translation>falta la columna: las filas se emparejan por ella</translation>
+    </message>
+    <message>
+        <source>is empty: rows are matched by it</source>
+        <translation>está vacío: las filas se emparejan por él</translation>
+    </message>
+    <message>
+        <source>%1 is given by row %2 too</source>
+        <translation>la fila %2 también da %1</translation>
+    </message>
+    <message>
+        <source>%1 is held by %2: merge them, or import by file</source>
+        <translation>%1 lo tienen %2: fusiónelos, o importe por archivo</translation>
+    </message>
+    <message>
+        <source>is empty, and the full name gives no file name</source>
+        <translation>está vacío, y el nombre completo no da ningún nombre de archivo</translation>
+    </message>
+    <message>
+        <source>is the same file as %1: there is nothing to merge</source>
+        <translation>es el mismo archivo que %1: no hay nada que fusionar</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::FieldNames</name>
+    <message>
+        <source>Punches</source>
+        <translation>Puños</translation>
+    </message>
+    <message>
+        <source>Kicks</source>
+        <translation>Patadas</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Fuerza</translation>
+    </message>
+    <message>
+        <source>Clinch</source>
+        <translation>Agarres</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>Agilidad</translation>
+    </message>
+    <message>
+        <source>Dodge</source>
+        <translation>Esquiva</translation>
+    </message>
+    <message>
+        <source>Motivation</source>
+        <translation>Motivación</translation>
+    </message>
+    <message>
+        <source>Takedowns</source>
+        <translation>Derribo</translation>
+    </message>
+    <message>
+        <source>Takedown defence</source>
+        <translation>Def contra derribos</translation>
+    </message>
+    <message>
+        <source>Submission</source>
+        <translation>Sometimiento</translation>
+    </message>
+    <message>
+        <source>Submission defence</source>
+        <translation>Def contra sometimiento</translation>
+    </message>
+    <message>
+        <source>Stamina</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Fortitude</source>
+        <translation>Resistencia</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Ritmo</translation>
+    </message>
+    <message>
+        <source>Aggressivity</source>
+        <translation>Agresividad</translation>
+    </message>
+    <message>
+        <source>KO resistance</source>
+        <translation>Resistencia al KO</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nombre completo</translation>
+    </message>
+    <message>
+        <source>Common name</source>
+        <translation>Nombre común</translation>
+    </message>
+    <message>
+        <source>Game plan</source>
+        <translation>Estrategia</translation>
+    </message>
+    <message>
+        <source>Weight class</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Estatura</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Ground game</source>
+        <translation>Suelo</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nacionalidad</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Sherdog ID</source>
+        <translation>ID de Sherdog</translation>
+    </message>
+    <message>
+        <source>Line 28</source>
+        <translation>Línea 28</translation>
+    </message>
+    <message>
+        <source>Lines after line 28</source>
+        <translation>Líneas tras la línea 28</translation>
+    </message>
+    <message>
+        <source>Ground&apos;n&apos;Pound</source>
+        <translation>Ground'n'Pound</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::ImportPreview</name>
@@ -378,6 +584,65 @@ Do you want to replace it?</source>
         <source>would remove</source>
         <translation>se eliminaría</translation>
     </message>
+    <message>
+        <source>Match rows by &amp;Sherdog ID (whatever their file cell says)</source>
+        <translation>Emparejar las filas por ID de &amp;Sherdog (diga lo que diga su celda file)</translation>
+    </message>
+    <message>
+        <source>Why this file</source>
+        <translation>Por qué este archivo</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::MergeDialog</name>
+    <message>
+        <source>Merge fighters</source>
+        <translation>Fusionar luchadores</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the file:</source>
+        <translation>&amp;Conservar el archivo:</translation>
+    </message>
+    <message>
+        <source>Keep the file</source>
+        <translation>Conservar el archivo</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Campos</translation>
+    </message>
+    <message>
+        <source>Check the text each differing field takes (Space checks the current cell).</source>
+        <translation>Marque el texto que toma cada campo distinto (Espacio marca la celda actual).</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionar</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Difiere</translation>
+    </message>
+    <message>
+        <source>Kept: %1</source>
+        <translation>Se conserva: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Se elimina: %1</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>difiere</translation>
+    </message>
+    <message>
+        <source>Fields that differ: %1. Each takes the text of %2, changed last, unless you check the other. %3 is written with the texts checked and %4 is removed, in one change.</source>
+        <translation>Campos distintos: %1. Cada uno toma el texto de %2, el último modificado, salvo que marque el otro. %3 se escribe con los textos marcados y %4 se elimina, en un solo cambio.</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::RosterCards</name>
@@ -432,6 +697,200 @@ Do you want to replace it?</source>
     <message>
         <source>Cards already in &quot;%1&quot; would be replaced: %2. Replace them?</source>
         <translation>Se sustituirían fichas que ya están en &quot;%1&quot;: %2. ¿Desea sustituirlas?</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::RosterCompare</name>
+    <message>
+        <source>added</source>
+        <translation>añadido</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminado</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>cambiado</translation>
+    </message>
+    <message>
+        <source>renamed</source>
+        <translation>renombrado</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>This folder</source>
+        <translation>Esta carpeta</translation>
+    </message>
+    <message>
+        <source>Compare with folder or table</source>
+        <translation>Comparar con carpeta o tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Other roster:</source>
+        <translation>&amp;Otra plantilla:</translation>
+    </message>
+    <message>
+        <source>Other roster</source>
+        <translation>Otra plantilla</translation>
+    </message>
+    <message>
+        <source>A folder, a CSV table or a JSON table</source>
+        <translation>Una carpeta, una tabla CSV o una tabla JSON</translation>
+    </message>
+    <message>
+        <source>&amp;Folder…</source>
+        <translation>&amp;Carpeta…</translation>
+    </message>
+    <message>
+        <source>&amp;Table…</source>
+        <translation>&amp;Tabla…</translation>
+    </message>
+    <message>
+        <source>&amp;Pair fighters:</source>
+        <translation>&amp;Emparejar luchadores:</translation>
+    </message>
+    <message>
+        <source>Pair fighters</source>
+        <translation>Emparejar luchadores</translation>
+    </message>
+    <message>
+        <source>By file</source>
+        <translation>Por archivo</translation>
+    </message>
+    <message>
+        <source>By Sherdog ID</source>
+        <translation>Por ID de Sherdog</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>Co&amp;mparar</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Diferencias</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Changed fields</source>
+        <translation>Campos cambiados</translation>
+    </message>
+    <message>
+        <source>Both versions</source>
+        <translation>Ambas versiones</translation>
+    </message>
+    <message>
+        <source>Compare with folder</source>
+        <translation>Comparar con carpeta</translation>
+    </message>
+    <message>
+        <source>Compare with table</source>
+        <translation>Comparar con tabla</translation>
+    </message>
+    <message>
+        <source>Tables</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Name the folder or table to compare the roster with.</source>
+        <translation>Indique la carpeta o la tabla con la que comparar la plantilla.</translation>
+    </message>
+    <message>
+        <source>Comparing…</source>
+        <translation>Comparando…</translation>
+    </message>
+    <message>
+        <source>The rosters could not be compared:</source>
+        <translation>No se han podido comparar las plantillas:</translation>
+    </message>
+    <message>
+        <source>The rosters hold the same fighters. </source>
+        <translation>Las plantillas tienen los mismos luchadores. </translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 changed, %4 renamed, %5 unchanged.</source>
+        <translation>%1 añadidos, %2 eliminados, %3 cambiados, %4 renombrados, %5 sin cambios.</translation>
+    </message>
+    <message>
+        <source>Added: only in the other roster; removed: only in this folder.</source>
+        <translation>Añadido: solo en la otra plantilla; eliminado: solo en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>sin comparar</translation>
+    </message>
+    <message>
+        <source>Sherdog ID %1 is held by more than one fighter</source>
+        <translation>El ID de Sherdog %1 lo tiene más de un luchador</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Cambiado</translation>
+    </message>
+    <message>
+        <source>This folder: %1</source>
+        <translation>Esta carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Both versions of %1</source>
+        <translation>Ambas versiones de %1</translation>
+    </message>
+    <message>
+        <source>does not load: %1</source>
+        <translation>no se carga: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::RosterMerge</name>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Fusionar…</translation>
+    </message>
+    <message>
+        <source>Merge fighters</source>
+        <translation>Fusionar luchadores</translation>
+    </message>
+    <message>
+        <source>Select two files of one fighter (Duplicates shows them), then merge them.</source>
+        <translation>Seleccione dos archivos de un mismo luchador (Duplicados los muestra) y luego fusiónelos.</translation>
+    </message>
+    <message>
+        <source>These two cannot be merged.
+%1</source>
+        <translation>Estos dos no se pueden fusionar.
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was merged.
+%1</source>
+        <translation>No se ha fusionado nada.
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was merged.</source>
+        <translation>No se ha fusionado nada.</translation>
+    </message>
+    <message>
+        <source>The merge failed.</source>
+        <translation>La fusión ha fallado.</translation>
     </message>
 </context>
 <context>
@@ -674,6 +1133,10 @@ Export it as &quot;%4&quot;?</source>
     <message>
         <source>Save cards as P&amp;DF…</source>
         <translation>Guardar fichas como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Compare with folder or &amp;table…</source>
+        <translation>Comparar con carpeta o &amp;tabla…</translation>
     </message>
 </context>
 <context>
