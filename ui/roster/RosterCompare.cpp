@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -199,6 +200,8 @@ RosterCompare::RosterCompare(RosterWindow& window, Dialogs& dialogs, std::array<
   connect(results_, &QTableWidget::currentCellChanged, this,
           [this](int row) { Guard([&] { ShowDetail(row); }); });
   connect(results_, &QTableWidget::activated, this, [this] { detail_->setFocus(Qt::OtherFocusReason); });
+  auto* close = new QShortcut(QKeySequence::Cancel, this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
   resize(820, 640);
 }
 

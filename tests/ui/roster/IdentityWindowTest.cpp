@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 #include <filesystem>
 
 #include "roster/Roster.h"
@@ -180,7 +181,12 @@ TEST_F(IdentityWindowTest, MergeWritesTheKeptFileWithTheChosenFieldsAndRemovesTh
     EXPECT_EQ(dialog->Keep(), row.kept);
     EXPECT_EQ(dialog->Fields().item(17, MergeDialog::Differs)->text(), "differs");
     EXPECT_EQ(dialog->Fields().item(25, MergeDialog::Differs)->text(), "");
-    for (const auto& [field, side] : row.picks) dialog->Choose(field, side);
+    // From the keyboard: Space checks the current cell, and so unchecks its other side.
+    for (const auto& [field, side] : row.picks) {
+      dialog->Fields().setCurrentCell(
+          field, side == MergeSide::Keep ? MergeDialog::KeepValue : MergeDialog::OtherValue);
+      QTest::keyClick(&dialog->Fields(), Qt::Key_Space);
+    }
     dialog->MergeButton().click();
     const std::string removed = std::string(row.kept) == "ana.txt" ? "ana-2.txt" : "ana.txt";
     EXPECT_EQ(ReadBytes(folder / row.kept), row.bytes);
