@@ -2,6 +2,8 @@
 
     atspi-roster.py read      the table, its headers and cells, the find field, the status
     atspi-roster.py compare   the comparison window's bars, radar outlines and attribute table
+    atspi-roster.py duplicates  the table narrowed to one fighter's two files, each row headed by its reason
+    atspi-roster.py merge     the merge dialog's fields, the differing ones said so
 """
 
 import re
@@ -103,4 +105,50 @@ def compare():
         fail("the highest value is not marked for a screen reader")
 
 
-{"read": read, "compare": compare}[sys.argv[1]]()
+def duplicates():
+    frame = window("Plantilla — samples")
+    toggle = find(frame, lambda a: a.getRole() == pyatspi.ROLE_CHECK_BOX and a.name == "Solo duplicados")
+    if toggle is None:
+        fail("no duplicates toggle named Solo duplicados")
+    table = find(frame, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
+    # The folder watch brings the new file in within a second or so.
+    for _ in range(50):
+        cells = table.queryTable()
+        files = sorted(cells.getAccessibleAt(r, 0).name for r in range(cells.nRows))
+        if files == ["lucas-ferreira.txt", "old/ferreira-2019.txt"]:
+            break
+        time.sleep(0.1)
+    print("duplicates:", files)
+    if files != ["lucas-ferreira.txt", "old/ferreira-2019.txt"]:
+        fail("the duplicates view does not show the fighter's two files alone")
+    reasons = [cells.getRowHeader(r).name for r in range(cells.nRows)]
+    print("reasons:", reasons)
+    if reasons != ["1: mismo ID de Sherdog 98322; mismo nombre y fecha de nacimiento 19/11/1989"] * 2:
+        fail("the rows do not say why they are one fighter")
+
+
+def merge():
+    frame = window("Fusionar luchadores")
+    table = find(frame, lambda a: a.getRole() == pyatspi.ROLE_TABLE and a.name == "Campos")
+    if table is None:
+        fail("no table of fields named Campos")
+    cells = table.queryTable()
+    rows = [[cells.getAccessibleAt(r, c).name for c in range(cells.nColumns)] for r in range(cells.nRows)]
+    differing = [row for row in rows if row[1] == "difiere"]
+    print("differing fields:", differing)
+    if [row[0] for row in differing] != ["Nacionalidad"] or differing[0][2:] not in (["Brasil", "Portugal"], ["Portugal", "Brasil"]):
+        fail("the differing field is not said so with both texts")
+    # On this platform a list box reads as its current item and is named by the label beside it.
+    keep = find(frame, lambda a: a.getRole() == pyatspi.ROLE_COMBO_BOX)
+    labels = [] if keep is None else [
+        relation.getTarget(t).name
+        for relation in keep.getRelationSet()
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+        for t in range(relation.getNTargets())
+    ]
+    print(f"file kept: {keep.name if keep else None!r}, labelled {labels!r}")
+    if keep is None or keep.name not in ("lucas-ferreira.txt", "old/ferreira-2019.txt") or "Conservar el archivo:" not in labels:
+        fail("the choice of the file kept does not read as the file and its label")
+
+
+{"read": read, "compare": compare, "duplicates": duplicates, "merge": merge}[sys.argv[1]]()

@@ -305,9 +305,12 @@ void RosterCompare::ShowDetail(int row) {
   const Version before = VersionOf(Find(shown_->sides[0], fighter.before));
   const Version after = VersionOf(Find(shown_->sides[1], fighter.after));
   const QString otherName = QFileInfo(source_->text()).fileName();
-  detail_->setHorizontalHeaderLabels({tr("Field"), tr("Changed"),
-                                      tr("This folder: %1").arg(MessageToQString(fighter.before)),
-                                      otherName + QStringLiteral(": ") + MessageToQString(fighter.after)});
+  const QString beforeName = MessageToQString(fighter.before);
+  const QString afterName = MessageToQString(fighter.after);
+  detail_->setHorizontalHeaderLabels(
+      {tr("Field"), tr("Changed"),
+       beforeName.isEmpty() ? tr("This folder") : tr("This folder: %1").arg(beforeName),
+       afterName.isEmpty() ? otherName : otherName + QStringLiteral(": ") + afterName});
   detailTitle_->setText(
       tr("Both versions of %1")
           .arg(MessageToQString(fighter.status == DiffStatus::Added ? fighter.after : fighter.before)));
@@ -341,6 +344,13 @@ void RosterCompare::ShowDetail(int row) {
   for (std::size_t i = 0; i < ratingCaptions_.size(); ++i)
     add(ratingCaptions_[i], rating(before, i), rating(after, i), both);
   detail_->resizeColumnsToContents();
+  // The first change in sight: most fields of a changed fighter are as they were.
+  for (int at = 0; at < detail_->rowCount(); ++at) {
+    if (!detail_->item(at, DetailChanged)->text().isEmpty()) {
+      detail_->scrollToItem(detail_->item(at, DetailField), QAbstractItemView::PositionAtTop);
+      break;
+    }
+  }
 }
 
 }  // namespace ostrak::roster

@@ -173,8 +173,6 @@ void RosterWindow::BuildWidgets() {
   duplicates_ = new DuplicatesView(*this);
   bar->addWidget(&duplicates_->Toggle());
   bar->addWidget(&duplicates_->Note());
-  setTabOrder(weightClasses_, &duplicates_->Toggle());
-  setTabOrder(&duplicates_->Toggle(), table_);
   setCentralWidget(central);
   table_->setFocus();
 
