@@ -12,6 +12,7 @@
 #include "platform/Dialogs.h"
 #include "ui/roster/EngineMessages.h"
 #include "ui/roster/ImportPreview.h"
+#include "ui/roster/RosterJournal.h"
 #include "ui/roster/RosterWindow.h"
 
 namespace ostrak::roster {
@@ -201,7 +202,7 @@ void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPl
                              const std::vector<std::string>& recovered, ImportMatch match) {
   preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, recovered, &window_, match);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
-  connect(preview_, &ImportPreview::ApplyRequested, this, [this, plan] { Apply(plan); });
+  connect(preview_, &ImportPreview::ApplyRequested, this, [this, plan, path] { Apply(plan, path); });
   // Closed, it is deleted later: a new import need not wait for that.
   connect(preview_, &QDialog::finished, this, [this] { preview_ = nullptr; });
   connect(preview_, &QDialog::rejected, this, [this] {
@@ -219,15 +220,20 @@ void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPl
   emit PreviewShown();
 }
 
-void RosterTransfer::Apply(const std::shared_ptr<RosterPlan>& plan) {
+void RosterTransfer::Apply(const std::shared_ptr<RosterPlan>& plan, const QString& path) {
   if (!preview_) return;
   preview_->ShowCommitting();
-  worker_.Post([this, plan] {
-    const CommitResult result = Commit(*plan, [this](std::size_t done, std::size_t total) {
-      worker_.Deliver(this, [this, done, total] {
-        if (preview_) preview_->ShowProgress(done, total);
-      });
-    });
+  std::shared_ptr<CommitJournal> journal =
+      RosterJournal("Import " + QFileInfo(path).fileName().toStdString());
+  worker_.Post([this, plan, journal] {
+    const CommitResult result = Commit(
+        *plan,
+        [this](std::size_t done, std::size_t total) {
+          worker_.Deliver(this, [this, done, total] {
+            if (preview_) preview_->ShowProgress(done, total);
+          });
+        },
+        journal.get());
     worker_.Deliver(this, [this, result] { Committed(result); });
   });
 }

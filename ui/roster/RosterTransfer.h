@@ -62,7 +62,8 @@ private:
   void Plan(const QString& path, ImportMatch match);
   void Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan,
                const std::vector<std::string>& recovered, ImportMatch match);
-  void Apply(const std::shared_ptr<RosterPlan>& plan);
+  // `path`: the table's, which names the change set.
+  void Apply(const std::shared_ptr<RosterPlan>& plan, const QString& path);
   void Committed(const CommitResult& result);
   QString StartDirectory() const;
 
