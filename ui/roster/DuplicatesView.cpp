@@ -8,7 +8,8 @@
 #include <QLabel>
 #include <QTableView>
 #include <algorithm>
-#include <numeric>
+#include <string_view>
+#include <unordered_map>
 
 #include "platform/ErrorGuard.h"
 #include "ui/roster/RosterWindow.h"
@@ -21,15 +22,14 @@ QString Utf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::vector<DuplicateGroup> Groups(const std::vector<const RosterRow*>& rows, const std::string& folder,
-                                   bool withFiles) {
+// One file under two names (hard links) is one candidate.
+std::vector<DuplicateGroup> Groups(const std::vector<const RosterRow*>& rows, const std::string& folder) {
   std::vector<DuplicateCandidate> candidates;
   candidates.reserve(rows.size());
   for (const RosterRow* row : rows) {
     DuplicateCandidate candidate{row->file, std::nullopt, row->identity};
     struct stat status {};
-    if (withFiles && ::stat((folder + row->file).c_str(), &status) == 0)
-      candidate.identity = IdentityOf(status);
+    if (::stat((folder + row->file).c_str(), &status) == 0) candidate.identity = IdentityOf(status);
     candidates.push_back(std::move(candidate));
   }
   return FindDuplicates(candidates);
@@ -44,24 +44,25 @@ QString DuplicateReasonText(const DuplicateLink& link) {
 }
 
 RowGroups GroupDuplicateRows(const std::vector<RosterRow>& rows, const std::string& folder) {
-  std::vector<const RosterRow*> ordered(rows.size());
-  std::transform(rows.begin(), rows.end(), ordered.begin(), [](const RosterRow& row) { return &row; });
-  std::sort(ordered.begin(), ordered.end(),
-            [](const RosterRow* a, const RosterRow* b) { return a->file < b->file; });
-  // The rows alone first, then their files looked at only for those in a
-  // group: most of a roster is never stat'ed again.
+  // Only the rows whose keys another row shares can be in a group: the rules
+  // run on those alone, and their files are looked at for those alone.
+  std::unordered_map<std::string_view, int> ids(rows.size());
+  std::unordered_map<std::string_view, int> names(rows.size());
+  for (const RosterRow& row : rows) {
+    if (!row.idKey.empty()) ++ids[row.idKey];
+    if (!row.nameAndBirthKey.empty()) ++names[row.nameAndBirthKey];
+  }
   std::vector<const RosterRow*> members;
-  for (const DuplicateGroup& group : Groups(ordered, folder, false)) {
-    for (const std::string& file : group.files) {
-      members.push_back(
-          *std::lower_bound(ordered.begin(), ordered.end(), file,
-                            [](const RosterRow* row, const std::string& name) { return row->file < name; }));
+  for (const RosterRow& row : rows) {
+    if ((!row.idKey.empty() && ids[row.idKey] > 1) ||
+        (!row.nameAndBirthKey.empty() && names[row.nameAndBirthKey] > 1)) {
+      members.push_back(&row);
     }
   }
   std::sort(members.begin(), members.end(),
             [](const RosterRow* a, const RosterRow* b) { return a->file < b->file; });
   RowGroups groups;
-  for (const DuplicateGroup& group : Groups(members, folder, true)) {
+  for (const DuplicateGroup& group : Groups(members, folder)) {
     for (std::size_t f = 0; f < group.files.size(); ++f) {
       QStringList reasons;
       for (const DuplicateLink* link : group.LinksOf(f)) reasons.push_back(DuplicateReasonText(*link));

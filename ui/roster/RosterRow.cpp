@@ -60,6 +60,11 @@ RosterRow ReadRosterRow(const std::string& folder, const std::string& relative, 
   };
   row.identity = {utf8(FighterField::SherdogId), utf8(FighterField::FullName),
                   utf8(FighterField::DateOfBirth)};
+  row.idKey = TrimmedId(row.identity.sherdogId);
+  if (std::string name = NameKey(row.identity.fullName), born = TrimmedId(row.identity.dateOfBirth);
+      !name.empty() && !born.empty()) {
+    row.nameAndBirthKey = std::move(name) + '\0' + born;
+  }
   if (!IsUtf8(folder + relative)) {
     // The editor opens files by names Qt can carry, which are UTF-8: a file
     // it would fail to open must not look like one it can.

@@ -32,6 +32,10 @@ struct RosterRow {
   std::int8_t weightClass = -1;                                           // item index, -1 for none
   std::int8_t gamePlan = -1;
   FighterIdentity identity;  // what tells this fighter's files from another's
+  // The keys the duplicate rules compare, worked out once: the trimmed ID,
+  // and the name key with the trimmed date of birth; empty when there is none.
+  std::string idKey;
+  std::string nameAndBirthKey;
 
   bool HasProblem() const { return !problem.isEmpty(); }
   QString FileText() const;
