@@ -304,6 +304,33 @@ TEST_F(IdentityWindowTest, CompareWithAFolderOrATableListsWhatDiffersAndOpensBot
   EXPECT_TRUE(versions.item(29, RosterCompare::Before)->text().endsWith('%'));
 }
 
+TEST_F(IdentityWindowTest, ARosterThatCannotBeReadIsSaidAndListsNothing) {
+  test::TempDirectory other;
+  const std::string twice = other / "twice.csv";
+  std::string bytes =
+      ExportFiles({"lucas.txt", "ivo.txt"}, {TableFormat::Csv, ',', false, folder.path()}).bytes;
+  bytes.replace(bytes.find("ivo.txt"), 7, "lucas.txt");
+  WriteBytes(twice, bytes);
+  const struct {
+    const char* name;
+    std::string source;
+    const char* said;
+  } cases[] = {
+      {"nothing there", other / "missing.csv", "missing.csv"},
+      {"two rows of one file", twice, "row 2"},
+  };
+  RosterCompare& compare = window->CompareRosters();
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.name);
+    compare.Source().setText(QString::fromStdString(row.source));
+    compare.CompareButton().click();
+    const QString summary = compare.Summary().text();
+    EXPECT_TRUE(summary.startsWith("The rosters could not be compared:\n")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(row.said)) << summary.toStdString();
+    EXPECT_EQ(compare.Results().rowCount(), 0);
+  }
+}
+
 class IdentityWindowInSpanish : public IdentityWindowTest {
 protected:
   IdentityWindowInSpanish() : IdentityWindowTest(RosterLanguage::Spanish) {}
