@@ -40,7 +40,7 @@ std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptio
   if (json) {
     out += "[";
   } else {
-    AppendCsvHeader(out, options.separator);
+    AppendCsvHeader(out, options.separator, options.ratings);
   }
   std::size_t leftOut = 0;
   bool first = true;
@@ -60,11 +60,14 @@ std::size_t ExportFiles(const std::vector<std::string>& files, const ExportOptio
       if (sink.leftOut) sink.leftOut({file, *failure});
       continue;
     }
+    std::optional<Ratings> ratings;
+    if (options.ratings) ratings = EvaluateRatings(LoadLinesLikeTheEditor(lines).form.Attributes());
+    const RowStyle style{options.itemTexts, ratings ? &*ratings : nullptr};
     if (json) {
       out += first ? "\n  " : ",\n  ";
-      AppendJsonRow(out, file, lines);
+      AppendJsonRow(out, file, lines, style);
     } else {
-      AppendCsvRow(out, file, lines, options.separator);
+      AppendCsvRow(out, file, lines, options.separator, style);
     }
     first = false;
     if (out.size() >= kPieceBytes) {

@@ -58,6 +58,13 @@ struct ExportOptions {
   // Where relative file names are read from (the table still names them as
   // given); empty: the current folder. An import into the same base finds them.
   std::string base = {};
+  // game_plan and weight_class as the lists' item texts ("Lightweight: Max
+  // 155 lb / 70 kg") where a line holds an item's code as the editor writes
+  // it; an import reads them back to the same bytes.
+  bool itemTexts = false;
+  // The six ratings as columns after extra (ground ... overall), which an
+  // import checks against the attributes and never writes.
+  bool ratings = false;
 };
 
 // A file left out of a table or not written, and why.

@@ -5,11 +5,13 @@
 #include <array>
 
 #include "core/IntToStr.h"
+#include "core/IntegerSyntax.h"
 #include "record/AnsiText.h"
 #include "record/FighterColumns.h"
 #include "roster/ChangeRules.h"
 #include "roster/CsvTable.h"
 #include "roster/JsonTable.h"
+#include "roster/LoadedFighter.h"
 #include "roster/Utf8Text.h"
 
 namespace ostrak::roster {
@@ -76,11 +78,61 @@ std::optional<std::string> CellToExtraLines(const TableValue& cell, std::vector<
   return std::nullopt;
 }
 
+// A list's line as its item's text where it holds an item's code as the
+// editor writes it, else the line as UTF-8.
+std::string CellOfLine(int line, const std::string& text, const RowStyle& style) {
+  if (style.itemTexts) {
+    const auto item = [&](const auto& items, int index, int code) -> std::optional<std::string> {
+      if (index == kNoSelection || text != IntToStr(code)) return std::nullopt;
+      return std::string(items[static_cast<std::size_t>(index)]);
+    };
+    const std::optional<std::int32_t> code = TryStrToInt(text);
+    if (code && line == LineOf(FighterField::GamePlan)) {
+      if (auto shown = item(kGamePlanItems, GamePlanIndexFromCode(*code), *code)) return *shown;
+    } else if (code && line == LineOf(FighterField::WeightClass)) {
+      if (auto shown = item(kWeightClassItems, WeightClassIndexFromCode(*code), *code)) return *shown;
+    }
+  }
+  return Utf8FromFileText(text);
+}
+
+// A rating cell that is not empty must be what the lines give: the ratings
+// are the evaluation window's reading of the attributes, nothing a file keeps.
+void CheckRatingCells(const RowCells& cells, const TStringList& lines,
+                      std::vector<std::pair<std::size_t, std::string>>& found) {
+  const bool given = std::any_of(cells.begin() + kFirstRatingIndex, cells.end(), [](const TableValue* cell) {
+    return cell && (cell->kind != TableValue::Kind::Text || !cell->texts.front().empty());
+  });
+  if (!given) return;
+  const LoadedFighter loaded = LoadLinesLikeTheEditor(lines);
+  if (loaded.failure) return;  // its load problem is named already
+  const auto ratings = EvaluateRatings(loaded.form.Attributes()).InBarOrder();
+  for (std::size_t i = 0; i < kRatingColumns.size(); ++i) {
+    const TableValue* cell = cells[kFirstRatingIndex + i];
+    if (!cell || (cell->kind == TableValue::Kind::Text && cell->texts.front().empty())) continue;
+    if (cell->kind != TableValue::Kind::Text) {
+      found.emplace_back(kFirstRatingIndex + i, "is not a JSON string");
+    } else if (TryStrToInt(cell->texts.front()) != ratings[i]) {
+      found.emplace_back(kFirstRatingIndex + i, "'" + cell->texts.front() + "': the attributes give " +
+                                                    IntToStr(ratings[i]) +
+                                                    "; ratings follow from the attributes: change those");
+    }
+  }
+}
+
 }  // namespace
 
 const char* ColumnName(std::size_t index) {
   if (index == 0) return kFileColumn;
+  if (index >= kFirstRatingIndex) return kRatingColumns[index - kFirstRatingIndex];
   return index == kExtraIndex ? kExtraColumn : kLineColumns[index - 1];
+}
+
+std::optional<std::size_t> TableColumnIndex(std::string_view name) {
+  for (std::size_t i = 0; i < kRatingColumns.size(); ++i) {
+    if (name == kRatingColumns[i]) return kFirstRatingIndex + i;
+  }
+  return ColumnIndex(name);
 }
 
 std::optional<std::size_t> ColumnIndex(std::string_view name) {
@@ -90,19 +142,20 @@ std::optional<std::size_t> ColumnIndex(std::string_view name) {
   return std::nullopt;
 }
 
-void AppendCsvHeader(std::string& out, char separator) {
-  for (std::size_t index = 0; index < kColumnCount; ++index) {
+void AppendCsvHeader(std::string& out, char separator, bool ratings) {
+  for (std::size_t index = 0; index < (ratings ? kTableColumnCount : kColumnCount); ++index) {
     if (index > 0) out += separator;
     out += ColumnName(index);
   }
   out += "\r\n";
 }
 
-void AppendCsvRow(std::string& out, std::string_view file, const TStringList& lines, char separator) {
+void AppendCsvRow(std::string& out, std::string_view file, const TStringList& lines, char separator,
+                  const RowStyle& style) {
   AppendCsvCell(out, file, Quote::WhereNeeded, separator);
   for (int line = 0; line < kFighterLineCount; ++line) {
     out += separator;
-    AppendCsvCell(out, Utf8FromFileText(lines.Get(line)), Quote::WhereNeeded, separator);
+    AppendCsvCell(out, CellOfLine(line, lines.Get(line), style), Quote::WhereNeeded, separator);
   }
   std::string extra;
   for (int line = kFighterLineCount; line < lines.Count(); ++line) {
@@ -113,28 +166,43 @@ void AppendCsvRow(std::string& out, std::string_view file, const TStringList& li
   const bool oneEmptyLine = lines.Count() == kFighterLineCount + 1 && extra.empty();
   out += separator;
   AppendCsvCell(out, extra, oneEmptyLine ? Quote::Always : Quote::WhereNeeded, separator);
+  if (style.ratings) {
+    for (const int rating : style.ratings->InBarOrder()) {
+      out += separator;
+      out += IntToStr(rating);
+    }
+  }
   out += "\r\n";
 }
 
-void AppendJsonRow(std::string& out, std::string_view file, const TStringList& lines) {
+void AppendJsonRow(std::string& out, std::string_view file, const TStringList& lines, const RowStyle& style) {
   out += "{\"file\": " + JsonString(file);
   for (int line = 0; line < kFighterLineCount; ++line) {
     out += ", \"";
     out += kLineColumns[static_cast<std::size_t>(line)];
-    out += "\": " + JsonString(Utf8FromFileText(lines.Get(line)));
+    out += "\": " + JsonString(CellOfLine(line, lines.Get(line), style));
   }
   out += ", \"extra\": [";
   for (int line = kFighterLineCount; line < lines.Count(); ++line) {
     if (line > kFighterLineCount) out += ", ";
     out += JsonString(Utf8FromFileText(lines.Get(line)));
   }
-  out += "]}";
+  out += "]";
+  if (style.ratings) {
+    const auto ratings = style.ratings->InBarOrder();
+    for (std::size_t i = 0; i < ratings.size(); ++i) {
+      out += ", \"";
+      out += kRatingColumns[i];
+      out += "\": \"" + IntToStr(ratings[i]) + "\"";
+    }
+  }
+  out += "}";
 }
 
 void CheckColumns(const std::vector<std::string>& names, int row, std::vector<TableProblem>& problems) {
-  std::array<bool, kColumnCount> seen{};
+  std::array<bool, kTableColumnCount> seen{};
   for (const std::string& name : names) {
-    const auto index = ColumnIndex(name);
+    const auto index = TableColumnIndex(name);
     if (name.empty()) {
       problems.push_back({row, {}, "a column has no name"});
     } else if (!index) {
@@ -158,7 +226,8 @@ std::optional<std::string> FileCellProblem(const TableValue& cell) {
 }
 
 bool KeepsOldLines(const RowCells& cells) {
-  return std::any_of(cells.begin() + 1, cells.end(), [](const TableValue* cell) { return !cell; });
+  return std::any_of(cells.begin() + 1, cells.begin() + kColumnCount,
+                     [](const TableValue* cell) { return !cell; });
 }
 
 TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
@@ -202,10 +271,11 @@ TStringList LinesOfRow(int row, const RowCells& cells, const TStringList* old,
   } else if (old) {
     for (int line = kFighterLineCount; line < old->Count(); ++line) extra.push_back(old->Get(line));
   }
+  for (std::string& line : extra) lines.Add(std::move(line));
+  if (found.empty()) CheckRatingCells(cells, lines, found);
   std::stable_sort(found.begin(), found.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (auto& [index, message] : found) problems.push_back({row, ColumnName(index), std::move(message)});
-  for (std::string& line : extra) lines.Add(std::move(line));
   return lines;
 }
 

@@ -50,7 +50,7 @@ void ReadCsv(TableSource& source, const std::function<void(int, const RowCells&)
       continue;
     }
     RowCells cells{};
-    for (std::size_t c = 0; c < record.size(); ++c) cells[*ColumnIndex(names[c])] = &record[c];
+    for (std::size_t c = 0; c < record.size(); ++c) cells[*TableColumnIndex(names[c])] = &record[c];
     row(reader.number(), cells);
   }
 }
@@ -63,7 +63,7 @@ void ReadJson(TableSource& source, const std::function<void(int, const RowCells&
                  for (const auto& [name, value] : read.cells) names.push_back(name);
                  if (!ColumnsPass(names, read.number, file, problems)) return;
                  RowCells cells{};
-                 for (const auto& [name, value] : read.cells) cells[*ColumnIndex(name)] = &value;
+                 for (const auto& [name, value] : read.cells) cells[*TableColumnIndex(name)] = &value;
                  row(read.number, cells);
                },
                problems);

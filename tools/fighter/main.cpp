@@ -327,6 +327,8 @@ int Run(const std::vector<std::string>& args) {
   bool allowOutside = false;
   bool byteOrderMark = false;
   bool warnings = false;
+  bool itemTexts = false;
+  bool ratingColumns = false;
   std::vector<std::string> operands;
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -369,6 +371,10 @@ int Run(const std::vector<std::string>& args) {
       warnings = true;
     } else if (command == "export" && arg == "--bom") {
       byteOrderMark = true;
+    } else if (command == "export" && arg == "--item-texts") {
+      itemTexts = true;
+    } else if (command == "export" && arg == "--ratings") {
+      ratingColumns = true;
     } else if (command == "card" && is("--lang")) {
       problem = valueOf("--lang", "ES or EN", language);
     } else if (command == "card" && is("--scale")) {
@@ -391,7 +397,8 @@ int Run(const std::vector<std::string>& args) {
   if (command == "export" && !tableFormat) {
     return UsageError("unknown format '" + *format + "' (expected csv or json)");
   }
-  ExportOptions exportOptions{tableFormat.value_or(TableFormat::Csv), ',', byteOrderMark};
+  ExportOptions exportOptions{
+      tableFormat.value_or(TableFormat::Csv), ',', byteOrderMark, {}, itemTexts, ratingColumns};
   if (separator) {
     const auto parsed = ParseSeparator(*separator);
     if (!parsed) return UsageError("unknown separator '" + *separator + "' (expected , ; or tab)");
