@@ -40,7 +40,8 @@ void Rate(std::optional<std::string_view> bytes, TStringList lines, std::optiona
 
 }  // namespace
 
-FileChanges ChangesOf(std::optional<std::string_view> before, std::optional<std::string_view> after) {
+FileChanges ChangesOf(std::optional<std::string_view> before, std::optional<std::string_view> after,
+                      RateSides rate) {
   FileChanges changes;
   if (before && after && *before == *after) return changes;
   TStringList linesBefore;
@@ -53,7 +54,7 @@ FileChanges ChangesOf(std::optional<std::string_view> before, std::optional<std:
     if (textsBefore[i] != textsAfter[i])
       changes.fields.push_back({ColumnName(i + 1), textsBefore[i], textsAfter[i]});
   }
-  if (changes.fields.empty()) return changes;
+  if (changes.fields.empty() || rate == RateSides::No) return changes;
   Rate(before, std::move(linesBefore), changes.ratingsBefore, changes.failureBefore);
   Rate(after, std::move(linesAfter), changes.ratingsAfter, changes.failureAfter);
   return changes;

@@ -34,9 +34,14 @@ struct FileChanges {
   bool Changed() const { return !fields.empty(); }
 };
 
+enum class RateSides { Yes, No };
+
 // `before`: none for a file created; `after`: none for a file removed (every
 // field of the other side is then a change from or to empty). The ratings are
-// left out when no field changed: there is nothing to compare them for.
-FileChanges ChangesOf(std::optional<std::string_view> before, std::optional<std::string_view> after);
+// left out when no field changed, there being nothing to compare them for,
+// and with RateSides::No, for a caller that shows only the fields (each
+// side's load is most of the cost).
+FileChanges ChangesOf(std::optional<std::string_view> before, std::optional<std::string_view> after,
+                      RateSides rate = RateSides::Yes);
 
 }  // namespace ostrak::roster

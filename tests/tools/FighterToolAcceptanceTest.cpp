@@ -390,7 +390,7 @@ TEST(UsageAcceptance, HelpAndVersionGoToStdoutWithStatusZero) {
   ToolResult r = RunTool(dir, {"--help"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("Usage: ostrak-fighter ", 0), 0u) << r.out;
-  EXPECT_NE(r.out.find("ratings [--format table|csv|json] FILE..."), std::string::npos);
+  EXPECT_NE(r.out.find("ratings [--format table|csv|json] PATH..."), std::string::npos);
   EXPECT_EQ(r.err, "");
 
   EXPECT_EQ(RunTool(dir, {"ratings", "-h"}).out, r.out);

@@ -41,7 +41,7 @@ std::string Shown(const std::string& text) {
 }
 
 std::string Preview(const roster::PlannedFile& file) {
-  const roster::FileChanges changes = roster::ChangesOf(file.before, file.bytes);
+  const roster::FileChanges changes = roster::ChangesOf(file.before, file.bytes, roster::RateSides::No);
   std::string text = "would change";
   for (std::size_t i = 0; i < changes.fields.size(); ++i) {
     const roster::FieldChange& field = changes.fields[i];
