@@ -101,6 +101,11 @@ TEST(SetManyAcceptance, OneCommitForEveryFileOrNone) {
   EXPECT_EQ(r.err, "F/sub/d.txt: strength: 'x' is not a valid integer value\n");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(ReadBytes(dir / "F/a.txt"), Join(a));
+
+  // One file under two names is refused by the name it was given, never taken for another.
+  r = RunTool(dir, {"set", "F/a.txt", "F//a.txt", "kicks=3"});
+  EXPECT_EQ(r.err, "F//a.txt: is the same file as F/a.txt\n");
+  EXPECT_EQ(r.status, 1);
 }
 
 TEST(CheckWarningsAcceptance, SaysWhatLooksWrongAfterOk) {

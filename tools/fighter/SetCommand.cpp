@@ -81,7 +81,12 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
   const roster::RosterOptions options{base, true};
   std::vector<std::string> names;
   names.reserve(files.size());
-  for (const std::string& file : files) names.push_back(file.substr(base.size()));
+  for (const std::string& file : files) {
+    // "F//a.txt" under "F/" is "a.txt", not the root's "/a.txt".
+    std::string name = file.substr(base.size());
+    if (!base.empty()) name.erase(0, name.find_first_not_of('/'));
+    names.push_back(std::move(name));
+  }
   Recover(options, mode == ImportMode::DryRun);
 
   roster::RosterPlan plan = roster::PlanSet(names, expressions, options);
@@ -89,7 +94,13 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
     const std::string& where = problem.row >= 1 && static_cast<std::size_t>(problem.row) <= files.size()
                                    ? files[problem.row - 1]
                                    : "set";
-    Report(stderr, where, problem.column.empty() ? problem.message : problem.column + ": " + problem.message);
+    // The plan names the other file as it was given it: under the base.
+    constexpr std::string_view kSame = "is the same file as ";
+    std::string message = problem.message;
+    if (message.starts_with(kSame) && !message.substr(kSame.size()).starts_with('/')) {
+      message.insert(kSame.size(), base);
+    }
+    Report(stderr, where, problem.column.empty() ? message : problem.column + ": " + message);
   }
   if (!plan.Problems().empty()) return 1;
 
