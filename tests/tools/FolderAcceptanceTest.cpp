@@ -60,6 +60,20 @@ TEST(FolderAcceptance, EveryCommandReadsAFolderAsTheWindowDoes) {
   }
 }
 
+TEST(FolderAcceptance, AnEmptyNameIsNoFolder) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"check", ""}, std::vector<std::string>{"set", "", "kicks=3"}}) {
+    SCOPED_TRACE(args[0]);
+    TempDirectory dir;
+    MakeRoster(dir);
+    const ToolResult r = RunTool(dir, args);
+    EXPECT_EQ(r.out.find("a.txt"), std::string::npos) << r.out;
+    EXPECT_EQ(r.err.find("a.txt"), std::string::npos) << r.err;
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(ReadBytes(dir / "F/a.txt"), Join(Sample()));
+  }
+}
+
 TEST(FolderAcceptance, ExportOfAFolderIsTheExportOfItsFilesNamedOneByOne) {
   TempDirectory dir;
   MakeRoster(dir);

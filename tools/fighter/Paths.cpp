@@ -8,7 +8,9 @@ namespace ostrak::fighter {
 NamedFiles FilesNamedBy(const std::vector<std::string>& paths) {
   NamedFiles named;
   for (const std::string& path : paths) {
-    if (!roster::IsFolder(path)) {
+    // An empty name is no folder, even though the system reads it as the
+    // current one: `set "" kicks=1` must not change every file here.
+    if (path.empty() || !roster::IsFolder(path)) {
       named.files.push_back(path);
       continue;
     }
@@ -16,7 +18,7 @@ NamedFiles FilesNamedBy(const std::vector<std::string>& paths) {
     for (const std::string& unread : found.unread) Print(stderr, TerminalSafe(unread) + "\n");
     named.complete = named.complete && found.unread.empty();
     roster::SortAsTheRosterShows(found.files);
-    const std::string prefix = path.empty() || path.back() == '/' ? path : path + '/';
+    const std::string prefix = path.back() == '/' ? path : path + '/';
     for (std::string& file : found.files) named.files.push_back(prefix + file);
   }
   return named;

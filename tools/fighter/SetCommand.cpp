@@ -37,7 +37,11 @@ std::string CommonFolder(const std::vector<std::string>& files) {
 // A value as the preview shows it: bare when that cannot be misread.
 std::string Shown(const std::string& text) {
   const bool bare = !text.empty() && text.find_first_of(" ,\"\n\t") == std::string::npos;
-  return bare ? TerminalSafe(text) : "\"" + TerminalSafe(text) + "\"";
+  if (bare) return TerminalSafe(text);
+  // A quote inside is doubled, as in a CSV cell, so that the value's end is plain.
+  std::string quoted = "\"";
+  for (const char c : TerminalSafe(text)) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
 }
 
 std::string Preview(const roster::PlannedFile& file) {
