@@ -1,6 +1,9 @@
 // The history store beside what it records: one save with its change set
 // recorded beside the same save alone; a 10,000-file import with its change
-// set beside the import alone; then the store holding 10,000 files in eleven
+// set beside the import alone; the same as the writers make them (the
+// editor's save and the companion's import, each opening the store and
+// recording through the engine's journal) and the undo of that import
+// beside the import; then the store holding 10,000 files in eleven
 // versions (each differing from the one before in one field) beside a git
 // repository holding the same versions after `git gc --aggressive`, made in
 // the same run with the git command. Ratios and sizes are the figures.
@@ -19,7 +22,10 @@
 #include "core/IntToStr.h"
 #include "history/HistoryStore.h"
 #include "record/TextFile.h"
+#include "recorded/RecordedHistory.h"
+#include "recorded/TakeBack.h"
 #include "roster/Roster.h"
+#include "roster/SaveFile.h"
 #include "support/ChildProcess.h"
 #include "support/TempDirectory.h"
 
@@ -89,6 +95,32 @@ void SaveOpeningTheHistory(benchmark::State& state) {
 }
 BENCHMARK(SaveOpeningTheHistory)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2);
 
+history::HistoryPlace PlaceIn(const test::TempDirectory& dir) {
+  return {dir / "history.sqlite", dir / "history.ini"};
+}
+
+// The editor's save: the engine's plan, commit and read-back.
+void EditorSave(benchmark::State& state) {
+  OneFile file;
+  for (auto _ : state) roster::SaveFighterFile(file.path, file.Next());
+}
+BENCHMARK(EditorSave)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2);
+
+// The same save as the editor makes it with its history: the store opened
+// for it, the set recorded through the journal, the maintenance asked.
+void EditorSaveRecorded(benchmark::State& state) {
+  OneFile file;
+  recorded::WriterHistory::Open(PlaceIn(file.dir), history::HistoryUse::On);
+  for (auto _ : state) {
+    recorded::WriterHistory kept = recorded::WriterHistory::Open(PlaceIn(file.dir), history::HistoryUse::On);
+    const auto journal = kept.JournalFor("Save");
+    roster::SaveFighterFile(file.path, file.Next(), journal.get());
+    if (!journal->Recorded()) state.SkipWithError("the save was not recorded");
+    kept.MaintainWhenDue();
+  }
+}
+BENCHMARK(EditorSaveRecorded)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(2);
+
 // ---------------------------------------------------------------------------
 // An import of 10,000 files, alternating between two tables so that every
 // run changes every file
@@ -113,10 +145,28 @@ public:
     for (int i = 0; i < kFighters; ++i) contents_[1].push_back(test::ReadBytes(Target(i)));
   }
 
-  // Imports the other table; false when it did not commit.
-  bool Run(int table) {
+  // Imports the table; false when it did not commit.
+  bool Run(int table, roster::CommitJournal* journal = nullptr) {
+    last_ = table;
     roster::RosterPlan plan = roster::PlanImport(Table(table), {dir_ / "roster"});
-    return plan.Problems().empty() && roster::Commit(plan).ok();
+    return plan.Problems().empty() && roster::Commit(plan, {}, journal).ok();
+  }
+  // As the companion imports: the store opened for the command, the set
+  // recorded through the journal.
+  bool RunRecorded(int table) {
+    recorded::WriterHistory kept = recorded::WriterHistory::Open(Place(), history::HistoryUse::On);
+    const auto journal = kept.JournalFor("Import table.csv");
+    const bool committed = Run(table, journal.get());
+    kept.MaintainWhenDue();
+    return committed && journal->Recorded();
+  }
+  // As the companion undoes: the newest set under the roster taken back.
+  bool Undo() {
+    recorded::WriterHistory kept = recorded::WriterHistory::Open(Place(), history::HistoryUse::On);
+    recorded::TakeBackPlan plan = recorded::PlanUndo(*kept.store(), dir_ / "roster");
+    if (plan.Refused() || !plan.plan.Problems().empty()) return false;
+    const recorded::TakeBackResult result = recorded::CommitTakeBack(plan, kept);
+    return result.commit.ok() && result.recorded;
   }
   std::vector<history::FileChange> Changes(int table) const {
     std::vector<history::FileChange> files;
@@ -125,6 +175,9 @@ public:
     return files;
   }
   std::string Store() const { return dir_ / "history.sqlite"; }
+  // The table the files were last imported from.
+  int Last() const { return last_; }
+  history::HistoryPlace Place() const { return {dir_ / "writers.sqlite", dir_ / "history.ini"}; }
 
 private:
   std::string Table(int table) const { return dir_ / ("table" + IntToStr(table) + ".csv"); }
@@ -132,6 +185,7 @@ private:
 
   test::TempDirectory dir_;
   std::vector<std::string> contents_[2];
+  int last_ = 0;
 };
 
 Import& TheImport() {
@@ -178,6 +232,30 @@ void RecordImportSet(benchmark::State& state) {
   }
 }
 BENCHMARK(RecordImportSet)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(4);
+
+void ImportRecorded(benchmark::State& state) {
+  Import& import = TheImport();
+  int table = 0;
+  for (auto _ : state) {
+    if (!import.RunRecorded(table)) state.SkipWithError("import failed");
+    table ^= 1;
+  }
+}
+BENCHMARK(ImportRecorded)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// Each undo takes back an import made just before it, untimed, which puts
+// every file back as the last import left it.
+void UndoImport(benchmark::State& state) {
+  Import& import = TheImport();
+  const int table = import.Last() ^ 1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    if (!import.RunRecorded(table)) state.SkipWithError("import failed");
+    state.ResumeTiming();
+    if (!import.Undo()) state.SkipWithError("undo failed");
+  }
+}
+BENCHMARK(UndoImport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 // ---------------------------------------------------------------------------
 // Eleven versions of 10,000 files: the store beside git
@@ -290,7 +368,11 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatio("save with history / save", "SaveWithHistory", "Save", 1.3);
   reporter.PrintRatio("save opening the history / save", "SaveOpeningTheHistory", "Save", 1.3);
+  reporter.PrintRatio("editor's save with history / without", "EditorSaveRecorded", "EditorSave", 1.3);
   reporter.PrintRatio("import with history / import", "ImportWithHistory", "ImportAlone", 1.3);
+  reporter.PrintRatio("companion's import with history / without", "ImportRecorded", "ImportAlone", 1.3);
+  reporter.PrintRatio("undo of the import / the import with history", "UndoImport", "ImportRecorded", 1.5);
+  reporter.PrintRatio("undo of the import / the import without history", "UndoImport", "ImportAlone", 1.5);
   reporter.PrintRatio("recording the import's set / import", "RecordImportSet", "ImportAlone", 0.3);
   if (const ostrak::Sizes& sizes = ostrak::sizes; sizes.objects > 0) {
     std::printf(

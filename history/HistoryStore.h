@@ -194,6 +194,9 @@ public:
   // kKeepVersions of any of their files, and the contents no set needs. A
   // content kept that was made against a removed one is rebuilt first.
   PruneReport Prune(std::chrono::sys_seconds now);
+  // The maintenance Open runs when due, for a writer that opened without it
+  // so that no prune runs before its files are written; none when not due.
+  std::optional<PruneReport> MaintainWhenDue();
 
   // --- Queries: done sets only.
 

@@ -88,7 +88,7 @@ void PrepareFile(const std::string& path) {
                      SystemErrorText(errno));
 }
 
-void Maintain(Store::Impl& impl, OpenResult& result) {
+void Maintain(Store::Impl& impl, std::optional<PruneReport>& pruned) {
   impl.Guarded([&] {
     const std::chrono::sys_seconds now = impl.Now();
     const std::string last =
@@ -97,7 +97,7 @@ void Maintain(Store::Impl& impl, OpenResult& result) {
     const std::string verdict = impl.db().Value("PRAGMA quick_check").toString().toStdString();
     if (verdict != "ok")
       throw detail::DamagedStore("history file " + Quoted(impl.path) + " failed its check: " + verdict);
-    result.pruned = detail::PruneIn(impl, now);
+    pruned = detail::PruneIn(impl, now);
     detail::Statement mark(impl.db(), "INSERT OR REPLACE INTO meta(key, value) VALUES('maintained', ?)");
     mark.BindText(detail::IsoTime(now)).Run();
     return 0;
@@ -176,7 +176,7 @@ OpenResult Store::Open(const std::string& path, const OpenOptions& options) {
     Impl& opened = *store->impl_;
     try {
       result.settled = store->Settle();
-      if (options.maintenance == Maintenance::WhenDue) Maintain(opened, result);
+      if (options.maintenance == Maintenance::WhenDue) Maintain(opened, result.pruned);
     } catch (const StoreError& failure) {
       // The store still takes new sets; what was left is tried again next time.
       result.problems.push_back(failure.message());
@@ -198,6 +198,12 @@ Store::Store(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Store::~Store() = default;
 
 const std::string& Store::path() const { return impl_->path; }
+
+std::optional<PruneReport> Store::MaintainWhenDue() {
+  std::optional<PruneReport> pruned;
+  Maintain(*impl_, pruned);
+  return pruned;
+}
 
 namespace detail {
 

@@ -27,4 +27,18 @@ inline const MessageTexts& CharacterWithoutByteMessage(ShownLanguage language) {
   return language == ShownLanguage::English ? kEnglish : kSpanish;
 }
 
+// A save went on without its history: %1 the reason, in the history's own
+// words ("this change has no history: ...").
+inline const MessageTexts& NoHistoryMessage(ShownLanguage language) {
+  static constexpr MessageTexts kSpanish{
+      "Guardado sin historial",
+      "El luchador se ha guardado, pero el historial no puede guardar este cambio, que no podrá "
+      "deshacerse después.\n\n%1"};
+  static constexpr MessageTexts kEnglish{
+      "Saved without history",
+      "The fighter was saved, but the history cannot keep this change, which cannot be taken back "
+      "later.\n\n%1"};
+  return language == ShownLanguage::English ? kEnglish : kSpanish;
+}
+
 }  // namespace ostrak

@@ -182,6 +182,9 @@ private:
   void ShowLoadFailure();
   // Shows why the save cannot write the form, when it cannot.
   bool RefuseCharactersWithoutByte();
+  // Writes the form's lines to `path`, recorded in the user's history; says
+  // once a run why a save has no history, when it has none.
+  void SaveRecorded(const std::string& path);
   // In ui/Unit1Access.cpp: the shortcuts, the context menu and file drops,
   // once the captions are set.
   void AttachKeyboardAndDrops();
@@ -201,6 +204,7 @@ private:
   std::function<void()> rosterOpener_;
   std::function<void()> cardSaver_;
   OpenedFighter opened_;                // what the save proposes
+  std::string noHistoryTold_;           // why saves have no history, as last said
   EditorCommands* commands_ = nullptr;  // a child of the window
   FormUndo* undo_ = nullptr;            // a child of the window
   // Every control, in creation order.

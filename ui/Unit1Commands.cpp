@@ -9,6 +9,8 @@
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "record/LoadOrder.h"
+#include "recorded/ChangeWords.h"
+#include "recorded/RecordedHistory.h"
 #include "roster/SaveFile.h"
 #include "ui/AttributeBands.h"
 #include "ui/FormUndo.h"
@@ -89,11 +91,26 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
   SaveDialog1.SetFileName(proposal.fileName);
   if (proposal.folder) SaveDialog1.SetInitialDir(*proposal.folder);
   if (!SaveDialog1.Execute(dialogs_)) return;
-  // The history will be told of the save here; until then no journal.
-  roster::SaveFighterFile(LocalPath(SaveDialog1.FileName()), LiveRecord().Lines().Text(), nullptr);
+  SaveRecorded(LocalPath(SaveDialog1.FileName()));
   dialogs_.ShowMessage(CaptionText(kCaptionSavedText), CaptionText(kCaptionSavedTitle),
                        MessageIcon::Information);
   NavPanelButton4Click(sender);
+}
+
+// The store is opened for each save: one left unusable by a full disk works
+// again once there is room, and settling what a killed editor left needs its
+// writer gone. A reason is said once a run, not at every save.
+void TForm1::SaveRecorded(const std::string& path) {
+  recorded::WriterHistory kept = recorded::WriterHistory::OpenUser(history::HistoryUse::On);
+  const auto journal = kept.JournalFor(recorded::kSaveWords);
+  roster::SaveFighterFile(path, LiveRecord().Lines().Text(), journal.get());
+  if (!journal->Problem().empty() && journal->Problem() != noHistoryTold_) {
+    noHistoryTold_ = journal->Problem();
+    const MessageTexts& message = NoHistoryMessage(language_.Shown());
+    dialogs_.ShowMessage(QString::fromUtf8(message.text).arg(QString::fromStdString(noHistoryTold_)),
+                         QString::fromUtf8(message.title), MessageIcon::Information);
+  }
+  kept.MaintainWhenDue();
 }
 
 // The record holds '?' for a character that has no Windows-1252 byte; the

@@ -354,11 +354,13 @@ TEST_P(UsageAcceptance, ExitsWithTwoAndExplainsOnStderr) {
 const UsageRow kUsageRows[] = {
     {"nothing",
      {},
-     "missing command (check, ratings, show, export, import, set, duplicates, merge, diff or card)"},
+     "missing command (check, ratings, show, export, import, set, duplicates, merge, diff, card, history, "
+     "undo, "
+     "redo or restore)"},
     {"unknown_command",
      {"verify", "a.txt"},
-     "unknown command 'verify' (expected check, ratings, show, export, import, set, duplicates, merge, diff "
-     "or card)"},
+     "unknown command 'verify' (expected check, ratings, show, export, import, set, duplicates, merge, diff, "
+     "card, history, undo, redo or restore)"},
     {"check_without_files", {"check"}, "check: no file given"},
     {"ratings_without_files", {"ratings", "--format", "csv"}, "ratings: no file given"},
     {"unknown_format",

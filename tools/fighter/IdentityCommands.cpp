@@ -153,7 +153,7 @@ int RunDuplicates(const std::vector<std::string>& paths, RatingsFormat format) {
 }
 
 int RunMerge(const std::string& keep, const std::string& other, const std::vector<std::string>& fromOther,
-             ImportMode mode) {
+             ImportMode mode, history::HistoryUse use) {
   Recover(roster::MergeOptions(keep), mode == ImportMode::DryRun);
   roster::MergePlan merge = roster::PlanMerge(keep, other, fromOther);
   if (merge.refusal) {
@@ -176,12 +176,7 @@ int RunMerge(const std::string& keep, const std::string& other, const std::vecto
     Report(stdout, other, "would remove");
     return 0;
   }
-  const auto journal = HistoryJournal(merge.label);
-  roster::CommitResult result;
-  {
-    const SignalsHeld held;
-    result = roster::Commit(merge.plan, {}, journal.get());
-  }
+  const roster::CommitResult result = CommitRecorded(merge.plan, merge.label, keep, use);
   if (result.failure) {
     Report(stderr, result.failure->file.empty() ? keep : result.failure->file, result.failure->message);
     if (result.intact) Report(stderr, keep, "nothing was changed");

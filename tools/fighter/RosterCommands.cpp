@@ -2,6 +2,7 @@
 // prints them.
 
 #include "core/IntToStr.h"
+#include "recorded/ChangeWords.h"
 #include "tools/fighter/Commands.h"
 #include "tools/fighter/Output.h"
 #include "tools/fighter/Writing.h"
@@ -30,7 +31,7 @@ int RunExport(const std::vector<std::string>& files, const roster::ExportOptions
 }
 
 int RunImport(const std::string& tablePath, const roster::RosterOptions& options, ImportMode mode,
-              roster::ImportMatch match) {
+              roster::ImportMatch match, history::HistoryUse use) {
   Recover(options, mode == ImportMode::DryRun);
   roster::RosterPlan plan = roster::PlanImport(tablePath, options, match);
   if (!Checked(tablePath, plan)) return 1;
@@ -48,14 +49,7 @@ int RunImport(const std::string& tablePath, const roster::RosterOptions& options
     }
     return 0;
   }
-  const std::size_t slash = tablePath.rfind('/');
-  const auto journal =
-      HistoryJournal("Import " + tablePath.substr(slash == std::string::npos ? 0 : slash + 1));
-  roster::CommitResult result;
-  {
-    const SignalsHeld held;
-    result = roster::Commit(plan, {}, journal.get());
-  }
+  const roster::CommitResult result = CommitRecorded(plan, recorded::ImportWords(tablePath), tablePath, use);
   if (result.failure) {
     Report(stderr, result.failure->file.empty() ? tablePath : result.failure->file, result.failure->message);
     Report(stderr, tablePath, "no file was changed");

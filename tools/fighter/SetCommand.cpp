@@ -68,7 +68,7 @@ std::string Words(const std::vector<roster::SetExpression>& expressions, std::si
 }  // namespace
 
 int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetExpression>& expressions,
-           ImportMode mode) {
+           ImportMode mode, history::HistoryUse use) {
   // A file named twice (a folder and a file in it) is changed once.
   std::vector<std::string> files;
   std::unordered_set<std::string> seen;
@@ -116,12 +116,8 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
     return 0;
   }
   if (plan.ChangeCount() > 0) {
-    const auto journal = HistoryJournal(Words(expressions, plan.ChangeCount()));
-    roster::CommitResult result;
-    {
-      const SignalsHeld held;
-      result = roster::Commit(plan, {}, journal.get());
-    }
+    const roster::CommitResult result =
+        CommitRecorded(plan, Words(expressions, plan.ChangeCount()), "set", use);
     if (result.failure) {
       const std::string& failed = result.failure->file;
       Report(stderr,

@@ -1,6 +1,7 @@
 #include "tools/fighter/Writing.h"
 
 #include "core/IntToStr.h"
+#include "recorded/RecordedHistory.h"
 #include "tools/fighter/Output.h"
 
 namespace ostrak::fighter {
@@ -28,12 +29,27 @@ SignalsHeld::SignalsHeld() {
 
 SignalsHeld::~SignalsHeld() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
 
-void Recover(const roster::RosterOptions& options, bool dryRun) {
+bool Recover(const roster::RosterOptions& options, bool dryRun) {
   const SignalsHeld held;
-  for (const std::string& line : roster::RecoverInterrupted(options, dryRun))
-    Print(stderr, TerminalSafe(line) + "\n");
+  const std::vector<std::string> lines = roster::RecoverInterrupted(options, dryRun);
+  for (const std::string& line : lines) Print(stderr, TerminalSafe(line) + "\n");
+  return !lines.empty();
 }
 
-std::unique_ptr<roster::CommitJournal> HistoryJournal(const std::string&) { return nullptr; }
+roster::CommitResult CommitRecorded(roster::RosterPlan& plan, const std::string& words,
+                                    const std::string& where, history::HistoryUse use) {
+  // Opened only now: what an interrupted commit left is put back before the
+  // store settles the sets of its writer from what the files hold.
+  recorded::WriterHistory history = recorded::WriterHistory::OpenUser(use);
+  const auto journal = history.JournalFor(words);
+  roster::CommitResult result;
+  {
+    const SignalsHeld held;
+    result = roster::Commit(plan, {}, journal.get());
+  }
+  if (!journal->Problem().empty()) Report(stderr, where, journal->Problem());
+  history.MaintainWhenDue();
+  return result;
+}
 
 }  // namespace ostrak::fighter

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "history/HistoryStore.h"
 #include "roster/Roster.h"
 
 namespace ostrak::fighter {
@@ -35,11 +36,16 @@ private:
 };
 
 // What an interrupted commit left in the base folder, put back (with
-// `dryRun` only told), one line on stderr for each thing done.
-void Recover(const roster::RosterOptions& options, bool dryRun);
+// `dryRun` only told), one line on stderr for each thing done; whether there
+// was anything.
+bool Recover(const roster::RosterOptions& options, bool dryRun);
 
-// The journal that records a commit in the history as a change set of
-// these words ("Import roster.csv"); none while no history is kept.
-std::unique_ptr<roster::CommitJournal> HistoryJournal(const std::string& words);
+// Commits `plan` with signals held, recorded in the user's history (unless
+// `use` or the user's setting turns it off) as a change set of `words`
+// ("Import roster.csv"). When the change cannot be recorded the write still
+// goes on, and "WHERE: this change has no history: WHY" goes to stderr. The
+// prune runs after the commit, when it is due.
+roster::CommitResult CommitRecorded(roster::RosterPlan& plan, const std::string& words,
+                                    const std::string& where, history::HistoryUse use);
 
 }  // namespace ostrak::fighter

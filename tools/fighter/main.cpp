@@ -1,6 +1,7 @@
 // ostrak-fighter: the fighter-file companion of the editor.
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -18,6 +19,10 @@ namespace {
 
 using ostrak::fighter::ImportMode;
 using ostrak::fighter::RatingsFormat;
+using ostrak::fighter::TakeBackRequest;
+using ostrak::history::HistoryUse;
+using ostrak::recorded::RestorePoint;
+using ostrak::recorded::TakeBackKind;
 using ostrak::roster::ExportOptions;
 using ostrak::roster::ImportMatch;
 using ostrak::roster::MatchBy;
@@ -83,8 +88,8 @@ constexpr const char* kHelp =
     "                         both back; a rating that is not what the attributes\n"
     "                         give is refused (\"ratings follow from the attributes:\n"
     "                         change those\")\n"
-    "  import [--dry-run] [--into DIR] [--allow-outside] [--match file|sherdog_id]\n"
-    "         TABLE\n"
+    "  import [--dry-run] [--no-history] [--into DIR] [--allow-outside]\n"
+    "         [--match file|sherdog_id] TABLE\n"
     "                         writes one fighter file per row of TABLE (CSV, or JSON\n"
     "                         when its name ends in .json) to the row's file, taken\n"
     "                         under DIR (default: the current folder; missing folders\n"
@@ -149,7 +154,7 @@ constexpr const char* kHelp =
     "                         of output says why in parentheses: \"(holds Sherdog ID\n"
     "                         12345; the row names old.txt)\", \"(no file holds\n"
     "                         Sherdog ID 12345)\"\n"
-    "  set [--dry-run] PATH... ASSIGNMENT...\n"
+    "  set [--dry-run] [--no-history] PATH... ASSIGNMENT...\n"
     "                         changes every file named with the checks and the save\n"
     "                         of import, in one commit: all or none. ASSIGNMENT is\n"
     "                         COLUMN=VALUE, for an attribute also COLUMN+=N or\n"
@@ -183,7 +188,7 @@ constexpr const char* kHelp =
     "                         array of groups with their files and reasons. Exit\n"
     "                         status 1 when there is a group (or a file cannot be\n"
     "                         read, named on stderr)\n"
-    "  merge [--dry-run] KEEP OTHER [COLUMN=from-other...]\n"
+    "  merge [--dry-run] [--no-history] KEEP OTHER [COLUMN=from-other...]\n"
     "                         makes one file of two files of one fighter: KEEP is\n"
     "                         written with each named column (a line column, or\n"
     "                         extra for the lines after line 27) taken from OTHER\n"
@@ -236,6 +241,37 @@ constexpr const char* kHelp =
     "                         a fighter that does not load is named on stderr with\n"
     "                         its message and the others are still drawn. The same\n"
     "                         fighter gives the same bytes on every run\n"
+    "  history [--format table|csv|json] [PATH...]\n"
+    "                         the change sets that touched files under each PATH (a\n"
+    "                         file or a folder; default: the current folder), newest\n"
+    "                         first: id, time (UTC, ISO 8601), files, whether it was\n"
+    "                         undone (and by which set) and the command in its words\n"
+    "                         (\"Save\", \"Import roster.csv\", \"Set weight_class for 1\n"
+    "                         fighter\", \"Undo 41\", \"Restore\", \"Changed outside\").\n"
+    "                         Every write of a fighter file is kept (the editor's\n"
+    "                         save, import, set, merge, the roster window, undo,\n"
+    "                         redo, restore), recorded before any file changes\n"
+    "  history --show ID      each file of the set: created, changed or removed, each\n"
+    "                         changed field before -> after, the six ratings\n"
+    "  history --prune        removes sets older than 90 days that are not among the\n"
+    "                         newest 50 versions of a file; also runs by itself once\n"
+    "                         a day, after a command's writes\n"
+    "  undo [--dry-run] [PATH]\n"
+    "                         takes back the newest change set not yet undone whose\n"
+    "                         files all lie under PATH (default: the current folder),\n"
+    "                         all or nothing: \"FILE: restored\", \"FILE: removed\" (the\n"
+    "                         set created it), \"FILE: recreated\" (the set removed it)\n"
+    "                         or \"FILE: unchanged\". It is a change set, \"Undo ID\". A\n"
+    "                         file another program changed since is kept in the\n"
+    "                         history first: \"FILE: changed outside, kept in history\n"
+    "                         as ID\". --dry-run says \"FILE: would restore\" and the\n"
+    "                         like, writing nothing\n"
+    "  redo [--dry-run] [PATH]\n"
+    "                         takes back the newest undo under PATH, unless a later\n"
+    "                         change touched its files; as undo otherwise\n"
+    "  restore [--before] [--dry-run] FILE ID\n"
+    "                         FILE gets the bytes it had right after change set ID\n"
+    "                         (right before it with --before); as undo otherwise\n"
     "\n"
     "check, ratings, export and set take folders beside files: a folder stands for\n"
     "every *.txt file in it and its subfolders, as the roster window reads it\n"
@@ -243,15 +279,22 @@ constexpr const char* kHelp =
     "the window's order; a folder that cannot be read is named on stderr.\n"
     "\n"
     "Options:\n"
+    "  --no-history           import, set, merge: the change is not kept in the\n"
+    "                         history; history=off in\n"
+    "                         ~/.config/ostrak-editor/history.ini turns it off for\n"
+    "                         every writer. A history that cannot be used never\n"
+    "                         stops a write: \"FILE: this change has no history: WHY\"\n"
+    "                         on stderr, and the write goes on\n"
     "  -h, --help             this text\n"
     "  --version              the version\n"
     "\n"
     "Output and tables are UTF-8; the files' text is Windows-1252.\n"
     "Exit status: 0 when every file loads (and every write succeeds), 1 when one\n"
-    "does not, 2 on a usage error.\n";
+    "does not (or there is nothing to take back), 2 on a usage error.\n";
 
 constexpr const char* kCommandList =
-    "check, ratings, show, export, import, set, duplicates, merge, diff or card";
+    "check, ratings, show, export, import, set, duplicates, merge, diff, card, history, undo, redo or "
+    "restore";
 
 int UsageError(const std::string& problem) {
   const std::string text = "ostrak-fighter: " + problem + "\nTry 'ostrak-fighter --help'.\n";
@@ -277,6 +320,16 @@ std::optional<char> ParseSeparator(const std::string& name) {
   if (name == ";" || name == "semicolon") return ';';
   if (name == "tab" || name == "\t") return '\t';
   return std::nullopt;
+}
+
+// A change set's ID: digits only, from 1.
+std::optional<ostrak::history::ChangeSetId> ParseChangeSetId(const std::string& text) {
+  ostrak::history::ChangeSetId id = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+  if (text.empty() || text[0] == '+' || text[0] == '-' || error != std::errc() ||
+      end != text.data() + text.size() || id < 1)
+    return std::nullopt;
+  return id;
 }
 
 // The PATH... ASSIGNMENT... of set: paths up to the first argument after
@@ -340,8 +393,9 @@ int Run(const std::vector<std::string>& args) {
   if (args.empty()) return UsageError(std::string("missing command (") + kCommandList + ")");
 
   const std::string& command = args[0];
-  static const std::set<std::string> kCommands = {"check", "ratings",    "show",  "export", "import",
-                                                  "set",   "duplicates", "merge", "diff",   "card"};
+  static const std::set<std::string> kCommands = {"check",   "ratings",    "show",  "export", "import",
+                                                  "set",     "duplicates", "merge", "diff",   "card",
+                                                  "history", "undo",       "redo",  "restore"};
   if (!kCommands.count(command)) {
     return UsageError("unknown command '" + command + "' (expected " + kCommandList + ")");
   }
@@ -359,6 +413,10 @@ int Run(const std::vector<std::string>& args) {
   bool warnings = false;
   bool itemTexts = false;
   bool ratingColumns = false;
+  bool noHistory = false;
+  bool before = false;
+  bool prune = false;
+  std::optional<std::string> showId;
   std::vector<std::string> operands;
   bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -383,7 +441,9 @@ int Run(const std::vector<std::string>& args) {
       operands.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
-    } else if ((command == "ratings" || command == "duplicates" || command == "diff") && is("--format")) {
+    } else if ((command == "ratings" || command == "duplicates" || command == "diff" ||
+                command == "history") &&
+               is("--format")) {
       problem = valueOf("--format", "table, csv or json", format);
     } else if (command == "export" && is("--format")) {
       problem = valueOf("--format", "csv or json", format);
@@ -391,8 +451,18 @@ int Run(const std::vector<std::string>& args) {
       problem = valueOf("--into", "a folder", into);
     } else if ((command == "import" || command == "diff") && is("--match")) {
       problem = valueOf("--match", "file or sherdog_id", match);
-    } else if ((command == "import" || command == "merge" || command == "set") && arg == "--dry-run") {
+    } else if ((command == "import" || command == "merge" || command == "set" || command == "undo" ||
+                command == "redo" || command == "restore") &&
+               arg == "--dry-run") {
       dryRun = true;
+    } else if (command == "history" && is("--show")) {
+      problem = valueOf("--show", "a change set's ID", showId);
+    } else if (command == "history" && arg == "--prune") {
+      prune = true;
+    } else if (command == "restore" && arg == "--before") {
+      before = true;
+    } else if ((command == "import" || command == "set" || command == "merge") && arg == "--no-history") {
+      noHistory = true;
     } else if (command == "import" && arg == "--allow-outside") {
       allowOutside = true;
     } else if (command == "export" && is("--separator")) {
@@ -420,7 +490,8 @@ int Run(const std::vector<std::string>& args) {
   }
 
   const auto ratingsFormat = ParseRatingsFormat(format.value_or("table"));
-  if ((command == "ratings" || command == "duplicates" || command == "diff") && !ratingsFormat) {
+  if ((command == "ratings" || command == "duplicates" || command == "diff" || command == "history") &&
+      !ratingsFormat) {
     return UsageError("unknown format '" + *format + "' (expected table, csv or json)");
   }
   const auto tableFormat = ParseTableFormat(format.value_or("csv"));
@@ -441,6 +512,39 @@ int Run(const std::vector<std::string>& args) {
     return UsageError("unknown match '" + *match + "' (expected file or sherdog_id)");
   }
   const ImportMode mode = dryRun ? ImportMode::DryRun : ImportMode::Write;
+  const HistoryUse use = noHistory ? HistoryUse::Off : HistoryUse::On;
+  if (command == "history") {
+    if ((showId || prune) && (format || !operands.empty()))
+      return UsageError("history --show and --prune take no --format and no PATH");
+    if (showId && prune) return UsageError("history takes --show or --prune, not both");
+    if (prune) return ostrak::fighter::RunPrune();
+    if (showId) {
+      const auto id = ParseChangeSetId(*showId);
+      if (!id) return UsageError("'" + *showId + "' is no change set ID (a number from 1)");
+      return ostrak::fighter::RunShowChange(*id);
+    }
+    return ostrak::fighter::RunHistory(operands, *ratingsFormat);
+  }
+  if (command == "undo" || command == "redo") {
+    if (operands.size() > 1) return UsageError(command + " takes one PATH at most");
+    TakeBackRequest request;
+    request.kind = command == "undo" ? TakeBackKind::Undo : TakeBackKind::Redo;
+    request.path = operands.empty() ? "." : operands[0];
+    request.dryRun = dryRun;
+    return ostrak::fighter::RunTakeBack(request);
+  }
+  if (command == "restore") {
+    if (operands.size() != 2) return UsageError("restore takes FILE and a change set's ID");
+    const auto id = ParseChangeSetId(operands[1]);
+    if (!id) return UsageError("'" + operands[1] + "' is no change set ID (a number from 1)");
+    TakeBackRequest request;
+    request.kind = TakeBackKind::Restore;
+    request.path = operands[0];
+    request.id = *id;
+    request.point = before ? RestorePoint::Before : RestorePoint::After;
+    request.dryRun = dryRun;
+    return ostrak::fighter::RunTakeBack(request);
+  }
   if (command == "diff") {
     if (operands.size() != 2) return UsageError("diff takes two rosters, each a folder or a table");
     return ostrak::fighter::RunDiff(operands[0], operands[1], byId ? MatchBy::SherdogId : MatchBy::File,
@@ -454,7 +558,7 @@ int Run(const std::vector<std::string>& args) {
             ParseTakenColumns(std::vector<std::string>(operands.begin() + 2, operands.end()), fromOther)) {
       return UsageError(*problem);
     }
-    return ostrak::fighter::RunMerge(operands[0], operands[1], fromOther, mode);
+    return ostrak::fighter::RunMerge(operands[0], operands[1], fromOther, mode, use);
   }
   if (operands.empty()) {
     return UsageError(command + ": no " + (command == "import" ? "table" : "file") + " given");
@@ -489,7 +593,7 @@ int Run(const std::vector<std::string>& args) {
     if (operands.size() != 1) return UsageError("import takes exactly one table");
     if (into && into->empty()) return UsageError("--into needs a value: a folder");
     return ostrak::fighter::RunImport(operands[0], {into.value_or(""), allowOutside}, mode,
-                                      byId ? ImportMatch::SherdogId : ImportMatch::File);
+                                      byId ? ImportMatch::SherdogId : ImportMatch::File, use);
   }
   if (command == "set") {
     std::vector<std::string> paths;
@@ -498,7 +602,7 @@ int Run(const std::vector<std::string>& args) {
     const ostrak::fighter::NamedFiles named = ostrak::fighter::FilesNamedBy(paths);
     // A change meant for a whole folder is not made to part of it.
     if (!named.complete) return 1;
-    return ostrak::fighter::RunSet(named.files, expressions, mode);
+    return ostrak::fighter::RunSet(named.files, expressions, mode, use);
   }
   if (operands.size() != 1) return UsageError("show takes exactly one file");
   return ostrak::fighter::RunShow(operands[0]);
