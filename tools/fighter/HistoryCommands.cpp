@@ -117,17 +117,18 @@ std::string RatingsSide(bool exists, const std::optional<Ratings>& ratings,
 }
 
 std::string RatingsLine(const recorded::FileView& file) {
+  const roster::FileChanges& changes = file.changes;
   const bool before = file.status != recorded::FileStatus::Created;
   const bool after = file.status != recorded::FileStatus::Removed;
-  if (!file.ratingsBefore || !file.ratingsAfter) {
-    return RatingsSide(before, file.ratingsBefore, file.failureBefore) + " -> " +
-           RatingsSide(after, file.ratingsAfter, file.failureAfter);
+  if (!changes.ratingsBefore || !changes.ratingsAfter) {
+    return RatingsSide(before, changes.ratingsBefore, changes.failureBefore) + " -> " +
+           RatingsSide(after, changes.ratingsAfter, changes.failureAfter);
   }
   std::string text;
   for (std::size_t i = 0; i < 6; ++i) {
     text += std::string(i ? ", " : "") + kRatingNames[i] + " " +
-            IntToStr(file.ratingsBefore->InBarOrder()[i]) + "% -> " +
-            IntToStr(file.ratingsAfter->InBarOrder()[i]) + "%";
+            IntToStr(changes.ratingsBefore->InBarOrder()[i]) + "% -> " +
+            IntToStr(changes.ratingsAfter->InBarOrder()[i]) + "%";
   }
   return text;
 }
@@ -142,7 +143,7 @@ void PrintSet(const history::ChangeSet& set) {
   if (!summary.note.empty()) text += "note: " + TerminalSafe(summary.note) + "\n";
   for (const recorded::FileView& file : recorded::ViewChangeSet(set)) {
     text += TerminalSafe(Shown(file.path)) + ": " + recorded::FileStatusWords(file.status) + "\n";
-    for (const roster::FieldChange& field : file.fields)
+    for (const roster::FieldChange& field : file.changes.fields)
       text += "  " + field.column + ": " + Quoted(field.before) + " -> " + Quoted(field.after) + "\n";
     if (file.status != recorded::FileStatus::Unchanged) text += "  ratings: " + RatingsLine(file) + "\n";
   }
