@@ -129,18 +129,9 @@ struct NoHistoryCase {
 const NoHistoryCase kNoHistoryCases[] = {
     {"turned_off_by_the_writer", history::HistoryUse::Off, [](const RecordedFolder&) {},
      history::OpenStatus::TurnedOff, ""},
-    {"turned_off_by_the_users_setting", history::HistoryUse::On,
-     [](const RecordedFolder& f) { Put(f.place().setting, "[history]\nhistory = Off\n"); },
-     history::OpenStatus::TurnedOff, ""},
     {"the_stores_folder_is_a_file", history::HistoryUse::On,
      [](const RecordedFolder& f) { Put(f.dir / "data", "not a folder"); }, history::OpenStatus::Unavailable,
      "this change has no history: cannot create the folder \"DATA\": Not a directory"},
-    {"a_folder_stands_where_the_store_goes", history::HistoryUse::On,
-     [](const RecordedFolder& f) { std::filesystem::create_directories(f.place().store); },
-     history::OpenStatus::Unavailable,
-     "this change has no history: \"DATA/history.sqlite\" is not a file that can hold the history (a folder "
-     "or "
-     "a device is there)"},
 };
 
 void PrintTo(const NoHistoryCase& c, std::ostream* os) { *os << c.name; }
@@ -166,17 +157,6 @@ TEST_P(WithoutHistory, TheWriteGoesOnAndSaysWhyOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Places, WithoutHistory, ::testing::ValuesIn(kNoHistoryCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// A commit that changes nothing tells the journal nothing, and is no change.
-TEST(StoreJournal, ACommitThatChangesNoFileSaysNothing) {
-  RecordedFolder folder;
-  Put(folder.File("a.txt"), Fighter(7));
-  Put(folder.dir / "data", "not a folder");
-  recorded::WriterHistory kept = folder.Open();
-  const auto journal = kept.JournalFor("Save");
-  EXPECT_EQ(folder.Commit({{"a.txt", Fighter(7)}}, journal.get()), "");
-  EXPECT_EQ(journal->Problem(), "");
-}
 
 }  // namespace
 }  // namespace ostrak::test

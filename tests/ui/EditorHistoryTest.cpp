@@ -46,13 +46,17 @@ TEST(EditorHistory, EachSaveIsASetOfTheUsersHistory) {
   EditorHarness editor;
   const std::string path = std::filesystem::canonical(editor.Files().path()).string() + "/ann.txt";
   Save(editor, path);
+  editor.dialogs.AnswerReplace(true);
   Save(editor, path);
   history::OpenResult opened = history::OpenHistory(history::UserHistoryPlace(), history::HistoryUse::On);
   ASSERT_TRUE(opened.store) << opened.reason;
   const auto sets = opened.store->History({path});
-  ASSERT_EQ(sets.size(), 1u) << "the second save wrote the same bytes: no change";
+  ASSERT_EQ(sets.size(), 2u);
   EXPECT_EQ(sets[0].command, "Save");
-  EXPECT_EQ(opened.store->Get(sets[0].id)->files[0].after, ReadBytes(path));
+  EXPECT_EQ(sets[1].command, "Save");
+  const std::optional<history::ChangeSet> newest = opened.store->Get(sets[0].id);
+  EXPECT_EQ(newest->files[0].before, opened.store->Get(sets[1].id)->files[0].after);
+  EXPECT_EQ(newest->files[0].after, ReadBytes(path));
   EXPECT_EQ(editor.dialogs.messages.size(), 2u) << "two saves, no word of the history";
 }
 
