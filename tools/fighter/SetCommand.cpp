@@ -116,8 +116,8 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
     return 0;
   }
   if (plan.ChangeCount() > 0) {
-    const roster::CommitResult result =
-        CommitRecorded(plan, Words(expressions, plan.ChangeCount()), "set", use);
+    const roster::CommitResult result = CommitRecorded(plan, Words(expressions, plan.ChangeCount()),
+                                                       files.size() == 1 ? files.front() : "set", use);
     if (result.failure) {
       const std::string& failed = result.failure->file;
       Report(stderr,
