@@ -41,4 +41,23 @@ inline const MessageTexts& NoHistoryMessage(ShownLanguage language) {
   return language == ShownLanguage::English ? kEnglish : kSpanish;
 }
 
+// "Recover unsaved fighter" found nothing to bring back.
+inline const MessageTexts& NoDraftMessage(ShownLanguage language) {
+  static constexpr MessageTexts kSpanish{"Ningún luchador sin guardar",
+                                         "Al salir la última vez no quedó ningún luchador sin guardar."};
+  static constexpr MessageTexts kEnglish{"No unsaved fighter",
+                                         "No fighter was left unsaved at the last exit."};
+  return language == ShownLanguage::English ? kEnglish : kSpanish;
+}
+
+// The kept form is damaged, or of another version of the editor.
+inline const MessageTexts& UnreadableDraftMessage(ShownLanguage language) {
+  static constexpr MessageTexts kSpanish{
+      "Luchador sin guardar ilegible",
+      "El luchador que quedó sin guardar no se puede leer; el formulario no ha cambiado."};
+  static constexpr MessageTexts kEnglish{
+      "Unsaved fighter unreadable", "The fighter left unsaved cannot be read; the form has not changed."};
+  return language == ShownLanguage::English ? kEnglish : kSpanish;
+}
+
 }  // namespace ostrak

@@ -241,6 +241,22 @@ TakeBackPlan PlanRestore(const history::Store& store, const std::string& file, h
   return plan;
 }
 
+TakeBackPlan PlanRestoreSet(const history::Store& store, history::ChangeSetId id, RestorePoint point) {
+  const std::optional<ChangeSet> set = store.Get(id);
+  if (!set) return Refusal(TakeBackKind::Restore, "change set " + Id(id) + " is not in the history");
+  if (set->files.empty()) return Refusal(TakeBackKind::Restore, "change set " + Id(id) + " holds no file");
+  TakeBackPlan plan;
+  plan.kind = TakeBackKind::Restore;
+  plan.words = kRestoreWords;
+  plan.set = set->summary;
+  // The set touched each of its files: its own bytes are the version.
+  std::vector<Target> targets;
+  for (const history::FileChange& file : set->files)
+    targets.push_back({file.path, point == RestorePoint::After ? file.after : file.before});
+  Build(store, plan, std::move(targets));
+  return plan;
+}
+
 TakeBackResult CommitTakeBack(TakeBackPlan& plan, WriterHistory& history) {
   TakeBackResult result;
   if (plan.Refused()) {

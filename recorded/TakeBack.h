@@ -69,6 +69,8 @@ enum class RestorePoint { After, Before };
 // `file` as it was right after (or before) set `id`.
 TakeBackPlan PlanRestore(const history::Store& store, const std::string& file, history::ChangeSetId id,
                          RestorePoint point);
+// Every file of set `id` as it was right after (or before) it, as one restore.
+TakeBackPlan PlanRestoreSet(const history::Store& store, history::ChangeSetId id, RestorePoint point);
 
 struct TakeBackResult {
   roster::CommitResult commit;

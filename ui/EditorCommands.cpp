@@ -40,6 +40,8 @@ const std::array kCommands = {
                   &TForm1::NavPanelButton5Click},
     EditorCommand{"commandSaveCard", CtrlShift(Qt::Key_C), nullptr, "Guardar ficha…", "Save card…",
                   &TForm1::SaveCard},
+    EditorCommand{"commandRecover", QKeyCombination(), nullptr, "Recuperar luchador sin guardar",
+                  "Recover unsaved fighter", &TForm1::RecoverUnsavedFighter},
     EditorCommand{"commandLanguage", Ctrl(Qt::Key_L), "imIdioma", "Cambiar a inglés", "Switch to Spanish",
                   &TForm1::imIdiomaClick},
     EditorCommand{"commandRoster", Ctrl(Qt::Key_R), nullptr, "Plantilla", "Roster", &TForm1::OpenRoster},
@@ -95,7 +97,8 @@ void EditorCommands::AddCommand(const EditorCommand& command, bool english) {
   auto* action = new QAction(this);
   action->setObjectName(QLatin1String(command.name));
   action->setText(Verbatim(text));
-  QList<QKeySequence> keys{command.key};
+  QList<QKeySequence> keys;
+  if (command.key != QKeyCombination()) keys.append(command.key);
   if (command.otherKey != QKeyCombination()) keys.append(command.otherKey);
   action->setShortcuts(keys);
   // Held down, a key would save or toggle the language again and again.

@@ -9,6 +9,7 @@
 #include "platform/ErrorGuard.h"
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
+#include "ui/FormDraft.h"
 #include "ui/FormUndo.h"
 #include "ui/WindowPlacement.h"
 
@@ -45,6 +46,7 @@ TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace set
   Guard([this] { FormCreate(this); });
   // The form as created is where undo ends.
   undo_ = new FormUndo(*this);
+  draft_ = std::make_unique<FormDraft>(*this);
   AttachKeyboardAndDrops();
 }
 
@@ -57,7 +59,11 @@ void TForm1::FormCreate(QObject*) {
   LoadLanguage();
 }
 
-void TForm1::FormClose(QObject*) { record_.reset(); }
+// The form at exit is kept as a draft before the record goes.
+void TForm1::FormClose(QObject*) {
+  if (draft_) draft_->KeepAtExit();
+  record_.reset();
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
   Guard([this] { FormClose(this); });

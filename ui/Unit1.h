@@ -28,6 +28,7 @@ namespace ostrak {
 
 class Dialogs;
 class EditorCommands;
+class FormDraft;
 class FormUndo;
 
 inline constexpr const char* kApplicationTitle = "Ostrak Editor";
@@ -164,6 +165,9 @@ public:
   void RedoFormChange(QObject* sender);
   bool EditUndoesFirst(const QObject* control) const;
   bool EditRedoesFirst(const QObject* control) const;
+  // "Recover unsaved fighter": the form as a run of the editor left it at
+  // exit, as one undoable step; says so when none was kept.
+  void RecoverUnsavedFighter(QObject* sender);
   void OpenDialog1Show();
   void SaveDialog1Show();
 
@@ -207,6 +211,7 @@ private:
   std::string noHistoryTold_;           // why saves have no history, as last said
   EditorCommands* commands_ = nullptr;  // a child of the window
   FormUndo* undo_ = nullptr;            // a child of the window
+  std::unique_ptr<FormDraft> draft_;
   // Every control, in creation order.
   std::vector<QWidget*> components_;
   std::array<QWidget*, kFighterFieldCount> fieldControls_{};

@@ -5,8 +5,11 @@
 #include <QAction>
 #include <QFileInfo>
 
+#include "localisation/EditorTexts.h"
+#include "platform/Dialogs.h"
 #include "ui/EditorCommands.h"
 #include "ui/FileDrop.h"
+#include "ui/FormDraft.h"
 #include "ui/FormUndo.h"
 #include "ui/Unit1.h"
 
@@ -22,6 +25,22 @@ void TForm1::AttachKeyboardAndDrops() {
 
 void TForm1::UndoFormChange(QObject*) { undo_->Undo(); }
 void TForm1::RedoFormChange(QObject*) { undo_->Redo(); }
+
+void TForm1::RecoverUnsavedFighter(QObject*) {
+  const QAction* command = commands_ ? commands_->Action("commandRecover") : nullptr;
+  const QString step = command ? command->text() : QStringLiteral("Recover unsaved fighter");
+  const FormDraft::Recovery recovery = draft_->Recover(step);
+  if (recovery == FormDraft::Recovery::Recovered) {
+    // The form holds no file now: the save proposes none.
+    opened_.Forget();
+    return;
+  }
+  const MessageTexts& message = recovery == FormDraft::Recovery::NoDraft
+                                    ? NoDraftMessage(language_.Shown())
+                                    : UnreadableDraftMessage(language_.Shown());
+  dialogs_.ShowMessage(QString::fromUtf8(message.text), QString::fromUtf8(message.title),
+                       MessageIcon::Information);
+}
 
 bool TForm1::EditUndoesFirst(const QObject* control) const { return undo_->ControlUndoesFirst(control); }
 bool TForm1::EditRedoesFirst(const QObject* control) const { return undo_->ControlRedoesFirst(control); }

@@ -13,6 +13,7 @@
 #include "recorded/RecordedHistory.h"
 #include "roster/SaveFile.h"
 #include "ui/AttributeBands.h"
+#include "ui/FormDraft.h"
 #include "ui/FormUndo.h"
 #include "ui/Unit1.h"
 
@@ -95,6 +96,7 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
   dialogs_.ShowMessage(CaptionText(kCaptionSavedText), CaptionText(kCaptionSavedTitle),
                        MessageIcon::Information);
   NavPanelButton4Click(sender);
+  if (draft_) draft_->Clean();
 }
 
 // The store is opened for each save: one left unusable by a full disk works
@@ -163,6 +165,7 @@ bool TForm1::LoadFighterFile(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     OpenDialog1.SetInitialDir(folder);
     SaveDialog1.SetInitialDir(folder);
+    if (draft_) draft_->Clean();
     return true;
   } catch (...) {
     ShowLoadFailure();

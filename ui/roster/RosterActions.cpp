@@ -18,10 +18,12 @@
 #include "ui/card/CardFighter.h"
 #include "ui/roster/ComparisonWindow.h"
 #include "ui/roster/DuplicatesView.h"
+#include "ui/roster/HistoryDock.h"
 #include "ui/roster/RosterCards.h"
 #include "ui/roster/RosterCompare.h"
 #include "ui/roster/RosterMerge.h"
 #include "ui/roster/RosterTransfer.h"
+#include "ui/roster/RosterUndo.h"
 #include "ui/roster/RosterWindow.h"
 
 namespace ostrak::roster {
@@ -112,6 +114,15 @@ void RosterWindow::BuildActions() {
   menuKey->setContext(Qt::WidgetShortcut);
   connect(menuKey, &QShortcut::activated, this,
           [this] { ShowContextMenu(table_->visualRect(table_->currentIndex()).center()); });
+
+  undo_ = new RosterUndo(*this, dialogs_, setup_.threading);
+  historyDock_ = new HistoryDock(*this, *undo_);
+  addDockWidget(Qt::RightDockWidgetArea, historyDock_);
+  historyDock_->hide();
+  QMenu* history = menuBar()->addMenu(tr("&History"));
+  history->addActions({&undo_->UndoAction(), &undo_->RedoAction()});
+  history->addSeparator();
+  history->addAction(&historyDock_->ToggleAction());
 }
 
 // Compare stays enabled: with too few rows it says what it needs.

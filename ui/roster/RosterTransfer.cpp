@@ -10,9 +10,11 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
+#include "recorded/ChangeWords.h"
 #include "ui/roster/EngineMessages.h"
 #include "ui/roster/ImportPreview.h"
 #include "ui/roster/RosterJournal.h"
+#include "ui/roster/RosterUndo.h"
 #include "ui/roster/RosterWindow.h"
 
 namespace ostrak::roster {
@@ -223,9 +225,8 @@ void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPl
 void RosterTransfer::Apply(const std::shared_ptr<RosterPlan>& plan, const QString& path) {
   if (!preview_) return;
   preview_->ShowCommitting();
-  std::shared_ptr<CommitJournal> journal =
-      RosterJournal("Import " + QFileInfo(path).fileName().toStdString());
-  worker_.Post([this, plan, journal] {
+  worker_.Post([this, path, plan] {
+    const auto journal = RosterJournal(recorded::ImportWords(LocalPath(path)));
     const CommitResult result = Commit(
         *plan,
         [this](std::size_t done, std::size_t total) {
@@ -234,11 +235,11 @@ void RosterTransfer::Apply(const std::shared_ptr<RosterPlan>& plan, const QStrin
           });
         },
         journal.get());
-    worker_.Deliver(this, [this, result] { Committed(result); });
+    worker_.Deliver(this, [this, result, problem = journal->Problem()] { Committed(result, problem); });
   });
 }
 
-void RosterTransfer::Committed(const CommitResult& result) {
+void RosterTransfer::Committed(const CommitResult& result, const std::string& noHistory) {
   if (preview_) preview_->done(QDialog::Accepted);
   if (result.ok()) {
     dialogs_.ShowMessage(tr("Files written: %1.").arg(result.written), tr("Import table"),
@@ -250,6 +251,7 @@ void RosterTransfer::Committed(const CommitResult& result) {
   }
   // The watch would see the new files too; the table need not wait for it.
   window_.RescanNow();
+  window_.Undo().Committed(noHistory);
   emit ImportFinished(result.ok());
 }
 

@@ -64,7 +64,8 @@ private:
                const std::vector<std::string>& recovered, ImportMatch match);
   // `path`: the table's, which names the change set.
   void Apply(const std::shared_ptr<RosterPlan>& plan, const QString& path);
-  void Committed(const CommitResult& result);
+  // `noHistory`: why the history could not keep the import, if it could not.
+  void Committed(const CommitResult& result, const std::string& noHistory);
   QString StartDirectory() const;
 
   RosterWindow& window_;

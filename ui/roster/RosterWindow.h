@@ -36,10 +36,12 @@ namespace ostrak::roster {
 
 class ComparisonWindow;
 class DuplicatesView;
+class HistoryDock;
 class RosterCards;
 class RosterCompare;
 class RosterMerge;
 class RosterTransfer;
+class RosterUndo;
 
 struct RosterSetup {
   RosterLanguage language = RosterLanguage::Spanish;
@@ -88,6 +90,9 @@ public:
   bool RescanPending() const { return changeWait_.isActive(); }
   // Applies the filter's text now rather than after the typing pauses.
   void ApplyFilterNow();
+  // Undo and Redo of the folder's change sets, and the history panel.
+  RosterUndo& Undo() { return *undo_; }
+  HistoryDock& History() { return *historyDock_; }
 
   // The commands, as the keys and menus run them.
   void ChooseFolder();
@@ -155,6 +160,8 @@ private:
   QTimer poll_;        // the rescans when the folders cannot be watched
   QTimer filterWait_;  // the typing pause before the filter applies
   qint64 lastFilterNs_ = 0;
+  RosterUndo* undo_ = nullptr;
+  HistoryDock* historyDock_ = nullptr;
 };
 
 }  // namespace ostrak::roster
