@@ -49,15 +49,25 @@ int main(int argc, char** argv) {
       QStringLiteral("roster"),
       QStringLiteral("Opens the roster window too, in front: on FOLDER, else on the folder used last."));
   arguments.addOption(rosterOption);
+  const QCommandLineOption recoverOption(
+      QStringLiteral("recover"),
+      QStringLiteral("Brings back the fighter left unsaved at the last exit, as one step Undo takes back."));
+  arguments.addOption(recoverOption);
   arguments.addPositionalArgument(
       QStringLiteral("file"),
       QStringLiteral("A fighter file to load at start; with --roster, the roster's folder."),
       QStringLiteral("[FILE | --roster [FOLDER]]"));
   arguments.process(application);
   const bool wantsRoster = arguments.isSet(rosterOption);
+  const bool wantsDraft = arguments.isSet(recoverOption);
   const QStringList files = arguments.positionalArguments();
   if (files.size() > 1) {
     std::fprintf(stderr, "%s: one fighter file at a time\n", qPrintable(QCoreApplication::applicationName()));
+    return 1;
+  }
+  if (wantsDraft && !wantsRoster && !files.isEmpty()) {
+    std::fprintf(stderr, "%s: --recover brings back the unsaved fighter: name no file with it\n",
+                 qPrintable(QCoreApplication::applicationName()));
     return 1;
   }
 
@@ -92,6 +102,11 @@ int main(int argc, char** argv) {
     QMetaObject::invokeMethod(
         &editor, [&editor, path = files.front()] { Guard([&] { editor.OpenFighterFile(path); }); },
         Qt::QueuedConnection);
+  }
+  if (wantsDraft) {
+    // Once the event loop runs, so that a notice opens over the window.
+    QMetaObject::invokeMethod(
+        &editor, [&editor] { Guard([&] { editor.RecoverUnsavedFighter(&editor); }); }, Qt::QueuedConnection);
   }
   const int status = QApplication::exec();
   SetErrorSink(nullptr);
