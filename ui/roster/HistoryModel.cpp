@@ -129,7 +129,7 @@ std::vector<FileAccount> AccountOf(const history::ChangeSet& set, const std::str
   std::vector<FileAccount> accounts;
   for (const recorded::FileView& view : recorded::ViewChangeSet(shown)) {
     FileAccount account{FileName(view.path, folder), StatusText(view.status), {}};
-    for (const roster::FieldChange& field : view.fields) {
+    for (const roster::FieldChange& field : view.changes.fields) {
       account.lines << QString::fromStdString(field.column) + QStringLiteral(": ") + Quoted(field.before) +
                            QStringLiteral(" → ") + Quoted(field.after);
     }
@@ -139,16 +139,17 @@ std::vector<FileAccount> AccountOf(const history::ChangeSet& set, const std::str
       QStringList ratings;
       for (std::size_t i = 0; i < ratingNames.size(); ++i) {
         ratings << ratingNames[i] + QLatin1Char(' ') +
-                       RatingsSide(before, view.ratingsBefore, view.failureBefore, i) +
-                       QStringLiteral(" → ") + RatingsSide(after, view.ratingsAfter, view.failureAfter, i);
+                       RatingsSide(before, view.changes.ratingsBefore, view.changes.failureBefore, i) +
+                       QStringLiteral(" → ") +
+                       RatingsSide(after, view.changes.ratingsAfter, view.changes.failureAfter, i);
       }
       account.lines << HistoryModel::tr("Ratings: %1").arg(ratings.join(QStringLiteral(", ")));
-      if (view.failureBefore)
+      if (view.changes.failureBefore)
         account.lines << HistoryModel::tr("Before, it does not load: %1")
-                             .arg(TranslateEngineMessage(*view.failureBefore));
-      if (view.failureAfter)
+                             .arg(TranslateEngineMessage(*view.changes.failureBefore));
+      if (view.changes.failureAfter)
         account.lines << HistoryModel::tr("After, it does not load: %1")
-                             .arg(TranslateEngineMessage(*view.failureAfter));
+                             .arg(TranslateEngineMessage(*view.changes.failureAfter));
     }
     accounts.push_back(std::move(account));
   }

@@ -390,6 +390,94 @@ Do you want to replace it?</source>
         <source>is the same file as %1: there is nothing to merge</source>
         <translation>es el mismo archivo que %1: no hay nada que fusionar</translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Changed outside</source>
+        <translation>Cambiado fuera</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importar %1</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Set %1 for 1 fighter</source>
+        <translation>Fijar %1 en 1 luchador</translation>
+    </message>
+    <message>
+        <source>Set %1 for %2 fighters</source>
+        <translation>Fijar %1 en %2 luchadores</translation>
+    </message>
+    <message>
+        <source>Merge %1 into %2</source>
+        <translation>Fusionar %1 en %2</translation>
+    </message>
+    <message>
+        <source>this change has no history: %1</source>
+        <translation>este cambio no tiene historial: %1</translation>
+    </message>
+    <message>
+        <source>the history is turned off</source>
+        <translation>el historial está desactivado</translation>
+    </message>
+    <message>
+        <source>nothing to undo under &quot;%1&quot;</source>
+        <translation>no hay nada que deshacer en &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>nothing to redo under &quot;%1&quot;</source>
+        <translation>no hay nada que rehacer en &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>change set %1 (%2) also changed files outside &quot;%3&quot;: %4; undo it from a folder that holds them all</source>
+        <translation>el cambio %1 (%2) también cambió archivos fuera de &quot;%3&quot;: %4; deshágalo desde una carpeta que los contenga todos</translation>
+    </message>
+    <message>
+        <source>change set %1 (%2) also changed files outside &quot;%3&quot;: %4; redo it from a folder that holds them all</source>
+        <translation>el cambio %1 (%2) también cambió archivos fuera de &quot;%3&quot;: %4; rehágalo desde una carpeta que los contenga todos</translation>
+    </message>
+    <message>
+        <source>change set %1 is not in the history</source>
+        <translation>el cambio %1 no está en el historial</translation>
+    </message>
+    <message>
+        <source>change set %1 holds no file</source>
+        <translation>el cambio %1 no contiene ningún archivo</translation>
+    </message>
+    <message>
+        <source>change set %1 records another program&apos;s change: restore its files instead</source>
+        <translation>el cambio %1 recoge el cambio de otro programa: restaure sus archivos en su lugar</translation>
+    </message>
+    <message>
+        <source>change set %1 is already taken back by change set %2</source>
+        <translation>el cambio %1 ya lo deshizo el cambio %2</translation>
+    </message>
+    <message>
+        <source>changed outside, and the history cannot keep it: %1; nothing was changed</source>
+        <translation>cambiado fuera, y el historial no puede guardarlo: %1; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>it is turned off</source>
+        <translation>está desactivado</translation>
+    </message>
+    <message>
+        <source>cannot find &quot;%1&quot;</source>
+        <translation>no se encuentra &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::FieldNames</name>
@@ -507,7 +595,137 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Ground&apos;n&apos;Pound</source>
-        <translation>Ground'n'Pound</translation>
+        <translation>Ground&apos;n&apos;Pound</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::HistoryDock</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&amp;History panel</source>
+        <translation>Panel de &amp;historial</translation>
+    </message>
+    <message>
+        <source>Change sets</source>
+        <translation>Cambios</translation>
+    </message>
+    <message>
+        <source>Changes of the selected set</source>
+        <translation>Cambios del elemento seleccionado</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Res&amp;tore this version…</source>
+        <translation>Res&amp;taurar esta versión…</translation>
+    </message>
+    <message>
+        <source>Every file of the selected set as it was right after it, through a preview</source>
+        <translation>Cada archivo del cambio seleccionado como quedó justo después de él, con una vista previa</translation>
+    </message>
+    <message>
+        <source>U&amp;ndo this change…</source>
+        <translation>&amp;Deshacer este cambio…</translation>
+    </message>
+    <message>
+        <source>Every file of the selected set as it was right before it, through a preview</source>
+        <translation>Cada archivo del cambio seleccionado como estaba justo antes de él, con una vista previa</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>No se puede leer el historial: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do this change…</source>
+        <translation>R&amp;ehacer este cambio…</translation>
+    </message>
+    <message>
+        <source>The set is no longer in the history.</source>
+        <translation>El cambio ya no está en el historial.</translation>
+    </message>
+    <message>
+        <source>… and %1 more files</source>
+        <translation>… y %1 archivos más</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::HistoryModel</name>
+    <message>
+        <source>created</source>
+        <translation>creado</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>cambiado</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminado</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>does not load</source>
+        <translation>no se carga</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>redone by %1</source>
+        <translation>rehecho por %1</translation>
+    </message>
+    <message>
+        <source>undone by %1</source>
+        <translation>deshecho por %1</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Taken back</source>
+        <translation>Deshecho</translation>
+    </message>
+    <message>
+        <source>Ratings: %1</source>
+        <translation>Valoraciones: %1</translation>
+    </message>
+    <message>
+        <source>Before, it does not load: %1</source>
+        <translation>Antes no se carga: %1</translation>
+    </message>
+    <message>
+        <source>After, it does not load: %1</source>
+        <translation>Después no se carga: %1</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1227,125 @@ Export it as &quot;%4&quot;?</source>
     </message>
 </context>
 <context>
+    <name>ostrak::roster::RosterUndo</name>
+    <message>
+        <source>would restore</source>
+        <translation>se restauraría</translation>
+    </message>
+    <message>
+        <source>would remove</source>
+        <translation>se eliminaría</translation>
+    </message>
+    <message>
+        <source>would recreate</source>
+        <translation>se volvería a crear</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>; changed outside: kept in the history first</source>
+        <translation>; cambiado fuera: antes se guarda en el historial</translation>
+    </message>
+    <message>
+        <source>Last change taken back</source>
+        <translation>Último cambio deshecho</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Qué pasa</translation>
+    </message>
+    <message>
+        <source>The change</source>
+        <translation>El cambio</translation>
+    </message>
+    <message>
+        <source>%1 to restore, %2 to recreate, %3 to remove, %4 unchanged.</source>
+        <translation>%1 por restaurar, %2 por volver a crear, %3 por eliminar, %4 sin cambios.</translation>
+    </message>
+    <message>
+        <source>%1 changed outside since the history last saw them: their bytes are kept in the history before they are replaced.</source>
+        <translation>%1 cambiaron fuera desde que el historial los vio por última vez: su contenido se guarda en el historial antes de sustituirlos.</translation>
+    </message>
+    <message>
+        <source>Nothing can be applied until every problem is mended.</source>
+        <translation>No se puede aplicar nada hasta que se corrijan todos los problemas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 restored, %3 recreated, %4 removed, %5 unchanged.</source>
+        <translation>%1: %2 restaurados, %3 vueltos a crear, %4 eliminados, %5 sin cambios.</translation>
+    </message>
+    <message>
+        <source>%1: nothing was changed. %2</source>
+        <translation>%1: no se ha cambiado nada. %2</translation>
+    </message>
+    <message>
+        <source>%1 failed. %2</source>
+        <translation>%1 ha fallado. %2</translation>
+    </message>
+    <message>
+        <source>%1 had been changed outside: kept in the history as %2.</source>
+        <translation>%1 se había cambiado fuera: se guarda en el historial como %2.</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Restore the version of change set %1</source>
+        <translation>Restaurar la versión del cambio %1</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>The change was made, but the history cannot keep it: it cannot be taken back later.
+
+%1</source>
+        <translation>El cambio se ha hecho, pero el historial no puede guardarlo: no podrá deshacerse después.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Change without history</source>
+        <translation>Cambio sin historial</translation>
+    </message>
+</context>
+<context>
     <name>ostrak::roster::RosterWindow</name>
     <message>
         <source>&amp;Open folder…</source>
@@ -1137,6 +1474,10 @@ Export it as &quot;%4&quot;?</source>
     <message>
         <source>Compare with folder or &amp;table…</source>
         <translation>Comparar con carpeta o &amp;tabla…</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historial</translation>
     </message>
 </context>
 <context>
