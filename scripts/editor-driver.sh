@@ -87,9 +87,10 @@ begin_session() {
   trap 'exit 130' INT
   trap 'exit 143' TERM HUP
   mkdir -m 700 "$SESSION_DIR/runtime"
-  # Qt's own dialogs keep their state in the user's configuration: keep it
-  # in the session instead.
+  # Qt's own dialogs keep their state in the user's configuration, and every
+  # write is kept in the user's history: keep both in the session instead.
   export XDG_RUNTIME_DIR="$SESSION_DIR/runtime" XDG_CONFIG_HOME="$SESSION_DIR/config"
+  export XDG_DATA_HOME="$SESSION_DIR/data"
   export QT_QPA_PLATFORM=xcb
   unset WAYLAND_DISPLAY
 }
