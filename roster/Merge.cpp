@@ -81,11 +81,13 @@ std::optional<FileFailure> LoadBoth(const std::string& keep, const std::string& 
 }  // namespace
 
 MergeView ViewMerge(const std::string& keep, const std::string& other) {
-  MergeView view{keep, other, {}, MergeSide::Keep, {}};
+  MergeView view{keep, other, {}, MergeSide::Keep, {}, {}, {}};
   MergeFile keepFile;
   MergeFile otherFile;
   view.refusal = LoadBoth(keep, other, keepFile, otherFile);
   if (view.refusal) return view;
+  view.keepBytes = keepFile.bytes;
+  view.otherBytes = otherFile.bytes;
   if (Later(otherFile.status.st_mtim, keepFile.status.st_mtim)) view.changedLast = MergeSide::Other;
   for (std::size_t index = 1; index < kColumnCount; ++index) {
     MergeField field{ColumnName(index), ColumnText(keepFile.loaded.fileLines, index),
@@ -101,7 +103,7 @@ MergeView ViewMerge(const std::string& keep, const std::string& other) {
 RosterOptions MergeOptions(const std::string& keep) { return {FolderOf(keep), true}; }
 
 MergePlan PlanMerge(const std::string& keep, const std::string& other,
-                    const std::vector<std::string>& fromOther) {
+                    const std::vector<std::string>& fromOther, const MergeView* shown) {
   MergePlan merge{{}, {}, "Merge " + other + " into " + keep};
   for (const std::string& column : fromOther) {
     const std::optional<std::size_t> index = ColumnIndex(column);
@@ -114,6 +116,14 @@ MergePlan PlanMerge(const std::string& keep, const std::string& other,
   MergeFile otherFile;
   merge.refusal = LoadBoth(keep, other, keepFile, otherFile);
   if (merge.refusal) return merge;
+  if (shown) {
+    const bool keepChanged = shown->keep != keep || shown->keepBytes != keepFile.bytes;
+    if (keepChanged || shown->other != other || shown->otherBytes != otherFile.bytes) {
+      merge.refusal = FileFailure{keepChanged ? keep : other, "has changed since it was shown"};
+      merge.changed = true;
+      return merge;
+    }
+  }
   // KEEP is written from its lines: bytes they cannot carry would be lost.
   if (auto lost = LostBytesProblem(keepFile.bytes)) {
     merge.refusal = FileFailure{keep, *lost};

@@ -31,6 +31,10 @@ struct MergeView {
   // Why these two cannot be merged (one file under two names, a file that
   // does not load): the file to blame and the message; no fields then.
   std::optional<FileFailure> refusal;
+  // The bytes the fields were read from, so that a merge chosen from them
+  // can tell that a file changed before it was planned.
+  std::string keepBytes;
+  std::string otherBytes;
 };
 
 // Both files loaded as the editor loads them.
@@ -40,6 +44,7 @@ struct MergePlan {
   std::optional<FileFailure> refusal;  // as ViewMerge's, or a column that is not one; no plan then
   RosterPlan plan;                     // KEEP replaced (or unchanged), OTHER removed
   std::string label;                   // the change set's words: "Merge OTHER into KEEP"
+  bool changed = false;                // refused as a file is no longer what `shown` read
 };
 
 // Where a merge into `keep` keeps what its commit has in flight (KEEP's
@@ -48,8 +53,10 @@ RosterOptions MergeOptions(const std::string& keep);
 
 // KEEP's lines with each of `fromOther`'s columns (line columns, extra) taken
 // from OTHER. The two files are taken where they are (a link's file is the
-// one written), and the commit's note is kept in KEEP's folder.
+// one written), and the commit's note is kept in KEEP's folder. With
+// `shown`, the view the choices were made from, a file that no longer holds
+// the bytes shown is refused: its fields were never seen.
 MergePlan PlanMerge(const std::string& keep, const std::string& other,
-                    const std::vector<std::string>& fromOther);
+                    const std::vector<std::string>& fromOther, const MergeView* shown = nullptr);
 
 }  // namespace ostrak::roster

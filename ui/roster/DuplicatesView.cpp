@@ -75,8 +75,8 @@ RowGroups GroupDuplicateRows(const std::vector<RosterRow>& rows, const std::stri
   return groups;
 }
 
-bool OneFighter(const RosterRow& a, const RosterRow& b) {
-  return !FindDuplicates({{a.file, std::nullopt, a.identity}, {b.file, std::nullopt, b.identity}}).empty();
+bool OneFighter(const RosterRow& a, const RosterRow& b, const std::string& folder) {
+  return !Groups({&a, &b}, folder).empty();
 }
 
 DuplicatesView::DuplicatesView(RosterWindow& window) : QObject(&window), window_(window) {
@@ -142,7 +142,7 @@ std::optional<std::pair<std::string, std::string>> DuplicatesView::SelectedPair(
     const RowPlace* pb = groups->Find(b.file);
     one = pa && pb && pa->group == pb->group;
   } else {
-    one = OneFighter(a, b);
+    one = OneFighter(a, b, window_.FolderPath());
   }
   if (!one) return std::nullopt;
   return std::pair{a.file, b.file};

@@ -32,8 +32,9 @@ QString DuplicateReasonText(const DuplicateLink& link);
 // fighter, not two.
 RowGroups GroupDuplicateRows(const std::vector<RosterRow>& rows, const std::string& folder);
 
-// Whether the rules make the two rows one fighter's.
-bool OneFighter(const RosterRow& a, const RosterRow& b);
+// Whether the rules make the two rows, files under `folder`, one fighter's:
+// two names of one file are not two fighters.
+bool OneFighter(const RosterRow& a, const RosterRow& b, const std::string& folder);
 
 class DuplicatesView : public QObject {
   Q_OBJECT

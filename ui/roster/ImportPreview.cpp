@@ -69,8 +69,10 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
   matchById_ = new QCheckBox(tr("Match rows by &Sherdog ID (whatever their file cell says)"), this);
   matchById_->setObjectName(QStringLiteral("matchById"));
   matchById_->setChecked(match == ImportMatch::SherdogId);
-  connect(matchById_, &QCheckBox::toggled, this,
-          [this](bool byId) { emit MatchChanged(byId ? ImportMatch::SherdogId : ImportMatch::File); });
+  // A new plan while this one commits would offer to apply the table again.
+  connect(matchById_, &QCheckBox::toggled, this, [this](bool byId) {
+    if (!committing_) emit MatchChanged(byId ? ImportMatch::SherdogId : ImportMatch::File);
+  });
   layout->addWidget(matchById_);
 
   const bool byId = match == ImportMatch::SherdogId;
@@ -122,6 +124,7 @@ void ImportPreview::ShowCommitting() {
   committing_ = true;
   apply_->setEnabled(false);
   cancel_->setEnabled(false);
+  matchById_->setEnabled(false);
   progress_->setRange(0, 0);
   progress_->show();
 }

@@ -39,7 +39,7 @@ public:
   QProgressBar& Progress() const { return *progress_; }
   QCheckBox& MatchById() const { return *matchById_; }
 
-  // While the commit runs, neither button answers and Esc does nothing.
+  // While the commit runs, neither button nor the match answers and Esc does nothing.
   void ShowCommitting();
   void ShowProgress(std::size_t done, std::size_t total);
 

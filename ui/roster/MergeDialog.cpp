@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/ErrorGuard.h"
+#include "ui/roster/EngineMessages.h"
 #include "ui/roster/FieldNames.h"
 
 namespace ostrak::roster {
@@ -69,7 +70,7 @@ MergeDialog::MergeDialog(const std::string& folder, const std::string& first, co
   auto* buttons = new QDialogButtonBox(this);
   merge_ = buttons->addButton(tr("&Merge"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QDialogButtonBox::Cancel);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &MergeDialog::MergeRequested);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
 
@@ -86,8 +87,10 @@ void MergeDialog::SetKept(int index) {
   if (index == keepIndex_) return;
   keepIndex_ = index;
   // Read again: the sides swap, and either file may have changed meanwhile.
-  Show(ViewMerge(folder_ + Keep(), folder_ + Other()));
+  Reread();
 }
+
+void MergeDialog::Reread() { Show(ViewMerge(folder_ + Keep(), folder_ + Other())); }
 
 void MergeDialog::Show(MergeView view) {
   view_ = std::move(view);
@@ -121,6 +124,16 @@ void MergeDialog::Show(MergeView view) {
     fields_->setItem(row, OtherValue, other);
   }
   filling_ = false;
+  if (view_.refusal) {
+    // A file gone or no longer loading: nothing to choose, nothing to merge.
+    std::string file = view_.refusal->file;
+    if (file.starts_with(folder_)) file.erase(0, folder_.size());
+    summary_->setText(tr("These two cannot be merged.\n%1: %2")
+                          .arg(FileName(file), TranslateEngineMessage(view_.refusal->message)));
+    merge_->setEnabled(false);
+    merge_->setDefault(false);
+    return;
+  }
   fields_->resizeColumnsToContents();
   fields_->setColumnWidth(KeepValue, std::min(fields_->columnWidth(KeepValue), 260));
   const QString last = FileName(view_.changedLast == MergeSide::Keep ? Keep() : Other());

@@ -43,11 +43,19 @@ public:
   void SetKept(int index);
   // Takes field `row`'s text from `side`; a field that does not differ stays.
   void Choose(int row, MergeSide side);
+  // What the fields show, read when they were last shown.
+  const MergeView& View() const { return view_; }
+  // Shows both files as they are now; the choices start again.
+  void Reread();
 
   QComboBox& KeepChoice() const { return *keepChoice_; }
   QTableWidget& Fields() const { return *fields_; }
   QLabel& Summary() const { return *summary_; }
   QPushButton& MergeButton() const { return *merge_; }
+
+signals:
+  // Merge was pressed: the dialog stays open until the merge is done or refused.
+  void MergeRequested();
 
 private:
   void Show(MergeView view);

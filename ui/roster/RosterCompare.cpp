@@ -235,7 +235,14 @@ void RosterCompare::CompareNow() {
   const std::string other = QFile::encodeName(source).toStdString();
   const MatchBy match = match_->currentIndex() == 1 ? MatchBy::SherdogId : MatchBy::File;
   worker_.Post([this, folder, other, match] {
-    auto comparison = CompareWithFolder(folder, other, match);
+    // Whatever happens, the window hears of it: the button comes back and the failure is said.
+    std::shared_ptr<RosterComparison> comparison;
+    try {
+      comparison = CompareWithFolder(folder, other, match);
+    } catch (const std::exception& failure) {
+      comparison = std::make_shared<RosterComparison>();
+      comparison->problems.push_back(TranslateEngineMessage(std::string(failure.what())));
+    }
     worker_.Deliver(this, [this, comparison] { Guard([&] { Show(comparison); }); });
   });
 }

@@ -33,11 +33,19 @@ RosterMerge::RosterMerge(RosterWindow& window, DuplicatesView& duplicates, Dialo
   action_->setEnabled(false);
   connect(action_, &QAction::triggered, this, [this] { Guard([this] { MergeSelected(); }); });
   connect(&duplicates, &DuplicatesView::PairChanged, this,
-          [this] { action_->setEnabled(duplicates_.SelectedPair().has_value()); });
+          [this] { Guard([this] { action_->setEnabled(duplicates_.SelectedPair().has_value()); }); });
 }
 
 void RosterMerge::Refuse(const QString& text) {
   dialogs_.ShowMessage(text, tr("Merge fighters"), MessageIcon::Stop);
+}
+
+void RosterMerge::PutBack(const std::string& keep) {
+  const std::vector<std::string> recovered = RecoverInterrupted(MergeOptions(keep));
+  if (recovered.empty()) return;
+  QString text = tr("A merge cut short before was put back first:");
+  for (const std::string& line : recovered) text += QLatin1Char('\n') + TranslateEngineMessage(line);
+  dialogs_.ShowMessage(text, tr("Merge fighters"), MessageIcon::Information);
 }
 
 void RosterMerge::MergeSelected() {
@@ -49,6 +57,8 @@ void RosterMerge::MergeSelected() {
     return;
   }
   const std::string& folder = window_.FolderPath();
+  // The dialog shows the files as they are, not a merge's leftovers.
+  PutBack(folder + pair->first);
   MergeView view = ViewMerge(folder + pair->first, folder + pair->second);
   if (view.refusal) {
     Refuse(tr("These two cannot be merged.\n%1").arg(Failure(*view.refusal, folder, folder + pair->first)));
@@ -56,7 +66,7 @@ void RosterMerge::MergeSelected() {
   }
   dialog_ = new MergeDialog(folder, pair->first, pair->second, std::move(view), &window_);
   dialog_->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog_, &QDialog::accepted, this, [this] {
+  connect(dialog_, &MergeDialog::MergeRequested, this, [this] {
     Guard([this] {
       if (dialog_) Merge(*dialog_);
     });
@@ -71,8 +81,18 @@ void RosterMerge::Merge(MergeDialog& dialog) {
   const std::string keep = folder + dialog.Keep();
   const std::string other = folder + dialog.Other();
   // A merge cut short before is put back first: a plan is not made over its leftovers.
-  RecoverInterrupted(MergeOptions(keep));
-  MergePlan merge = PlanMerge(keep, other, dialog.FromOther());
+  PutBack(keep);
+  // The dialog is window-modal: the editor or another program may have
+  // changed either file while it was open, and OTHER's fields would go unseen.
+  MergePlan merge = PlanMerge(keep, other, dialog.FromOther(), &dialog.View());
+  if (merge.changed) {
+    Refuse(tr("Nothing was merged: %1 changed since the dialog showed it. Its fields are shown again as "
+              "they are now; check them, then merge.")
+               .arg(FileName(merge.refusal->file.substr(folder.size()))));
+    dialog.Reread();
+    return;
+  }
+  dialog.accept();
   if (merge.refusal) {
     Refuse(tr("Nothing was merged.\n%1").arg(Failure(*merge.refusal, folder, keep)));
     emit Finished(false);

@@ -40,6 +40,8 @@ signals:
 private:
   void Merge(MergeDialog& dialog);
   void Refuse(const QString& text);
+  // Puts back a merge cut short into `keep`'s folder, and says what it put back.
+  void PutBack(const std::string& keep);
 
   RosterWindow& window_;
   DuplicatesView& duplicates_;

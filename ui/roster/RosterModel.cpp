@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 
+#include "platform/ErrorGuard.h"
 #include "record/FighterLayout.h"
 
 namespace ostrak::roster {
@@ -77,8 +78,11 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const {
 QVariant RosterModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Vertical && groups_ && section >= 0 && section < rowCount() &&
       (role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)) {
-    const RowPlace* place = groups_->Find(RowAt(section).file);
-    return place ? QVariant(place->label) : QVariant();
+    QVariant label;
+    Guard([&] {
+      if (const RowPlace* place = groups_->Find(RowAt(section).file)) label = place->label;
+    });
+    return label;
   }
   if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
     return QAbstractTableModel::headerData(section, orientation, role);

@@ -10,6 +10,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
+#include "platform/ErrorGuard.h"
 #include "recorded/ChangeWords.h"
 #include "ui/roster/EngineMessages.h"
 #include "ui/roster/ImportPreview.h"
@@ -156,7 +157,7 @@ void RosterTransfer::ExportShownRows() {
       if (failed || !out.commit()) written->failure = out.errorString();
       written->rows = files.size() - written->leftOut.size();
     }
-    worker_.Deliver(this, [this, path, written] { Exported(path, *written); });
+    worker_.Deliver(this, [this, path, written] { Guard([&] { Exported(path, *written); }); });
   });
 }
 
@@ -196,7 +197,9 @@ void RosterTransfer::Plan(const QString& path, ImportMatch match) {
     // is not made over its leftovers.
     auto recovered = std::make_shared<std::vector<std::string>>(RecoverInterrupted(options));
     auto plan = std::make_shared<RosterPlan>(PlanImport(LocalPath(path), options, match));
-    worker_.Deliver(this, [this, path, plan, recovered, match] { Planned(path, plan, *recovered, match); });
+    worker_.Deliver(this, [this, path, plan, recovered, match] {
+      Guard([&] { Planned(path, plan, *recovered, match); });
+    });
   });
 }
 
@@ -204,7 +207,8 @@ void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPl
                              const std::vector<std::string>& recovered, ImportMatch match) {
   preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, recovered, &window_, match);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
-  connect(preview_, &ImportPreview::ApplyRequested, this, [this, plan, path] { Apply(plan, path); });
+  connect(preview_, &ImportPreview::ApplyRequested, this,
+          [this, plan, path] { Guard([&] { Apply(plan, path); }); });
   // Closed, it is deleted later: a new import need not wait for that.
   connect(preview_, &QDialog::finished, this, [this] { preview_ = nullptr; });
   connect(preview_, &QDialog::rejected, this, [this] {
@@ -212,11 +216,13 @@ void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPl
   });
   // The other match is a new plan, shown in a preview of its own.
   connect(preview_, &ImportPreview::MatchChanged, this, [this, path](ImportMatch next) {
-    if (!preview_) return;
-    replanning_ = true;
-    preview_->CancelButton().click();
-    replanning_ = false;
-    Plan(path, next);
+    Guard([&] {
+      if (!preview_) return;
+      replanning_ = true;
+      preview_->CancelButton().click();
+      replanning_ = false;
+      Plan(path, next);
+    });
   });
   preview_->open();
   emit PreviewShown();
@@ -231,11 +237,14 @@ void RosterTransfer::Apply(const std::shared_ptr<RosterPlan>& plan, const QStrin
         *plan,
         [this](std::size_t done, std::size_t total) {
           worker_.Deliver(this, [this, done, total] {
-            if (preview_) preview_->ShowProgress(done, total);
+            Guard([&] {
+              if (preview_) preview_->ShowProgress(done, total);
+            });
           });
         },
         journal.get());
-    worker_.Deliver(this, [this, result, problem = journal->Problem()] { Committed(result, problem); });
+    worker_.Deliver(
+        this, [this, result, problem = journal->Problem()] { Guard([&] { Committed(result, problem); }); });
   });
 }
 

@@ -22,7 +22,9 @@
 #include <QTest>
 #include <filesystem>
 
+#include "roster/Merge.h"
 #include "roster/Roster.h"
+#include "roster/Transaction.h"
 #include "ui/EditorHarness.h"
 #include "ui/roster/DuplicatesView.h"
 #include "ui/roster/ImportPreview.h"
@@ -139,7 +141,10 @@ TEST_F(IdentityWindowTest, MergeIsOfferedOnlyForTwoFilesOfOneFighter) {
       {"two fighters", {"ana.txt", "lucas.txt"}, false},
       {"no ID on either side is no match", {"ivo.txt", "jose.txt"}, false},
       {"one row", {"ana.txt"}, false},
+      {"one file under two names", {"ana.txt", "ana-link.txt"}, false},
   };
+  std::filesystem::create_hard_link(folder / "ana.txt", folder / "ana-link.txt");
+  window->RescanNow();
   for (const bool grouped : {false, true}) {
     window->Duplicates().SetOn(grouped);
     for (const auto& row : cases) {
@@ -207,6 +212,64 @@ TEST_F(IdentityWindowTest, AMergeTheEngineRefusesIsSaidAndChangesNothing) {
   EXPECT_EQ(editor.dialogs.messages[0].text.left(19), "Nothing was merged.");
   EXPECT_EQ(ReadBytes(folder / "ana.txt"), "14\r\nabc\r\n");
   EXPECT_EQ(ReadBytes(folder / "ana-2.txt"), FighterFile(anaAgain));
+}
+
+TEST_F(IdentityWindowTest, AFileChangedWhileTheDialogIsOpenIsShownAgainNotMerged) {
+  Select({"ana.txt", "ana-2.txt"});
+  window->Merge().MergeSelected();
+  MergeDialog* dialog = window->Merge().Dialog();
+  ASSERT_NE(dialog, nullptr);
+  // Another program gives the file to be removed a nationality the dialog never showed.
+  ASSERT_EQ(dialog->Other(), "ana.txt");
+  const FighterTraits changed{ana.fullName, "Chile", 0, 10, 10, ana.sherdogId};
+  WriteFighter(folder, "ana.txt", changed);
+  dialog->MergeButton().click();
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_EQ(editor.dialogs.messages[0].text,
+            "Nothing was merged: ana.txt changed since the dialog showed it. Its fields are shown again "
+            "as they are now; check them, then merge.");
+  EXPECT_EQ(ReadBytes(folder / "ana.txt"), FighterFile(changed));
+  EXPECT_EQ(ReadBytes(folder / "ana-2.txt"), FighterFile(anaAgain));
+  ASSERT_EQ(window->Merge().Dialog(), dialog);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->Fields().item(24, MergeDialog::OtherValue)->text(), "Chile");
+  // Seen as it is now, it merges: the fields of ana.txt, changed last.
+  dialog->MergeButton().click();
+  EXPECT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_EQ(ReadBytes(folder / "ana-2.txt"), FighterFile(changed));
+  EXPECT_FALSE(std::filesystem::exists(folder / "ana.txt"));
+}
+
+TEST_F(IdentityWindowTest, AFileThatGoesWhileTheDialogIsOpenIsSaidAndCannotBeMerged) {
+  Select({"ana.txt", "ana-2.txt"});
+  window->Merge().MergeSelected();
+  MergeDialog* dialog = window->Merge().Dialog();
+  ASSERT_NE(dialog, nullptr);
+  std::filesystem::remove(folder / "ana.txt");
+  dialog->SetKept(1);
+  EXPECT_EQ(dialog->Summary().text(), "These two cannot be merged.\nana.txt: Cannot open file \"" +
+                                          QString::fromStdString(folder / "ana.txt") +
+                                          "\". No such file or directory");
+  EXPECT_EQ(dialog->Fields().rowCount(), 0);
+  EXPECT_FALSE(dialog->MergeButton().isEnabled());
+}
+
+TEST_F(IdentityWindowTest, AMergeCutShortIsPutBackAndSaidBeforeTheDialogShows) {
+  MergePlan cut = PlanMerge(folder / "ana.txt", folder / "ana-2.txt", {"nationality"});
+  ASSERT_FALSE(cut.refusal);
+  // Killed once KEEP has its new bytes and OTHER is still there.
+  const CommitResult killed = CommitWithFaults(cut.plan, {}, [](CommitStep step, const std::string&) {
+    return step == CommitStep::Remove ? kKilled : 0;
+  });
+  ASSERT_FALSE(killed.ok());
+  Select({"ana.txt", "ana-2.txt"});
+  window->Merge().MergeSelected();
+  ASSERT_EQ(editor.dialogs.messages.size(), 1u);
+  EXPECT_TRUE(editor.dialogs.messages[0].text.startsWith("A merge cut short before was put back first:\n"))
+      << editor.dialogs.messages[0].text.toStdString();
+  EXPECT_EQ(ReadBytes(folder / "ana.txt"), FighterFile(ana));
+  EXPECT_EQ(ReadBytes(folder / "ana-2.txt"), FighterFile(anaAgain));
+  EXPECT_NE(window->Merge().Dialog(), nullptr);
 }
 
 struct ResultRow {
@@ -314,10 +377,10 @@ TEST_F(IdentityWindowTest, ARosterThatCannotBeReadIsSaidAndListsNothing) {
   const struct {
     const char* name;
     std::string source;
-    const char* said;
+    const char* said;  // %1: the source
   } cases[] = {
-      {"nothing there", other / "missing.csv", "missing.csv"},
-      {"two rows of one file", twice, "row 2"},
+      {"nothing there", other / "missing.csv", "%1: Cannot open file \"%1\". No such file or directory"},
+      {"two rows of one file", twice, "%1, row 2, file: names the same file as row 1"},
   };
   RosterCompare& compare = window->CompareRosters();
   for (const auto& row : cases) {
@@ -325,8 +388,7 @@ TEST_F(IdentityWindowTest, ARosterThatCannotBeReadIsSaidAndListsNothing) {
     compare.Source().setText(QString::fromStdString(row.source));
     compare.CompareButton().click();
     const QString summary = compare.Summary().text();
-    EXPECT_TRUE(summary.startsWith("The rosters could not be compared:\n")) << summary.toStdString();
-    EXPECT_TRUE(summary.contains(row.said)) << summary.toStdString();
+    EXPECT_EQ(summary, "The rosters could not be compared:\n" + QString(row.said).arg(row.source.c_str()));
     EXPECT_EQ(compare.Results().rowCount(), 0);
   }
 }
@@ -360,9 +422,17 @@ TEST_F(IdentityWindowInSpanish, TheImportPreviewMatchesRowsBySherdogIdWhenAskedA
   EXPECT_EQ(preview->Files().item(0, 2)->text(),
             QString::fromUtf8("tiene el ID de Sherdog 300; la fila nombra old/lucas.txt"));
   // ivo.txt has no ID: the row cannot be matched, and says so.
-  EXPECT_GT(preview->Problems().count(), 0);
+  ASSERT_EQ(preview->Problems().count(), 1);
+  EXPECT_EQ(preview->Problems().item(0)->text(),
+            QString::fromUtf8("Fila 2, sherdog_id: está vacío: las filas se emparejan por él"));
   EXPECT_FALSE(preview->ApplyButton().isEnabled());
-  preview->CancelButton().click();
+
+  // Once a commit runs, the match is not offered: a new plan would offer to apply the table again.
+  preview->ShowCommitting();
+  EXPECT_FALSE(preview->MatchById().isEnabled());
+  preview->MatchById().setChecked(false);
+  EXPECT_EQ(window->Transfer().Preview(), preview);
+  EXPECT_TRUE(preview->isVisible());
 }
 
 }  // namespace

@@ -861,6 +861,12 @@ Do you want to replace it?</source>
         <source>Fields that differ: %1. Each takes the text of %2, changed last, unless you check the other. %3 is written with the texts checked and %4 is removed, in one change.</source>
         <translation>Campos distintos: %1. Cada uno toma el texto de %2, el último modificado, salvo que marque el otro. %3 se escribe con los textos marcados y %4 se elimina, en un solo cambio.</translation>
     </message>
+    <message>
+        <source>These two cannot be merged.
+%1: %2</source>
+        <translation>Estos dos no se pueden fusionar.
+%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::RosterCards</name>
@@ -1109,6 +1115,14 @@ Do you want to replace it?</source>
     <message>
         <source>The merge failed.</source>
         <translation>La fusión ha fallado.</translation>
+    </message>
+    <message>
+        <source>A merge cut short before was put back first:</source>
+        <translation>Antes se ha deshecho una fusión interrumpida:</translation>
+    </message>
+    <message>
+        <source>Nothing was merged: %1 changed since the dialog showed it. Its fields are shown again as they are now; check them, then merge.</source>
+        <translation>No se fusionó nada: %1 ha cambiado desde que el diálogo lo mostró. Sus campos se muestran de nuevo tal como están ahora; revíselos y luego fusione.</translation>
     </message>
 </context>
 <context>
