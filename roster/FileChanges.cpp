@@ -8,10 +8,7 @@
 
 namespace ostrak::roster {
 
-namespace {
-
-// Every column's text, line 27 and a completed short file's empty lines
-// included; none for a file that does not exist, read as empty columns.
+// None for a file that does not exist: read as empty columns.
 std::vector<std::string> ColumnTexts(const TStringList& lines) {
   std::vector<std::string> texts;
   texts.reserve(kFighterLineCount + 1);
@@ -26,6 +23,8 @@ std::vector<std::string> ColumnTexts(const TStringList& lines) {
   texts.push_back(std::move(extra));
   return texts;
 }
+
+namespace {
 
 void Rate(std::optional<std::string_view> bytes, TStringList lines, std::optional<Ratings>& ratings,
           std::optional<std::string>& failure) {

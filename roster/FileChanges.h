@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "record/Ratings.h"
+#include "record/StringList.h"
 
 namespace ostrak::roster {
 
@@ -33,6 +34,10 @@ struct FileChanges {
 
   bool Changed() const { return !fields.empty(); }
 };
+
+// Every column's text after the file's, in column order: the lines (line 27
+// and a short file's missing lines included, as empty), then extra, UTF-8.
+std::vector<std::string> ColumnTexts(const TStringList& lines);
 
 enum class RateSides { Yes, No };
 

@@ -59,8 +59,17 @@ RowGroups GroupDuplicateRows(const std::vector<RosterRow>& rows, const std::stri
       members.push_back(&row);
     }
   }
-  std::sort(members.begin(), members.end(),
-            [](const RosterRow* a, const RosterRow* b) { return a->file < b->file; });
+  // Numbered in the order the table shows files by name: the collator's, bytes only to break a tie.
+  std::sort(members.begin(), members.end(), [](const RosterRow* a, const RosterRow* b) {
+    const auto& one = a->textKeys[0];
+    const auto& two = b->textKeys[0];
+    if (one && two) {
+      if (const int order = one->compare(*two); order != 0) return order < 0;
+    } else if (one.has_value() != two.has_value()) {
+      return !one.has_value();
+    }
+    return a->file < b->file;
+  });
   RowGroups groups;
   for (const DuplicateGroup& group : Groups(members, folder)) {
     for (std::size_t f = 0; f < group.files.size(); ++f) {

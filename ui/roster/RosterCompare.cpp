@@ -20,6 +20,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorGuard.h"
 #include "record/FighterLayout.h"
+#include "roster/FileChanges.h"
 #include "roster/LoadedFighter.h"
 #include "roster/RosterRows.h"
 #include "roster/Utf8Text.h"
@@ -61,19 +62,7 @@ Version VersionOf(const RosterFighter* fighter) {
   if (!fighter) return version;
   TStringList lines;
   lines.SetText(fighter->bytes);
-  for (std::size_t index = 1; index < kColumnCount; ++index) {
-    if (index != kExtraIndex) {
-      const int line = static_cast<int>(index) - 1;
-      version.texts.push_back(line < lines.Count() ? Utf8FromFileText(lines.Get(line)) : std::string());
-      continue;
-    }
-    std::string extra;
-    for (int line = kFighterLineCount; line < lines.Count(); ++line) {
-      if (line > kFighterLineCount) extra += '\n';
-      extra += Utf8FromFileText(lines.Get(line));
-    }
-    version.texts.push_back(std::move(extra));
-  }
+  version.texts = ColumnTexts(lines);
   LoadedFighter loaded = LoadLinesLikeTheEditor(std::move(lines));
   if (loaded.failure) {
     version.failure = *loaded.failure;
@@ -103,6 +92,7 @@ QString Place(const QString& where, const TableProblem& problem) {
 std::shared_ptr<RosterComparison> CompareWithFolder(const std::string& folder, const std::string& other,
                                                     MatchBy match) {
   auto comparison = std::make_shared<RosterComparison>();
+  comparison->other = other;
   RosterContents* sides = comparison->sides;
   sides[0] = ReadRoster(folder);
   sides[1] = ReadRoster(other);
@@ -241,6 +231,7 @@ void RosterCompare::CompareNow() {
       comparison = CompareWithFolder(folder, other, match);
     } catch (const std::exception& failure) {
       comparison = std::make_shared<RosterComparison>();
+      comparison->other = other;
       comparison->problems.push_back(TranslateEngineMessage(std::string(failure.what())));
     }
     worker_.Deliver(this, [this, comparison] { Guard([&] { Show(comparison); }); });
@@ -311,7 +302,8 @@ void RosterCompare::ShowDetail(int row) {
   const FighterDiff& fighter = shown_->diff.fighters[static_cast<std::size_t>(row)];
   const Version before = VersionOf(Find(shown_->sides[0], fighter.before));
   const Version after = VersionOf(Find(shown_->sides[1], fighter.after));
-  const QString otherName = QFileInfo(source_->text()).fileName();
+  // The roster compared, not what the field says since.
+  const QString otherName = QFileInfo(QFile::decodeName(QByteArray::fromStdString(shown_->other))).fileName();
   const QString beforeName = MessageToQString(fighter.before);
   const QString afterName = MessageToQString(fighter.after);
   detail_->setHorizontalHeaderLabels(
@@ -345,7 +337,7 @@ void RosterCompare::ShowDetail(int row) {
   }
   const auto rating = [&](const Version& version, std::size_t i) {
     if (version.texts.empty()) return QString();
-    if (!version.ratings) return tr("does not load: %1").arg(Utf8(version.failure));
+    if (!version.ratings) return tr("does not load: %1").arg(TranslateEngineMessage(version.failure));
     return QString::number(version.ratings->InBarOrder()[i]) + QLatin1Char('%');
   };
   for (std::size_t i = 0; i < ratingCaptions_.size(); ++i)

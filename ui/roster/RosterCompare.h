@@ -31,6 +31,7 @@ class RosterWindow;
 
 // What a comparison found: both rosters as read and how they differ.
 struct RosterComparison {
+  std::string other;        // the roster compared with, as named
   RosterContents sides[2];  // the window's folder first
   RosterDiff diff;
   QStringList problems;  // why it could not compare; nothing else then

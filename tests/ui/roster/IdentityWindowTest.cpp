@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +129,26 @@ TEST_F(IdentityWindowTest, DuplicatesShowsOnlyTheGroupsEachWithItsReasonAndFollo
   duplicates.Toggle().click();
   EXPECT_EQ(window->Model().rowCount(), 7);
   EXPECT_FALSE(window->Table().verticalHeader()->isVisible());
+}
+
+TEST(DuplicateGroups, AreNumberedInTheOrderTheTableShowsTheirFirstFile) {
+  test::TempDirectory folder;
+  // By bytes "b10.txt" comes before "b2.txt"; the table's collator puts the numbers in order.
+  WriteFighter(folder, "b10.txt", {"Bo One", "Chile", 1, 8, 5, "10"});
+  WriteFighter(folder, "z10.txt", {"Bo Uno", "Chile", 1, 8, 5, "10"});
+  WriteFighter(folder, "b2.txt", {"Bo Two", "Chile", 1, 8, 5, "2"});
+  WriteFighter(folder, "z2.txt", {"Bo Dos", "Chile", 1, 8, 5, "2"});
+  QCollator collator{QLocale(QLocale::English, QLocale::UnitedStates)};
+  collator.setNumericMode(true);
+  ASSERT_LT(collator.compare(QStringLiteral("b2.txt"), QStringLiteral("b10.txt")), 0);
+  std::vector<RosterRow> rows;
+  const std::string under = folder.path() + "/";
+  for (const char* file : {"b10.txt", "b2.txt", "z10.txt", "z2.txt"})
+    rows.push_back(ReadRosterRow(under, file, collator));
+  const RowGroups groups = GroupDuplicateRows(rows, under);
+  ASSERT_EQ(groups.count, 2);
+  EXPECT_EQ(groups.Find("b2.txt")->label, "1: same Sherdog ID 2");
+  EXPECT_EQ(groups.Find("z10.txt")->label, "2: same Sherdog ID 10");
 }
 
 TEST_F(IdentityWindowTest, MergeIsOfferedOnlyForTwoFilesOfOneFighter) {
@@ -365,6 +386,11 @@ TEST_F(IdentityWindowTest, CompareWithAFolderOrATableListsWhatDiffersAndOpensBot
   EXPECT_EQ(versions.item(29, RosterCompare::Before)->text(),
             versions.item(29, RosterCompare::After)->text());
   EXPECT_TRUE(versions.item(29, RosterCompare::Before)->text().endsWith('%'));
+  // Named as compared, whatever the field says since.
+  compare.Source().setText("elsewhere");
+  compare.ShowDetail(1);
+  EXPECT_EQ(versions.horizontalHeaderItem(RosterCompare::After)->text(),
+            QFileInfo(QString::fromStdString(other.path())).fileName() + ": lucas-2.txt");
 }
 
 TEST_F(IdentityWindowTest, ARosterThatCannotBeReadIsSaidAndListsNothing) {
