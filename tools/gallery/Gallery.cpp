@@ -47,6 +47,11 @@ void Output::Save(const QImage& image, const QString& name) {
   }
 }
 
+void Output::Fail(const QString& why) {
+  ++failed_;
+  std::fprintf(stderr, "ostrak-gallery: %s\n", qPrintable(why));
+}
+
 void Output::Save(const Surface& surface, const QString& name) {
   if (surface.Scale() == ratio_) {
     Save(surface.Image(), name);

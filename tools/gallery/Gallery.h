@@ -42,6 +42,9 @@ public:
   // (the parent painted first, then the widget over it).
   void SaveOnParent(QWidget& widget, const QString& name);
 
+  // A page that cannot render its pictures says why; the run fails.
+  void Fail(const QString& why);
+
   int Written() const { return written_; }
   int Failed() const { return failed_; }
 

@@ -55,13 +55,20 @@ void RenderIdentity(gallery::Output& out, const char* code, const QString& suffi
   const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
   qputenv("XDG_CONFIG_HOME", scratch.path().toLocal8Bit());
   const std::string settings = scratch.filePath(QStringLiteral("Config.txt")).toStdString();
-  {
+  bool ready = scratch.isValid();
+  if (ready) {
     QFile file(QString::fromStdString(settings));
-    if (file.open(QIODevice::WriteOnly)) file.write(QByteArray(code) + "\r\n");
+    const QByteArray line = QByteArray(code) + "\r\n";
+    ready = file.open(QIODevice::WriteOnly) && file.write(line) == line.size();
   }
   const QString roster = scratch.filePath(QStringLiteral("samples"));
   const QString other = scratch.filePath(QStringLiteral("samples-2024"));
-  if (CopySamples(roster, false) && CopySamples(other, true)) {
+  ready = ready && CopySamples(roster, false) && CopySamples(other, true);
+  if (!ready) {
+    out.Fail(QStringLiteral("cannot make the scratch roster in %1: the duplicates, merge and comparison "
+                            "pages (%2) are not drawn")
+                 .arg(scratch.path(), suffix));
+  } else {
     NoDialogs dialogs;
     TForm1 editor(dialogs, ProgramDirectory(), SettingsPlace{settings, {}});
     roster::RosterSetup setup = roster::SetupFromEditor(editor);
