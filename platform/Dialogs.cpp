@@ -8,4 +8,8 @@ std::optional<ChosenFile> Dialogs::ChooseFile(const FileChoice&) { return std::n
 
 bool Dialogs::Ask(const QString&, const QString&) { return false; }
 
+std::optional<QString> Dialogs::AskText(const QString&, const QString&, const QString&) {
+  return std::nullopt;
+}
+
 }  // namespace ostrak

@@ -47,6 +47,11 @@ public:
   // A question with Yes (the default) and No: true for Yes. A double that
   // does not script it answers No.
   virtual bool Ask(const QString& text, const QString& title);
+
+  // A line of text the user types under `label`, starting as `initial`:
+  // the text, or nothing when cancelled. A double that does not script it
+  // cancels.
+  virtual std::optional<QString> AskText(const QString& label, const QString& title, const QString& initial);
 };
 
 }  // namespace ostrak

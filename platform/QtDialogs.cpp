@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -210,6 +211,19 @@ bool QtDialogs::Ask(const QString& text, const QString& title) {
   box.setDefaultButton(QMessageBox::Yes);
   box.setWindowModality(Qt::ApplicationModal);
   return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::AskText(const QString& label, const QString& title,
+                                          const QString& initial) {
+  QWidget* owner = Owner();
+  const KeyboardReturn keyboard(owner);
+  QInputDialog dialog(owner);
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(label);
+  dialog.setTextValue(initial);
+  dialog.setWindowModality(Qt::ApplicationModal);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue();
 }
 
 }  // namespace ostrak

@@ -22,6 +22,7 @@ public:
   std::optional<QString> ChooseDirectory(const QString& title, const QString& start) override;
   std::optional<ChosenFile> ChooseFile(const FileChoice& choice) override;
   bool Ask(const QString& text, const QString& title) override;
+  std::optional<QString> AskText(const QString& label, const QString& title, const QString& initial) override;
 
 private:
   // The window a dialog belongs to: the active one or, while no window is

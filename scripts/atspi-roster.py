@@ -64,11 +64,15 @@ def read():
     cells = table.queryTable()
     headers = [cells.getColumnHeader(c).name for c in range(cells.nColumns)]
     print("headers:", headers)
-    if headers[:2] != ["Archivo", "Nombre completo"] or headers[6] != "Suelo" or headers[-1] != "Problema":
+    if headers[:2] != ["Archivo", "Nombre completo"] or headers[6] != "Suelo" or headers[12] != "Problema":
         fail("the headers are not the roster's")
+    # Every field is a column, shown or not: the editor's labels head the attributes.
+    if (headers[13:17] != ["Estatura", "Peso", "Fecha de nacimiento", "ID Sherdog"] or headers[17] != "Puños"
+            or headers[-2] != "Suelo" or headers[-1] != "Avisos" or len(headers) != 36):
+        fail("the field columns are not the roster's")
     first = [cells.getAccessibleAt(0, c).name for c in range(cells.nColumns)]
     print("row 1:", first)
-    if first[0] != "ana-beltran-goni.txt" or first[6] != "78%":
+    if first[0] != "ana-beltran-goni.txt" or first[6] != "78%" or not first[17].isdigit():
         fail("the first row does not read as the table shows it")
     broken = [cells.getAccessibleAt(r, 0) for r in range(cells.nRows)]
     damaged = next((c for c in broken if c.name == "old/rui-matos.txt"), None)

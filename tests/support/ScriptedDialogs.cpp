@@ -74,6 +74,19 @@ bool ScriptedDialogs::Ask(const QString& text, const QString&) {
   return yes;
 }
 
+std::optional<QString> ScriptedDialogs::AskText(const QString& label, const QString&, const QString&) {
+  textQuestions.push_back(label);
+  if (textAnswers_.empty()) {
+    ADD_FAILURE() << "a text was asked for that the test did not expect: " << label.toStdString();
+    return std::nullopt;
+  }
+  const bool cancelled = !textAnswers_.front().has_value();
+  const QString answer = textAnswers_.front().value_or(QString());
+  textAnswers_.pop_front();
+  if (cancelled) return std::nullopt;
+  return answer;
+}
+
 std::optional<QString> ScriptedDialogs::NextAnswer() {
   if (answers_.empty()) {
     ADD_FAILURE() << "a file dialog opened that the test did not expect";

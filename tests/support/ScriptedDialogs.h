@@ -49,6 +49,11 @@ public:
   // The next question: Yes or No. Each question asked is recorded.
   void AnswerQuestion(bool yes) { questionAnswers_.push_back(yes); }
   bool Ask(const QString& text, const QString& title) override;
+  // The next line of text asked for: the answer, or nullopt to cancel. Each
+  // label asked with is recorded.
+  void AnswerText(std::optional<QString> text) { textAnswers_.push_back(std::move(text)); }
+  std::optional<QString> AskText(const QString& label, const QString& title, const QString& initial) override;
+  std::vector<QString> textQuestions;
 
   std::vector<ShownMessage> messages;
   std::vector<OpenedFileDialog> fileDialogs;
@@ -62,6 +67,7 @@ private:
   std::deque<std::optional<QString>> answers_;
   std::deque<bool> replaceAnswers_;
   std::deque<bool> questionAnswers_;
+  std::deque<std::optional<QString>> textAnswers_;
   std::optional<int> filter_;
 };
 

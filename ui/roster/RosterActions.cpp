@@ -20,11 +20,13 @@
 #include "ui/roster/DuplicatesView.h"
 #include "ui/roster/HistoryDock.h"
 #include "ui/roster/RosterCards.h"
+#include "ui/roster/RosterColumns.h"
 #include "ui/roster/RosterCompare.h"
 #include "ui/roster/RosterMerge.h"
 #include "ui/roster/RosterTransfer.h"
 #include "ui/roster/RosterUndo.h"
 #include "ui/roster/RosterWindow.h"
+#include "ui/roster/SavedSelections.h"
 
 namespace ostrak::roster {
 
@@ -63,6 +65,8 @@ void RosterWindow::BuildActions() {
   table_->addAction(open);
   QAction* compare =
       action(tr("&Compare"), {QKeySequence(Qt::CTRL | Qt::Key_D)}, [this] { CompareSelected(); });
+  QAction* setSelected = action(tr("Set for &selected…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+                                [this] { OpenBulkSet(); });
   QAction* sortHere = action(tr("&Sort by this column"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
                              [this] { SortByColumn(std::max(table_->currentIndex().column(), 0)); });
   cards_ = new RosterCards(*this, dialogs_, CardCaptionsOf(editor_), setup_.threading);
@@ -87,13 +91,17 @@ void RosterWindow::BuildActions() {
   roster->addSeparator();
   roster->addActions({exportRows, importTable, compareRosters});
   roster->addSeparator();
+  roster->addMenu(&columns_->Menu());
+  roster->addSeparator();
   roster->addAction(close);
   QMenu* fighters = menuBar()->addMenu(tr("&Fighters"));
-  fighters->addActions({open, compare, merge, find, sortHere});
+  fighters->addActions({open, compare, merge, find, sortHere, setSelected});
   fighters->addSeparator();
   fighters->addActions({cardsPng, cardsSvg, cardsPdf});
+  selections_ = new SavedSelections(*this, dialogs_);
+  menuBar()->addMenu(&selections_->Menu());
   addActions({choose, reload, exportRows, importTable, close, find, compare, sortHere, cardsPng, merge,
-              compareRosters});
+              compareRosters, setSelected});
 
   contextMenu_ = new QMenu(this);
   contextMenu_->addActions({open, compare, merge, sortHere});
@@ -137,9 +145,12 @@ void RosterWindow::ChooseFolder() {
 
 void RosterWindow::SortByColumn(int column) {
   QHeaderView* header = table_->horizontalHeader();
-  const bool again = header->sortIndicatorSection() == column;
-  const Qt::SortOrder order =
-      again && header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+  // As the header's click: a new column in its own first order, again the other way.
+  const Qt::SortOrder first = static_cast<Qt::SortOrder>(
+      model_->headerData(column, Qt::Horizontal, Qt::InitialSortOrderRole).toInt());
+  const Qt::SortOrder order = header->sortIndicatorSection() != column             ? first
+                              : header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                                   : Qt::AscendingOrder;
   // The header's indicator sorts the model through the view.
   header->setSortIndicator(column, order);
 }

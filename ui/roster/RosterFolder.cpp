@@ -12,19 +12,19 @@ namespace {
 
 const QString kLastFolderKey = QStringLiteral("roster/lastFolder");
 
-QSettings Settings() {
-  return QSettings(QString::fromStdString(UserConfigDirectory()) + QStringLiteral("ostrak-editor/roster.ini"),
-                   QSettings::IniFormat);
-}
-
 bool IsFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 
 }  // namespace
 
-QString LastFolder() { return Settings().value(kLastFolderKey).toString(); }
+QSettings RosterSettings() {
+  return QSettings(QString::fromStdString(UserConfigDirectory()) + QStringLiteral("ostrak-editor/roster.ini"),
+                   QSettings::IniFormat);
+}
+
+QString LastFolder() { return RosterSettings().value(kLastFolderKey).toString(); }
 
 void RememberFolder(const QString& absolutePath) {
-  QSettings settings = Settings();
+  QSettings settings = RosterSettings();
   settings.setValue(kLastFolderKey, absolutePath);
 }
 

@@ -4,6 +4,7 @@
 // user in the configuration folder (ostrak-editor/roster.ini), so the next
 // start opens where the last one left off.
 
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,6 +15,9 @@ namespace ostrak::roster {
 // exists; else "Fighters" under the current folder when it exists; else the
 // current folder.
 QString StartFolder(const QString& given);
+
+// The roster window's settings file: what it remembers for the user.
+QSettings RosterSettings();
 
 QString LastFolder();
 void RememberFolder(const QString& absolutePath);

@@ -9,9 +9,14 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <array>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "record/FighterLayout.h"
 
 #include "ui/roster/RosterRow.h"
 #include "ui/roster/RowGroups.h"
@@ -32,15 +37,32 @@ public:
     FirstRating,  // Ground; the six ratings in bar order
     LastRating = FirstRating + kRatingCount - 1,
     Problem,
+    // Hidden until the user shows them.
+    Height,
+    Weight,
+    DateOfBirth,
+    SherdogId,
+    FirstAttribute,  // in kAttributeFields order
+    LastAttribute = FirstAttribute + kAttributeCount - 1,
+    Warnings,  // shown at first: a file that looks wrong is marked, not hidden
     ColumnCount,
   };
   static bool IsRating(int column) { return column >= FirstRating && column <= LastRating; }
+  static bool IsAttribute(int column) { return column >= FirstAttribute && column <= LastAttribute; }
+  // The line a column shows, for the columns that show one.
+  static std::optional<FighterField> FieldOf(int column);
+  // The columns a text keeps a collation key for.
+  static std::optional<TextColumn> TextColumnOf(int column);
+  // The columns shown before the user chooses others.
+  static bool ShownAtFirst(int column) { return column <= Problem || column == Warnings; }
 
   // A rating cell's fill percentage (0..100), what its bar shows.
   static constexpr int BarPercentRole = Qt::UserRole + 1;
 
-  // `ratingHeaders`: the evaluation window's bar captions, in bar order.
-  explicit RosterModel(std::array<QString, kRatingCount> ratingHeaders, QObject* parent = nullptr);
+  // `ratingHeaders`: the evaluation window's bar captions, in bar order;
+  // `attributeHeaders`: the editor's labels, in kAttributeFields order.
+  explicit RosterModel(std::array<QString, kRatingCount> ratingHeaders,
+                       std::array<QString, kAttributeCount> attributeHeaders = {}, QObject* parent = nullptr);
 
   // Every row goes; sort and filter stay.
   void Clear();
@@ -68,6 +90,9 @@ public:
   const RowGroups* Groups() const { return groups_.get(); }
   // Every row read, shown or not, in no particular order.
   const std::vector<RosterRow>& AllRows() const { return rows_; }
+  // The files of the rows that `text` and `weightClass` would show (see
+  // SetFilter), in the order of the sort; the rows shown stay as they are.
+  std::vector<std::string> FilesPassing(const QString& text, int weightClass);
 
   const RosterRow& RowAt(int row) const {
     return rows_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(row)])];
@@ -86,6 +111,11 @@ public:
   // A cell's text as shown and as a screen reader reads it.
   QString Text(const RosterRow& row, int column) const;
 
+  // What the user should know of one cell (why an edit was refused), shown
+  // as its tool tip until the next; an empty text takes it away.
+  void SetCellNote(const std::string& file, int column, const QString& note);
+  QString CellNote(const std::string& file, int column) const;
+
 private:
   bool Passes(const RosterRow& row) const;
   bool Less(int a, int b) const;
@@ -98,6 +128,8 @@ private:
   void CountProblems();
 
   std::array<QString, kRatingCount> ratingHeaders_;
+  std::array<QString, kAttributeCount> attributeHeaders_;
+  std::map<std::pair<std::string, int>, QString> cellNotes_;
   std::vector<RosterRow> rows_;
   std::vector<int> shown_;     // row numbers in rows_, in the order shown
   std::vector<int> position_;  // for each row of rows_, where it is shown, or -1

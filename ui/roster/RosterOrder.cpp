@@ -20,13 +20,20 @@ int CompareKeys(const std::optional<QCollatorSortKey>& a, const std::optional<QC
 }
 
 int Compare(const RosterRow& a, const RosterRow& b, int column) {
+  // A date of birth that reads as one sorts by time, before the others.
+  if (column == RosterModel::DateOfBirth && a.birthKey != b.birthKey) {
+    if (a.birthKey < 0 || b.birthKey < 0) return a.birthKey < 0 ? 1 : -1;
+    return a.birthKey < b.birthKey ? -1 : 1;
+  }
+  if (const auto text = RosterModel::TextColumnOf(column)) {
+    const auto key = static_cast<std::size_t>(*text);
+    return CompareKeys(a.textKeys[key], b.textKeys[key]);
+  }
+  if (RosterModel::IsAttribute(column)) {
+    const auto attribute = static_cast<std::size_t>(column - RosterModel::FirstAttribute);
+    return a.attributes[attribute] - b.attributes[attribute];
+  }
   switch (column) {
-    case RosterModel::File:
-    case RosterModel::FullName:
-    case RosterModel::CommonName:
-    case RosterModel::Nationality:
-      return CompareKeys(a.textKeys[static_cast<std::size_t>(column)],
-                         b.textKeys[static_cast<std::size_t>(column)]);
     case RosterModel::WeightClass:
       return a.weightClass - b.weightClass;
     case RosterModel::GamePlan:
@@ -36,6 +43,7 @@ int Compare(const RosterRow& a, const RosterRow& b, int column) {
     default:
       break;
   }
+  if (!RosterModel::IsRating(column)) return 0;
   const auto rating = static_cast<std::size_t>(column - RosterModel::FirstRating);
   return a.ratings[rating] - b.ratings[rating];
 }
@@ -70,10 +78,28 @@ const std::vector<int>& RosterModel::AllInOrder() {
   return ordered_;
 }
 
+namespace {
+
+bool PassesFilter(const RosterRow& row, std::string_view needle, int weightClass) {
+  if (weightClass >= 0 && row.weightClass != weightClass) return false;
+  return needle.empty() || std::string_view(row.searchKey).find(needle) != std::string_view::npos;
+}
+
+}  // namespace
+
 bool RosterModel::Passes(const RosterRow& row) const {
   if (groups_ && !groups_->Find(row.file)) return false;
-  if (weightClass_ >= 0 && row.weightClass != weightClass_) return false;
-  return needle_.empty() || std::string_view(row.searchKey).find(needle_) != std::string_view::npos;
+  return PassesFilter(row, needle_, weightClass_);
+}
+
+std::vector<std::string> RosterModel::FilesPassing(const QString& text, int weightClass) {
+  const std::string needle = FoldForSearch(text);
+  std::vector<std::string> files;
+  for (const int id : AllInOrder()) {
+    const RosterRow& row = rows_[static_cast<std::size_t>(id)];
+    if (PassesFilter(row, needle, weightClass)) files.push_back(row.file);
+  }
+  return files;
 }
 
 std::vector<int> RosterModel::Filtered(const std::vector<int>& ordered) const {

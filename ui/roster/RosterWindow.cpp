@@ -23,8 +23,10 @@
 #include "platform/Dialogs.h"
 #include "platform/ErrorGuard.h"
 #include "ui/Unit1.h"
+#include "ui/roster/CellEditors.h"
 #include "ui/roster/ComparisonWindow.h"
 #include "ui/roster/DuplicatesView.h"
+#include "ui/roster/RosterColumns.h"
 #include "ui/roster/RosterDelegate.h"
 #include "ui/roster/RosterFolder.h"
 #include "ui/roster/RosterTransfer.h"
@@ -71,7 +73,7 @@ RosterWindow::RosterWindow(TForm1& editor, Dialogs& dialogs, RosterSetup setup)
       dialogs_(dialogs),
       translations_(setup.language),
       setup_(std::move(setup)),
-      model_(new RosterModel(setup_.ratingCaptions, this)),
+      model_(new RosterModel(setup_.ratingCaptions, setup_.attributeCaptions, this)),
       transfer_(new RosterTransfer(*this, dialogs, setup_.threading)),
       watch_(new FolderWatch(this)),
       feed_(new RosterFeed(setup_.threading, watch_->Tree(), this)) {
@@ -108,7 +110,12 @@ void RosterWindow::PlaceOnScreen() {
   move(available.center() - rect().center());
 }
 
-RosterWindow::~RosterWindow() = default;
+// An edit still open when the window goes is dropped, not written: its
+// focus leaving as the widgets go would otherwise commit it.
+RosterWindow::~RosterWindow() {
+  cellDelegate_->Commit = nullptr;
+  columns_->Save();
+}
 
 void RosterWindow::BuildWidgets() {
   auto* central = new QWidget(this);
@@ -138,10 +145,17 @@ void RosterWindow::BuildWidgets() {
   table_->setObjectName(QStringLiteral("roster"));
   table_->setAccessibleName(tr("Fighters"));
   table_->setModel(model_);
-  table_->setItemDelegate(new RosterDelegate(table_));
+  cellDelegate_ = new CellDelegate(table_);
+  cellDelegate_->Commit = [this](const QModelIndex& index, const QVariant& value) {
+    CommitCell(index, value);
+  };
+  table_->setItemDelegate(cellDelegate_);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Enter stays the editor's (see BuildActions); F2, typing or a double
+  // click edits a cell that can be edited.
+  table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::AnyKeyPressed);
   table_->setWordWrap(false);
   table_->setAlternatingRowColors(true);
   // The delegate draws the lines between columns: Qt's grid costs a quarter
@@ -169,6 +183,7 @@ void RosterWindow::BuildWidgets() {
   }
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+  columns_ = new RosterColumns(*table_);
   layout->addWidget(table_, 1);
   duplicates_ = new DuplicatesView(*this);
   bar->addWidget(&duplicates_->Toggle());
@@ -178,6 +193,10 @@ void RosterWindow::BuildWidgets() {
 
   status_ = new QLabel(statusBar());
   status_->setObjectName(QStringLiteral("status"));
+  editNote_ = new QLabel(statusBar());
+  editNote_->setObjectName(QStringLiteral("editNote"));
+  editNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  editNote_->hide();
   watchNote_ = new QLabel(statusBar());
   watchNote_->hide();
   unreadNote_ = new QLabel(statusBar());
@@ -192,6 +211,7 @@ void RosterWindow::BuildWidgets() {
   progress_->hide();
   // The counts keep their room; the note of the folders not read has the rest.
   statusBar()->addWidget(status_, 1);
+  statusBar()->addWidget(editNote_, 3);
   statusBar()->addWidget(unreadNote_, 3);
   statusBar()->addPermanentWidget(watchNote_);
   statusBar()->addPermanentWidget(progress_);
@@ -224,6 +244,7 @@ void RosterWindow::ConnectFeed() {
   connect(feed_, &RosterFeed::Loaded, this, [this] {
     loading_ = false;
     model_->Resort();
+    columns_->FitOnce();
     progress_->hide();
     UpdateStatus();
     if (table_->currentIndex().row() < 0 && model_->rowCount() > 0) {
@@ -321,6 +342,7 @@ void RosterWindow::showEvent(QShowEvent* event) {
 void RosterWindow::hideEvent(QHideEvent* event) {
   QMainWindow::hideEvent(event);
   poll_.stop();
+  columns_->Save();
 }
 
 std::vector<int> RosterWindow::SelectedRows() const {

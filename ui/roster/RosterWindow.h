@@ -5,7 +5,9 @@
 // opened into the editor, compared, and moved to a spreadsheet and back.
 // The folder is read on a worker thread; rows show as they are read.
 
+#include <QCollator>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <memory>
@@ -34,12 +36,16 @@ class TForm1;
 
 namespace ostrak::roster {
 
+class BulkSetDialog;
 class ComparisonWindow;
 class DuplicatesView;
 class HistoryDock;
 class RosterCards;
 class RosterCompare;
 class RosterMerge;
+class RosterColumns;
+class CellDelegate;
+class SavedSelections;
 class RosterTransfer;
 class RosterUndo;
 
@@ -74,6 +80,8 @@ public:
   QLineEdit& Filter() { return *filter_; }
   QComboBox& WeightClasses() { return *weightClasses_; }
   QLabel& Status() { return *status_; }
+  // What came of the last edit: written, or why not.
+  QLabel& EditNote() { return *editNote_; }
   // The folders the last look could not read, and why; empty when it read all.
   QLabel& UnreadNote() { return *unreadNote_; }
   ComparisonWindow* Comparison() const { return comparison_; }
@@ -83,6 +91,8 @@ public:
   RosterMerge& Merge() { return *merge_; }
   // "Compare with folder or table…", made when first asked for.
   RosterCompare& CompareRosters();
+  RosterColumns& Columns() { return *columns_; }
+  SavedSelections& Selections() { return *selections_; }
 
   // What the folder watch's wait ends in: look for changes now.
   void RescanNow();
@@ -101,6 +111,14 @@ public:
   // The cards of the selected fighters, in a folder the user chooses.
   void SaveSelectedCards(DrawingFormat format);
   void SortByColumn(int column);
+  // An edit of a cell ended with `value` (see CellValue): the file written
+  // through the roster engine, or why not in the status line and the cell's
+  // tool tip; the row shows the file as it is then.
+  void CommitCell(const QModelIndex& index, const QVariant& value);
+  // "Set for selected…": the selected rows, every row shown or a saved
+  // selection, in the dialog.
+  void OpenBulkSet();
+  BulkSetDialog* BulkSet() const;
 
 signals:
   // Every row of the folder is in the table (after OpenFolder or a reload).
@@ -143,11 +161,16 @@ private:
   QLineEdit* filter_;
   QComboBox* weightClasses_;
   QLabel* status_;
+  QLabel* editNote_;
   QLabel* watchNote_;
   QLabel* unreadNote_;  // the folders not read
   QProgressBar* progress_;
   QMenu* contextMenu_;
+  RosterColumns* columns_;
+  CellDelegate* cellDelegate_;
+  SavedSelections* selections_ = nullptr;
   ComparisonWindow* comparison_ = nullptr;
+  QPointer<BulkSetDialog> bulkSet_;
   RosterTransfer* transfer_;
   RosterCards* cards_ = nullptr;
   DuplicatesView* duplicates_ = nullptr;
@@ -162,6 +185,7 @@ private:
   qint64 lastFilterNs_ = 0;
   RosterUndo* undo_ = nullptr;
   HistoryDock* historyDock_ = nullptr;
+  QCollator collator_ = RosterCollator();  // for the rows an edit reads again
 };
 
 }  // namespace ostrak::roster

@@ -27,9 +27,10 @@ protected:
                  {"Ana Go\xF1i",
                   "Espa\xF1"
                   "a",
-                  -1, 16, 20});
-    WriteFighter(folder, "fighter10.txt", {"Lucas Ferreira", "Brasil", 1, 8, 5});
-    WriteFighter(folder, "sub/fighter2.txt", {"S\xF8ren Lindqvist", "Danmark", 4, 12, 12});
+                  -1, 16, 20, "1234", "31/12/1985"});
+    WriteFighter(folder, "fighter10.txt", {"Lucas Ferreira", "Brasil", 1, 8, 5, "1234", "1/2/1990"});
+    WriteFighter(folder, "sub/fighter2.txt",
+                 {"S\xF8ren Lindqvist", "Danmark", 4, 12, 12, "1234", "15.06.1979"});
     test::WriteBytes(folder / "broken.txt", "14\r\nabc\r\n");
     // Neither is read: a pipe would never end, a link back up would never stop.
     ::mkfifo((folder / "pipe.txt").c_str(), 0600);
@@ -59,7 +60,7 @@ protected:
 };
 
 TEST_F(RosterModelTest, EachFileIsARowWithTheEditorsTextsAndTheEvaluationWindowsPercentages) {
-  ASSERT_EQ(model.columnCount(), 13);
+  ASSERT_EQ(model.columnCount(), 36);
   EXPECT_EQ(model.headerData(RosterModel::FirstRating + 1, Qt::Horizontal).toString(), "Striking");
   EXPECT_EQ(model.headerData(RosterModel::Problem, Qt::Horizontal).toString(), "Problem");
   // File order, numbers in names compared as numbers.
@@ -76,6 +77,48 @@ TEST_F(RosterModelTest, EachFileIsARowWithTheEditorsTextsAndTheEvaluationWindows
   EXPECT_EQ(Cell(2, RosterModel::Problem), QString());
 }
 
+struct ColumnCase {
+  const char* name;
+  int column;
+  const char* header;
+  const char* goni;  // goni.txt's cell, UTF-8
+  Qt::SortOrder firstOrder;
+  bool editable;
+};
+
+class RosterColumn : public RosterModelTest, public ::testing::WithParamInterface<ColumnCase> {};
+
+TEST_P(RosterColumn, ShowsItsLineUnderItsHeaderAndSortsBestFirstOnTheFirstClick) {
+  const ColumnCase& column = GetParam();
+  EXPECT_EQ(model.headerData(column.column, Qt::Horizontal).toString(), column.header);
+  EXPECT_EQ(model.headerData(column.column, Qt::Horizontal, Qt::InitialSortOrderRole).toInt(),
+            static_cast<int>(column.firstOrder));
+  EXPECT_EQ(Cell(2, column.column), QString::fromUtf8(column.goni));
+  EXPECT_EQ(model.index(2, column.column).data(Qt::AccessibleTextRole).toString(),
+            QString::fromUtf8(column.goni));
+  EXPECT_EQ(model.flags(model.index(2, column.column)).testFlag(Qt::ItemIsEditable), column.editable);
+  // A file that does not load is mended in the editor, not here.
+  EXPECT_FALSE(model.flags(model.index(0, column.column)).testFlag(Qt::ItemIsEditable));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, RosterColumn,
+    ::testing::Values(
+        ColumnCase{"File", RosterModel::File, "File", "goni.txt", Qt::AscendingOrder, false},
+        ColumnCase{"FullName", RosterModel::FullName, "Full name", "Ana Goñi", Qt::AscendingOrder, true},
+        ColumnCase{"GamePlan", RosterModel::GamePlan, "Game plan", "KO", Qt::AscendingOrder, true},
+        ColumnCase{"Overall", RosterModel::LastRating, "Overall", "81%", Qt::DescendingOrder, false},
+        ColumnCase{"Problem", RosterModel::Problem, "Problem", "", Qt::AscendingOrder, false},
+        ColumnCase{"Height", RosterModel::Height, "Height", "1,80 m", Qt::AscendingOrder, true},
+        ColumnCase{"Weight", RosterModel::Weight, "Weight", "77 kg", Qt::AscendingOrder, true},
+        ColumnCase{"DateOfBirth", RosterModel::DateOfBirth, "Date of birth", "31/12/1985", Qt::AscendingOrder,
+                   true},
+        ColumnCase{"SherdogId", RosterModel::SherdogId, "Sherdog ID", "1234", Qt::AscendingOrder, true},
+        ColumnCase{"Punches", RosterModel::FirstAttribute, "Punches", "20", Qt::DescendingOrder, true},
+        ColumnCase{"Kicks", RosterModel::FirstAttribute + 1, "Kicks", "16", Qt::DescendingOrder, true},
+        ColumnCase{"GroundGame", RosterModel::LastAttribute, "Ground game", "16", Qt::DescendingOrder, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(RosterModelTest, AFileThatDoesNotLoadShowsTheChecksMessageAndNoRatings) {
   EXPECT_EQ(Cell(0, RosterModel::Problem), "'abc' is not a valid integer value");
   EXPECT_EQ(Cell(0, RosterModel::FirstRating), QString());
@@ -83,6 +126,27 @@ TEST_F(RosterModelTest, AFileThatDoesNotLoadShowsTheChecksMessageAndNoRatings) {
   EXPECT_FALSE(model.index(0, RosterModel::File).data(Qt::DecorationRole).value<QIcon>().isNull());
   EXPECT_TRUE(model.index(1, RosterModel::File).data(Qt::DecorationRole).isNull());
   EXPECT_EQ(model.ProblemsShown(), 1);
+}
+
+TEST_F(RosterModelTest, AFileThatLoadsButLooksWrongSaysWhatInItsWarningsAndAProblemIsExplained) {
+  WriteFighter(folder, "odd.txt", {"Ana Per\xC3\xBA", "Per\xC3\xBA", 9, 10, 25});
+  Read();
+  const int odd = model.RowOfFile("odd.txt");
+  const QString warnings = QString::fromUtf8(
+      "punches is 25, outside 1..20: the editor shows 20; "
+      "full_name 'Ana PerÃº' looks like UTF-8 read as Windows-1252 ('Ana Perú'); "
+      "weight_class '9' is no weight class: the editor shows none; "
+      "nationality 'PerÃº' looks like UTF-8 read as Windows-1252 ('Perú')");
+  EXPECT_EQ(Cell(odd, RosterModel::Warnings), warnings);
+  EXPECT_EQ(model.index(odd, RosterModel::Warnings).data(Qt::ToolTipRole).toString(), warnings);
+  EXPECT_EQ(Cell(odd, RosterModel::FirstAttribute), "20");  // as the editor shows it
+  EXPECT_EQ(Cell(model.RowOfFile("goni.txt"), RosterModel::Warnings), QString());
+  // The problem stays check's own words; its tool tip says what they mean.
+  EXPECT_EQ(model.index(model.RowOfFile("broken.txt"), RosterModel::Problem)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .toStdString(),
+            "'abc' is not a valid integer value\n'abc' stands where the editor reads a whole number");
 }
 
 TEST(RosterRowName, AFileTheEditorCouldNotOpenByItsNameIsAProblemNotRatings) {
@@ -129,6 +193,16 @@ INSTANTIATE_TEST_SUITE_P(Columns, RosterSort,
                                       RosterModel::WeightClass,
                                       Qt::AscendingOrder,
                                       {"broken.txt", "goni.txt", "fighter10.txt", "sub/fighter2.txt"}},
+                             // Numbers, best first, no attribute last.
+                             SortCase{"PunchesDescending",
+                                      RosterModel::FirstAttribute,
+                                      Qt::DescendingOrder,
+                                      {"goni.txt", "sub/fighter2.txt", "fighter10.txt", "broken.txt"}},
+                             // By the day, not the text ("1/2/1990" < "15.06.1979" as texts); no date last.
+                             SortCase{"DateOfBirth",
+                                      RosterModel::DateOfBirth,
+                                      Qt::AscendingOrder,
+                                      {"sub/fighter2.txt", "goni.txt", "fighter10.txt", "broken.txt"}},
                              SortCase{"Problem",
                                       RosterModel::Problem,
                                       Qt::DescendingOrder,

@@ -11,6 +11,165 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ostrak::roster::BulkSetDialog</name>
+    <message>
+        <source>Set for selected</source>
+        <translation>Fijar para los seleccionados</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n fighters)</source>
+        <translation>
+            <numerusform>%1 (%n luchador)</numerusform>
+            <numerusform>%1 (%n luchadores)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Fighters:</source>
+        <translation>&amp;Luchadores:</translation>
+    </message>
+    <message>
+        <source>F&amp;ield:</source>
+        <translation>Ca&amp;mpo:</translation>
+    </message>
+    <message>
+        <source>&amp;Change:</source>
+        <translation>&amp;Cambio:</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Elemento</translation>
+    </message>
+    <message>
+        <source>Fin&amp;d:</source>
+        <translation>Bus&amp;car:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>Applying the change</source>
+        <translation>Aplicando el cambio</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>= N</source>
+        <translation>= N</translation>
+    </message>
+    <message>
+        <source>+ N</source>
+        <translation>+ N</translation>
+    </message>
+    <message>
+        <source>− N</source>
+        <translation>− N</translation>
+    </message>
+    <message>
+        <source>= item</source>
+        <translation>= elemento</translation>
+    </message>
+    <message>
+        <source>New text</source>
+        <translation>Texto nuevo</translation>
+    </message>
+    <message>
+        <source>Find and replace</source>
+        <translation>Buscar y sustituir</translation>
+    </message>
+    <message>
+        <source>Checking the files…</source>
+        <translation>Comprobando los archivos…</translation>
+    </message>
+    <message>
+        <source>%1 to change, %2 unchanged, %3 problems.</source>
+        <translation>%1 por cambiar, %2 sin cambios, %3 problemas.</translation>
+    </message>
+    <message>
+        <source>Nothing can be applied until every problem is mended.</source>
+        <translation>No se puede aplicar nada hasta que se corrijan todos los problemas.</translation>
+    </message>
+    <message>
+        <source>The change leaves every file as it is.</source>
+        <translation>El cambio deja todos los archivos como están.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set %1 of %n fighters</source>
+        <translation>
+            <numerusform>Fijar %1 de %n luchador</numerusform>
+            <numerusform>Fijar %1 de %n luchadores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was changed: %1: %2</source>
+        <translation>No se ha cambiado nada: %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::CellEditing</name>
+    <message>
+        <source>this cell cannot be edited</source>
+        <translation>esta celda no se puede editar</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::ChangePreview</name>
+    <message>
+        <source>The table</source>
+        <translation>La tabla</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Before → after</source>
+        <translation>Antes → después</translation>
+    </message>
+    <message>
+        <source>Ratings before → after</source>
+        <translation>Valoraciones antes → después</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>&amp;Only the files that change</source>
+        <translation>&amp;Solo los archivos que cambian</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+</context>
+<context>
     <name>ostrak::roster::ComparisonWindow</name>
     <message>
         <source>Compare fighters</source>
@@ -924,6 +1083,25 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>ostrak::roster::RosterColumns</name>
+    <message>
+        <source>Co&amp;lumns</source>
+        <translation>Co&amp;lumnas</translation>
+    </message>
+    <message>
+        <source>Show all &amp;attributes</source>
+        <translation>Mostrar todos los &amp;atributos</translation>
+    </message>
+    <message>
+        <source>&amp;Hide the attributes</source>
+        <translation>&amp;Ocultar los atributos</translation>
+    </message>
+    <message>
+        <source>&amp;Columns as at first</source>
+        <translation>&amp;Columnas como al principio</translation>
+    </message>
+</context>
+<context>
     <name>ostrak::roster::RosterCompare</name>
     <message>
         <source>added</source>
@@ -1158,6 +1336,26 @@ Do you want to replace it?</source>
     <message>
         <source>Problem</source>
         <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Estatura</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Sherdog ID</source>
+        <translation>ID Sherdog</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avisos</translation>
     </message>
 </context>
 <context>
@@ -1492,6 +1690,120 @@ Export it as &quot;%4&quot;?</source>
     <message>
         <source>&amp;History</source>
         <translation>&amp;Historial</translation>
+    </message>
+    <message>
+        <source>Set for &amp;selected…</source>
+        <translation>&amp;Fijar para los seleccionados…</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of &quot;%2&quot; saved.</source>
+        <translation>%1 de &quot;%2&quot; guardado.</translation>
+    </message>
+    <message>
+        <source>%1 of &quot;%2&quot; was not saved: %3</source>
+        <translation>%1 de &quot;%2&quot; no se ha guardado: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; changed on disk while its cell was edited: nothing was written, and its row now shows the file as it is.</source>
+        <translation>&quot;%1&quot; cambió en el disco mientras se editaba su celda: no se ha escrito nada, y su fila muestra ahora el archivo tal como está.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written: %2</source>
+        <translation>No se ha podido escribir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Selected rows</source>
+        <translation>Filas seleccionadas</translation>
+    </message>
+    <message>
+        <source>All shown rows</source>
+        <translation>Todas las filas mostradas</translation>
+    </message>
+    <message>
+        <source>The change was written.</source>
+        <translation>Se ha escrito el cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::RowWarnings</name>
+    <message>
+        <source>%1 is %2, outside 1..20: the editor shows %3</source>
+        <translation>%1 vale %2, fuera de 1..20: el editor muestra %3</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is no weight class: the editor shows none</source>
+        <translation>%1 &apos;%2&apos; no es ninguna categoría: el editor no muestra ninguna</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is no game plan: the editor shows none</source>
+        <translation>%1 &apos;%2&apos; no es ninguna estrategia: el editor no muestra ninguna</translation>
+    </message>
+    <message>
+        <source>%1 is empty: the editor saves no fighter without it</source>
+        <translation>%1 está vacío: el editor no guarda ningún luchador sin él</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; looks like UTF-8 read as Windows-1252 (&apos;%3&apos;)</source>
+        <translation>%1 &apos;%2&apos; parece UTF-8 leído como Windows-1252 (&apos;%3&apos;)</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; a fighter file has 28 lines</source>
+        <translation>el archivo termina tras la línea %1; un archivo de luchador tiene 28 líneas</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, where the editor reads a whole number</source>
+        <translation>%1 contiene &apos;%2&apos;, donde el editor lee un número entero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; stands where the editor reads a whole number</source>
+        <translation>&apos;%1&apos; está donde el editor lee un número entero</translation>
+    </message>
+    <message>
+        <source>the file is not there any more</source>
+        <translation>el archivo ya no está</translation>
+    </message>
+    <message>
+        <source>you may not read this file</source>
+        <translation>no tiene permiso para leer este archivo</translation>
+    </message>
+    <message>
+        <source>the file is larger than the editor loads</source>
+        <translation>el archivo es mayor de lo que carga el editor</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>no se puede leer el archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ostrak::roster::SavedSelections</name>
+    <message>
+        <source>Se&amp;lections</source>
+        <translation>Se&amp;lecciones</translation>
+    </message>
+    <message>
+        <source>Keep the search and the weight class shown under the name:</source>
+        <translation>Guardar la búsqueda y la categoría mostradas con el nombre:</translation>
+    </message>
+    <message>
+        <source>Save the selection</source>
+        <translation>Guardar la selección</translation>
+    </message>
+    <message>
+        <source>&amp;Save the selection…</source>
+        <translation>&amp;Guardar la selección…</translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <translation>&amp;Olvidar</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,112 @@
+// One cell written through the roster engine: what reaches the file, what is
+// refused and why, and a file that changed since its row was read.
+
+#include <gtest/gtest.h>
+
+#include "ui/roster/CellEditing.h"
+#include "ui/roster/RosterFixtures.h"
+#include "ui/roster/RosterModel.h"
+
+namespace ostrak::roster {
+namespace {
+
+using test::FighterFile;
+using test::ReadBytes;
+using test::WriteBytes;
+using test::WriteFighter;
+
+const test::FighterTraits kGoni{"Ana Go\xF1i",
+                                "Espa\xF1"
+                                "a",
+                                -1, 16, 20};
+
+// `bytes` with line `line` replaced by `text`.
+std::string WithLine(std::string bytes, int line, const std::string& text) {
+  std::size_t start = 0;
+  for (int i = 0; i < line; ++i) start = bytes.find("\r\n", start) + 2;
+  return bytes.replace(start, bytes.find("\r\n", start) - start, text);
+}
+
+struct EditCase {
+  const char* name;
+  int column;
+  QVariant value;
+  CellResult result;
+  const char* reason;  // English: no translation is installed here
+  int line = -1;       // the line written, for Written
+  const char* lineText = "";
+};
+
+class CellEdit : public ::testing::TestWithParam<EditCase> {
+protected:
+  CellEdit() {
+    WriteFighter(folder, "goni.txt", kGoni);
+    row = ReadRosterRow(folder.path() + "/", "goni.txt", collator);
+  }
+  test::TempDirectory folder;
+  QCollator collator = RosterCollator();
+  RosterRow row;
+};
+
+TEST_P(CellEdit, WritesTheOneLineOrRefusesWithTheEnginesReasonAndLeavesTheFile) {
+  const EditCase& edit = GetParam();
+  const CellOutcome outcome =
+      EditCell(folder.path() + "/", row, edit.column, CellValue(edit.column, edit.value), collator, "test");
+  EXPECT_EQ(outcome.result, edit.result);
+  EXPECT_EQ(outcome.reason.toStdString(), edit.reason);
+  const std::string expected = edit.result == CellResult::Written
+                                   ? WithLine(FighterFile(kGoni), edit.line, edit.lineText)
+                                   : FighterFile(kGoni);
+  EXPECT_EQ(ReadBytes(folder / "goni.txt"), expected);
+  const bool readAgain = edit.result == CellResult::Written ||
+                         (edit.result == CellResult::Refused && edit.column != RosterModel::LastRating);
+  ASSERT_EQ(outcome.row.has_value(), readAgain);
+  if (outcome.row) {
+    EXPECT_EQ(outcome.row->digest, DigestOf(expected));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, CellEdit,
+    ::testing::Values(
+        EditCase{"TextInWindows1252", RosterModel::FullName, QString::fromUtf8("Ana María Goñi"),
+                 CellResult::Written, "", 17,
+                 "Ana Mar\xED"
+                 "a Go\xF1i"},
+        // The list's item index becomes the file's code.
+        EditCase{"WeightClassItem", RosterModel::WeightClass, 3, CellResult::Written, "", 20, "2"},
+        EditCase{"GamePlanItem", RosterModel::GamePlan, 0, CellResult::Written, "", 19, "1"},
+        EditCase{"Attribute", RosterModel::FirstAttribute + 2, 18, CellResult::Written, "", 2, "18"},
+        EditCase{"GroundGameOnItsOwnLine", RosterModel::LastAttribute, 3, CellResult::Written, "", 23, "3"},
+        EditCase{"SherdogId", RosterModel::SherdogId, QString("98765"), CellResult::Written, "", 26, "98765"},
+        EditCase{"AttributeOutsideTheEditorsRange", RosterModel::FirstAttribute, 25, CellResult::Refused,
+                 "'25' is outside 1..20: the editor would make it 20"},
+        EditCase{"EmptyFullName", RosterModel::FullName, QString(), CellResult::Refused,
+                 "is empty: the editor saves no fighter without it"},
+        EditCase{"NoWindows1252Byte", RosterModel::Nationality, QString::fromUtf8("日本"),
+                 CellResult::Refused, "'日' (U+65E5) has no Windows-1252 byte"},
+        EditCase{"TheRatingsCannotBeSet", RosterModel::LastRating, 50, CellResult::Refused,
+                 "this cell cannot be edited"},
+        EditCase{"SameValue", RosterModel::CommonName, QString("Short"), CellResult::Unchanged, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CellEditUnderneath, AFileChangedSinceItsRowWasReadIsNotOverwrittenAndItsRowIsReadAgain) {
+  test::TempDirectory folder;
+  WriteFighter(folder, "goni.txt", kGoni);
+  const QCollator collator = RosterCollator();
+  const RosterRow row = ReadRosterRow(folder.path() + "/", "goni.txt", collator);
+  // Another program saves the fighter: same length, other bytes.
+  const std::string theirs = WithLine(FighterFile(kGoni), 17, "Ana Gomi");
+  WriteBytes(folder / "goni.txt", theirs);
+
+  const CellOutcome outcome =
+      EditCell(folder.path() + "/", row, RosterModel::FirstAttribute, "12", collator, "test");
+  EXPECT_EQ(outcome.result, CellResult::ChangedOnDisk);
+  EXPECT_EQ(ReadBytes(folder / "goni.txt"), theirs);
+  ASSERT_TRUE(outcome.row);
+  EXPECT_EQ(outcome.row->fullName, "Ana Gomi");
+  EXPECT_EQ(outcome.row->attributes[0], 20);
+}
+
+}  // namespace
+}  // namespace ostrak::roster

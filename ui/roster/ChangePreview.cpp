@@ -1,0 +1,245 @@
+#include "ui/roster/ChangePreview.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <charconv>
+
+#include "platform/AnsiText.h"
+#include "record/FighterColumns.h"
+#include "roster/FileChanges.h"
+#include "ui/roster/EngineMessages.h"
+#include "ui/roster/RosterModel.h"
+
+namespace ostrak::roster {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A list's code as the list shows it; any other text as it is.
+QString ShownValue(const std::string& column, const std::string& value) {
+  int code = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), code);
+  const bool number = error == std::errc() && end == value.data() + value.size() && !value.empty();
+  if (number && column == kLineColumns[static_cast<std::size_t>(LineOf(FighterField::WeightClass))]) {
+    if (const int index = WeightClassIndexFromCode(code); index != kNoSelection)
+      return QString::fromLatin1(kWeightClassItems[static_cast<std::size_t>(index)]);
+  }
+  if (number && column == kLineColumns[static_cast<std::size_t>(LineOf(FighterField::GamePlan))]) {
+    if (const int index = GamePlanIndexFromCode(code); index != kNoSelection)
+      return QString::fromLatin1(kGamePlanItems[static_cast<std::size_t>(index)]);
+  }
+  return Utf8(value);
+}
+
+QString RatingsText(const FileChanges& changes, const PreviewCaptions& captions) {
+  const auto side = [](const std::optional<Ratings>& ratings, std::size_t i) {
+    return ratings ? QString::number(ratings->InBarOrder()[i]) + QLatin1Char('%') : QStringLiteral("—");
+  };
+  QStringList parts;
+  for (std::size_t i = 0; i < captions.ratings.size(); ++i) {
+    const QString before = side(changes.ratingsBefore, i);
+    const QString after = side(changes.ratingsAfter, i);
+    if (before != after) parts << QStringLiteral("%1 %2 → %3").arg(captions.ratings[i], before, after);
+  }
+  return parts.join(QStringLiteral("; "));
+}
+
+}  // namespace
+
+QString ResultText(Action action) {
+  const char* context = "ostrak::roster::ImportPreview";
+  switch (action) {
+    case Action::Create:
+      return QCoreApplication::translate(context, "would create");
+    case Action::Replace:
+      return QCoreApplication::translate(context, "would replace");
+    case Action::Remove:
+      return QCoreApplication::translate(context, "would remove");
+    case Action::Unchanged:
+      return QCoreApplication::translate(context, "unchanged");
+    case Action::Refused:
+      break;
+  }
+  return QCoreApplication::translate(context, "refused");
+}
+
+PreviewCaptions CaptionsOf(const RosterModel& model) {
+  PreviewCaptions captions;
+  for (int column = 0; column < RosterModel::ColumnCount; ++column) {
+    if (const auto field = RosterModel::FieldOf(column)) {
+      captions.columns[kLineColumns[static_cast<std::size_t>(LineOf(*field))]] =
+          model.headerData(column, Qt::Horizontal).toString();
+    }
+  }
+  for (int i = 0; i < kRatingCount; ++i) {
+    captions.ratings[static_cast<std::size_t>(i)] =
+        model.headerData(RosterModel::FirstRating + i, Qt::Horizontal).toString();
+  }
+  return captions;
+}
+
+PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions) {
+  PreviewLines lines;
+  const auto& files = plan.Files();
+  // A file's problems are under its row; the plan's own under row 0.
+  std::map<int, QStringList> byRow;
+  for (const TableProblem& problem : plan.Problems()) {
+    QString text = TranslateEngineMessage(problem.message);
+    if (!problem.column.empty()) {
+      const auto caption = captions.columns.find(problem.column);
+      text = (caption != captions.columns.end() ? caption->second : Utf8(problem.column)) +
+             QStringLiteral(": ") + text;
+    }
+    byRow[problem.row] << text;
+  }
+  const auto rowFile = [&](int row) -> const PlannedFile* {
+    for (const PlannedFile& file : files) {
+      if (file.row == row) return &file;
+    }
+    return nullptr;
+  };
+  for (const auto& [row, texts] : byRow) {
+    const PlannedFile* file = row > 0 ? rowFile(row) : nullptr;
+    QString place = file ? MessageToQString(file->file)
+                         : QCoreApplication::translate("ostrak::roster::ChangePreview", "The table");
+    if (row > 0 && !file)
+      place = QCoreApplication::translate("ostrak::roster::ChangePreview", "Row %1").arg(row);
+    if (row > 0 && file && file->row != 0 && plan.Problems().front().row != 0 && false) place += QString();
+    for (const QString& text : texts) lines.problems.push_back(place + QStringLiteral(": ") + text);
+  }
+
+  lines.rows.reserve(files.size());
+  for (const PlannedFile& file : files) {
+    PreviewRow row;
+    row.file = MessageToQString(file.file);
+    row.action = file.action;
+    if (const auto found = byRow.find(file.row); found != byRow.end() && file.row > 0)
+      row.problem = found->second.join(QStringLiteral("; "));
+    if (file.action == Action::Create || file.action == Action::Replace || file.action == Action::Remove) {
+      std::optional<std::string_view> after;
+      if (file.action != Action::Remove) after = file.bytes;
+      const FileChanges changes =
+          ChangesOf(file.before ? std::optional<std::string_view>(*file.before) : std::nullopt, after);
+      QStringList parts;
+      for (const FieldChange& change : changes.fields) {
+        const auto caption = captions.columns.find(change.column);
+        parts << QStringLiteral("%1: %2 → %3")
+                     .arg(caption != captions.columns.end() ? caption->second : Utf8(change.column),
+                          ShownValue(change.column, change.before), ShownValue(change.column, change.after));
+      }
+      row.changes = parts.join(QStringLiteral("; "));
+      row.ratings = RatingsText(changes, captions);
+    }
+    lines.rows.push_back(std::move(row));
+  }
+  return lines;
+}
+
+PreviewModel::PreviewModel(std::vector<PreviewRow> rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(std::move(rows)) {}
+
+int PreviewModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int PreviewModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+
+QVariant PreviewModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const PreviewRow& row = rows_[static_cast<std::size_t>(index.row())];
+  if (role == Qt::UserRole) return row.action == Action::Unchanged ? 0 : 1;
+  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole) return {};
+  switch (index.column()) {
+    case File:
+      return row.file;
+    case Result:
+      return ResultText(row.action);
+    case Changes:
+      return row.changes;
+    case Ratings:
+      return row.ratings;
+    case Problem:
+      return row.problem;
+    default:
+      return {};
+  }
+}
+
+QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+    return QAbstractTableModel::headerData(section, orientation, role);
+  switch (section) {
+    case File:
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "File");
+    case Result:
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "Result");
+    case Changes:
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "Before → after");
+    case Ratings:
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "Ratings before → after");
+    case Problem:
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "Problem");
+    default:
+      return {};
+  }
+}
+
+ChangePreview::ChangePreview(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  onlyChanged_ = new QCheckBox(
+      QCoreApplication::translate("ostrak::roster::ChangePreview", "&Only the files that change"), this);
+  onlyChanged_->setObjectName(QStringLiteral("onlyChanged"));
+  layout->addWidget(onlyChanged_);
+  proxy_ = new QSortFilterProxyModel(this);
+  proxy_->setFilterRole(Qt::UserRole);
+  proxy_->setFilterKeyColumn(PreviewModel::File);
+  proxy_->setSortCaseSensitivity(Qt::CaseInsensitive);
+  proxy_->setSortLocaleAware(true);
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("files"));
+  table_->setAccessibleName(QCoreApplication::translate("ostrak::roster::ChangePreview", "Files"));
+  table_->setModel(proxy_);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSortingEnabled(true);
+  table_->sortByColumn(-1, Qt::AscendingOrder);  // the plan's order until the user sorts
+  table_->setWordWrap(false);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  layout->addWidget(table_, 3);
+  problems_ = new QListWidget(this);
+  problems_->setObjectName(QStringLiteral("problems"));
+  problems_->setAccessibleName(QCoreApplication::translate("ostrak::roster::ChangePreview", "Problems"));
+  layout->addWidget(problems_, 1);
+  connect(onlyChanged_, &QCheckBox::toggled, this,
+          [this](bool only) { proxy_->setFilterFixedString(only ? QStringLiteral("1") : QString()); });
+  Show({});
+}
+
+void ChangePreview::Show(PreviewLines lines) {
+  auto* model = new PreviewModel(std::move(lines.rows), this);
+  proxy_->setSourceModel(model);
+  delete model_;
+  model_ = model;
+  problems_->clear();
+  for (const QString& problem : lines.problems) problems_->addItem(problem);
+  problems_->setVisible(problems_->count() > 0);
+  table_->resizeColumnsToContents();
+}
+
+int ChangePreview::ShownCount() const { return proxy_->rowCount(); }
+
+QString ChangePreview::Text(int row, int column) const {
+  return proxy_->index(row, column).data().toString();
+}
+
+}  // namespace ostrak::roster
