@@ -8,7 +8,9 @@
 // beside a QTableWidget holding the same texts, each measured in a process
 // of its own. Every timed stretch ends with the view repainted at once.
 // A cell edited, its file written and its row shown again, beside a stock
-// table's cell set after a QSaveFile of the same file.
+// table's cell set after a QSaveFile of the same file. "Set for selected…"
+// on every row, applied and previewed, beside the companion's import of a
+// table with the same change and its --dry-run.
 // Goals: 1.5x the companion, 200 ms, 30 ms for each of the sort, the filter,
 // the duplicates and the cell edit, 2 KiB, 1.0x.
 
@@ -36,6 +38,9 @@
 #include "SampleFighter.h"
 #include "core/IntToStr.h"
 #include "platform/ProgramDirectory.h"
+#include "record/FighterLayout.h"
+#include "record/StringList.h"
+#include "roster/RosterRows.h"
 #include "support/BenchArguments.h"
 #include "support/ChildProcess.h"
 #include "support/EventWaits.h"
@@ -45,6 +50,7 @@
 #include "support/TestEnvironment.h"
 #include "tools/ToolRunner.h"
 #include "ui/Unit1.h"
+#include "ui/roster/BulkSetDialog.h"
 #include "ui/roster/DuplicatesView.h"
 #include "ui/roster/RosterWindow.h"
 
@@ -409,6 +415,80 @@ void StockRepaintPage(benchmark::State& state) {
 }
 BENCHMARK(StockRepaintPage)->Unit(benchmark::kMicrosecond)->UseManualTime()->Iterations(200);
 
+// A bulk change of every fighter's weight class: "Set for selected…" on every
+// row (its Apply: plan, preview rows, commit; its Preview: plan and preview
+// rows), beside `ostrak-fighter import` of a table that makes the same
+// change (and its --dry-run). Each run changes every file: the weight
+// class alternates between two items, the table between two tables.
+class BulkTables {
+public:
+  BulkTables() {
+    for (const int code : {2, 3, 4}) {
+      std::string table;
+      roster::AppendCsvHeader(table);
+      for (int i = 0; i < kFighters; ++i) {
+        TStringList lines = SampleFighter(i).Lines();
+        lines.Put(LineOf(FighterField::WeightClass), IntToStr(code));
+        roster::AppendCsvRow(table, "roster/" + TheFolder().Names()[static_cast<std::size_t>(i)], lines);
+      }
+      test::WriteBytes(TheFolder().Directory() / ("weight" + IntToStr(code) + ".csv"), table);
+    }
+  }
+  static std::string Table(int code) { return "weight" + IntToStr(code) + ".csv"; }
+};
+
+void MakeTables() { static BulkTables tables; }
+
+int NextCode(int code) { return code == 4 ? 3 : 4; }
+
+void CompanionImport(benchmark::State& state, bool dryRun) {
+  MakeTables();
+  // Every file starts elsewhere than the first table puts it.
+  test::RunTool(TheFolder().Directory(), {"import", BulkTables::Table(2)});
+  int code = 3;
+  for (auto _ : state) {
+    code = dryRun ? 4 : NextCode(code);
+    std::vector<std::string> arguments = {"import"};
+    if (dryRun) arguments.push_back("--dry-run");
+    arguments.push_back(BulkTables::Table(code));
+    if (test::RunTool(TheFolder().Directory(), arguments).status != 0) state.SkipWithError("import failed");
+  }
+}
+BENCHMARK_CAPTURE(CompanionImport, apply, false)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK_CAPTURE(CompanionImport, dry_run, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+void SetForAll(benchmark::State& state, bool apply) {
+  roster::RosterWindow& window = LoadedRoster().Window();
+  std::vector<std::string> files = TheFolder().Names();
+  int code = 3;  // as the imports left every file
+  Stopwatch watch(state);
+  for (auto _ : state) {
+    code = NextCode(code);
+    roster::BulkSetDialog dialog(TheFolder().Path(), {{"all", files}}, window.Model(),
+                                 roster::Threading::Inline, nullptr);
+    dialog.Field().setCurrentIndex(dialog.Field().findText(
+        window.Model().headerData(roster::RosterModel::WeightClass, Qt::Horizontal).toString()));
+    dialog.Item().setCurrentIndex(WeightClassIndexFromCode(code));
+    bool applied = false;
+    QObject::connect(&dialog, &roster::BulkSetDialog::Applied, [&](bool written) { applied = written; });
+    watch.Start();
+    if (apply) {
+      dialog.RunApply();
+    } else {
+      dialog.RunPreview();
+    }
+    watch.Stop();
+    if (apply ? !applied : dialog.Preview().ShownCount() != kFighters)
+      state.SkipWithError("the change failed");
+    if (!apply) code = 4;
+  }
+}
+BENCHMARK_CAPTURE(SetForAll, apply, true)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
+BENCHMARK_CAPTURE(SetForAll, preview, false)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
+
 // A cell edited on the row at the middle of the roster, its file written
 // through the engine and its row shown again, beside a stock table whose
 // cell is set after the same bytes are saved with QSaveFile.
@@ -563,6 +643,10 @@ public:
          "StockFilterKeystroke/iterations:20/manual_time", "<= 30 ms");
     line("duplicates shown / stock proxy", "DuplicatesShown/iterations:20/manual_time",
          "StockFilterKeystroke/iterations:20/manual_time", "<= 30 ms");
+    line("set for all: apply / import", "SetForAll/apply/iterations:2/manual_time",
+         "CompanionImport/apply/iterations:2/real_time", "<= 1.3");
+    line("set for all: preview / import --dry-run", "SetForAll/preview/iterations:3/manual_time",
+         "CompanionImport/dry_run/iterations:3/real_time", "<= 1.0");
     line("cell edit shown again / stock save", "CellEdit/iterations:20/manual_time",
          "StockCellEdit/iterations:20/manual_time", "<= 30 ms");
     line("repaint a page / stock table", "RepaintPage/iterations:200/manual_time",
