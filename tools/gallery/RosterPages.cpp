@@ -1,5 +1,6 @@
 // The roster window on the sample roster (data/samples) in both languages,
-// and the comparison window for two of its fighters. Settings and the
+// the comparison window for two of its fighters, every attribute as a
+// column, and "Set for selected…" previewing a change. Settings and the
 // remembered folder go to a scratch folder, never the user's.
 
 #include <QApplication>
@@ -14,7 +15,9 @@
 #include "ui/Unit1.h"
 #include "ui/card/Radar.h"
 #include "ui/card/RadarView.h"
+#include "ui/roster/BulkSetDialog.h"
 #include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/RosterColumns.h"
 #include "ui/roster/RosterWindow.h"
 
 namespace {
@@ -72,6 +75,28 @@ void RenderRoster(gallery::Output& out, const char* code, const QString& suffix)
         RadarDrawing drawing(view->Chart(), QString());
         out.Save(drawing.Raster(out.Scale()), QLatin1String(name) + suffix);
       }
+      comparison->close();
+    }
+
+    // Every attribute a column, then "Set for selected…" previewing a new
+    // weight class for three fighters.
+    window.Columns().ShowAllAttributes();
+    out.SaveWidget(window, QStringLiteral("roster-attributes-") + suffix);
+    window.Columns().Reset();
+    window.Table().clearSelection();
+    for (const char* file : {"ana-beltran-goni.txt", "iker-solano.txt", "kenji-arai.txt"}) {
+      window.Table().selectionModel()->select(window.Model().index(window.Model().RowOfFile(file), 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    window.OpenBulkSet();
+    if (roster::BulkSetDialog* dialog = window.BulkSet()) {
+      dialog->Field().setCurrentIndex(dialog->Field().findText(
+          window.Model().headerData(roster::RosterModel::WeightClass, Qt::Horizontal).toString()));
+      dialog->Item().setCurrentIndex(3);
+      dialog->RunPreview();
+      QApplication::processEvents();
+      out.SaveWidget(*dialog, QStringLiteral("set-for-selected-") + suffix);
+      dialog->close();
     }
   }
   QDir::setCurrent(previous);
