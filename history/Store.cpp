@@ -129,6 +129,12 @@ void Store::Impl::Connect() {
   session_ = std::make_unique<Session>(path, frames_);
 }
 
+Store::Impl::Session& Store::Impl::Live() {
+  if (!session_)
+    throw StoreError("history file " + Quoted(path) + " was set aside and no new one could be started");
+  return *session_;
+}
+
 std::string Store::Impl::SetAsideAndRestart() {
   session_.reset();
   std::string aside = path + ".corrupt-" + detail::CompactTime(Now());

@@ -39,9 +39,9 @@ public:
     }
   }
 
-  detail::Connection& db() { return session_->connection; }
-  detail::Contents& contents() { return session_->contents; }
-  detail::Files& files() { return session_->files; }
+  detail::Connection& db() { return Live().connection; }
+  detail::Contents& contents() { return Live().contents; }
+  detail::Files& files() { return Live().files; }
   detail::Frames& frames() { return frames_; }
   std::chrono::sys_seconds Now() const { return clock_(); }
 
@@ -62,6 +62,9 @@ private:
   };
 
   std::string SetAsideWith(const std::string& why);
+  // A store whose damaged file could be moved but not started anew has no
+  // connection: every later call fails in words instead of reaching for it.
+  Session& Live();
 
   Clock clock_;
   detail::Frames frames_;

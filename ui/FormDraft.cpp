@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "recorded/RecordedHistory.h"
+#include "recorded/KeptHistory.h"
 #include "ui/FormUndo.h"
 #include "ui/Unit1.h"
 
@@ -108,7 +108,8 @@ std::optional<FormSnapshot> DecodeDraft(std::string_view bytes) {
   return FormSnapshot(lines, fields);
 }
 
-FormDraft::FormDraft(TForm1& form) : form_(form), created_(FormSnapshot::Of(form)) {}
+FormDraft::FormDraft(TForm1& form, recorded::KeptHistory& history)
+    : form_(form), history_(history), created_(FormSnapshot::Of(form)) {}
 
 void FormDraft::Clean() { clean_ = FormSnapshot::Of(form_); }
 
@@ -123,8 +124,7 @@ void FormDraft::KeepAtExit() noexcept {
     const bool keep = !NeedsNoDraft(form);
     // An older draft, never recovered, is not lost to a form that needs none.
     if (!keep && !recovered_) return;
-    recorded::WriterHistory history = recorded::WriterHistory::OpenUser(history::HistoryUse::On);
-    history::Store* store = history.store();
+    history::Store* store = history_.Current().store();
     if (!store) return;
     if (keep) {
       store->SaveDraft(EncodeDraft(form));
@@ -137,8 +137,7 @@ void FormDraft::KeepAtExit() noexcept {
 }
 
 FormDraft::Recovery FormDraft::Recover(const QString& step) {
-  recorded::WriterHistory history = recorded::WriterHistory::OpenUser(history::HistoryUse::On);
-  const history::Store* store = history.store();
+  const history::Store* store = history_.Current().store();
   if (!store) return Recovery::NoDraft;
   std::optional<history::SavedDraft> draft;
   try {

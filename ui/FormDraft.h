@@ -17,6 +17,9 @@ class QString;
 namespace ostrak {
 
 class TForm1;
+namespace recorded {
+class KeptHistory;
+}
 
 // The draft's bytes: the record's lines and what each control shows.
 std::string EncodeDraft(const FormSnapshot& form);
@@ -25,8 +28,9 @@ std::optional<FormSnapshot> DecodeDraft(std::string_view bytes);
 
 class FormDraft {
 public:
-  // The form as it is now (as created) needs no draft.
-  explicit FormDraft(TForm1& form);
+  // The form as it is now (as created) needs no draft. The draft lives in
+  // `history`, the store the form's saves use.
+  FormDraft(TForm1& form, recorded::KeptHistory& history);
 
   // The form now is as a file holds it.
   void Clean();
@@ -42,6 +46,7 @@ private:
   bool NeedsNoDraft(const FormSnapshot& form) const;
 
   TForm1& form_;
+  recorded::KeptHistory& history_;
   FormSnapshot created_;
   std::optional<FormSnapshot> clean_;
   bool recovered_ = false;

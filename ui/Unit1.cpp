@@ -9,6 +9,7 @@
 #include "platform/ErrorGuard.h"
 #include "platform/Fonts.h"
 #include "platform/SystemColors.h"
+#include "recorded/KeptHistory.h"
 #include "ui/FormDraft.h"
 #include "ui/FormUndo.h"
 #include "ui/WindowPlacement.h"
@@ -46,7 +47,8 @@ TForm1::TForm1(Dialogs& dialogs, std::string programDirectory, SettingsPlace set
   Guard([this] { FormCreate(this); });
   // The form as created is where undo ends.
   undo_ = new FormUndo(*this);
-  draft_ = std::make_unique<FormDraft>(*this);
+  history_ = std::make_unique<recorded::KeptHistory>();
+  draft_ = std::make_unique<FormDraft>(*this, *history_);
   AttachKeyboardAndDrops();
 }
 

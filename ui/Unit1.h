@@ -29,6 +29,9 @@ namespace ostrak {
 class Dialogs;
 class EditorCommands;
 class FormDraft;
+namespace recorded {
+class KeptHistory;
+}
 class FormUndo;
 
 inline constexpr const char* kApplicationTitle = "Ostrak Editor";
@@ -211,7 +214,9 @@ private:
   std::string noHistoryTold_;           // why saves have no history, as last said
   EditorCommands* commands_ = nullptr;  // a child of the window
   FormUndo* undo_ = nullptr;            // a child of the window
-  std::unique_ptr<FormDraft> draft_;
+  // The user's history, opened at the first save or draft and kept.
+  std::unique_ptr<recorded::KeptHistory> history_;
+  std::unique_ptr<FormDraft> draft_;  // after the history, which it uses
   // Every control, in creation order.
   std::vector<QWidget*> components_;
   std::array<QWidget*, kFighterFieldCount> fieldControls_{};

@@ -10,7 +10,7 @@
 #include "platform/Dialogs.h"
 #include "record/LoadOrder.h"
 #include "recorded/ChangeWords.h"
-#include "recorded/RecordedHistory.h"
+#include "recorded/KeptHistory.h"
 #include "roster/SaveFile.h"
 #include "ui/AttributeBands.h"
 #include "ui/FormDraft.h"
@@ -99,12 +99,10 @@ void TForm1::NavPanelButton1Click(QObject* sender) {
   if (draft_) draft_->Clean();
 }
 
-// The store is opened for each save: one left unusable by a full disk works
-// again once there is room, and settling what a killed editor left needs its
-// writer gone. A reason is said once a run, not at every save.
+// The store stays open from the first save on (see KeptHistory); a reason
+// it cannot be used is said once a run, not at every save.
 void TForm1::SaveRecorded(const std::string& path) {
-  recorded::WriterHistory kept = recorded::WriterHistory::OpenUser(history::HistoryUse::On);
-  const auto journal = kept.JournalFor(recorded::kSaveWords);
+  const auto journal = history_->Current().JournalFor(recorded::kSaveWords);
   roster::SaveFighterFile(path, LiveRecord().Lines().Text(), journal.get());
   if (!journal->Problem().empty() && journal->Problem() != noHistoryTold_) {
     noHistoryTold_ = journal->Problem();
@@ -112,7 +110,7 @@ void TForm1::SaveRecorded(const std::string& path) {
     dialogs_.ShowMessage(QString::fromUtf8(message.text).arg(QString::fromStdString(noHistoryTold_)),
                          QString::fromUtf8(message.title), MessageIcon::Information);
   }
-  kept.MaintainWhenDue();
+  history_->Written(*journal);
 }
 
 // The record holds '?' for a character that has no Windows-1252 byte; the
