@@ -22,6 +22,7 @@
 #include "ui/roster/RosterJournal.h"
 #include "ui/roster/RosterUndo.h"
 #include "ui/roster/RosterWindow.h"
+#include "ui/roster/RosterWindowOpening.h"
 
 namespace ostrak::roster {
 namespace {
@@ -37,13 +38,7 @@ protected:
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path()));
     WriteFighter(folder, "ann.txt", {"Ann"});
     WriteFighter(folder, "bob.txt", {"Bob"});
-    RosterSetup setup = SetupFromEditor(editor.Form());
-    setup.language = language;
-    setup.threading = Threading::Inline;
-    window = std::make_unique<RosterWindow>(editor.Form(), editor.dialogs, setup);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    window->OpenFolder(QString::fromStdString(folder.path()));
+    window = OpenRosterWindow(editor, folder.path(), language);
   }
   ~HistoryWindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 

@@ -35,6 +35,7 @@
 #include "ui/roster/RosterMerge.h"
 #include "ui/roster/RosterTransfer.h"
 #include "ui/roster/RosterWindow.h"
+#include "ui/roster/RosterWindowOpening.h"
 
 namespace ostrak::roster {
 namespace {
@@ -63,13 +64,7 @@ protected:
     WriteFighter(folder, "ivo.txt", {"Ivo Ramos", "Chile", 1, 8, 5, ""});
     SetModified(folder / "ana.txt", 1'000'000);
     SetModified(folder / "ana-2.txt", 2'000'000);
-    RosterSetup setup = SetupFromEditor(editor.Form());
-    setup.language = language;
-    setup.threading = Threading::Inline;
-    window = std::make_unique<RosterWindow>(editor.Form(), editor.dialogs, setup);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    window->OpenFolder(QString::fromStdString(folder.path()));
+    window = OpenRosterWindow(editor, folder.path(), language);
   }
   ~IdentityWindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 

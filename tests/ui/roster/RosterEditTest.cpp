@@ -21,6 +21,7 @@
 #include "ui/roster/RosterColumns.h"
 #include "ui/roster/RosterFixtures.h"
 #include "ui/roster/RosterWindow.h"
+#include "ui/roster/RosterWindowOpening.h"
 #include "ui/roster/SavedSelections.h"
 
 namespace ostrak::roster {
@@ -50,13 +51,7 @@ protected:
 
   void Open(RosterLanguage language) {
     window.reset();
-    RosterSetup setup = SetupFromEditor(editor.Form());
-    setup.language = language;
-    setup.threading = Threading::Inline;
-    window = std::make_unique<RosterWindow>(editor.Form(), editor.dialogs, setup);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    window->OpenFolder(QString::fromStdString(folder.path()));
+    window = OpenRosterWindow(editor, folder.path(), language);
     window->Table().setFocus();
   }
 

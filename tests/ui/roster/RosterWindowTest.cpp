@@ -21,6 +21,7 @@
 #include "ui/roster/RosterOpening.h"
 #include "ui/roster/RosterTransfer.h"
 #include "ui/roster/RosterWindow.h"
+#include "ui/roster/RosterWindowOpening.h"
 #include "widgets/gradient/GradientProgress.h"
 
 namespace ostrak::roster {
@@ -43,13 +44,7 @@ protected:
     WriteFighter(folder, "ferreira.txt", {"Lucas Ferreira", "Brasil", 1, 8, 5});
     WriteFighter(folder, "sub/lindqvist.txt", {"S\xF8ren Lindqvist", "Danmark", 4, 12, 12});
     WriteBytes(folder / "broken.txt", "14\r\nabc\r\n");
-    RosterSetup setup = SetupFromEditor(editor.Form());
-    setup.language = language;
-    setup.threading = Threading::Inline;
-    window = std::make_unique<RosterWindow>(editor.Form(), editor.dialogs, setup);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    window->OpenFolder(QString::fromStdString(folder.path()));
+    window = OpenRosterWindow(editor, folder.path(), language);
   }
   ~RosterWindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 
