@@ -11,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def fail(message):
@@ -18,13 +19,25 @@ def fail(message):
     sys.exit(1)
 
 
+# A table lays its cells out anew as it fills, so an object met on the walk
+# may be gone by the time it is asked: it is skipped, not taken for a failure.
+def gone(error):
+    return "No such object path" in str(error) or "Unknown object" in str(error)
+
+
 def find(root, predicate, depth=0):
     if root is None or depth > 40:
         return None
-    if predicate(root):
-        return root
-    for i in range(root.childCount):
-        found = find(root.getChildAtIndex(i), predicate, depth + 1)
+    try:
+        if predicate(root):
+            return root
+        children = [root.getChildAtIndex(i) for i in range(root.childCount)]
+    except GLib.Error as error:
+        if not gone(error):
+            raise
+        return None
+    for child in children:
+        found = find(child, predicate, depth + 1)
         if found is not None:
             return found
     return None
@@ -34,10 +47,16 @@ def find_all(root, predicate, found=None, depth=0):
     found = [] if found is None else found
     if root is None or depth > 40:
         return found
-    if predicate(root):
-        found.append(root)
-    for i in range(root.childCount):
-        find_all(root.getChildAtIndex(i), predicate, found, depth + 1)
+    try:
+        if predicate(root):
+            found.append(root)
+        children = [root.getChildAtIndex(i) for i in range(root.childCount)]
+    except GLib.Error as error:
+        if not gone(error):
+            raise
+        return found
+    for child in children:
+        find_all(child, predicate, found, depth + 1)
     return found
 
 
