@@ -89,9 +89,10 @@ void Build(const history::Store& store, TakeBackPlan& plan, std::vector<Target> 
         continue;  // nothing is overwritten
     }
     const std::optional<history::Version> last = store.LastRecorded(file.path);
-    if (last && last->content != write.before) {
+    std::optional<std::string> before = plan.plan.BeforeOf(write);
+    if (last && last->content != before) {
       file.changedOutside = true;
-      file.now = write.before;
+      file.now = std::move(before);
     }
   }
 }

@@ -154,7 +154,7 @@ public:
       planned.action = Action::Unchanged;
     } else if (!write.bytes) {
       planned.action = Action::Remove;
-      planned.before = target->oldBytes;
+      planned.oldBytes = target->oldBytes;
       preflight_.Add(row, *target, 0);
       AddTarget(*target, detail::Change::Remove, write.file);
     } else if (write.bytes->size() > kMaxInputFileBytes) {
@@ -171,8 +171,8 @@ public:
                      exists ? std::optional(size) : std::nullopt);
       AddTarget(*target, target->inPlace ? detail::Change::InPlace : detail::Change::Rename, write.file);
       planned.action = exists ? Action::Replace : Action::Create;
-      planned.bytes = *write.bytes;
-      if (exists) planned.before = target->oldBytes;
+      planned.newBytes = *write.bytes;
+      if (exists) planned.oldBytes = target->oldBytes;
     }
     if (problems.size() > before) planned.action = Action::Refused;
     plan_.files_.push_back(std::move(planned));
@@ -225,8 +225,8 @@ private:
     planned.action = target.old ? Action::Replace : Action::Create;
     preflight_.Add(planned.row, target, bytes.size());
     AddTarget(target, detail::Change::Rename, planned.file);
-    planned.bytes = std::move(bytes);
-    if (target.old) planned.before = target.oldBytes;
+    planned.newBytes = std::move(bytes);
+    if (target.old) planned.oldBytes = target.oldBytes;
   }
 
   static std::string TooLarge() {
@@ -265,6 +265,10 @@ std::size_t RosterPlan::ChangeCount() const {
     return file.action == Action::Create || file.action == Action::Replace || file.action == Action::Remove;
   }));
 }
+
+std::string RosterPlan::BytesOf(const PlannedFile& file) const { return file.newBytes; }
+
+std::optional<std::string> RosterPlan::BeforeOf(const PlannedFile& file) const { return file.oldBytes; }
 
 RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options, ImportMatch match) {
   RosterPlan plan;

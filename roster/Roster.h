@@ -153,11 +153,11 @@ struct PlannedFile {
   std::string file;  // as the table names it
   std::string path;  // where it is written: `file` under the base folder
   Action action = Action::Refused;
-  std::string bytes;  // the new file's bytes; empty when refused, removed or unchanged
-  // What the history keeps of a file the commit changes. `before`: the bytes
-  // it held when checked; none for a file created. The bytes after are
-  // `bytes`, none for a file removed.
-  std::optional<std::string> before;
+  // The new file's bytes and, for a file the commit changes, the bytes it
+  // held when checked (none for a file created): read them through
+  // RosterPlan::BytesOf and BeforeOf.
+  std::string newBytes;
+  std::optional<std::string> oldBytes;
   // Absolute, every link on the way resolved as the system found it from the
   // folder's own descriptor, so two names of one place give one path; empty
   // when the file was refused before it was found.
@@ -215,6 +215,12 @@ public:
   const std::vector<std::string>& Notes() const { return notes_; }
   // The files a commit writes (created, replaced or removed).
   std::size_t ChangeCount() const;
+  // A planned file's new bytes: empty when it is refused, removed or unchanged.
+  std::string BytesOf(const PlannedFile& file) const;
+  // What the history keeps of a file the commit changes: the bytes it held
+  // when checked; none for a file created. The bytes after are BytesOf's,
+  // none for a file removed.
+  std::optional<std::string> BeforeOf(const PlannedFile& file) const;
 
 private:
   friend RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options, ImportMatch match);

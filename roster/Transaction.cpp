@@ -191,8 +191,8 @@ void Transaction::BeginJournal() {
   for (const Entry& entry : entries_) {
     const PlannedFile& file = *entry.file;
     JournalFile told{file.canonicalPath, std::nullopt, std::nullopt};
-    if (file.before) told.before = *file.before;
-    if (entry.target->change != detail::Change::Remove) told.after = file.bytes;
+    if (file.oldBytes) told.before = *file.oldBytes;
+    if (entry.target->change != detail::Change::Remove) told.after = file.newBytes;
     files.push_back(told);
   }
   try {

@@ -117,7 +117,8 @@ void Transaction::Prepare(Entry& entry) {
     }
   }
   Step(
-      CommitStep::Write, file, [&] { return ErrorOf(WriteAll(out->get(), entry.file->bytes)); }, streamError);
+      CommitStep::Write, file, [&] { return ErrorOf(WriteAll(out->get(), entry.file->newBytes)); },
+      streamError);
   Step(
       CommitStep::Sync, file, [&] { return ErrorOf(::fsync(out->get()) == 0); }, streamError);
   if (target.old) Keep(entry);
@@ -157,8 +158,8 @@ void Transaction::Keep(Entry& entry) {
         if (errno != EPERM && errno != EMLINK && errno != EXDEV && errno != ENOTSUP) return errno;
         copied = true;
         ino_t inode = 0;
-        return entry.file->before
-                   ? WriteBeside(entry, kept, *entry.file->before, entry.target->old->mode, inode)
+        return entry.file->oldBytes
+                   ? WriteBeside(entry, kept, *entry.file->oldBytes, entry.target->old->mode, inode)
                    : EINVAL;
       },
       [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); });

@@ -30,7 +30,7 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
     throw Failure{file, kChanged};
   }
   static const std::string kNone;
-  const std::string& before = entry.file->before ? *entry.file->before : kNone;
+  const std::string& before = entry.file->oldBytes ? *entry.file->oldBytes : kNone;
   if (Copied(entry)) {
     Append(FileLine(Index(entry), place, file, ManifestChange::InPlace));
     Append(SelfLine(Index(entry), status.st_ino));
@@ -38,7 +38,7 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
     Step(
         CommitStep::Create, file,
         [&] {
-          return WriteBeside(entry, TemporaryName(token_, Index(entry)), entry.file->bytes, 0600, inode);
+          return WriteBeside(entry, TemporaryName(token_, Index(entry)), entry.file->newBytes, 0600, inode);
         },
         cannotCreate);
     entry.temporary = true;
@@ -53,12 +53,13 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
   }
   entry.over = std::make_unique<InPlaceWrite>(entry.self->get(), before);
   Step(
-      CommitStep::Reserve, file, [&] { return entry.over->Reserve(entry.file->bytes.size()); }, streamError);
+      CommitStep::Reserve, file, [&] { return entry.over->Reserve(entry.file->newBytes.size()); },
+      streamError);
 }
 
 void Transaction::Overwrite(Entry& entry) {
   const std::string& file = entry.file->file;
-  const std::string& bytes = entry.file->bytes;
+  const std::string& bytes = entry.file->newBytes;
   const auto streamError = [](int) { return WriteError::Stream().message(); };
   entry.overwritten = true;
   Step(

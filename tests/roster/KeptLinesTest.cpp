@@ -36,7 +36,7 @@ TEST(KeptLines, AColumnLeftOutKeepsTheFilesOwnLines) {
   WriteBytes(dir / "t.csv", "file,height\r\na.txt,1.81 m\r\nnew.txt,1.70 m\r\n");
   plan = roster::PlanImport(dir / "t.csv", {dir.path()});
   EXPECT_EQ(Problems(plan).substr(0, 58), "2: punches: missing column\n2: kicks: missing column\n2: str");
-  EXPECT_EQ(plan.Files()[0].bytes,
+  EXPECT_EQ(plan.BytesOf(plan.Files()[0]),
             Join(With(With(Sample(), 0, "3"), 21, "1.81 m")) + "kept 28\r\nkept 29\r\n");
 
   // A short file that loads has the editor's empty last line to keep.
@@ -44,7 +44,7 @@ TEST(KeptLines, AColumnLeftOutKeepsTheFilesOwnLines) {
   WriteBytes(dir / "t.csv", "file,punches\r\na.txt,4\r\n");
   plan = roster::PlanImport(dir / "t.csv", {dir.path()});
   EXPECT_EQ(Problems(plan), "");
-  EXPECT_EQ(plan.Files()[0].bytes, Join(With(With(Sample(), 0, "4"), 27, "")));
+  EXPECT_EQ(plan.BytesOf(plan.Files()[0]), Join(With(With(Sample(), 0, "4"), 27, "")));
 }
 
 TEST(KeptLines, BytesTheLineListCannotCarryStopTheChange) {

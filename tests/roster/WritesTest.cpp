@@ -62,7 +62,7 @@ TEST(PlanWrites, SaysWhatEachFileBecomesWithItsBytesBeforeAndItsCanonicalPath) {
     const roster::PlannedFile& file = plan.Files()[i];
     EXPECT_EQ(file.row, static_cast<int>(i) + 1);
     EXPECT_EQ(file.action, rows[i].action) << file.file;
-    EXPECT_EQ(file.before, rows[i].before) << file.file;
+    EXPECT_EQ(plan.BeforeOf(file), rows[i].before) << file.file;
     EXPECT_EQ(file.canonicalPath, real + rows[i].write.file) << file.file;
   }
   EXPECT_EQ(plan.ChangeCount(), 3u);

@@ -44,8 +44,9 @@ std::string Shown(const std::string& text) {
   return quoted + "\"";
 }
 
-std::string Preview(const roster::PlannedFile& file) {
-  const roster::FileChanges changes = roster::ChangesOf(file.before, file.bytes, roster::RateSides::No);
+std::string Preview(const roster::RosterPlan& plan, const roster::PlannedFile& file) {
+  const roster::FileChanges changes =
+      roster::ChangesOf(plan.BeforeOf(file), plan.BytesOf(file), roster::RateSides::No);
   std::string text = "would change";
   for (std::size_t i = 0; i < changes.fields.size(); ++i) {
     const roster::FieldChange& field = changes.fields[i];
@@ -111,7 +112,8 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
   const roster::PlannedFiles& planned = plan.Files();
   if (mode == ImportMode::DryRun) {
     for (std::size_t i = 0; i < planned.size(); ++i) {
-      Report(stdout, files[i], planned[i].action == Action::Unchanged ? "unchanged" : Preview(planned[i]));
+      Report(stdout, files[i],
+             planned[i].action == Action::Unchanged ? "unchanged" : Preview(plan, planned[i]));
     }
     return 0;
   }

@@ -50,8 +50,9 @@ CellOutcome EditCell(const std::string& folder, const RosterRow& row, int column
     outcome.reason = ProblemsText(plan);
   } else if (plan.ChangeCount() == 0) {
     outcome.result = CellResult::Unchanged;
-  } else if (files.size() != 1 || !files.front().before || !row.digest ||
-             DigestOf(*files.front().before) != *row.digest) {
+  } else if (const std::optional<std::string> before =
+                 files.size() == 1 ? plan.BeforeOf(files.front()) : std::nullopt;
+             !before || !row.digest || DigestOf(*before) != *row.digest) {
     outcome.result = CellResult::ChangedOnDisk;
   } else {
     const std::unique_ptr<CommitJournal> journal = RosterJournal(words);

@@ -124,10 +124,12 @@ PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions) 
     if (const auto found = byRow.find(file.row); found != byRow.end() && file.row > 0)
       row.problem = found->second.join(QStringLiteral("; "));
     if (file.action == Action::Create || file.action == Action::Replace || file.action == Action::Remove) {
+      const std::optional<std::string> before = plan.BeforeOf(file);
+      const std::string bytes = plan.BytesOf(file);
       std::optional<std::string_view> after;
-      if (file.action != Action::Remove) after = file.bytes;
+      if (file.action != Action::Remove) after = bytes;
       const FileChanges changes =
-          ChangesOf(file.before ? std::optional<std::string_view>(*file.before) : std::nullopt, after);
+          ChangesOf(before ? std::optional<std::string_view>(*before) : std::nullopt, after);
       QStringList parts;
       for (const FieldChange& change : changes.fields) {
         const auto caption = captions.columns.find(change.column);
