@@ -219,7 +219,7 @@ TEST(ImportAcceptance, RewritesOnlyWhatChangesAndTheDryRunTouchesNothing) {
 
   WriteBytes(dir / "t.csv", Replace(table, "b.txt,12,", "b.txt,13,"));
   r = RunTool(dir, {"import", "--dry-run", "t.csv"});
-  EXPECT_EQ(r.out, "a.txt: unchanged\nb.txt: would replace\nlf.txt: unchanged\n");
+  EXPECT_EQ(r.out, "a.txt: unchanged\nb.txt: would change punches 12 -> 13\nlf.txt: unchanged\n");
   EXPECT_EQ(ReadBytes(dir / "b.txt"), Join(Sample()));
 
   r = RunTool(dir, {"import", "t.csv"});
@@ -231,6 +231,47 @@ TEST(ImportAcceptance, RewritesOnlyWhatChangesAndTheDryRunTouchesNothing) {
   EXPECT_EQ(r.out, "a.txt: written\nb.txt: written\nlf.txt: written\n");
   EXPECT_EQ(ReadBytes(dir / "new/roster/b.txt"), Join(With(Sample(), 0, "13")));
   EXPECT_EQ(r.status, 0);
+}
+
+// A dry run of import says of each file what set's says of the same change,
+// so a table and an assignment read alike.
+TEST(ImportAcceptance, TheDryRunSaysEachFieldBeforeAndAfterAsSetDoes) {
+  TempDirectory dir;
+  WriteBytes(dir / "b.txt", Join(Sample()));
+  const std::string table = RunTool(dir, {"export", "b.txt"}).out;
+  const struct {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> cells;  // the table's text, and what it becomes
+    std::vector<std::string> assignments;                    // set's of the same change
+    std::string line;
+  } rows[] = {
+      {"an attribute",
+       {{"b.txt,12,", "b.txt,13,"}},
+       {"punches=13"},
+       "b.txt: would change punches 12 -> 13\n"},
+      {"a list's code and a text with a space, quoted",
+       {{",0,180 cm,", ",3,180 cm,"}, {",Pepe,", ",Pepe Mu,"}},
+       {"weight_class=3", "common_name=Pepe Mu"},
+       "b.txt: would change common_name Pepe -> \"Pepe Mu\", weight_class 0 -> 3\n"},
+      {"a text beyond ASCII, in UTF-8",
+       {{",Per\xC3\xBA,", ",Brasil,"}},
+       {"nationality=Brasil"},
+       "b.txt: would change nationality Per\xC3\xBA -> Brasil\n"},
+      {"nothing", {}, {"punches=12"}, "b.txt: unchanged\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    std::string edited = table;
+    for (const auto& [from, to] : row.cells) edited = Replace(edited, from, to);
+    WriteBytes(dir / "t.csv", edited);
+    const ToolResult imported = RunTool(dir, {"import", "--dry-run", "t.csv"});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, row.line);
+    std::vector<std::string> args = {"set", "--dry-run", "b.txt"};
+    args.insert(args.end(), row.assignments.begin(), row.assignments.end());
+    EXPECT_EQ(RunTool(dir, args).out, row.line);
+    EXPECT_EQ(ReadBytes(dir / "b.txt"), Join(Sample()));
+  }
 }
 
 // The options of the roster commands, and what the command line adds to the
@@ -257,7 +298,7 @@ TEST(RosterOptions, SayWhatTheyDoOrWhyTheyCannot) {
       {{"export", "--format", "json", "--bom", "a.txt"}, "", "ostrak-fighter: --bom is for csv", 2},
       {{"import", "--dry-run", "--into", "new", "t.csv"}, "a.txt: would create\n", "", 0},
       {{"import", "--dry-run", "w.csv"},
-       "a.txt: would replace\n",
+       "a.txt: would change full_name ",
        "w.csv: is not UTF-8: read as Windows-1252\n",
        0},
       {{"import", "e.csv"},

@@ -3,6 +3,7 @@
 
 #include "core/IntToStr.h"
 #include "recorded/ChangeWords.h"
+#include "tools/fighter/ChangeLines.h"
 #include "tools/fighter/Commands.h"
 #include "tools/fighter/Output.h"
 #include "tools/fighter/Writing.h"
@@ -42,10 +43,10 @@ int RunImport(const std::string& tablePath, const roster::RosterOptions& options
   };
   if (mode == ImportMode::DryRun) {
     for (const roster::PlannedFile& file : files) {
-      Report(stdout, file.file,
-             said(file, file.action == Action::Unchanged ? "unchanged"
-                        : file.action == Action::Create  ? "would create"
-                                                         : "would replace"));
+      const std::string what = file.action == Action::Unchanged ? "unchanged"
+                               : file.action == Action::Create  ? "would create"
+                                                                : WouldChange(plan, file);
+      Report(stdout, file.file, said(file, what.c_str()));
     }
     return 0;
   }

@@ -4,7 +4,7 @@
 #include <unordered_set>
 
 #include "core/IntToStr.h"
-#include "roster/FileChanges.h"
+#include "tools/fighter/ChangeLines.h"
 #include "tools/fighter/Commands.h"
 #include "tools/fighter/Output.h"
 #include "tools/fighter/Writing.h"
@@ -32,27 +32,6 @@ std::string CommonFolder(const std::vector<std::string>& files) {
     common.erase(common.begin() + static_cast<std::ptrdiff_t>(common.rfind('/') + 1), common.end());
   }
   return common;
-}
-
-// A value as the preview shows it: bare when that cannot be misread.
-std::string Shown(const std::string& text) {
-  const bool bare = !text.empty() && text.find_first_of(" ,\"\n\t") == std::string::npos;
-  if (bare) return TerminalSafe(text);
-  // A quote inside is doubled, as in a CSV cell, so that the value's end is plain.
-  std::string quoted = "\"";
-  for (const char c : TerminalSafe(text)) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
-std::string Preview(const roster::RosterPlan& plan, const roster::PlannedFile& file) {
-  const roster::FileChanges changes =
-      roster::ChangesOf(plan.BeforeOf(file), plan.BytesOf(file), roster::RateSides::No);
-  std::string text = "would change";
-  for (std::size_t i = 0; i < changes.fields.size(); ++i) {
-    const roster::FieldChange& field = changes.fields[i];
-    text += (i == 0 ? " " : ", ") + field.column + " " + Shown(field.before) + " -> " + Shown(field.after);
-  }
-  return text;
 }
 
 // "Set weight_class for 20 fighters", as the history names the change set.
@@ -113,7 +92,7 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
   if (mode == ImportMode::DryRun) {
     for (std::size_t i = 0; i < planned.size(); ++i) {
       Report(stdout, files[i],
-             planned[i].action == Action::Unchanged ? "unchanged" : Preview(plan, planned[i]));
+             planned[i].action == Action::Unchanged ? "unchanged" : WouldChange(plan, planned[i]));
     }
     return 0;
   }

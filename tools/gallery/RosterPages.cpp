@@ -1,22 +1,29 @@
 // The roster window on the sample roster (data/samples) in both languages,
 // the comparison window for two of its fighters, every attribute as a
-// column, and "Set for selected…" previewing a change. Settings and the
-// remembered folder go to a scratch folder, never the user's.
+// column, "Set for selected…" previewing a change and the import of a table
+// previewed. Settings and the remembered folder go to a scratch folder,
+// never the user's.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
 #include "platform/ProgramDirectory.h"
+#include "record/FighterLayout.h"
+#include "record/StringList.h"
+#include "roster/RosterRows.h"
 #include "tools/gallery/Gallery.h"
 #include "ui/Unit1.h"
 #include "ui/card/Radar.h"
 #include "ui/card/RadarView.h"
 #include "ui/roster/BulkSetDialog.h"
 #include "ui/roster/ComparisonWindow.h"
+#include "ui/roster/ImportPreview.h"
 #include "ui/roster/RosterColumns.h"
 #include "ui/roster/RosterWindow.h"
 
@@ -25,6 +32,70 @@ namespace {
 using namespace ostrak;
 
 using gallery::NoDialogs;
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const std::string& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) &&
+         file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+}
+
+// A table read back into copies of three sample fighters: one moved to
+// another weight class, one stronger, one with a cell the editor refuses;
+// the rest of the copies as they are.
+void RenderImportPreview(gallery::Output& out, roster::RosterWindow& window, const QString& scratch,
+                         const QString& suffix) {
+  const QString folder = scratch + QStringLiteral("/import/");
+  QDir().mkpath(folder);
+  struct Edit {
+    const char* file;
+    FighterField field;
+    const char* value;
+  };
+  const Edit edits[] = {{"kenji-arai.txt", FighterField::WeightClass, "3"},
+                        {"lucas-ferreira.txt", FighterField::Punches, "18"},
+                        {"iker-solano.txt", FighterField::Kicks, "abc"}};
+  std::string table;
+  roster::AppendCsvHeader(table);
+  for (const char* file :
+       {"ana-beltran-goni.txt", "iker-solano.txt", "kenji-arai.txt", "lucas-ferreira.txt"}) {
+    const QByteArray bytes = ReadAll(QStringLiteral(OSTRAK_SAMPLES_DIR "/") + QLatin1String(file));
+    if (bytes.isEmpty() || !WriteAll(folder + QLatin1String(file), bytes.toStdString())) {
+      out.Fail(QStringLiteral("the sample %1 could not be copied").arg(QLatin1String(file)));
+      return;
+    }
+    TStringList lines;
+    lines.SetText(bytes.toStdString());
+    for (const Edit& edit : edits) {
+      if (std::string_view(edit.file) == file) lines.Put(LineOf(edit.field), edit.value);
+    }
+    roster::AppendCsvRow(table, file, lines);
+  }
+  const QString tablePath = scratch + QStringLiteral("/roster.csv");
+  if (!WriteAll(tablePath, table)) {
+    out.Fail(QStringLiteral("the table could not be written"));
+    return;
+  }
+  roster::RosterOptions options;
+  options.base = folder.toStdString();
+  const roster::RosterPlan plan = roster::PlanImport(tablePath.toStdString(), options);
+  roster::ImportPreview preview(
+      QStringLiteral("roster.csv"), plan,
+      roster::PreviewOf(plan, roster::CaptionsOf(window.Model()), roster::ProblemPlace::FileAndRow), {},
+      &window);
+  preview.resize(980, 400);
+  preview.show();
+  QApplication::processEvents();
+  out.SaveWidget(preview, QStringLiteral("import-preview-") + suffix);
+  preview.Preview().OnlyChanged().setChecked(true);
+  preview.Preview().Table().sortByColumn(roster::PreviewModel::Changes, Qt::AscendingOrder);
+  out.SaveWidget(preview, QStringLiteral("import-preview-changed-") + suffix);
+  preview.close();
+}
 
 void RenderRoster(gallery::Output& out, const char* code, const QString& suffix) {
   QTemporaryDir scratch;
@@ -98,6 +169,7 @@ void RenderRoster(gallery::Output& out, const char* code, const QString& suffix)
       out.SaveWidget(*dialog, QStringLiteral("set-for-selected-") + suffix);
       dialog->close();
     }
+    RenderImportPreview(out, window, scratch.path(), suffix);
   }
   QDir::setCurrent(previous);
   if (configHome.isNull()) {

@@ -7,6 +7,7 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <charconv>
 
 #include "platform/AnsiText.h"
@@ -55,20 +56,19 @@ QString RatingsText(const FileChanges& changes, const PreviewCaptions& captions)
 }  // namespace
 
 QString ResultText(Action action) {
-  const char* context = "ostrak::roster::ImportPreview";
   switch (action) {
     case Action::Create:
-      return QCoreApplication::translate(context, "would create");
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "would create");
     case Action::Replace:
-      return QCoreApplication::translate(context, "would replace");
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "would replace");
     case Action::Remove:
-      return QCoreApplication::translate(context, "would remove");
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "would remove");
     case Action::Unchanged:
-      return QCoreApplication::translate(context, "unchanged");
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "unchanged");
     case Action::Refused:
       break;
   }
-  return QCoreApplication::translate(context, "refused");
+  return QCoreApplication::translate("ostrak::roster::ChangePreview", "refused");
 }
 
 PreviewCaptions CaptionsOf(const RosterModel& model) {
@@ -86,7 +86,7 @@ PreviewCaptions CaptionsOf(const RosterModel& model) {
   return captions;
 }
 
-PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions) {
+PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions, ProblemPlace place) {
   PreviewLines lines;
   const auto& files = plan.Files();
   // A file's problems are under its row; the plan's own under row 0.
@@ -100,20 +100,29 @@ PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions) 
     }
     byRow[problem.row] << text;
   }
-  const auto rowFile = [&](int row) -> const PlannedFile* {
+  // Looked up once per refused row: a table of thousands refused would
+  // otherwise search every file for each.
+  std::map<int, const PlannedFile*> fileOfRow;
+  if (!byRow.empty()) {
     for (const PlannedFile& file : files) {
-      if (file.row == row) return &file;
+      if (file.row > 0 && byRow.contains(file.row)) fileOfRow.emplace(file.row, &file);
     }
-    return nullptr;
-  };
+  }
   for (const auto& [row, texts] : byRow) {
-    const PlannedFile* file = row > 0 ? rowFile(row) : nullptr;
-    QString place = file ? MessageToQString(file->file)
-                         : QCoreApplication::translate("ostrak::roster::ChangePreview", "The table");
-    if (row > 0 && !file)
-      place = QCoreApplication::translate("ostrak::roster::ChangePreview", "Row %1").arg(row);
-    if (row > 0 && file && file->row != 0 && plan.Problems().front().row != 0 && false) place += QString();
-    for (const QString& text : texts) lines.problems.push_back(place + QStringLiteral(": ") + text);
+    const auto found = fileOfRow.find(row);
+    QString where;
+    if (row <= 0) {
+      where = QCoreApplication::translate("ostrak::roster::ChangePreview", "The table");
+    } else if (found == fileOfRow.end() || found->second->file.empty()) {
+      where = QCoreApplication::translate("ostrak::roster::ChangePreview", "Row %1").arg(row);
+    } else if (place == ProblemPlace::FileAndRow) {
+      // In one pass: a "%2" in a file's name stays as it is.
+      where = QCoreApplication::translate("ostrak::roster::ChangePreview", "%1 (row %2)")
+                  .arg(MessageToQString(found->second->file), QString::number(row));
+    } else {
+      where = MessageToQString(found->second->file);
+    }
+    for (const QString& text : texts) lines.problems.push_back(where + QStringLiteral(": ") + text);
   }
 
   lines.rows.reserve(files.size());
@@ -121,6 +130,7 @@ PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions) 
     PreviewRow row;
     row.file = MessageToQString(file.file);
     row.action = file.action;
+    if (file.match) row.match = TranslateEngineMessage(file.match->Text());
     if (const auto found = byRow.find(file.row); found != byRow.end() && file.row > 0)
       row.problem = found->second.join(QStringLiteral("; "));
     if (file.action == Action::Create || file.action == Action::Replace || file.action == Action::Remove) {
@@ -163,13 +173,15 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
     case File:
       return row.file;
     case Result:
-      return ResultText(row.action);
+      return row.result.isEmpty() ? ResultText(row.action) : row.result;
     case Changes:
       return row.changes;
     case Ratings:
       return row.ratings;
     case Problem:
       return row.problem;
+    case Match:
+      return row.match;
     default:
       return {};
   }
@@ -189,6 +201,8 @@ QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int 
       return QCoreApplication::translate("ostrak::roster::ChangePreview", "Ratings before → after");
     case Problem:
       return QCoreApplication::translate("ostrak::roster::ChangePreview", "Problem");
+    case Match:
+      return QCoreApplication::translate("ostrak::roster::ChangePreview", "Why this file");
     default:
       return {};
   }
@@ -235,6 +249,13 @@ void ChangePreview::Show(PreviewLines lines) {
   problems_->clear();
   for (const QString& problem : lines.problems) problems_->addItem(problem);
   problems_->setVisible(problems_->count() > 0);
+  // A new model puts the sections back in their own order and shows them all.
+  QHeaderView& header = *table_->horizontalHeader();
+  header.moveSection(header.visualIndex(PreviewModel::Match), PreviewModel::Result + 1);
+  const auto& rows = model_->Rows();
+  table_->setColumnHidden(
+      PreviewModel::Match,
+      std::none_of(rows.begin(), rows.end(), [](const PreviewRow& row) { return !row.match.isEmpty(); }));
   table_->resizeColumnsToContents();
 }
 

@@ -35,6 +35,8 @@ PreviewCaptions CaptionsOf(const RosterModel& model);
 struct PreviewRow {
   QString file;
   Action action = Action::Refused;
+  QString result;   // what happens, where the action's own words do not say it ("would restore")
+  QString match;    // why the row took this file, when rows are matched by Sherdog ID
   QString changes;  // "Weight class: Lightweight → Welterweight; Punches: 12 → 14"
   QString ratings;  // the ratings that change: "Overall 41% → 45%"
   QString problem;  // why it is refused
@@ -47,14 +49,21 @@ struct PreviewLines {
   std::vector<QString> problems;
 };
 
+// How a refusal line names its place. A table's row number helps its user
+// find the cell; the order a set was given its files in means nothing.
+enum class ProblemPlace { File, FileAndRow };
+
 // Works on any thread: a plan of many files is told on the worker.
-PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions);
+PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions,
+                       ProblemPlace place = ProblemPlace::File);
 
 class PreviewModel : public QAbstractTableModel {
   Q_OBJECT
 
 public:
-  enum Column : int { File, Result, Changes, Ratings, Problem, ColumnCount };
+  // Match is last so that the others keep their places; the view shows it
+  // after Result, and only when a row has one.
+  enum Column : int { File, Result, Changes, Ratings, Problem, Match, ColumnCount };
 
   explicit PreviewModel(std::vector<PreviewRow> rows, QObject* parent = nullptr);
   const std::vector<PreviewRow>& Rows() const { return rows_; }

@@ -2,39 +2,18 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "platform/AnsiText.h"
 #include "ui/roster/EngineMessages.h"
 
 namespace ostrak::roster {
 
-QString ActionText(Action action) {
-  switch (action) {
-    case Action::Create:
-      return ImportPreview::tr("would create");
-    case Action::Replace:
-      return ImportPreview::tr("would replace");
-    case Action::Remove:
-      return ImportPreview::tr("would remove");
-    case Action::Unchanged:
-      return ImportPreview::tr("unchanged");
-    case Action::Refused:
-      break;
-  }
-  return ImportPreview::tr("refused");
-}
-
-QString MatchText(const MatchNote& note) { return TranslateEngineMessage(note.Text()); }
-
-ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
+ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan, PreviewLines lines,
                              const std::vector<std::string>& recovered, QWidget* parent, ImportMatch match)
     : QDialog(parent) {
   setObjectName(QStringLiteral("ImportPreview"));
@@ -75,34 +54,9 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
   });
   layout->addWidget(matchById_);
 
-  const bool byId = match == ImportMatch::SherdogId;
-  files_ = new QTableWidget(static_cast<int>(planned.size()), byId ? 3 : 2, this);
-  files_->setObjectName(QStringLiteral("files"));
-  files_->setAccessibleName(tr("Files"));
-  files_->setHorizontalHeaderLabels({tr("File"), tr("Import"), tr("Why this file")});
-  files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  files_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  files_->verticalHeader()->hide();
-  files_->horizontalHeader()->setStretchLastSection(true);
-  for (std::size_t row = 0; row < planned.size(); ++row) {
-    files_->setItem(static_cast<int>(row), 0, new QTableWidgetItem(MessageToQString(planned[row].file)));
-    files_->setItem(static_cast<int>(row), 1, new QTableWidgetItem(ActionText(planned[row].action)));
-    if (byId && planned[row].match)
-      files_->setItem(static_cast<int>(row), 2, new QTableWidgetItem(MatchText(*planned[row].match)));
-  }
-  files_->resizeColumnToContents(0);
-  layout->addWidget(files_, 3);
-
-  problems_ = new QListWidget(this);
-  problems_->setObjectName(QStringLiteral("problems"));
-  problems_->setAccessibleName(tr("Problems"));
-  for (const TableProblem& problem : plan.Problems()) {
-    QString place = problem.row > 0 ? tr("Row %1").arg(problem.row) : tr("The table");
-    if (!problem.column.empty()) place += QStringLiteral(", ") + QString::fromStdString(problem.column);
-    problems_->addItem(place + QStringLiteral(": ") + TranslateEngineMessage(problem.message));
-  }
-  problems_->setVisible(problems_->count() > 0);
-  layout->addWidget(problems_, 1);
+  preview_ = new ChangePreview(this);
+  preview_->Show(std::move(lines));
+  layout->addWidget(preview_, 1);
 
   progress_ = new QProgressBar(this);
   progress_->setAccessibleName(tr("Applying the table"));
@@ -117,7 +71,7 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan,
   connect(apply_, &QPushButton::clicked, this, &ImportPreview::ApplyRequested);
   connect(cancel_, &QPushButton::clicked, this, &ImportPreview::reject);
   layout->addWidget(buttons_);
-  resize(640, 480);
+  resize(760, 520);
 }
 
 void ImportPreview::ShowCommitting() {

@@ -1,9 +1,10 @@
 #pragma once
 
 // What an import would do, before it does it: each file of the table as it
-// would be created, replaced or left unchanged, every refused cell with its
-// message. Apply runs the roster engine's commit with a progress bar; Cancel
-// closes it, and nothing has changed.
+// would be created, changed (every field and rating before → after) or left
+// unchanged, every refused cell with its file, row and message. Apply runs
+// the roster engine's commit with a progress bar; Cancel closes it, and
+// nothing has changed. An undo's preview is this dialog too.
 
 #include <QDialog>
 #include <memory>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "roster/Roster.h"
+#include "ui/roster/ChangePreview.h"
 
 class QCheckBox;
 class QDialogButtonBox;
@@ -18,7 +20,6 @@ class QLabel;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
 
 namespace ostrak::roster {
 
@@ -26,15 +27,17 @@ class ImportPreview : public QDialog {
   Q_OBJECT
 
 public:
+  // `lines`: the plan told (PreviewOf, on the worker for a large table).
   // `recovered`: what putting back an import cut short did first. `match`:
   // how the plan found each row's file.
-  ImportPreview(const QString& table, const RosterPlan& plan, const std::vector<std::string>& recovered,
-                QWidget* parent, ImportMatch match = ImportMatch::File);
+  ImportPreview(const QString& table, const RosterPlan& plan, PreviewLines lines,
+                const std::vector<std::string>& recovered, QWidget* parent,
+                ImportMatch match = ImportMatch::File);
 
   QPushButton& ApplyButton() const { return *apply_; }
   QPushButton& CancelButton() const { return *cancel_; }
-  QTableWidget& Files() const { return *files_; }
-  QListWidget& Problems() const { return *problems_; }
+  ChangePreview& Preview() const { return *preview_; }
+  QListWidget& Problems() const { return preview_->Problems(); }
   QLabel& Summary() const { return *summary_; }
   QProgressBar& Progress() const { return *progress_; }
   QCheckBox& MatchById() const { return *matchById_; }
@@ -53,8 +56,7 @@ protected:
 
 private:
   QLabel* summary_;
-  QTableWidget* files_;
-  QListWidget* problems_;
+  ChangePreview* preview_;
   QProgressBar* progress_;
   QCheckBox* matchById_;
   QDialogButtonBox* buttons_;
@@ -62,10 +64,5 @@ private:
   QPushButton* cancel_;
   bool committing_ = false;
 };
-
-// The text a preview gives an action: "would create" and so on.
-QString ActionText(Action action);
-// Why a row matched by Sherdog ID takes its file, in the window's language.
-QString MatchText(const MatchNote& note);
 
 }  // namespace ostrak::roster

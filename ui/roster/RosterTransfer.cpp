@@ -192,20 +192,22 @@ void RosterTransfer::ImportTable() {
 void RosterTransfer::Plan(const QString& path, ImportMatch match) {
   RosterOptions options;
   options.base = window_.FolderPath();
-  worker_.Post([this, path, options, match] {
+  worker_.Post([this, path, options, match, captions = CaptionsOf(window_.Model())] {
     // An import cut short before (a crash, a kill) is put back first: a plan
     // is not made over its leftovers.
     auto recovered = std::make_shared<std::vector<std::string>>(RecoverInterrupted(options));
     auto plan = std::make_shared<RosterPlan>(PlanImport(LocalPath(path), options, match));
-    worker_.Deliver(this, [this, path, plan, recovered, match] {
-      Guard([&] { Planned(path, plan, *recovered, match); });
+    auto lines = std::make_shared<PreviewLines>(PreviewOf(*plan, captions, ProblemPlace::FileAndRow));
+    worker_.Deliver(this, [this, path, plan, lines, recovered, match] {
+      Guard([&] { Planned(path, plan, std::move(*lines), *recovered, match); });
     });
   });
 }
 
-void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan,
+void RosterTransfer::Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan, PreviewLines lines,
                              const std::vector<std::string>& recovered, ImportMatch match) {
-  preview_ = new ImportPreview(QFileInfo(path).fileName(), *plan, recovered, &window_, match);
+  preview_ =
+      new ImportPreview(QFileInfo(path).fileName(), *plan, std::move(lines), recovered, &window_, match);
   preview_->setAttribute(Qt::WA_DeleteOnClose);
   connect(preview_, &ImportPreview::ApplyRequested, this,
           [this, plan, path] { Guard([&] { Apply(plan, path); }); });

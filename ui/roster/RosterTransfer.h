@@ -60,7 +60,7 @@ private:
   };
   void Exported(const QString& path, const Written& written);
   void Plan(const QString& path, ImportMatch match);
-  void Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan,
+  void Planned(const QString& path, const std::shared_ptr<RosterPlan>& plan, PreviewLines lines,
                const std::vector<std::string>& recovered, ImportMatch match);
   // `path`: the table's, which names the change set.
   void Apply(const std::shared_ptr<RosterPlan>& plan, const QString& path);

@@ -1,12 +1,11 @@
 #include "ui/roster/RosterUndo.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <algorithm>
 
 #include "platform/AnsiText.h"
@@ -166,7 +165,9 @@ void RosterUndo::Plan(Request request, history::ChangeSetId id, bool preview) {
   if (busy_ || preview_ || window_.FolderPath().empty()) return;
   SetBusy(true);
   const std::string folder = window_.FolderPath();
-  worker_.Post([this, request, id, folder, preview] {
+  std::optional<PreviewCaptions> captions;
+  if (preview) captions = CaptionsOf(window_.Model());
+  worker_.Post([this, request, id, folder, captions] {
     auto plan = std::make_shared<TakeBackPlan>();
     try {
       recorded::WriterHistory history = OpenWindowHistory();
@@ -193,11 +194,15 @@ void RosterUndo::Plan(Request request, history::ChangeSetId id, bool preview) {
     }
     if (plan->Refused() && request == Request::Redo) plan->kind = TakeBackKind::Redo;
     if (plan->Refused() && request == Request::Restore) plan->kind = TakeBackKind::Restore;
-    worker_.Deliver(this, [this, plan, preview] { Guard([&] { Planned(plan, preview); }); });
+    std::shared_ptr<PreviewLines> lines;
+    if (captions && !plan->Refused())
+      lines = std::make_shared<PreviewLines>(PreviewOf(plan->plan, *captions));
+    worker_.Deliver(this, [this, plan, lines] { Guard([&] { Planned(plan, lines); }); });
   });
 }
 
-void RosterUndo::Planned(const std::shared_ptr<TakeBackPlan>& plan, bool preview) {
+void RosterUndo::Planned(const std::shared_ptr<TakeBackPlan>& plan,
+                         const std::shared_ptr<PreviewLines>& lines) {
   if (plan->Refused()) {
     SetBusy(false);
     const QString text = TitleOf(*plan) + QStringLiteral(": ") + TranslateEngineMessage(plan->refusal);
@@ -207,35 +212,33 @@ void RosterUndo::Planned(const std::shared_ptr<TakeBackPlan>& plan, bool preview
     emit TakenBack(false);
     return;
   }
-  if (preview) {
-    ShowPreview(plan);
+  if (lines) {
+    ShowPreview(plan, std::move(*lines));
   } else {
     Apply(plan);
   }
 }
 
-void RosterUndo::ShowPreview(const std::shared_ptr<TakeBackPlan>& plan) {
-  preview_ = new ImportPreview(QString(), plan->plan, {}, &window_);
-  preview_->setObjectName(QStringLiteral("TakeBackPreview"));
-  preview_->setAttribute(Qt::WA_DeleteOnClose);
-  preview_->setWindowTitle(TitleOf(*plan));
-  QTableWidget& files = preview_->Files();
-  files.setHorizontalHeaderLabels({tr("File"), tr("What happens")});
-  for (int row = 0; row < files.rowCount() && row < static_cast<int>(plan->files.size()); ++row) {
-    const recorded::TakenBackFile& file = plan->files[static_cast<std::size_t>(row)];
-    files.item(row, 0)->setText(Shown(file.path));
-    files.item(row, 1)->setText(WouldText(file));
+void RosterUndo::ShowPreview(const std::shared_ptr<TakeBackPlan>& plan, PreviewLines lines) {
+  // The files are named as the history knows them, and what happens to each
+  // in the history's words.
+  for (std::size_t row = 0; row < lines.rows.size() && row < plan->files.size(); ++row) {
+    lines.rows[row].file = Shown(plan->files[row].path);
+    lines.rows[row].result = WouldText(plan->files[row]);
   }
-  files.resizeColumnToContents(0);
   const auto& problems = plan->plan.Problems();
-  QListWidget& list = preview_->Problems();
-  for (int i = 0; i < list.count() && i < static_cast<int>(problems.size()); ++i) {
-    const TableProblem& problem = problems[static_cast<std::size_t>(i)];
+  lines.problems.clear();
+  for (const TableProblem& problem : problems) {
     const bool ofFile = problem.row > 0 && problem.row <= static_cast<int>(plan->files.size());
     const QString place =
         ofFile ? Shown(plan->files[static_cast<std::size_t>(problem.row - 1)].path) : tr("The change");
-    list.item(i)->setText(place + QStringLiteral(": ") + TranslateEngineMessage(problem.message));
+    lines.problems.push_back(place + QStringLiteral(": ") + TranslateEngineMessage(problem.message));
   }
+  preview_ = new ImportPreview(QString(), plan->plan, std::move(lines), {}, &window_);
+  preview_->setObjectName(QStringLiteral("TakeBackPreview"));
+  preview_->setAttribute(Qt::WA_DeleteOnClose);
+  preview_->setWindowTitle(TitleOf(*plan));
+  preview_->MatchById().hide();  // the history, not a table, names the files
   QString summary = tr("%1 to restore, %2 to recreate, %3 to remove, %4 unchanged.")
                         .arg(Count(*plan, Outcome::Restored))
                         .arg(Count(*plan, Outcome::Recreated))

@@ -76,8 +76,10 @@ private:
   struct Applied;
 
   void Plan(Request request, history::ChangeSetId id, bool preview);
-  void Planned(const std::shared_ptr<recorded::TakeBackPlan>& plan, bool preview);
-  void ShowPreview(const std::shared_ptr<recorded::TakeBackPlan>& plan);
+  // `lines`: the plan told, when it is to be previewed.
+  void Planned(const std::shared_ptr<recorded::TakeBackPlan>& plan,
+               const std::shared_ptr<PreviewLines>& lines);
+  void ShowPreview(const std::shared_ptr<recorded::TakeBackPlan>& plan, PreviewLines lines);
   void Apply(const std::shared_ptr<recorded::TakeBackPlan>& plan);
   void Finished(const recorded::TakeBackPlan& plan, const Applied& outcome);
   QString TitleOf(const recorded::TakeBackPlan& plan) const;

@@ -170,8 +170,8 @@ TEST_F(HistoryWindowTest, ThePanelListsTheSetsTellsOneAndRestoresItsVersionThrou
   ImportPreview* preview = window->Undo().Preview();
   ASSERT_NE(preview, nullptr);
   EXPECT_EQ(preview->windowTitle(), "Deshacer Importar roster.csv");
-  EXPECT_EQ(preview->Files().item(0, 1)->text(), "se restauraría");
-  EXPECT_EQ(preview->Files().item(1, 1)->text(), "se eliminaría");
+  EXPECT_EQ(preview->Preview().Text(0, PreviewModel::Result), "se restauraría");
+  EXPECT_EQ(preview->Preview().Text(1, PreviewModel::Result), "se eliminaría");
   preview->ApplyButton().click();
   EXPECT_FALSE(std::filesystem::exists(Path("carl.txt")));
   EXPECT_EQ(model.index(2, HistoryModel::Undone).data().toString().left(12), "deshecho por");
@@ -182,8 +182,8 @@ TEST_F(HistoryWindowTest, ThePanelListsTheSetsTellsOneAndRestoresItsVersionThrou
   dock.RestoreButton().click();
   preview = window->Undo().Preview();
   ASSERT_NE(preview, nullptr);
-  EXPECT_EQ(preview->Files().item(0, 0)->text(), "ann.txt");
-  EXPECT_EQ(preview->Files().item(1, 1)->text(), "se volvería a crear");
+  EXPECT_EQ(preview->Preview().Text(0, PreviewModel::File), "ann.txt");
+  EXPECT_EQ(preview->Preview().Text(1, PreviewModel::Result), "se volvería a crear");
   preview->ApplyButton().click();
   EXPECT_EQ(ReadBytes(Path("ann.txt")), kAnna);
   EXPECT_EQ(ReadBytes(Path("carl.txt")), kCarl);

@@ -432,20 +432,20 @@ TEST_F(IdentityWindowInSpanish, TheImportPreviewMatchesRowsBySherdogIdWhenAskedA
   window->Transfer().ImportTable();
   ImportPreview* preview = window->Transfer().Preview();
   ASSERT_NE(preview, nullptr);
-  EXPECT_EQ(preview->Files().item(0, 0)->text(), "old/lucas.txt");
-  EXPECT_EQ(preview->Files().columnCount(), 2);
+  EXPECT_EQ(preview->Preview().Text(0, PreviewModel::File), "old/lucas.txt");
+  EXPECT_TRUE(preview->Preview().Table().isColumnHidden(PreviewModel::Match));
   preview->MatchById().click();
   preview = window->Transfer().Preview();
   ASSERT_NE(preview, nullptr);
   ASSERT_TRUE(preview->MatchById().isChecked());
-  ASSERT_EQ(preview->Files().columnCount(), 3);
-  EXPECT_EQ(preview->Files().item(0, 0)->text(), "lucas.txt");
-  EXPECT_EQ(preview->Files().item(0, 2)->text(),
+  ASSERT_FALSE(preview->Preview().Table().isColumnHidden(PreviewModel::Match));
+  EXPECT_EQ(preview->Preview().Text(0, PreviewModel::File), "lucas.txt");
+  EXPECT_EQ(preview->Preview().Text(0, PreviewModel::Match),
             QString::fromUtf8("tiene el ID de Sherdog 300; la fila nombra old/lucas.txt"));
   // ivo.txt has no ID: the row cannot be matched, and says so.
   ASSERT_EQ(preview->Problems().count(), 1);
   EXPECT_EQ(preview->Problems().item(0)->text(),
-            QString::fromUtf8("Fila 2, sherdog_id: está vacío: las filas se emparejan por él"));
+            QString::fromUtf8("Fila 2: ID Sherdog: está vacío: las filas se emparejan por él"));
   EXPECT_FALSE(preview->ApplyButton().isEnabled());
 
   // Once a commit runs, the match is not offered: a new plan would offer to apply the table again.

@@ -220,7 +220,7 @@ TEST_P(RosterBulkSet, PreviewsEveryFileBeforeAndAfterAndNamesTheFileOfEveryRefus
   const ChangePreview& shown = dialog->Preview();
   for (int row = 0; row < shown.ShownCount(); ++row) {
     std::string line = shown.Text(row, PreviewModel::File).toStdString();
-    for (int column = PreviewModel::Result; column < PreviewModel::ColumnCount; ++column)
+    for (int column = PreviewModel::Result; column <= PreviewModel::Problem; ++column)
       line += " | " + shown.Text(row, column).toStdString();
     preview.push_back(line);
   }

@@ -166,9 +166,10 @@ TEST_F(RosterWindowInEnglish, ExportsTheShownRowsAndAppliesATableOnlyAfterItsPre
     Key(window.get(), Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
     ImportPreview* preview = window->Transfer().Preview();
     ASSERT_NE(preview, nullptr);
-    EXPECT_EQ(preview->Files().item(1, 0)->text(), "ferreira.txt");
-    EXPECT_EQ(preview->Files().item(1, 1)->text(), "would replace");
-    EXPECT_EQ(preview->Files().item(0, 1)->text(), "unchanged");
+    const ChangePreview& shown = preview->Preview();
+    EXPECT_EQ(shown.Text(1, PreviewModel::File), "ferreira.txt");
+    EXPECT_EQ(shown.Text(1, PreviewModel::Result), "would replace");
+    EXPECT_EQ(shown.Text(0, PreviewModel::Result), "unchanged");
     (apply ? preview->ApplyButton() : preview->CancelButton()).click();
     EXPECT_EQ(ReadBytes(folder / "ferreira.txt") == before, !apply);
   }
@@ -263,7 +264,7 @@ TEST_F(RosterWindowTest, TheEnginesRefusalsNotesAndFailuresSpeakSpanish) {
   window->Transfer().ImportTable();
   ImportPreview* preview = window->Transfer().Preview();
   ASSERT_NE(preview, nullptr);
-  EXPECT_EQ(preview->Problems().item(0)->text(), "La tabla, zzz: columna desconocida");
+  EXPECT_EQ(preview->Problems().item(0)->text(), "La tabla: zzz: columna desconocida");
   EXPECT_TRUE(
       preview->Summary().text().endsWith(QString::fromUtf8("\nno es UTF-8: se ha leído como Windows-1252")))
       << preview->Summary().text().toStdString();

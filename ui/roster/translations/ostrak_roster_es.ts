@@ -168,6 +168,34 @@ Do you want to replace it?</source>
         <source>Problems</source>
         <translation>Problemas</translation>
     </message>
+    <message>
+        <source>would create</source>
+        <translation>se crearía</translation>
+    </message>
+    <message>
+        <source>would replace</source>
+        <translation>se sustituiría</translation>
+    </message>
+    <message>
+        <source>would remove</source>
+        <translation>se eliminaría</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>sin cambios</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>%1 (row %2)</source>
+        <translation>%1 (fila %2)</translation>
+    </message>
+    <message>
+        <source>Why this file</source>
+        <translation>Por qué este archivo</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::ComparisonWindow</name>
@@ -890,22 +918,6 @@ Do you want to replace it?</source>
 <context>
     <name>ostrak::roster::ImportPreview</name>
     <message>
-        <source>would create</source>
-        <translation>se crearía</translation>
-    </message>
-    <message>
-        <source>would replace</source>
-        <translation>se sustituiría</translation>
-    </message>
-    <message>
-        <source>unchanged</source>
-        <translation>sin cambios</translation>
-    </message>
-    <message>
-        <source>refused</source>
-        <translation>rechazado</translation>
-    </message>
-    <message>
         <source>Import %1</source>
         <translation>Importar %1</translation>
     </message>
@@ -922,30 +934,6 @@ Do you want to replace it?</source>
         <translation>La tabla no cambia nada.</translation>
     </message>
     <message>
-        <source>Files</source>
-        <translation>Archivos</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importación</translation>
-    </message>
-    <message>
-        <source>Problems</source>
-        <translation>Problemas</translation>
-    </message>
-    <message>
-        <source>Row %1</source>
-        <translation>Fila %1</translation>
-    </message>
-    <message>
-        <source>The table</source>
-        <translation>La tabla</translation>
-    </message>
-    <message>
         <source>Applying the table</source>
         <translation>Aplicando la tabla</translation>
     </message>
@@ -958,16 +946,8 @@ Do you want to replace it?</source>
         <translation>Antes se ha deshecho una importación interrumpida:</translation>
     </message>
     <message>
-        <source>would remove</source>
-        <translation>se eliminaría</translation>
-    </message>
-    <message>
         <source>Match rows by &amp;Sherdog ID (whatever their file cell says)</source>
         <translation>Emparejar las filas por ID de &amp;Sherdog (diga lo que diga su celda file)</translation>
-    </message>
-    <message>
-        <source>Why this file</source>
-        <translation>Por qué este archivo</translation>
     </message>
 </context>
 <context>
@@ -1479,14 +1459,6 @@ Export it as &quot;%4&quot;?</source>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>What happens</source>
-        <translation>Qué pasa</translation>
     </message>
     <message>
         <source>The change</source>

@@ -1,0 +1,16 @@
+#pragma once
+
+// What a dry run says of a file it would change: "would change COLUMN OLD
+// -> NEW, ...", alike for set and import, so one reads as the other.
+
+#include <string>
+
+#include "roster/Roster.h"
+
+namespace ostrak::fighter {
+
+// For a file the plan replaces. A file whose bytes alone change (no field
+// reads otherwise) says "would replace".
+std::string WouldChange(const roster::RosterPlan& plan, const roster::PlannedFile& file);
+
+}  // namespace ostrak::fighter
