@@ -57,7 +57,7 @@ void RenderImportPreview(gallery::Output& out, roster::RosterWindow& window, con
     const char* value;
   };
   const Edit edits[] = {{"kenji-arai.txt", FighterField::WeightClass, "3"},
-                        {"lucas-ferreira.txt", FighterField::Punches, "18"},
+                        {"lucas-ferreira.txt", FighterField::Punches, "12"},
                         {"iker-solano.txt", FighterField::Kicks, "abc"}};
   std::string table;
   roster::AppendCsvHeader(table);

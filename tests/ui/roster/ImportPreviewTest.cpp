@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QListWidget>
@@ -152,6 +153,32 @@ TEST_F(ImportPreviewTest, OnlyTheFilesThatChangeAreShownWhenAskedAndAHeaderSorts
   lines.Put(LineOf(FighterField::Kicks), "9");
   EXPECT_EQ(ReadBytes(folder / "ferreira.txt"), lines.Text());
   EXPECT_EQ(ReadBytes(folder / "goni.txt"), FighterFile(kGoni));
+}
+
+TEST_F(ImportPreviewTest, AScreenReaderHearsTheTableTheTogglesAndEachCellInTheWindowsLanguage) {
+  ImportPreview* preview = Preview(RosterLanguage::Spanish, {{"ferreira.txt", FighterField::Kicks, "9"}});
+  ASSERT_NE(preview, nullptr);
+  const auto name = [](QWidget& control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&control);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("(none)");
+  };
+  ChangePreview& shown = preview->Preview();
+  EXPECT_EQ(name(shown.Table()), "Archivos");
+  EXPECT_EQ(name(shown.OnlyChanged()), "Solo los archivos que cambian");
+  EXPECT_EQ(name(preview->MatchById()),
+            "Emparejar las filas por ID de Sherdog (diga lo que diga su celda file)");
+  EXPECT_EQ(name(shown.Problems()), "Problemas");
+  for (QWidget* control : preview->findChildren<QWidget*>()) {
+    if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(preview)) {
+      EXPECT_FALSE(name(*control).isEmpty()) << control->metaObject()->className();
+    }
+  }
+  QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&shown.Table())->tableInterface();
+  ASSERT_NE(table, nullptr);
+  QAccessibleInterface* cell = table->cellAt(0, PreviewModel::Changes);
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf8("Patadas: 8 → 9"));
+  preview->CancelButton().click();
 }
 
 }  // namespace

@@ -158,7 +158,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Only the files that change</source>
-        <translation>&amp;Solo los archivos que cambian</translation>
+        <translation>S&amp;olo los archivos que cambian</translation>
     </message>
     <message>
         <source>Files</source>
