@@ -234,43 +234,45 @@ TEST(ImportAcceptance, RewritesOnlyWhatChangesAndTheDryRunTouchesNothing) {
 }
 
 // A dry run of import says of each file what set's says of the same change,
-// so a table and an assignment read alike.
+// so a table and an assignment read alike, whatever the file's line ends.
 TEST(ImportAcceptance, TheDryRunSaysEachFieldBeforeAndAfterAsSetDoes) {
-  TempDirectory dir;
-  WriteBytes(dir / "b.txt", Join(Sample()));
-  const std::string table = RunTool(dir, {"export", "b.txt"}).out;
   const struct {
     const char* name;
     std::vector<std::pair<std::string, std::string>> cells;  // the table's text, and what it becomes
     std::vector<std::string> assignments;                    // set's of the same change
-    std::string line;
+    std::string said;                                        // after "FILE: "
   } rows[] = {
-      {"an attribute",
-       {{"b.txt,12,", "b.txt,13,"}},
-       {"punches=13"},
-       "b.txt: would change punches 12 -> 13\n"},
+      {"an attribute", {{"12,9,", "13,9,"}}, {"punches=13"}, "would change punches 12 -> 13"},
       {"a list's code and a text with a space, quoted",
        {{",0,180 cm,", ",3,180 cm,"}, {",Pepe,", ",Pepe Mu,"}},
        {"weight_class=3", "common_name=Pepe Mu"},
-       "b.txt: would change common_name Pepe -> \"Pepe Mu\", weight_class 0 -> 3\n"},
+       "would change common_name Pepe -> \"Pepe Mu\", weight_class 0 -> 3"},
       {"a text beyond ASCII, in UTF-8",
        {{",Per\xC3\xBA,", ",Brasil,"}},
        {"nationality=Brasil"},
-       "b.txt: would change nationality Per\xC3\xBA -> Brasil\n"},
-      {"nothing", {}, {"punches=12"}, "b.txt: unchanged\n"},
+       "would change nationality Per\xC3\xBA -> Brasil"},
+      {"nothing", {}, {"punches=12"}, "unchanged"},
   };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    std::string edited = table;
-    for (const auto& [from, to] : row.cells) edited = Replace(edited, from, to);
-    WriteBytes(dir / "t.csv", edited);
-    const ToolResult imported = RunTool(dir, {"import", "--dry-run", "t.csv"});
-    EXPECT_EQ(imported.status, 0) << imported.err;
-    EXPECT_EQ(imported.out, row.line);
-    std::vector<std::string> args = {"set", "--dry-run", "b.txt"};
-    args.insert(args.end(), row.assignments.begin(), row.assignments.end());
-    EXPECT_EQ(RunTool(dir, args).out, row.line);
-    EXPECT_EQ(ReadBytes(dir / "b.txt"), Join(Sample()));
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    TempDirectory dir;
+    WriteBytes(dir / "b.txt", Join(Sample(), end));
+    const std::string table = RunTool(dir, {"export", "b.txt"}).out;
+    for (const auto& row : rows) {
+      SCOPED_TRACE(row.name + std::string(" with line ends ") +
+                   (end[0] == '\n' ? "LF"
+                    : end[1]       ? "CR LF"
+                                   : "CR"));
+      std::string edited = table;
+      for (const auto& [from, to] : row.cells) edited = Replace(edited, from, to);
+      WriteBytes(dir / "t.csv", edited);
+      const ToolResult imported = RunTool(dir, {"import", "--dry-run", "t.csv"});
+      EXPECT_EQ(imported.status, 0) << imported.err;
+      EXPECT_EQ(imported.out, "b.txt: " + row.said + "\n");
+      std::vector<std::string> args = {"set", "--dry-run", "b.txt"};
+      args.insert(args.end(), row.assignments.begin(), row.assignments.end());
+      EXPECT_EQ(RunTool(dir, args).out, "b.txt: " + row.said + "\n");
+      EXPECT_EQ(ReadBytes(dir / "b.txt"), Join(Sample(), end));
+    }
   }
 }
 
