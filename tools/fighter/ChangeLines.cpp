@@ -97,4 +97,20 @@ std::string WouldChange(const roster::RosterPlan& plan, const roster::PlannedFil
   return text;
 }
 
+std::string WouldDo(const roster::RosterPlan& plan, const roster::PlannedFile& file) {
+  switch (file.action) {
+    case roster::Action::Unchanged:
+      return "unchanged";
+    case roster::Action::Create:
+      return "would create";
+    case roster::Action::Remove:
+      return "would remove";
+    case roster::Action::Refused:
+      return "refused";
+    case roster::Action::Replace:
+      break;
+  }
+  return WouldChange(plan, file);
+}
+
 }  // namespace ostrak::fighter

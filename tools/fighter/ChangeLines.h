@@ -9,6 +9,10 @@
 
 namespace ostrak::fighter {
 
+// What a dry run says of any planned file: "unchanged", "would create",
+// "would remove", "refused", or for a file replaced WouldChange's words.
+std::string WouldDo(const roster::RosterPlan& plan, const roster::PlannedFile& file);
+
 // For a file the plan replaces. A file whose bytes alone change (no field
 // reads otherwise) says "would replace".
 std::string WouldChange(const roster::RosterPlan& plan, const roster::PlannedFile& file);

@@ -43,10 +43,7 @@ int RunImport(const std::string& tablePath, const roster::RosterOptions& options
   };
   if (mode == ImportMode::DryRun) {
     for (const roster::PlannedFile& file : files) {
-      const std::string what = file.action == Action::Unchanged ? "unchanged"
-                               : file.action == Action::Create  ? "would create"
-                                                                : WouldChange(plan, file);
-      Report(stdout, file.file, said(file, what.c_str()));
+      Report(stdout, file.file, said(file, WouldDo(plan, file).c_str()));
     }
     return 0;
   }

@@ -91,8 +91,7 @@ int RunSet(const std::vector<std::string>& named, const std::vector<roster::SetE
   const roster::PlannedFiles& planned = plan.Files();
   if (mode == ImportMode::DryRun) {
     for (std::size_t i = 0; i < planned.size(); ++i) {
-      Report(stdout, files[i],
-             planned[i].action == Action::Unchanged ? "unchanged" : WouldChange(plan, planned[i]));
+      Report(stdout, files[i], WouldDo(plan, planned[i]));
     }
     return 0;
   }

@@ -192,11 +192,17 @@ void RosterUndo::Plan(Request request, history::ChangeSetId id, bool preview) {
     } catch (const std::exception& failure) {
       plan->refusal = failure.what();
     }
+    // The preview's lines are worked out here too, and a failure there must
+    // still reach Planned: it alone ends the busy state.
+    std::shared_ptr<PreviewLines> lines;
+    try {
+      if (captions && !plan->Refused())
+        lines = std::make_shared<PreviewLines>(PreviewOf(plan->plan, *captions));
+    } catch (const std::exception& failure) {
+      plan->refusal = failure.what();
+    }
     if (plan->Refused() && request == Request::Redo) plan->kind = TakeBackKind::Redo;
     if (plan->Refused() && request == Request::Restore) plan->kind = TakeBackKind::Restore;
-    std::shared_ptr<PreviewLines> lines;
-    if (captions && !plan->Refused())
-      lines = std::make_shared<PreviewLines>(PreviewOf(plan->plan, *captions));
     worker_.Deliver(this, [this, plan, lines] { Guard([&] { Planned(plan, lines); }); });
   });
 }
