@@ -82,9 +82,10 @@ void RenderImportPreview(gallery::Output& out, roster::RosterWindow& window, con
   }
   roster::RosterOptions options;
   options.base = folder.toStdString();
-  const roster::RosterPlan plan = roster::PlanImport(tablePath.toStdString(), options);
+  const auto plan =
+      std::make_shared<const roster::RosterPlan>(roster::PlanImport(tablePath.toStdString(), options));
   roster::ImportPreview preview(
-      QStringLiteral("roster.csv"), plan,
+      QStringLiteral("roster.csv"), *plan,
       roster::PreviewOf(plan, roster::CaptionsOf(window.Model()), roster::ProblemPlace::FileAndRow), {},
       &window);
   preview.resize(980, 400);

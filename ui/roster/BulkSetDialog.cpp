@@ -223,7 +223,7 @@ void BulkSetDialog::Plan(bool thenCommit) {
   options.missingFolders = MissingFolders::Refuse;
   worker_.Post([this, files = Files(), expression = Expression(), options, captions = captions_, thenCommit] {
     auto plan = std::make_shared<RosterPlan>(PlanSet(files, {expression}, options));
-    auto lines = std::make_shared<PreviewLines>(PreviewOf(*plan, captions));
+    auto lines = std::make_shared<PreviewLines>(PreviewOf(plan, captions));
     worker_.Deliver(this, [this, plan, lines, thenCommit] { Planned(plan, std::move(*lines), thenCommit); });
   });
 }

@@ -11,6 +11,7 @@
 #include <charconv>
 
 #include "platform/AnsiText.h"
+#include "platform/ErrorGuard.h"
 #include "record/FighterColumns.h"
 #include "roster/FileChanges.h"
 #include "ui/roster/EngineMessages.h"
@@ -19,6 +20,8 @@
 namespace ostrak::roster {
 
 namespace {
+
+constexpr int kMeasuredRows = 64;
 
 QString Utf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -86,12 +89,30 @@ PreviewCaptions CaptionsOf(const RosterModel& model) {
   return captions;
 }
 
-PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions, ProblemPlace place) {
+PreviewChanges ChangesText(const RosterPlan& plan, const PlannedFile& file, const PreviewCaptions& captions) {
+  const std::optional<std::string> before = plan.BeforeOf(file);
+  const std::string bytes = plan.BytesOf(file);
+  std::optional<std::string_view> after;
+  if (file.action != Action::Remove) after = bytes;
+  const FileChanges changes =
+      ChangesOf(before ? std::optional<std::string_view>(*before) : std::nullopt, after);
+  QStringList parts;
+  for (const FieldChange& change : changes.fields) {
+    const auto caption = captions.columns.find(change.column);
+    parts << QStringLiteral("%1: %2 → %3")
+                 .arg(caption != captions.columns.end() ? caption->second : Utf8(change.column),
+                      ShownValue(change.column, change.before), ShownValue(change.column, change.after));
+  }
+  return {parts.join(QStringLiteral("; ")), RatingsText(changes, captions)};
+}
+
+PreviewLines PreviewOf(std::shared_ptr<const RosterPlan> plan, const PreviewCaptions& captions,
+                       ProblemPlace place) {
   PreviewLines lines;
-  const auto& files = plan.Files();
+  const auto& files = plan->Files();
   // A file's problems are under its row; the plan's own under row 0.
   std::map<int, QStringList> byRow;
-  for (const TableProblem& problem : plan.Problems()) {
+  for (const TableProblem& problem : plan->Problems()) {
     QString text = TranslateEngineMessage(problem.message);
     if (!problem.column.empty()) {
       const auto caption = captions.columns.find(problem.column);
@@ -126,47 +147,48 @@ PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions, 
   }
 
   lines.rows.reserve(files.size());
-  for (const PlannedFile& file : files) {
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const PlannedFile& file = files[i];
     PreviewRow row;
     row.file = MessageToQString(file.file);
     row.action = file.action;
     if (file.match) row.match = TranslateEngineMessage(file.match->Text());
     if (const auto found = byRow.find(file.row); found != byRow.end() && file.row > 0)
       row.problem = found->second.join(QStringLiteral("; "));
-    if (file.action == Action::Create || file.action == Action::Replace || file.action == Action::Remove) {
-      const std::optional<std::string> before = plan.BeforeOf(file);
-      const std::string bytes = plan.BytesOf(file);
-      std::optional<std::string_view> after;
-      if (file.action != Action::Remove) after = bytes;
-      const FileChanges changes =
-          ChangesOf(before ? std::optional<std::string_view>(*before) : std::nullopt, after);
-      QStringList parts;
-      for (const FieldChange& change : changes.fields) {
-        const auto caption = captions.columns.find(change.column);
-        parts << QStringLiteral("%1: %2 → %3")
-                     .arg(caption != captions.columns.end() ? caption->second : Utf8(change.column),
-                          ShownValue(change.column, change.before), ShownValue(change.column, change.after));
-      }
-      row.changes = parts.join(QStringLiteral("; "));
-      row.ratings = RatingsText(changes, captions);
-    }
+    if (file.action == Action::Create || file.action == Action::Replace || file.action == Action::Remove)
+      row.planned = i;
     lines.rows.push_back(std::move(row));
   }
+  lines.plan = std::move(plan);
+  lines.captions = captions;
   return lines;
 }
 
-PreviewModel::PreviewModel(std::vector<PreviewRow> rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(std::move(rows)) {}
+PreviewModel::PreviewModel(PreviewLines lines, QObject* parent)
+    : QAbstractTableModel(parent), lines_(std::move(lines)), told_(lines_.rows.size()) {}
+
+const PreviewChanges& PreviewModel::ChangesAt(std::size_t row) const {
+  static const PreviewChanges kNone;
+  const PreviewRow& shown = lines_.rows[row];
+  if (!shown.planned || !lines_.plan) return kNone;
+  // Told from inside the view's paint or sort: a failure leaves the row's texts empty.
+  if (!told_[row]) {
+    PreviewChanges told;
+    Guard([&] { told = ChangesText(*lines_.plan, lines_.plan->Files()[*shown.planned], lines_.captions); });
+    told_[row] = std::make_unique<const PreviewChanges>(std::move(told));
+  }
+  return *told_[row];
+}
 
 int PreviewModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+  return parent.isValid() ? 0 : static_cast<int>(lines_.rows.size());
 }
 
 int PreviewModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant PreviewModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
-  const PreviewRow& row = rows_[static_cast<std::size_t>(index.row())];
+  const PreviewRow& row = lines_.rows[static_cast<std::size_t>(index.row())];
   if (role == Qt::UserRole) return row.action == Action::Unchanged ? 0 : 1;
   if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole) return {};
   switch (index.column()) {
@@ -175,9 +197,9 @@ QVariant PreviewModel::data(const QModelIndex& index, int role) const {
     case Result:
       return row.result.isEmpty() ? ResultText(row.action) : row.result;
     case Changes:
-      return row.changes;
+      return ChangesAt(static_cast<std::size_t>(index.row())).fields;
     case Ratings:
-      return row.ratings;
+      return ChangesAt(static_cast<std::size_t>(index.row())).ratings;
     case Problem:
       return row.problem;
     case Match:
@@ -231,6 +253,9 @@ ChangePreview::ChangePreview(QWidget* parent) : QWidget(parent) {
   table_->setWordWrap(false);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
+  // Sized by the rows a first look shows: measuring every row would tell
+  // every row's changes up front.
+  table_->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
   layout->addWidget(table_, 3);
   problems_ = new QListWidget(this);
   problems_->setObjectName(QStringLiteral("problems"));
@@ -242,12 +267,13 @@ ChangePreview::ChangePreview(QWidget* parent) : QWidget(parent) {
 }
 
 void ChangePreview::Show(PreviewLines lines) {
-  auto* model = new PreviewModel(std::move(lines.rows), this);
+  const std::vector<QString> problems = std::move(lines.problems);
+  auto* model = new PreviewModel(std::move(lines), this);
   proxy_->setSourceModel(model);
   delete model_;
   model_ = model;
   problems_->clear();
-  for (const QString& problem : lines.problems) problems_->addItem(problem);
+  for (const QString& problem : problems) problems_->addItem(problem);
   problems_->setVisible(problems_->count() > 0);
   // A new model puts the sections back in their own order and shows them all.
   QHeaderView& header = *table_->horizontalHeader();

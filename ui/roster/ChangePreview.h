@@ -4,12 +4,16 @@
 // preview and "Set for selected…" show it alike. Each file with its action,
 // every field that changes before → after, the ratings before → after, and
 // why a file is refused, its name on every line. The rows sort by any
-// column and can be narrowed to the files that change.
+// column and can be narrowed to the files that change. A row's changes are
+// worked out from the plan when it is first shown or sorted: rating both
+// sides of ten thousand files would cost more than making the plan did.
 
 #include <QAbstractTableModel>
 #include <QWidget>
 #include <array>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,9 +41,15 @@ struct PreviewRow {
   Action action = Action::Refused;
   QString result;   // what happens, where the action's own words do not say it ("would restore")
   QString match;    // why the row took this file, when rows are matched by Sherdog ID
-  QString changes;  // "Weight class: Lightweight → Welterweight; Punches: 12 → 14"
-  QString ratings;  // the ratings that change: "Overall 41% → 45%"
   QString problem;  // why it is refused
+  // Its file in the plan, for a file the plan changes.
+  std::optional<std::size_t> planned;
+};
+
+// What a planned file's change reads as.
+struct PreviewChanges {
+  QString fields;   // "Weight class: Lightweight → Welterweight; Punches: 12 → 14"
+  QString ratings;  // the ratings that change: "Overall 41% → 45%"
 };
 
 struct PreviewLines {
@@ -47,15 +57,21 @@ struct PreviewLines {
   // Every refusal, each naming its file: "goni.txt: ..."; the plan's own
   // (row 0) first.
   std::vector<QString> problems;
+  // What the rows' changes are told from, when they are shown.
+  std::shared_ptr<const RosterPlan> plan;
+  PreviewCaptions captions;
 };
 
 // How a refusal line names its place. A table's row number helps its user
 // find the cell; the order a set was given its files in means nothing.
 enum class ProblemPlace { File, FileAndRow };
 
-// Works on any thread: a plan of many files is told on the worker.
-PreviewLines PreviewOf(const RosterPlan& plan, const PreviewCaptions& captions,
+// Works on any thread: a plan of many files is told on the worker. The plan
+// is kept by the lines, so the commit may go on to use it.
+PreviewLines PreviewOf(std::shared_ptr<const RosterPlan> plan, const PreviewCaptions& captions,
                        ProblemPlace place = ProblemPlace::File);
+// Planned file `file` of `plan`: its fields and ratings before → after.
+PreviewChanges ChangesText(const RosterPlan& plan, const PlannedFile& file, const PreviewCaptions& captions);
 
 class PreviewModel : public QAbstractTableModel {
   Q_OBJECT
@@ -65,8 +81,8 @@ public:
   // after Result, and only when a row has one.
   enum Column : int { File, Result, Changes, Ratings, Problem, Match, ColumnCount };
 
-  explicit PreviewModel(std::vector<PreviewRow> rows, QObject* parent = nullptr);
-  const std::vector<PreviewRow>& Rows() const { return rows_; }
+  explicit PreviewModel(PreviewLines lines, QObject* parent = nullptr);
+  const std::vector<PreviewRow>& Rows() const { return lines_.rows; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -74,7 +90,11 @@ public:
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-  std::vector<PreviewRow> rows_;
+  // Row `row`'s changes, worked out at the first call.
+  const PreviewChanges& ChangesAt(std::size_t row) const;
+
+  PreviewLines lines_;
+  mutable std::vector<std::unique_ptr<const PreviewChanges>> told_;
 };
 
 class ChangePreview : public QWidget {

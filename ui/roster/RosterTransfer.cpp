@@ -197,7 +197,7 @@ void RosterTransfer::Plan(const QString& path, ImportMatch match) {
     // is not made over its leftovers.
     auto recovered = std::make_shared<std::vector<std::string>>(RecoverInterrupted(options));
     auto plan = std::make_shared<RosterPlan>(PlanImport(LocalPath(path), options, match));
-    auto lines = std::make_shared<PreviewLines>(PreviewOf(*plan, captions, ProblemPlace::FileAndRow));
+    auto lines = std::make_shared<PreviewLines>(PreviewOf(plan, captions, ProblemPlace::FileAndRow));
     worker_.Deliver(this, [this, path, plan, lines, recovered, match] {
       Guard([&] { Planned(path, plan, std::move(*lines), *recovered, match); });
     });

@@ -197,7 +197,8 @@ void RosterUndo::Plan(Request request, history::ChangeSetId id, bool preview) {
     std::shared_ptr<PreviewLines> lines;
     try {
       if (captions && !plan->Refused())
-        lines = std::make_shared<PreviewLines>(PreviewOf(plan->plan, *captions));
+        lines = std::make_shared<PreviewLines>(
+            PreviewOf(std::shared_ptr<const RosterPlan>(plan, &plan->plan), *captions));
     } catch (const std::exception& failure) {
       plan->refusal = failure.what();
     }
