@@ -31,7 +31,7 @@ std::string CellValue(int column, const QVariant& value) {
 }
 
 CellOutcome EditCell(const std::string& folder, const RosterRow& row, int column, const std::string& value,
-                     const QCollator& collator, const std::string& words) {
+                     const QCollator& collator, const std::string& words, recorded::KeptHistory& history) {
   CellOutcome outcome;
   const std::optional<FighterField> field = RosterModel::FieldOf(column);
   if (!field || row.HasProblem()) {
@@ -55,8 +55,8 @@ CellOutcome EditCell(const std::string& folder, const RosterRow& row, int column
              !before || !row.digest || DigestOf(*before) != *row.digest) {
     outcome.result = CellResult::ChangedOnDisk;
   } else {
-    const std::unique_ptr<CommitJournal> journal = RosterJournal(words);
-    const CommitResult committed = Commit(plan, {}, journal.get());
+    RecordingJournal journal(words, history);
+    const CommitResult committed = Commit(plan, {}, &journal);
     outcome.result = committed.ok() ? CellResult::Written : CellResult::Failed;
     if (!committed.ok()) outcome.reason = TranslateEngineMessage(committed.failure->message);
   }

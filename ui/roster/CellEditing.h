@@ -13,6 +13,10 @@
 
 #include "ui/roster/RosterRow.h"
 
+namespace ostrak::recorded {
+class KeptHistory;
+}
+
 namespace ostrak::roster {
 
 enum class CellResult {
@@ -31,9 +35,10 @@ struct CellOutcome {
 
 // `value` (UTF-8; a list's code, an attribute's number) as `column` of
 // `row`'s file under `folder` (ending in '/'). `words` describe the change
-// for the history.
+// for `history`, which the window keeps open from one edit to the next: an
+// edit then pays neither the store's opening nor its checkpoint at close.
 CellOutcome EditCell(const std::string& folder, const RosterRow& row, int column, const std::string& value,
-                     const QCollator& collator, const std::string& words);
+                     const QCollator& collator, const std::string& words, recorded::KeptHistory& history);
 
 // What the edit's cell holds for the engine: a list's code, an attribute's
 // number, a text as UTF-8.

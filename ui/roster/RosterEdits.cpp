@@ -18,7 +18,7 @@ void RosterWindow::CommitCell(const QModelIndex& index, const QVariant& value) {
   const QString fileText = row.FileText();
   const QString header = model_->headerData(column, Qt::Horizontal).toString();
   CellOutcome outcome = EditCell(folderPath_, row, column, CellValue(column, value), collator_,
-                                 tr("%1 of %2").arg(header, fileText).toStdString());
+                                 tr("%1 of %2").arg(header, fileText).toStdString(), *cellHistory_);
   QString note;
   switch (outcome.result) {
     case CellResult::Written:

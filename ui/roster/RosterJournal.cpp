@@ -1,5 +1,7 @@
 #include "ui/roster/RosterJournal.h"
 
+#include "recorded/KeptHistory.h"
+
 namespace ostrak::roster {
 
 recorded::WriterHistory OpenWindowHistory() {
@@ -9,14 +11,21 @@ recorded::WriterHistory OpenWindowHistory() {
 RecordingJournal::RecordingJournal(std::string words, std::optional<history::Reversal> reversal)
     : words_(std::move(words)), reversal_(reversal) {}
 
+RecordingJournal::RecordingJournal(std::string words, recorded::KeptHistory& kept)
+    : words_(std::move(words)), kept_(&kept) {}
+
 RecordingJournal::~RecordingJournal() = default;
 
 // A journal must not throw: a store that cannot even be opened leaves the
 // StoreJournal to say why, once a change is made.
 void RecordingJournal::Begin(const std::vector<JournalFile>& files) {
   try {
-    history_.emplace(OpenWindowHistory());
-    journal_ = history_->JournalFor(words_, reversal_);
+    if (kept_) {
+      journal_ = kept_->Current().JournalFor(words_, reversal_);
+    } else {
+      history_.emplace(OpenWindowHistory());
+      journal_ = history_->JournalFor(words_, reversal_);
+    }
   } catch (const std::exception& failure) {
     journal_ = std::make_unique<recorded::StoreJournal>(nullptr, words_, reversal_, failure.what());
   }
@@ -26,7 +35,11 @@ void RecordingJournal::Begin(const std::vector<JournalFile>& files) {
 void RecordingJournal::Done() {
   if (!journal_) return;
   journal_->Done();
-  if (history_) history_->MaintainWhenDue();
+  if (kept_) {
+    kept_->Written(*journal_);
+  } else if (history_) {
+    history_->MaintainWhenDue();
+  }
 }
 
 void RecordingJournal::Abandoned() {

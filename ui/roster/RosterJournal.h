@@ -12,6 +12,10 @@
 #include "recorded/RecordedHistory.h"
 #include "roster/Roster.h"
 
+namespace ostrak::recorded {
+class KeptHistory;
+}
+
 namespace ostrak::roster {
 
 // The user's history as the window writes to it, opened in the thread that
@@ -20,9 +24,12 @@ recorded::WriterHistory OpenWindowHistory();
 
 // Opens the history when the commit begins, in the commit's thread, and
 // keeps it until the commit is over; the prune, when due, runs after it.
+// Given a kept history, it writes through that one instead, which must
+// belong to the commit's thread.
 class RecordingJournal final : public CommitJournal {
 public:
   explicit RecordingJournal(std::string words, std::optional<history::Reversal> reversal = {});
+  RecordingJournal(std::string words, recorded::KeptHistory& kept);
   ~RecordingJournal() override;
 
   void Begin(const std::vector<JournalFile>& files) override;
@@ -37,6 +44,7 @@ public:
 private:
   std::string words_;
   std::optional<history::Reversal> reversal_;
+  recorded::KeptHistory* kept_ = nullptr;
   std::optional<recorded::WriterHistory> history_;
   std::unique_ptr<recorded::StoreJournal> journal_;
 };

@@ -22,6 +22,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorGuard.h"
+#include "recorded/KeptHistory.h"
 #include "ui/Unit1.h"
 #include "ui/roster/CellEditors.h"
 #include "ui/roster/ComparisonWindow.h"
@@ -76,7 +77,8 @@ RosterWindow::RosterWindow(TForm1& editor, Dialogs& dialogs, RosterSetup setup)
       model_(new RosterModel(setup_.ratingCaptions, setup_.attributeCaptions, this)),
       transfer_(new RosterTransfer(*this, dialogs, setup_.threading)),
       watch_(new FolderWatch(this)),
-      feed_(new RosterFeed(setup_.threading, watch_->Tree(), this)) {
+      feed_(new RosterFeed(setup_.threading, watch_->Tree(), this)),
+      cellHistory_(std::make_unique<recorded::KeptHistory>()) {
   setObjectName(QStringLiteral("RosterWindow"));
   // Only the editor decides when the program ends.
   setAttribute(Qt::WA_QuitOnClose, false);

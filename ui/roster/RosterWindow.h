@@ -32,6 +32,9 @@ class QTableView;
 namespace ostrak {
 class Dialogs;
 class TForm1;
+namespace recorded {
+class KeptHistory;
+}
 }  // namespace ostrak
 
 namespace ostrak::roster {
@@ -186,6 +189,9 @@ private:
   RosterUndo* undo_ = nullptr;
   HistoryDock* historyDock_ = nullptr;
   QCollator collator_ = RosterCollator();  // for the rows an edit reads again
+  // The cell edits' history, opened at the first and kept: they run in the
+  // window's thread, one after another.
+  std::unique_ptr<recorded::KeptHistory> cellHistory_;
 };
 
 }  // namespace ostrak::roster

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "recorded/KeptHistory.h"
 #include "ui/roster/CellEditing.h"
 #include "ui/roster/RosterFixtures.h"
 #include "ui/roster/RosterModel.h"
@@ -45,13 +46,14 @@ protected:
   }
   test::TempDirectory folder;
   QCollator collator = RosterCollator();
+  recorded::KeptHistory history;
   RosterRow row;
 };
 
 TEST_P(CellEdit, WritesTheOneLineOrRefusesWithTheEnginesReasonAndLeavesTheFile) {
   const EditCase& edit = GetParam();
-  const CellOutcome outcome =
-      EditCell(folder.path() + "/", row, edit.column, CellValue(edit.column, edit.value), collator, "test");
+  const CellOutcome outcome = EditCell(folder.path() + "/", row, edit.column,
+                                       CellValue(edit.column, edit.value), collator, "test", history);
   EXPECT_EQ(outcome.result, edit.result);
   EXPECT_EQ(outcome.reason.toStdString(), edit.reason);
   const std::string expected = edit.result == CellResult::Written
@@ -94,13 +96,14 @@ TEST(CellEditUnderneath, AFileChangedSinceItsRowWasReadIsNotOverwrittenAndItsRow
   test::TempDirectory folder;
   WriteFighter(folder, "goni.txt", kGoni);
   const QCollator collator = RosterCollator();
+  recorded::KeptHistory history;
   const RosterRow row = ReadRosterRow(folder.path() + "/", "goni.txt", collator);
   // Another program saves the fighter: same length, other bytes.
   const std::string theirs = WithLine(FighterFile(kGoni), 17, "Ana Gomi");
   WriteBytes(folder / "goni.txt", theirs);
 
   const CellOutcome outcome =
-      EditCell(folder.path() + "/", row, RosterModel::FirstAttribute, "12", collator, "test");
+      EditCell(folder.path() + "/", row, RosterModel::FirstAttribute, "12", collator, "test", history);
   EXPECT_EQ(outcome.result, CellResult::ChangedOnDisk);
   EXPECT_EQ(ReadBytes(folder / "goni.txt"), theirs);
   ASSERT_TRUE(outcome.row);
