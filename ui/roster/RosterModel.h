@@ -71,6 +71,9 @@ public:
   // once.
   void Append(std::vector<RosterRow> rows);
   // Changed, new and removed files, each put in order and filtered at once.
+  // A few changed rows of files already read keep their places, or move
+  // alone when their sort keys or the filter say so, so a cell edit does not
+  // sort the whole roster again.
   void Apply(RosterChanges changes);
   void Resort();
 
@@ -120,6 +123,8 @@ private:
   bool Passes(const RosterRow& row) const;
   bool Less(int a, int b) const;
   const std::vector<int>& AllInOrder();
+  // Row `id` holds `row` now, put in its place or taken out of the rows shown.
+  void Update(int id, RosterRow row);
   std::vector<int> Filtered(const std::vector<int>& ordered) const;
   // Moves from the rows shown now to `next`, in at most three steps the
   // views follow: new rows inserted at the end, a reordering, the rows that
@@ -135,6 +140,7 @@ private:
   std::vector<int> position_;  // for each row of rows_, where it is shown, or -1
   std::vector<int> ordered_;   // every row in sort order, while orderValid_
   bool orderValid_ = false;
+  bool shownInOrder_ = true;  // shown_ is the rows that pass, in the order of the sort
   int sortColumn_ = File;
   Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
   std::string needle_;

@@ -80,6 +80,9 @@ const std::vector<int>& RosterModel::AllInOrder() {
 
 namespace {
 
+// More changed rows than this are put in order by one sort of them all.
+constexpr std::size_t kRowsMovedAlone = 16;
+
 bool PassesFilter(const RosterRow& row, std::string_view needle, int weightClass) {
   if (weightClass >= 0 && row.weightClass != weightClass) return false;
   return needle.empty() || std::string_view(row.searchKey).find(needle) != std::string_view::npos;
@@ -118,6 +121,7 @@ void RosterModel::Clear() {
   position_.clear();
   ordered_.clear();
   orderValid_ = false;
+  shownInOrder_ = true;
   problemsShown_ = 0;
   endResetModel();
 }
@@ -125,6 +129,7 @@ void RosterModel::Clear() {
 void RosterModel::Append(std::vector<RosterRow> rows) {
   if (rows.empty()) return;
   orderValid_ = false;
+  shownInOrder_ = false;
   std::vector<int> passing;
   for (RosterRow& row : rows) {
     if (Passes(row)) passing.push_back(static_cast<int>(rows_.size()));
@@ -150,7 +155,10 @@ void RosterModel::SetGroups(std::shared_ptr<const RowGroups> groups) {
   if (!shown_.empty()) emit headerDataChanged(Qt::Vertical, 0, static_cast<int>(shown_.size()) - 1);
 }
 
-void RosterModel::Resort() { Reshow(Filtered(AllInOrder())); }
+void RosterModel::Resort() {
+  Reshow(Filtered(AllInOrder()));
+  shownInOrder_ = true;
+}
 
 void RosterModel::sort(int column, Qt::SortOrder order) {
   if (column < 0 || column >= ColumnCount) return;
@@ -166,9 +174,65 @@ void RosterModel::SetFilter(const QString& text, int weightClass) {
   needle_ = std::move(needle);
   weightClass_ = weightClass;
   Reshow(Filtered(AllInOrder()));
+  shownInOrder_ = true;
+}
+
+void RosterModel::Update(int id, RosterRow row) {
+  const auto less = [this](int a, int b) { return Less(a, b); };
+  AllInOrder();
+  ordered_.erase(std::find(ordered_.begin(), ordered_.end(), id));
+  rows_[static_cast<std::size_t>(id)] = std::move(row);
+  ordered_.insert(std::lower_bound(ordered_.begin(), ordered_.end(), id, less), id);
+
+  // Its place among the other rows shown, which stay in order around it.
+  const int from = position_[static_cast<std::size_t>(id)];
+  const auto skipped = from >= 0 ? shown_.begin() + from : shown_.end();
+  int to = static_cast<int>(std::lower_bound(shown_.begin(), skipped, id, less) - shown_.begin());
+  if (from >= 0 && to == from)
+    to += static_cast<int>(std::lower_bound(skipped + 1, shown_.end(), id, less) - (skipped + 1));
+  const auto renumber = [this](int first, int last) {
+    for (int place = first; place <= last; ++place)
+      position_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(place)])] = place;
+  };
+  const bool passes = Passes(rows_[static_cast<std::size_t>(id)]);
+  if (from >= 0 && passes) {
+    if (to != from) {
+      beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+      shown_.erase(shown_.begin() + from);
+      shown_.insert(shown_.begin() + to, id);
+      renumber(std::min(from, to), std::max(from, to));
+      endMoveRows();
+    }
+    emit dataChanged(index(to, 0), index(to, ColumnCount - 1));
+  } else if (from >= 0) {
+    beginRemoveRows({}, from, from);
+    shown_.erase(shown_.begin() + from);
+    position_[static_cast<std::size_t>(id)] = -1;
+    renumber(from, static_cast<int>(shown_.size()) - 1);
+    endRemoveRows();
+  } else if (passes) {
+    beginInsertRows({}, to, to);
+    shown_.insert(shown_.begin() + to, id);
+    renumber(to, static_cast<int>(shown_.size()) - 1);
+    endInsertRows();
+  }
 }
 
 void RosterModel::Apply(RosterChanges changes) {
+  if (shownInOrder_ && changes.removed.empty() && changes.rows.size() <= kRowsMovedAlone) {
+    std::vector<int> ids;
+    for (const RosterRow& row : changes.rows) {
+      const auto found = std::find_if(rows_.begin(), rows_.end(),
+                                      [&](const RosterRow& known) { return known.file == row.file; });
+      if (found == rows_.end()) break;
+      ids.push_back(static_cast<int>(found - rows_.begin()));
+    }
+    if (ids.size() == changes.rows.size()) {
+      for (std::size_t i = 0; i < ids.size(); ++i) Update(ids[i], std::move(changes.rows[i]));
+      CountProblems();
+      return;
+    }
+  }
   std::unordered_map<std::string, int> byFile;
   byFile.reserve(rows_.size());
   for (std::size_t id = 0; id < rows_.size(); ++id) byFile.emplace(rows_[id].file, static_cast<int>(id));
@@ -196,6 +260,7 @@ void RosterModel::Apply(RosterChanges changes) {
     if (!gone[static_cast<std::size_t>(id)]) next.push_back(id);
   }
   Reshow(next);
+  shownInOrder_ = true;
   for (const int id : changed) {
     const int row = position_[static_cast<std::size_t>(id)];
     if (row >= 0) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));

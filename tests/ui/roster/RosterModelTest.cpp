@@ -259,5 +259,60 @@ TEST_F(RosterModelTest, SortFilterAndChangesKeepAPersistentIndexOnItsRow) {
   EXPECT_EQ(model.TotalCount(), 4);
 }
 
+// One file written again, as a cell edit reads its row back, in a sorted and
+// filtered view: its row stays, moves or leaves where a whole sort would put
+// it, and the selection stays on its rows.
+struct OneRowCase {
+  const char* name;
+  const char* filter;
+  const char* file;  // written again with `traits`
+  FighterTraits traits;
+  std::vector<std::string> shown;  // by the last rating, best first
+};
+
+class RosterOneRow : public RosterModelTest, public ::testing::WithParamInterface<OneRowCase> {};
+
+TEST_P(RosterOneRow, TakesThePlaceAWholeSortGivesItAndKeepsTheSelectionOnItsRows) {
+  model.sort(RosterModel::LastRating, Qt::DescendingOrder);
+  model.SetFilter(QString::fromLatin1(GetParam().filter), -1);
+  const std::vector<std::string> before = Files();
+  std::vector<QPersistentModelIndex> selected;
+  for (int row = 0; row < model.rowCount(); ++row) selected.emplace_back(model.index(row, 0));
+  WriteFighter(folder, GetParam().file, GetParam().traits);
+  model.Apply({{ReadRosterRow(folder.path() + "/", GetParam().file, RosterCollator())}, {}});
+
+  EXPECT_EQ(Files(), GetParam().shown);
+  for (std::size_t i = 0; i < selected.size(); ++i)
+    EXPECT_EQ(selected[i].isValid() ? model.RowAt(selected[i].row()).file : GetParam().file, before[i]);
+  model.Resort();
+  EXPECT_EQ(Files(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, RosterOneRow,
+    ::testing::Values(OneRowCase{"KeepsItsPlace",
+                                 "",
+                                 "goni.txt",
+                                 {"Ana",
+                                  "Espa\xF1"
+                                  "a",
+                                  -1, 16, 19},
+                                 {"goni.txt", "sub/fighter2.txt", "fighter10.txt", "broken.txt"}},
+                      OneRowCase{"MovesDown",
+                                 "",
+                                 "goni.txt",
+                                 {"Ana",
+                                  "Espa\xF1"
+                                  "a",
+                                  -1, 1, 1},
+                                 {"sub/fighter2.txt", "fighter10.txt", "goni.txt", "broken.txt"}},
+                      OneRowCase{"ComesIntoTheFilter",
+                                 "dan",
+                                 "goni.txt",
+                                 {"Ana", "Danmark", -1, 16, 20},
+                                 {"goni.txt", "sub/fighter2.txt"}},
+                      OneRowCase{"LeavesTheFilter", "dan", "sub/fighter2.txt", {"Lindqvist", "Norge"}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace ostrak::roster
