@@ -69,7 +69,12 @@ CommitResult Transaction::Run() {
       Prepare(entries_.back());
       if (progress_) progress_(entries_.size(), total);
     }
-    if (manifest_) {
+    // One file renamed or removed is whole on either side of a power cut,
+    // so its manifest need not reach the disk before: only, with "done",
+    // after the rename has (below). Several files, a file written over
+    // itself or a folder made are put back from it, so it goes first.
+    const bool alone = entries_.size() == 1 && !InPlace(entries_.front()) && made_.empty();
+    if (manifest_ && !alone) {
       Step(
           CommitStep::Note, {},
           [&] { return ::fsync(manifest_->get()) == 0 ? SyncFolder(base_->get()) : errno; },

@@ -234,5 +234,58 @@ TEST(Transaction, AProbeLeftByAProcessThatIsGoneIsSweptByTheNextPlan) {
   EXPECT_EQ(TempDirectory::EntriesOf(dir / "base/same"), left);
 }
 
+// One file alone, replaced, created or removed: its note is flushed only
+// after the rename, and a failure or a kill at any step still leaves the file
+// old or new, whole, and the next run puts it back as it was.
+struct AloneCase {
+  const char* name;
+  roster::FileWrite write;
+  std::vector<roster::CommitStep> steps;
+};
+
+class TransactionAlone : public ::testing::TestWithParam<AloneCase> {};
+
+TEST_P(TransactionAlone, AFailureOrAKillAtAnyStepLeavesTheFileWholeAndTheNextRunPutsItBack) {
+  TempDirectory dir;
+  std::filesystem::create_directories(dir / "base");
+  WriteBytes(dir / "base/a.txt", "old a");
+  const Tree before = TreeOf(dir / "base");
+  const auto commit = [&](const roster::FaultHook& fault) {
+    roster::RosterPlan plan = roster::PlanWrites({GetParam().write}, {dir / "base"});
+    return roster::CommitWithFaults(plan, {}, fault).ok();
+  };
+  std::vector<roster::CommitStep> steps;
+  ASSERT_FALSE(commit([&](roster::CommitStep step, const std::string&) {
+    steps.push_back(step);
+    return steps.size() == GetParam().steps.size() ? EIO : 0;  // the last step fails: nothing is written
+  }));
+  ASSERT_EQ(steps, GetParam().steps);
+  for (std::size_t failing = 0; failing < steps.size(); ++failing) {
+    for (const int fault : {EIO, roster::kKilled}) {
+      std::size_t step = 0;
+      ASSERT_FALSE(
+          commit([&](roster::CommitStep, const std::string&) { return step++ == failing ? fault : 0; }));
+      const std::string file = GetParam().write.file;
+      const bool exists = std::filesystem::exists(dir / "base/" + file);
+      EXPECT_TRUE(!exists || ReadBytes(dir / "base/" + file) == "old a" ||
+                  ReadBytes(dir / "base/" + file) == GetParam().write.bytes)
+          << "step " << failing;
+      roster::RecoverInterrupted({dir / "base"});
+      EXPECT_EQ(TreeOf(dir / "base"), before) << "step " << failing << " fault " << fault;
+    }
+  }
+}
+
+using S = roster::CommitStep;
+INSTANTIATE_TEST_SUITE_P(
+    Files, TransactionAlone,
+    ::testing::Values(
+        AloneCase{"Replaced",
+                  {"a.txt", "new a"},
+                  {S::Create, S::Write, S::Sync, S::Keep, S::Rename, S::SyncFolder}},
+        AloneCase{"Created", {"b.txt", "new b"}, {S::Create, S::Write, S::Sync, S::Rename, S::SyncFolder}},
+        AloneCase{"Removed", {"a.txt", std::nullopt}, {S::Keep, S::Remove, S::SyncFolder}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace ostrak::test
