@@ -686,9 +686,12 @@ int main(int argc, char** argv) {
     if (arguments.Take(std::string("--memory=") + which)) memory = which;
   }
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // The remembered folder goes to a scratch folder, not the user's.
+  // The remembered folder and the history of the edits go to scratch
+  // folders, not the user's.
   ostrak::test::TempDirectory config;
   qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.path()));
+  ostrak::test::TempDirectory data;
+  qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path()));
   QApplication application(arguments.Count(), arguments.Values());
   ostrak::test::PrepareApplication();
   if (!memory.empty()) return MeasureMemory(memory);
