@@ -45,7 +45,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Fin&amp;d:</source>
-        <translation>Bus&amp;car:</translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
@@ -61,7 +61,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation>&amp;Vista previa</translation>
+        <translation>Vista &amp;previa</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
