@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QSortFilterProxyModel>
@@ -11,7 +12,6 @@
 #include <charconv>
 
 #include "platform/AnsiText.h"
-#include "platform/ErrorGuard.h"
 #include "record/FighterColumns.h"
 #include "roster/FileChanges.h"
 #include "ui/roster/EngineMessages.h"
@@ -171,11 +171,23 @@ const PreviewChanges& PreviewModel::ChangesAt(std::size_t row) const {
   static const PreviewChanges kNone;
   const PreviewRow& shown = lines_.rows[row];
   if (!shown.planned || !lines_.plan) return kNone;
-  // Told from inside the view's paint or sort: a failure leaves the row's texts empty.
+  // Told from inside the view's paint or sort, where a message box would
+  // open once per row mid-paint: a failure is said in the row's own cell.
   if (!told_[row]) {
     PreviewChanges told;
-    Guard([&] { told = ChangesText(*lines_.plan, lines_.plan->Files()[*shown.planned], lines_.captions); });
-    told_[row] = std::make_unique<const PreviewChanges>(std::move(told));
+    try {
+      told = ChangesText(*lines_.plan, lines_.plan->Files()[*shown.planned], lines_.captions);
+    } catch (const std::exception& failure) {
+      told.fields = TranslateEngineMessage(std::string(failure.what()));
+    } catch (...) {
+      told.fields = QCoreApplication::translate("ostrak::roster::ChangePreview",
+                                                "What changes in this file could not be worked out.");
+    }
+    try {
+      told_[row] = std::make_unique<const PreviewChanges>(std::move(told));
+    } catch (...) {
+      return kNone;
+    }
   }
   return *told_[row];
 }
@@ -230,6 +242,24 @@ QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int 
   }
 }
 
+namespace {
+
+// Sorting by what changed tells every row not yet told, on this thread: the
+// user sees the wait instead of a window that seems to hang.
+class PreviewOrder final : public QSortFilterProxyModel {
+public:
+  using QSortFilterProxyModel::QSortFilterProxyModel;
+
+  void sort(int column, Qt::SortOrder order) override {
+    const bool telling = column == PreviewModel::Changes || column == PreviewModel::Ratings;
+    if (telling) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QSortFilterProxyModel::sort(column, order);
+    if (telling) QGuiApplication::restoreOverrideCursor();
+  }
+};
+
+}  // namespace
+
 ChangePreview::ChangePreview(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -237,7 +267,7 @@ ChangePreview::ChangePreview(QWidget* parent) : QWidget(parent) {
       QCoreApplication::translate("ostrak::roster::ChangePreview", "&Only the files that change"), this);
   onlyChanged_->setObjectName(QStringLiteral("onlyChanged"));
   layout->addWidget(onlyChanged_);
-  proxy_ = new QSortFilterProxyModel(this);
+  proxy_ = new PreviewOrder(this);
   proxy_->setFilterRole(Qt::UserRole);
   proxy_->setFilterKeyColumn(PreviewModel::File);
   proxy_->setSortCaseSensitivity(Qt::CaseInsensitive);
@@ -268,6 +298,11 @@ ChangePreview::ChangePreview(QWidget* parent) : QWidget(parent) {
 
 void ChangePreview::Show(PreviewLines lines) {
   const std::vector<QString> problems = std::move(lines.problems);
+  // A sort by what changed, kept from the last preview, would tell every row
+  // of this one before it is shown.
+  const int sorted = table_->horizontalHeader()->sortIndicatorSection();
+  if (sorted == PreviewModel::Changes || sorted == PreviewModel::Ratings)
+    table_->sortByColumn(-1, Qt::AscendingOrder);
   auto* model = new PreviewModel(std::move(lines), this);
   proxy_->setSourceModel(model);
   delete model_;

@@ -196,6 +196,10 @@ Do you want to replace it?</source>
         <source>Why this file</source>
         <translation>Por qué este archivo</translation>
     </message>
+    <message>
+        <source>What changes in this file could not be worked out.</source>
+        <translation>No se pudo saber qué cambia en este archivo.</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::ComparisonWindow</name>
