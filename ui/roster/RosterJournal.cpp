@@ -43,7 +43,10 @@ void RecordingJournal::Done() {
 }
 
 void RecordingJournal::Abandoned() {
-  if (journal_) journal_->Abandoned();
+  if (!journal_) return;
+  journal_->Abandoned();
+  // A store that failed this commit is opened afresh for the next one.
+  if (kept_ && !journal_->Problem().empty()) kept_->Written(*journal_);
 }
 
 std::optional<history::ChangeSetId> RecordingJournal::Recorded() const {
