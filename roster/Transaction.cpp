@@ -86,7 +86,17 @@ CommitResult Transaction::Run() {
     // Each file is new now; what is left is tidying that a later run also
     // does. Once "done" is on the disk, a crash can only bring back files of
     // ours that the next run removes, so their removal is not flushed.
-    if (manifest_ && WriteAll(manifest_->get(), kDoneLine)) ::fsync(manifest_->get());
+    // Not on the disk, a power cut would let the next run put the old files
+    // back over a change said to be written: so it fails the commit.
+    if (manifest_) {
+      Step(
+          CommitStep::Done, {},
+          [&] {
+            if (!WriteAll(manifest_->get(), kDoneLine)) return errno ? errno : EIO;
+            return ::fsync(manifest_->get()) == 0 ? 0 : errno;
+          },
+          [](int) { return WriteError::Stream().message(); });
+    }
     for (Entry& entry : entries_) {
       if (entry.kept) ::unlinkat(entry.folder->get(), KeptName(token_, Index(entry)).c_str(), 0);
       if (entry.temporary) ::unlinkat(entry.folder->get(), TemporaryName(token_, Index(entry)).c_str(), 0);

@@ -26,6 +26,7 @@ enum class CommitStep {
   Flush,       // fsync of that file
   SyncFolder,  // fsync of a folder after the renames
   PutBack,     // after a failure, a file written over itself gets its old bytes back
+  Done,        // the manifest's last line, flushed once every file is in place
 };
 
 // 0 lets the step run; an error number makes it fail with that error;

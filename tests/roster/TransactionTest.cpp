@@ -62,7 +62,7 @@ TEST(Transaction, AFailureOrAKillAtAnyStepLeavesEveryFileOldOrNewAndTheNextRunPu
                 }).ok());
   }
   ASSERT_EQ(steps.size(),
-            28u);  // 1 folder, 5 x (create, write, sync), 3 kept, note, 5 renames, 3 folder syncs
+            29u);  // 1 folder, 5 x (create, write, sync), 3 kept, note, 5 renames, 3 folder syncs, done
   for (std::size_t failing = 0; failing < steps.size(); ++failing) {
     for (const int fault : {EIO, roster::kKilled}) {
       Roster roster;
@@ -282,9 +282,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         AloneCase{"Replaced",
                   {"a.txt", "new a"},
-                  {S::Create, S::Write, S::Sync, S::Keep, S::Rename, S::SyncFolder}},
-        AloneCase{"Created", {"b.txt", "new b"}, {S::Create, S::Write, S::Sync, S::Rename, S::SyncFolder}},
-        AloneCase{"Removed", {"a.txt", std::nullopt}, {S::Keep, S::Remove, S::SyncFolder}}),
+                  {S::Create, S::Write, S::Sync, S::Keep, S::Rename, S::SyncFolder, S::Done}},
+        AloneCase{
+            "Created", {"b.txt", "new b"}, {S::Create, S::Write, S::Sync, S::Rename, S::SyncFolder, S::Done}},
+        AloneCase{"Removed", {"a.txt", std::nullopt}, {S::Keep, S::Remove, S::SyncFolder, S::Done}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -141,12 +141,13 @@ TEST(WritesCommit, AFailureOrAKillAtAnyStepLeavesEveryFileAsItWasOnceTheNextRunH
     EXPECT_EQ(InodeOf(mixed.base + "/linked.txt"), mixed.inode);
   }
   using S = CommitStep;
-  ASSERT_EQ(steps, (std::vector<CommitStep>{S::Create,     S::Write,  S::Sync,       S::Keep,  // replaced
-                                            S::Create,     S::Keep,   S::Reserve,              // linked
-                                            S::Keep,                                           // removed
-                                            S::MakeFolder, S::Create, S::Write,      S::Sync,  // created
-                                            S::Note,       S::Rename, S::Overwrite,  S::Cut,       S::Flush,
-                                            S::Remove,     S::Rename, S::SyncFolder, S::SyncFolder}));
+  ASSERT_EQ(steps,
+            (std::vector<CommitStep>{S::Create,     S::Write,  S::Sync,       S::Keep,  // replaced
+                                     S::Create,     S::Keep,   S::Reserve,              // linked
+                                     S::Keep,                                           // removed
+                                     S::MakeFolder, S::Create, S::Write,      S::Sync,  // created
+                                     S::Note,       S::Rename, S::Overwrite,  S::Cut,        S::Flush,
+                                     S::Remove,     S::Rename, S::SyncFolder, S::SyncFolder, S::Done}));
   for (std::size_t failing = 0; failing < steps.size(); ++failing) {
     for (const int fault : {EIO, roster::kKilled}) {
       Mixed mixed;
