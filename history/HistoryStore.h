@@ -180,6 +180,11 @@ public:
   // and not taken back already.
   ChangeSetId Begin(const std::string& command, const std::vector<FileChange>& files,
                     std::optional<Reversal> reversal = {});
+  // The same, the files given one at a time: `files` calls its argument with
+  // each in turn, and is called as often as the store needs, so that a set
+  // of a million files never has all their bytes in memory at once.
+  using FileFeed = std::function<void(const std::function<void(const FileChange&)>& take)>;
+  ChangeSetId Begin(const std::string& command, const FileFeed& files, std::optional<Reversal> reversal = {});
   void MarkDone(ChangeSetId id);
   void Drop(ChangeSetId id);
   // A "Changed outside" set, done at once: the file's last recorded content

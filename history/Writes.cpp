@@ -17,15 +17,41 @@ using detail::StoredContent;
 
 int KindCode(SetKind kind) { return static_cast<int>(kind); }
 
-void CheckFiles(const std::vector<FileChange>& files) {
-  if (files.empty()) throw StoreError("a change set needs at least one file");
-  std::set<std::string> seen;
-  for (const FileChange& file : files) {
-    if (file.path.empty() || file.path[0] != '/')
-      throw StoreError("history: \"" + file.path + "\" is not a canonical path");
-    if (!seen.insert(detail::PathKey(file.path)).second)
-      throw StoreError("history: a change set names \"" + file.path + "\" twice");
+void CheckPath(const std::string& path) {
+  if (path.empty() || path[0] != '/') throw StoreError("history: \"" + path + "\" is not a canonical path");
+}
+
+// How many files the feed gives, each canonical and none named twice. Only
+// a hash of each name is held; names whose hashes meet are compared whole.
+std::size_t CheckFiles(const Store::FileFeed& files) {
+  std::vector<std::size_t> hashes;
+  files([&](const FileChange& file) {
+    CheckPath(file.path);
+    hashes.push_back(std::hash<std::string>{}(detail::PathKey(file.path)));
+  });
+  if (hashes.empty()) throw StoreError("a change set needs at least one file");
+  std::sort(hashes.begin(), hashes.end());
+  std::vector<std::size_t> met;
+  for (std::size_t i = 1; i < hashes.size(); ++i) {
+    if (hashes[i] == hashes[i - 1] && (met.empty() || met.back() != hashes[i])) met.push_back(hashes[i]);
   }
+  const std::size_t count = hashes.size();
+  hashes = {};
+  if (met.empty()) return count;
+  std::set<std::string> seen;
+  files([&](const FileChange& file) {
+    std::string key = detail::PathKey(file.path);
+    if (!std::binary_search(met.begin(), met.end(), std::hash<std::string>{}(key))) return;
+    if (!seen.insert(std::move(key)).second)
+      throw StoreError("history: a change set names \"" + file.path + "\" twice");
+  });
+  return count;
+}
+
+Store::FileFeed FeedOf(const std::vector<FileChange>& files) {
+  return [&files](const std::function<void(const FileChange&)>& take) {
+    for (const FileChange& file : files) take(file);
+  };
 }
 
 // An Undo takes back a Change or a Redo, a Redo an Undo, each once.
@@ -65,7 +91,7 @@ public:
     const std::string* baseBytes = nullptr;
     if (!base && previous_) {
       base = previous_;
-      baseBytes = previousBytes_;
+      baseBytes = &previousBytes_;
     }
     std::optional<StoredContent> before;
     if (file.before) {
@@ -75,12 +101,13 @@ public:
     }
     std::optional<StoredContent> after;
     if (file.after) after = store_.contents().Put(*file.after, base, baseBytes);
+    // Kept, as the file's own bytes are gone once the next is given.
     if (after) {
       previous_ = after;
-      previousBytes_ = &*file.after;
+      previousBytes_ = *file.after;
     } else if (before) {
       previous_ = before;
-      previousBytes_ = &*file.before;
+      previousBytes_ = *file.before;
     }
     row_.Bind(id).Bind(set);
     BindContent(before);
@@ -111,12 +138,12 @@ private:
   Statement last_, row_;
   std::vector<std::int64_t> ids_;
   std::optional<StoredContent> previous_;
-  const std::string* previousBytes_ = nullptr;
+  std::string previousBytes_;
 };
 
 // Inside a write transaction of the caller's.
 ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind kind,
-                         std::optional<ChangeSetId> reverts, const std::vector<FileChange>& files,
+                         std::optional<ChangeSetId> reverts, const Store::FileFeed& files, std::size_t count,
                          int state) {
   Statement set(store.db(),
                 "INSERT INTO change_set(time, command, kind, reverts, state, file_count, files, writer_pid,"
@@ -126,7 +153,7 @@ ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind
     set.Bind(*reverts);
   else
     set.BindNull();
-  set.Bind(state).Bind(static_cast<std::int64_t>(files.size()));
+  set.Bind(state).Bind(static_cast<std::int64_t>(count));
   if (state == detail::kPending)
     set.Bind(store.writer.pid).BindText(store.writer.token);
   else
@@ -134,7 +161,7 @@ ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind
   set.Run();
   const ChangeSetId id = set.LastId();
   Recorder recorder(store);
-  for (const FileChange& file : files) recorder.Add(id, file);
+  files([&](const FileChange& file) { recorder.Add(id, file); });
   Statement list(store.db(), "UPDATE change_set SET files = ? WHERE id = ?");
   list.BindBytes(recorder.Packed()).Bind(id).Run();
   return id;
@@ -144,7 +171,12 @@ ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind
 
 ChangeSetId Store::Begin(const std::string& command, const std::vector<FileChange>& files,
                          std::optional<Reversal> reversal) {
-  CheckFiles(files);
+  return Begin(command, FeedOf(files), reversal);
+}
+
+ChangeSetId Store::Begin(const std::string& command, const FileFeed& files,
+                         std::optional<Reversal> reversal) {
+  const std::size_t count = CheckFiles(files);
   return impl_->Guarded([&] {
     detail::WriteTransaction transaction(impl_->db());
     // Under the lock the set is recorded with, so that two undos of one set
@@ -152,7 +184,7 @@ ChangeSetId Store::Begin(const std::string& command, const std::vector<FileChang
     if (reversal) CheckReversal(impl_->db(), *reversal);
     const ChangeSetId id = RecordLocked(*impl_, command, reversal ? reversal->kind : SetKind::Change,
                                         reversal ? std::optional<ChangeSetId>(reversal->of) : std::nullopt,
-                                        files, detail::kPending);
+                                        files, count, detail::kPending);
     transaction.Commit();
     return id;
   });
@@ -186,12 +218,13 @@ void Store::Drop(ChangeSetId id) {
 }
 
 ChangeSetId Store::RecordOutsideChange(const std::string& path, const Content& now) {
-  CheckFiles({{path, std::nullopt, std::nullopt}});
+  CheckPath(path);
   return impl_->Guarded([&] {
     detail::WriteTransaction transaction(impl_->db());
     const std::optional<Version> last = detail::LastRecordedIn(*impl_, path);
+    const std::vector<FileChange> files{{path, last ? last->content : std::nullopt, now}};
     const ChangeSetId id = RecordLocked(*impl_, "Changed outside", SetKind::Outside, std::nullopt,
-                                        {{path, last ? last->content : std::nullopt, now}}, detail::kDone);
+                                        FeedOf(files), files.size(), detail::kDone);
     transaction.Commit();
     return id;
   });

@@ -8,19 +8,21 @@ StoreJournal::StoreJournal(history::Store* store, std::string words,
                            std::optional<history::Reversal> reversal, std::string unavailable)
     : store_(store), words_(std::move(words)), reversal_(reversal), unavailable_(std::move(unavailable)) {}
 
-void StoreJournal::Begin(const std::vector<roster::JournalFile>& files) {
+void StoreJournal::Begin(const roster::JournalFiles& files) {
   if (!store_) {
     if (!unavailable_.empty()) problem_ = NoHistoryMessage(unavailable_);
     return;
   }
-  std::vector<history::FileChange> changes;
-  changes.reserve(files.size());
-  for (const roster::JournalFile& file : files) {
-    history::FileChange change{std::string(file.canonicalPath), std::nullopt, std::nullopt};
-    if (file.before) change.before = std::string(*file.before);
-    if (file.after) change.after = std::string(*file.after);
-    changes.push_back(std::move(change));
-  }
+  // One file's change at a time, as the store reads them.
+  const history::Store::FileFeed changes = [&](const std::function<void(const history::FileChange&)>& take) {
+    history::FileChange change;
+    files.ForEach([&](const roster::JournalFile& file) {
+      change.path.assign(file.canonicalPath);
+      change.before = file.before ? std::optional<std::string>(*file.before) : std::nullopt;
+      change.after = file.after ? std::optional<std::string>(*file.after) : std::nullopt;
+      take(change);
+    });
+  };
   try {
     id_ = store_->Begin(words_, changes, reversal_);
   } catch (const history::StoreError& failure) {

@@ -29,7 +29,7 @@ public:
   StoreJournal(history::Store* store, std::string words, std::optional<history::Reversal> reversal,
                std::string unavailable);
 
-  void Begin(const std::vector<roster::JournalFile>& files) override;
+  void Begin(const roster::JournalFiles& files) override;
   void Done() override;
   void Abandoned() override;
 

@@ -20,6 +20,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +86,10 @@ private:
     if (error != 0) throw Failure{file, describe(error)};
   }
 
+  // The entry's bytes as the plan keeps them; a failure to read them back
+  // fails the commit as a write would.
+  std::string NewBytes(const Entry& entry) const;
+  std::optional<std::string> OldBytes(const Entry& entry) const;
   void Append(const std::string& line);
   void Begin(const detail::CommitPlan& commit);
   SharedDescriptor FolderFor(const Entry& entry, const detail::Place& place);

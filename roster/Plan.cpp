@@ -17,6 +17,7 @@
 #include "roster/CsvTable.h"
 #include "roster/JsonTable.h"
 #include "roster/LoadedFighter.h"
+#include "roster/PlanBytes.h"
 #include "roster/Preflight.h"
 #include "roster/Roster.h"
 #include "roster/RosterRows.h"
@@ -54,6 +55,7 @@ public:
         finder_(options, table, writing),
         preflight_(finder_) {
     plan_.commit_ = std::make_shared<detail::CommitPlan>();
+    plan_.bytes_ = std::make_shared<detail::PlanBytes>();
     plan_.commit_->reach = finder_.reach();
   }
 
@@ -154,7 +156,7 @@ public:
       planned.action = Action::Unchanged;
     } else if (!write.bytes) {
       planned.action = Action::Remove;
-      planned.oldBytes = target->oldBytes;
+      planned.oldBytes = Hold(target->oldBytes);
       preflight_.Add(row, *target, 0);
       AddTarget(*target, detail::Change::Remove, write.file);
     } else if (write.bytes->size() > kMaxInputFileBytes) {
@@ -171,8 +173,8 @@ public:
                      exists ? std::optional(size) : std::nullopt);
       AddTarget(*target, target->inPlace ? detail::Change::InPlace : detail::Change::Rename, write.file);
       planned.action = exists ? Action::Replace : Action::Create;
-      planned.newBytes = *write.bytes;
-      if (exists) planned.oldBytes = target->oldBytes;
+      planned.newBytes = Hold(*write.bytes);
+      if (exists) planned.oldBytes = Hold(target->oldBytes);
     }
     if (problems.size() > before) planned.action = Action::Refused;
     plan_.files_.push_back(std::move(planned));
@@ -225,8 +227,21 @@ private:
     planned.action = target.old ? Action::Replace : Action::Create;
     preflight_.Add(planned.row, target, bytes.size());
     AddTarget(target, detail::Change::Rename, planned.file);
-    planned.newBytes = std::move(bytes);
-    if (target.old) planned.oldBytes = target.oldBytes;
+    planned.newBytes = Hold(bytes);
+    if (target.old) planned.oldBytes = Hold(target.oldBytes);
+  }
+
+  // The bytes kept by the plan; when they cannot be (no room for them in the
+  // temporary folder), the plan has a problem and keeps no more.
+  HeldBytes Hold(std::string_view bytes) {
+    if (unheld_) return {};
+    try {
+      return plan_.bytes_->Add(bytes);
+    } catch (const Error& failure) {
+      plan_.problems_.push_back({0, {}, failure.message()});
+      unheld_ = true;
+      return {};
+    }
   }
 
   static std::string TooLarge() {
@@ -258,6 +273,7 @@ private:
   MissingFolders missingFolders_;
   TargetFinder finder_;
   Preflight preflight_;
+  bool unheld_ = false;
 };
 
 std::size_t RosterPlan::ChangeCount() const {
@@ -266,9 +282,14 @@ std::size_t RosterPlan::ChangeCount() const {
   }));
 }
 
-std::string RosterPlan::BytesOf(const PlannedFile& file) const { return file.newBytes; }
+std::string RosterPlan::BytesOf(const PlannedFile& file) const {
+  return bytes_ && file.newBytes.size ? bytes_->Read(file.newBytes) : std::string();
+}
 
-std::optional<std::string> RosterPlan::BeforeOf(const PlannedFile& file) const { return file.oldBytes; }
+std::optional<std::string> RosterPlan::BeforeOf(const PlannedFile& file) const {
+  if (!file.oldBytes) return std::nullopt;
+  return file.oldBytes->size ? bytes_->Read(*file.oldBytes) : std::string();
+}
 
 RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options, ImportMatch match) {
   RosterPlan plan;

@@ -7,6 +7,7 @@
 // the caller's thread and shares no state, so a window may run it on a worker.
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -148,6 +149,12 @@ struct MatchNote {
   std::string Text() const;
 };
 
+// Where a plan keeps one file's bytes (see RosterPlan::BytesOf).
+struct HeldBytes {
+  std::uint64_t offset = 0;
+  std::uint32_t size = 0;
+};
+
 struct PlannedFile {
   int row = 0;       // in the table, from 1 after the header; 0 for set; from 1 in the order of writes
   std::string file;  // as the table names it
@@ -156,8 +163,8 @@ struct PlannedFile {
   // The new file's bytes and, for a file the commit changes, the bytes it
   // held when checked (none for a file created): read them through
   // RosterPlan::BytesOf and BeforeOf.
-  std::string newBytes;
-  std::optional<std::string> oldBytes;
+  HeldBytes newBytes;
+  std::optional<HeldBytes> oldBytes;
   // Absolute, every link on the way resolved as the system found it from the
   // folder's own descriptor, so two names of one place give one path; empty
   // when the file was refused before it was found.
@@ -198,7 +205,8 @@ struct CommitResult {
 
 namespace detail {
 struct CommitPlan;
-}
+class PlanBytes;
+}  // namespace detail
 
 // What an import or a set would do, checked against the file system when it
 // was made. Making it writes nothing, so a caller cancels by dropping it.
@@ -215,7 +223,9 @@ public:
   const std::vector<std::string>& Notes() const { return notes_; }
   // The files a commit writes (created, replaced or removed).
   std::size_t ChangeCount() const;
-  // A planned file's new bytes: empty when it is refused, removed or unchanged.
+  // A planned file's new bytes: empty when it is refused, removed or
+  // unchanged. A large plan keeps them in a temporary file: a failure to
+  // read them back throws Error.
   std::string BytesOf(const PlannedFile& file) const;
   // What the history keeps of a file the commit changes: the bytes it held
   // when checked; none for a file created. The bytes after are BytesOf's,
@@ -236,6 +246,7 @@ private:
   std::vector<TableProblem> problems_;
   std::vector<std::string> notes_;
   std::shared_ptr<detail::CommitPlan> commit_;
+  std::shared_ptr<detail::PlanBytes> bytes_;
   bool committed_ = false;
 };
 
@@ -285,12 +296,36 @@ RosterPlan PlanSet(const std::vector<std::string>& files, const std::vector<SetE
 // folder refuses new files, one that belongs to another user.
 RosterPlan PlanWrites(const std::vector<FileWrite>& writes, const RosterOptions& options);
 
-// What the history records of one file of a commit; the texts belong to the
-// plan and live as long as the call they are given to.
+// What the history records of one file of a commit; the texts live as long
+// as the call they are given to.
 struct JournalFile {
   std::string_view canonicalPath;
   std::optional<std::string_view> before;  // none: the commit creates it
   std::optional<std::string_view> after;   // none: the commit removes it
+};
+
+// The files of a commit, read one at a time as a journal goes through them,
+// as often as it likes, so that their bytes are never all held at once.
+class JournalFiles {
+public:
+  using Visit = std::function<void(const JournalFile& file)>;
+  using Feed = std::function<void(const Visit& visit)>;
+
+  JournalFiles(std::size_t count, Feed feed) : count_(count), feed_(std::move(feed)) {}
+  // Files held by the caller, for as long as this lives.
+  explicit JournalFiles(const std::vector<JournalFile>& files)
+      : count_(files.size()), feed_([&files](const Visit& visit) {
+          for (const JournalFile& file : files) visit(file);
+        }) {}
+
+  std::size_t size() const { return count_; }
+  // Each file in the commit's order. Throws what reading the plan's bytes
+  // back throws (Error).
+  void ForEach(const Visit& visit) const { feed_(visit); }
+
+private:
+  std::size_t count_;
+  Feed feed_;
 };
 
 // Told of a commit as it goes, so that a history can record every change
@@ -301,7 +336,7 @@ class CommitJournal {
 public:
   virtual ~CommitJournal();
   // Every check has passed and the files it names are about to change.
-  virtual void Begin(const std::vector<JournalFile>& files) = 0;
+  virtual void Begin(const JournalFiles& files) = 0;
   // Every file holds its new bytes.
   virtual void Done() = 0;
   // The commit failed after Begin and every file is as it was. After a

@@ -131,6 +131,22 @@ CommitResult Transaction::Run() {
           false};
 }
 
+std::string Transaction::NewBytes(const Entry& entry) const {
+  try {
+    return plan_.BytesOf(*entry.file);
+  } catch (const Error& failure) {
+    throw Failure{entry.file->file, failure.message()};
+  }
+}
+
+std::optional<std::string> Transaction::OldBytes(const Entry& entry) const {
+  try {
+    return plan_.BeforeOf(*entry.file);
+  } catch (const Error& failure) {
+    throw Failure{entry.file->file, failure.message()};
+  }
+}
+
 void Transaction::Append(const std::string& line) {
   if (manifest_ && !WriteAll(manifest_->get(), line)) throw Failure{{}, WriteError::Stream().message()};
 }
@@ -201,15 +217,15 @@ void Transaction::SyncFolders(bool asked) {
 
 void Transaction::BeginJournal() {
   if (!journal_) return;
-  std::vector<JournalFile> files;
-  files.reserve(entries_.size());
-  for (const Entry& entry : entries_) {
-    const PlannedFile& file = *entry.file;
-    JournalFile told{file.canonicalPath, std::nullopt, std::nullopt};
-    if (file.oldBytes) told.before = *file.oldBytes;
-    if (entry.target->change != detail::Change::Remove) told.after = file.newBytes;
-    files.push_back(told);
-  }
+  const JournalFiles files(entries_.size(), [this](const JournalFiles::Visit& visit) {
+    for (const Entry& entry : entries_) {
+      const PlannedFile& file = *entry.file;
+      const std::optional<std::string> before = plan_.BeforeOf(file);
+      std::optional<std::string> after;
+      if (entry.target->change != detail::Change::Remove) after = plan_.BytesOf(file);
+      visit({file.canonicalPath, before, after});
+    }
+  });
   try {
     journal_->Begin(files);
     journalBegun_ = true;

@@ -116,9 +116,9 @@ void Transaction::Prepare(Entry& entry) {
       throw Failure{file, cannotCreate(errno)};
     }
   }
+  const std::string bytes = NewBytes(entry);
   Step(
-      CommitStep::Write, file, [&] { return ErrorOf(WriteAll(out->get(), entry.file->newBytes)); },
-      streamError);
+      CommitStep::Write, file, [&] { return ErrorOf(WriteAll(out->get(), bytes)); }, streamError);
   Step(
       CommitStep::Sync, file, [&] { return ErrorOf(::fsync(out->get()) == 0); }, streamError);
   if (target.old) Keep(entry);
@@ -151,6 +151,7 @@ void Transaction::Keep(Entry& entry) {
   const std::string kept = KeptName(token_, Index(entry));
   const int folder = entry.folder->get();
   bool copied = false;
+  std::optional<std::string> before;
   Step(
       CommitStep::Keep, file,
       [&] {
@@ -158,9 +159,8 @@ void Transaction::Keep(Entry& entry) {
         if (errno != EPERM && errno != EMLINK && errno != EXDEV && errno != ENOTSUP) return errno;
         copied = true;
         ino_t inode = 0;
-        return entry.file->oldBytes
-                   ? WriteBeside(entry, kept, *entry.file->oldBytes, entry.target->old->mode, inode)
-                   : EINVAL;
+        before = OldBytes(entry);
+        return before ? WriteBeside(entry, kept, *before, entry.target->old->mode, inode) : EINVAL;
       },
       [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); });
   entry.kept = true;

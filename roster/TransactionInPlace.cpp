@@ -29,17 +29,14 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
       !detail::StillThere(*entry.target->old, status)) {
     throw Failure{file, kChanged};
   }
-  static const std::string kNone;
-  const std::string& before = entry.file->oldBytes ? *entry.file->oldBytes : kNone;
+  std::string before = OldBytes(entry).value_or(std::string());
   if (Copied(entry)) {
     Append(FileLine(Index(entry), place, file, ManifestChange::InPlace));
     Append(SelfLine(Index(entry), status.st_ino));
     ino_t inode = 0;
     Step(
         CommitStep::Create, file,
-        [&] {
-          return WriteBeside(entry, TemporaryName(token_, Index(entry)), entry.file->newBytes, 0600, inode);
-        },
+        [&] { return WriteBeside(entry, TemporaryName(token_, Index(entry)), NewBytes(entry), 0600, inode); },
         cannotCreate);
     entry.temporary = true;
     entry.temporaryInode = inode;
@@ -51,15 +48,14 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
     entry.kept = true;
     Append(KeptLine(Index(entry), inode));
   }
-  entry.over = std::make_unique<InPlaceWrite>(entry.self->get(), before);
+  entry.over = std::make_unique<InPlaceWrite>(entry.self->get(), std::move(before));
   Step(
-      CommitStep::Reserve, file, [&] { return entry.over->Reserve(entry.file->newBytes.size()); },
-      streamError);
+      CommitStep::Reserve, file, [&] { return entry.over->Reserve(entry.file->newBytes.size); }, streamError);
 }
 
 void Transaction::Overwrite(Entry& entry) {
   const std::string& file = entry.file->file;
-  const std::string& bytes = entry.file->newBytes;
+  const std::string bytes = NewBytes(entry);
   const auto streamError = [](int) { return WriteError::Stream().message(); };
   entry.overwritten = true;
   Step(

@@ -23,7 +23,7 @@ enum class KillAt { Never, AfterBegin, BeforeDone };
 class KilledJournal : public roster::CommitJournal {
 public:
   KilledJournal(roster::CommitJournal& inner, KillAt at) : inner_(inner), at_(at) {}
-  void Begin(const std::vector<roster::JournalFile>& files) override {
+  void Begin(const roster::JournalFiles& files) override {
     inner_.Begin(files);
     if (at_ == KillAt::AfterBegin) ::_exit(0);
   }
@@ -111,7 +111,8 @@ TEST(StoreJournal, AnAbandonedCommitLeavesNoSet) {
   recorded::WriterHistory kept = folder.Open();
   const auto journal = kept.JournalFor("Save");
   const std::string path = folder.File("a.txt");
-  journal->Begin({{path, std::nullopt, std::string_view("new")}});
+  const std::vector<roster::JournalFile> files{{path, std::nullopt, std::string_view("new")}};
+  journal->Begin(roster::JournalFiles(files));
   journal->Abandoned();
   EXPECT_EQ(journal->Recorded(), std::nullopt);
   EXPECT_TRUE(kept.store()->History({folder.files()}).empty());

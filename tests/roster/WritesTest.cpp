@@ -255,12 +255,12 @@ TEST(WritesCommit, InAFolderThatRefusesNewFilesAFileIsWrittenOverItselfWithNoFil
 class FakeJournal : public roster::CommitJournal {
 public:
   explicit FakeJournal(bool throwsOnBegin) : throwsOnBegin_(throwsOnBegin) {}
-  void Begin(const std::vector<roster::JournalFile>& files) override {
+  void Begin(const roster::JournalFiles& files) override {
     std::string line = "Begin";
-    for (const roster::JournalFile& file : files) {
+    files.ForEach([&](const roster::JournalFile& file) {
       line += " " + std::filesystem::path(file.canonicalPath).filename().string() + ":" +
               std::string(file.before.value_or("-")) + ">" + std::string(file.after.value_or("-"));
-    }
+    });
     calls.push_back(line);
     if (throwsOnBegin_) throw std::runtime_error("the store is full");
   }

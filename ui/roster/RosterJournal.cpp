@@ -18,7 +18,7 @@ RecordingJournal::~RecordingJournal() = default;
 
 // A journal must not throw: a store that cannot even be opened leaves the
 // StoreJournal to say why, once a change is made.
-void RecordingJournal::Begin(const std::vector<JournalFile>& files) {
+void RecordingJournal::Begin(const JournalFiles& files) {
   try {
     if (kept_) {
       journal_ = kept_->Current().JournalFor(words_, reversal_);

@@ -32,7 +32,7 @@ public:
   RecordingJournal(std::string words, recorded::KeptHistory& kept);
   ~RecordingJournal() override;
 
-  void Begin(const std::vector<JournalFile>& files) override;
+  void Begin(const JournalFiles& files) override;
   void Done() override;
   void Abandoned() override;
 
