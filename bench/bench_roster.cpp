@@ -4,7 +4,10 @@
 // beside writing the same bytes with plain calls and fsync. The ratios printed
 // at the end are the figures; the absolute times depend on the machine and its
 // disk. Then the peak memory of export and import of a table of 40 MB, beside
-// the table's size.
+// the table's size, and of a CSV and a JSON table of small rows that each
+// create a file (what a plan keeps per file, not per table byte). Last, the
+// same import's plan and commit in this process with its bytes held in
+// memory beside spilled to a temporary file.
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -24,6 +27,8 @@
 #include "core/FileDescriptor.h"
 #include "core/IntToStr.h"
 #include "record/StringList.h"
+#include "roster/PlanBytes.h"
+#include "roster/Roster.h"
 #include "roster/RosterRows.h"
 #include "support/TempDirectory.h"
 #include "tools/ToolRunner.h"
@@ -186,6 +191,8 @@ struct MemoryFigures {
   long importKiB = 0;
   double smallRowsMiB = 0;  // the same size in rows of about 130 bytes
   long smallRowsImportKiB = 0;
+  double smallJsonMiB = 0;  // the same rows as JSON
+  long smallJsonImportKiB = 0;
 };
 
 MemoryFigures& Memory() {
@@ -210,21 +217,31 @@ void PeakMemoryOf40MBTable(benchmark::State& state) {
   }
   // As many small rows as make a table of the same size: the most rows, the most to keep per byte.
   std::string small;
+  std::string json = "[";
   roster::AppendCsvHeader(small);
   while (small.size() < std::filesystem::file_size(folder + "/" + args.back()) * kLargeFighters) {
     const std::string name = "small/fighter" + IntToStr(static_cast<long long>(small.size())) + ".txt";
-    roster::AppendCsvRow(small, name, SampleFighter(static_cast<int>(small.size() % 1000)).Lines());
+    const TStringList lines = SampleFighter(static_cast<int>(small.size() % 1000)).Lines();
+    roster::AppendCsvRow(small, name, lines);
+    json += json.size() == 1 ? "\n  " : ",\n  ";
+    roster::AppendJsonRow(json, name, lines);
   }
+  json += "\n]\n";
   test::WriteBytes(folder + "/small.csv", small);
+  test::WriteBytes(folder + "/small.json", json);
   for (auto _ : state) {
     Memory().exportKiB = PeakKiB(folder, args, folder + "/roster.csv");
     Memory().importKiB = PeakKiB(folder, {"import", "--into", "copy", "roster.csv"}, folder + "/import.out");
     Memory().smallRowsImportKiB =
         PeakKiB(folder, {"import", "--into", "copy", "small.csv"}, folder + "/import.out");
+    Memory().smallJsonImportKiB =
+        PeakKiB(folder, {"import", "--into", "json-copy", "small.json"}, folder + "/import.out");
   }
+  Memory().smallJsonMiB = static_cast<double>(json.size()) / (1 << 20);
   Memory().tableMiB = static_cast<double>(std::filesystem::file_size(folder + "/roster.csv")) / (1 << 20);
   Memory().smallRowsMiB = static_cast<double>(small.size()) / (1 << 20);
-  if (Memory().exportKiB == 0 || Memory().importKiB == 0 || Memory().smallRowsImportKiB == 0) {
+  if (Memory().exportKiB == 0 || Memory().importKiB == 0 || Memory().smallRowsImportKiB == 0 ||
+      Memory().smallJsonImportKiB == 0) {
     state.SkipWithError("export or import failed");
   }
   state.counters["table_MiB"] = Memory().tableMiB;
@@ -233,6 +250,28 @@ void PeakMemoryOf40MBTable(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(PeakMemoryOf40MBTable)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// ---------------------------------------------------------------------------
+// The import of the 10,000 files in this process, its bytes held in memory
+// (as a plan of that size does) beside spilled from the first byte.
+
+void PlanAndCommit(benchmark::State& state, std::size_t spillAfter) {
+  Roster& roster = TheRoster();
+  const roster::detail::SpillThreshold threshold(spillAfter);
+  for (auto _ : state) {
+    state.PauseTiming();
+    const std::string folder = roster.directory() / roster.FreshFolder();
+    state.ResumeTiming();
+    roster::RosterPlan plan = roster::PlanImport(roster.directory() / "roster.csv", {folder});
+    if (!plan.Problems().empty() || !roster::Commit(plan).ok()) state.SkipWithError("import failed");
+  }
+}
+
+void ImportHeld(benchmark::State& state) { PlanAndCommit(state, std::size_t{64} << 20); }
+BENCHMARK(ImportHeld)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void ImportSpilled(benchmark::State& state) { PlanAndCommit(state, 0); }
+BENCHMARK(ImportSpilled)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
 }  // namespace ostrak
@@ -245,6 +284,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatio("export / raw read", "Export", "RawRead");
   reporter.PrintRatio("import / plain write with fsync", "Import", "PlainWriteWithFsync");
+  reporter.PrintRatio("import spilled / held in memory (goal: at most 1.1)", "ImportSpilled", "ImportHeld");
   if (const double exported = reporter.PerItemNs("Export"); exported > 0) {
     std::printf("export throughput: %.0f%% of the raw read's (goal: at least 40%%)\n",
                 100 * reporter.PerItemNs("RawRead") / exported);
@@ -255,9 +295,14 @@ int main(int argc, char** argv) {
         "MiB)\n",
         memory.tableMiB, static_cast<double>(memory.exportKiB) / 1024,
         static_cast<double>(memory.importKiB) / 1024, 4 * memory.tableMiB + 64);
-    std::printf("peak memory for a %.1f MiB table of %s: import %.1f MiB (goal: under %.1f MiB)\n",
-                memory.smallRowsMiB, "130-byte rows", static_cast<double>(memory.smallRowsImportKiB) / 1024,
-                4 * memory.smallRowsMiB + 64);
+    const auto small = [](const char* table, double mib, long kib) {
+      std::printf(
+          "peak memory for a %.1f MiB %s table of 130-byte rows, each a new file: import %.1f MiB, "
+          "%.2f times the table (goal: under 2)\n",
+          mib, table, static_cast<double>(kib) / 1024, static_cast<double>(kib) / 1024 / mib);
+    };
+    small("CSV", memory.smallRowsMiB, memory.smallRowsImportKiB);
+    small("JSON", memory.smallJsonMiB, memory.smallJsonImportKiB);
   }
   benchmark::Shutdown();
   return 0;
