@@ -48,8 +48,10 @@ enum class Change {
 };
 
 struct TargetPlan {
-  std::size_t file = 0;        // in the plan's files
-  std::optional<OldFile> old;  // what it replaces; none for a file it creates
+  std::size_t file = 0;  // in the plan's files
+  // What it replaces; none for a file it creates. Apart, so that a plan
+  // creating a million files does not carry its room.
+  std::shared_ptr<const OldFile> old;
   // Where a link at the file's name led (leaving the base allowed); none:
   // the place its name gives (PlaceOfName), found again by the commit.
   std::shared_ptr<const Place> linked;
