@@ -76,7 +76,16 @@ public:
     std::shared_ptr<const MatchNote> match;
     if (matcher_) {
       std::optional<MatchNote> chose = matcher_->Choose(number, cells, chosen, problems);
-      if (!chose) return;
+      if (!chose) {
+        // Refused before a file was taken: the file its cell names still
+        // tells the user which row this is.
+        if (cells[0] && !FileCellProblem(*cells[0])) {
+          const std::string& named = cells[0]->texts.front();
+          plan_.files_.push_back(
+              {number, named, PathUnder(finder_.base().name, named), Action::Refused, {}, {}, {}, {}});
+        }
+        return;
+      }
       match = std::make_shared<const MatchNote>(std::move(*chose));
       cells[0] = &chosen;
     }

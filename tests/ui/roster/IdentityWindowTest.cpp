@@ -445,7 +445,7 @@ TEST_F(IdentityWindowInSpanish, TheImportPreviewMatchesRowsBySherdogIdWhenAskedA
   // ivo.txt has no ID: the row cannot be matched, and says so.
   ASSERT_EQ(preview->Problems().count(), 1);
   EXPECT_EQ(preview->Problems().item(0)->text(),
-            QString::fromUtf8("Fila 2: ID Sherdog: está vacío: las filas se emparejan por él"));
+            QString::fromUtf8("ivo.txt (fila 2): ID Sherdog: está vacío: las filas se emparejan por él"));
   EXPECT_FALSE(preview->ApplyButton().isEnabled());
 
   // Once a commit runs, the match is not offered: a new plan would offer to apply the table again.
