@@ -1,5 +1,7 @@
 #include "roster/JsonElements.h"
 
+#include <algorithm>
+
 namespace ostrak::roster {
 
 namespace {
@@ -115,13 +117,14 @@ std::optional<std::size_t> JsonElements::TextAfter() {
   return passed_ + at_;
 }
 
-std::string JsonElements::Rest(std::size_t& offset) {
+std::string JsonElements::Rest(std::size_t& offset, std::size_t limit) {
   Ensure();
   offset = passed_ + at_;
   std::string rest;
-  while (Ensure()) {
-    rest.append(piece_, at_);
-    at_ = piece_.size();
+  while (rest.size() < limit && Ensure()) {
+    const std::size_t take = std::min(piece_.size() - at_, limit - rest.size());
+    rest.append(piece_, at_, take);
+    at_ += take;
   }
   return rest;
 }

@@ -39,8 +39,8 @@ public:
   // After the array is closed: where the first byte that is not white space
   // stands; none when only white space follows.
   std::optional<std::size_t> TextAfter();
-  // All the text not yet taken, and where it starts.
-  std::string Rest(std::size_t& offset);
+  // The text not yet taken, up to `limit` bytes, and where it starts.
+  std::string Rest(std::size_t& offset, std::size_t limit = std::string::npos);
 
 private:
   bool Ensure();  // a byte ahead, unless the text ends

@@ -55,14 +55,36 @@ TableProblem NotJson(const QJsonParseError& error, long long offset) {
 // after it; so a parse that fails, fails with the words and at the byte it
 // would for the whole text. None for the empty array's "element".
 // `text` is only room to work in, kept from one element to the next.
-std::optional<QJsonValue> Parse(const JsonElement& element, std::string& text) {
+//
+// A failed parse is made once more with the real text after the element:
+// where QJsonDocument says a broken literal ends depends on the bytes that
+// follow it ("[fil]" fails at another byte than "[fil]xx").
+std::optional<QJsonValue> Parse(const JsonElement& element, JsonElements& elements, std::string& text) {
   const std::string_view before = element.first ? "[" : "[0,";
   const std::string_view after = element.end == ']' ? "]" : element.end == ',' ? ",0]" : "";
   text.assign(before).append(element.text).append(after);
   QJsonParseError error{};
-  const QJsonDocument document = QJsonDocument::fromJson(
-      QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())), &error);
+  const auto parse = [&] {
+    return QJsonDocument::fromJson(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())),
+                                   &error);
+  };
+  const QJsonDocument document = parse();
   if (error.error != QJsonParseError::NoError) {
+    // A few KiB reach past any lookahead of the parser's.
+    constexpr std::size_t kLookahead = 4096;
+    std::size_t offset = 0;
+    text.assign(before).append(element.text);
+    if (element.end != 0) text += element.end;
+    const std::string following = elements.Rest(offset, kLookahead);
+    const bool cut = following.size() == kLookahead;
+    text += following;
+    const QJsonParseError standIn = error;
+    parse();
+    // Only a failure where the element stands is the element's, not one
+    // where the text was cut.
+    if (error.error == QJsonParseError::NoError ||
+        (cut && error.offset > static_cast<qsizetype>(text.size() - kLookahead / 2)))
+      error = standIn;
     throw NotJson(
         error, static_cast<long long>(element.offset) + error.offset - static_cast<long long>(before.size()));
   }
@@ -116,7 +138,7 @@ void ReadJsonRows(const std::function<std::string_view()>& next, const std::func
   JsonElement element;
   std::string room;
   for (int number = 1; elements.Next(element); ++number) {
-    const std::optional<QJsonValue> value = Parse(element, room);
+    const std::optional<QJsonValue> value = Parse(element, elements, room);
     if (!value) break;
     if (!value->isObject()) {
       problems.push_back({number, {}, "is not a JSON object"});
