@@ -296,7 +296,7 @@ std::string RosterPlan::BytesOf(const PlannedFile& file) const {
 }
 
 std::optional<std::string> RosterPlan::BeforeOf(const PlannedFile& file) const {
-  if (!file.oldBytes) return std::nullopt;
+  if (!file.oldBytes || !bytes_) return std::nullopt;
   return file.oldBytes->size ? bytes_->Read(*file.oldBytes) : std::string();
 }
 

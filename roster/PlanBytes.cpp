@@ -41,7 +41,13 @@ int OpenUnnamed(const std::string& folder) {
   std::vector<char> path(name.begin(), name.end());
   path.push_back('\0');
   fd = ::mkostemp(path.data(), O_CLOEXEC);
-  if (fd >= 0) ::unlink(path.data());
+  if (fd >= 0 && ::unlink(path.data()) != 0) {
+    // A name we cannot remove would outlive us: refuse the spill instead.
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return -1;
+  }
   return fd;
 }
 
@@ -59,6 +65,8 @@ HeldBytes PlanBytes::Add(std::string_view bytes) {
 }
 
 std::string PlanBytes::Read(const HeldBytes& held) const {
+  if (held.offset + held.size > flushed_ + memory_.size())
+    throw Error("a planned file's bytes are not in its plan");
   if (held.offset >= flushed_) return memory_.substr(held.offset - flushed_, held.size);
   std::string bytes(held.size, '\0');
   std::size_t done = 0;
@@ -66,22 +74,31 @@ std::string PlanBytes::Read(const HeldBytes& held) const {
     const ssize_t count = ::pread(file_->get(), bytes.data() + done, bytes.size() - done,
                                   static_cast<off_t>(held.offset + done));
     if (count < 0 && errno == EINTR) continue;
-    if (count <= 0) CannotSpill(TemporaryFolder(), count < 0 ? errno : EIO);
+    if (count <= 0) {
+      throw Error("cannot read back the planned files' bytes from \"" + folder_ +
+                  "\": " + SystemErrorText(count < 0 ? errno : EIO));
+    }
     done += static_cast<std::size_t>(count);
   }
   return bytes;
 }
 
 void PlanBytes::Spill() {
-  const std::string folder = TemporaryFolder();
-  auto file = std::make_unique<FileDescriptor>(OpenUnnamed(folder));
-  if (file->get() < 0) CannotSpill(folder, errno);
-  file_ = std::move(file);
+  folder_ = TemporaryFolder();
+  const int fd = OpenUnnamed(folder_);
+  if (fd < 0) CannotSpill(folder_, errno);
+  try {
+    file_ = std::make_unique<FileDescriptor>(fd);
+  } catch (...) {
+    ::close(fd);
+    throw;
+  }
   Flush();
 }
 
 void PlanBytes::Flush() {
-  if (!WriteAll(file_->get(), memory_)) CannotSpill(TemporaryFolder(), errno ? errno : ENOSPC);
+  errno = 0;
+  if (!WriteAll(file_->get(), memory_)) CannotSpill(folder_, errno ? errno : ENOSPC);
   flushed_ += memory_.size();
   memory_.clear();
   // Held at its size, so that the piece is not allocated anew each time.

@@ -38,6 +38,7 @@ private:
   std::string memory_;
   std::uint64_t flushed_ = 0;
   std::unique_ptr<FileDescriptor> file_;
+  std::string folder_;  // where the file was made, for what a failed read says
 };
 
 // How many bytes a plan keeps in memory before it spills; for tests and

@@ -317,6 +317,8 @@ public:
       : count_(files.size()), feed_([&files](const Visit& visit) {
           for (const JournalFile& file : files) visit(file);
         }) {}
+  // Held by reference: a temporary would be gone before the journal reads it.
+  JournalFiles(std::vector<JournalFile>&&) = delete;
 
   std::size_t size() const { return count_; }
   // Each file in the commit's order. Throws what reading the plan's bytes

@@ -170,6 +170,13 @@ constexpr EngineMessageTemplate kTemplates[] = {
     // A roster folder's walk.
     {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "not read: it lies more than %1 folders deep")},
     {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "not read: %1")},
+    // Where a large plan keeps its files' bytes.
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
+                       "cannot keep the planned files' bytes in \"%1\": %2")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages",
+                       "cannot read back the planned files' bytes from \"%1\": %2")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "a planned file is too large")},
+    {QT_TRANSLATE_NOOP("ostrak::roster::EngineMessages", "a planned file's bytes are not in its plan")},
 };
 
 const QRegularExpression kHole(QStringLiteral("%([1-9])"));

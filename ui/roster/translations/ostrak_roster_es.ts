@@ -669,6 +669,22 @@ Do you want to replace it?</source>
         <source>cannot find &quot;%1&quot;</source>
         <translation>no se encuentra &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>cannot keep the planned files&apos; bytes in &quot;%1&quot;: %2</source>
+        <translation>no se pueden guardar los bytes de los archivos previstos en &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>cannot read back the planned files&apos; bytes from &quot;%1&quot;: %2</source>
+        <translation>no se pueden volver a leer los bytes de los archivos previstos de &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>a planned file is too large</source>
+        <translation>un archivo previsto es demasiado grande</translation>
+    </message>
+    <message>
+        <source>a planned file&apos;s bytes are not in its plan</source>
+        <translation>los bytes de un archivo previsto no están en su plan</translation>
+    </message>
 </context>
 <context>
     <name>ostrak::roster::FieldNames</name>
