@@ -107,6 +107,12 @@ void Contents::MakeStandalone(std::int64_t id) {
   update.BindBytes(frames_.Compress(bytes, {})).Bind(id).Run();
 }
 
+void Contents::Forget() {
+  cache_.clear();
+  cacheOrder_.clear();
+  cacheBytes_ = 0;
+}
+
 void Contents::Remember(std::int64_t id, const std::string& bytes) {
   if (bytes.size() > kCacheBytes / 8 || cache_.count(id)) return;
   while (cacheBytes_ + bytes.size() > kCacheBytes && !cacheOrder_.empty()) {

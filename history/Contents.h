@@ -40,6 +40,8 @@ public:
   std::size_t SizeOf(std::int64_t id);
   // Rebuilds the content as a frame on its own, before its base goes.
   void MakeStandalone(std::int64_t id);
+  // Drops every content remembered: their ids may be given anew.
+  void Forget();
 
 private:
   struct Row {
@@ -56,7 +58,7 @@ private:
   Statement insert_;
   Statement key_;
   // Recently rebuilt or stored contents: the next version of a file is made
-  // against the last. Ids are never reused, and a content never changes.
+  // against the last. A committed id is never reused, and a content never changes.
   std::unordered_map<std::int64_t, std::string> cache_;
   std::deque<std::int64_t> cacheOrder_;
   std::size_t cacheBytes_ = 0;

@@ -36,6 +36,11 @@ public:
       return work();
     } catch (const detail::DamagedStore& damaged) {
       throw StoreError(SetAsideWith(damaged.message()));
+    } catch (...) {
+      // A write rolled back may have cached contents under ids the next
+      // write is given again.
+      if (session_) session_->contents.Forget();
+      throw;
     }
   }
 

@@ -90,5 +90,27 @@ TEST(Contents, EqualContentsAreKeptOnceWhateverTheFilesAndSets) {
   EXPECT_EQ(store->LastRecorded(folder.File("a.txt"))->content, Fighter(3));
 }
 
+// A set whose feed fails half-way is rolled back whole; the contents it
+// stored first must not be read back for the ids the next set is given.
+TEST(Contents, ASetRolledBackLeavesNoContentToReadForTheNextSet) {
+  StoreFolder folder;
+  const auto store = folder.Open();
+  const std::string a = folder.File("a.txt");
+  const std::string b = folder.File("b.txt");
+  int passes = 0;  // the store reads the feed more than once: fail on its last
+  EXPECT_ANY_THROW(store->Begin("Import t.csv", [&](const auto& take) {
+    take(history::FileChange{a, std::nullopt, Fighter(7, "Rolled back")});
+    if (++passes > 1) throw std::runtime_error("the spill cannot be read");
+    take(history::FileChange{b, std::nullopt, Fighter(8, "Never stored")});
+  }));
+  const history::ChangeSetId id = store->Begin("Import t.csv", {{b, std::nullopt, Fighter(9, "Kept")}});
+  store->MarkDone(id);
+  const auto set = store->Get(id);
+  ASSERT_TRUE(set);
+  ASSERT_EQ(set->files.size(), 1u);
+  EXPECT_EQ(set->files[0].after, Fighter(9, "Kept"));
+  EXPECT_EQ(store->LastRecorded(b)->content, Fighter(9, "Kept"));
+}
+
 }  // namespace
 }  // namespace ostrak::test
