@@ -237,7 +237,7 @@ void BulkSetDialog::Planned(const std::shared_ptr<RosterPlan>& plan, PreviewLine
     return std::count_if(files.begin(), files.end(),
                          [action](const PlannedFile& file) { return file.action == action; });
   };
-  QString summary = tr("%1 to change, %2 unchanged, %3 problems.")
+  QString summary = tr("%1 to change, %2 unchanged; problems: %3.")
                         .arg(count(Action::Replace))
                         .arg(count(Action::Unchanged))
                         .arg(plan->Problems().size());

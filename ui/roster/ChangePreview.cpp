@@ -21,6 +21,9 @@ namespace ostrak::roster {
 
 namespace {
 
+// Characters of the changes column, at most, as first shown.
+constexpr int kWidestChanges = 48;
+
 constexpr int kMeasuredRows = 64;
 
 QString Utf8(const std::string& text) {
@@ -318,6 +321,11 @@ void ChangePreview::Show(PreviewLines lines) {
       PreviewModel::Match,
       std::none_of(rows.begin(), rows.end(), [](const PreviewRow& row) { return !row.match.isEmpty(); }));
   table_->resizeColumnsToContents();
+  // A long list of changes would push the ratings out of sight: the whole
+  // text is in the cell's tool tip.
+  const int widest = table_->fontMetrics().averageCharWidth() * kWidestChanges;
+  if (table_->columnWidth(PreviewModel::Changes) > widest)
+    table_->setColumnWidth(PreviewModel::Changes, widest);
 }
 
 int ChangePreview::ShownCount() const { return proxy_->rowCount(); }

@@ -26,7 +26,7 @@ ImportPreview::ImportPreview(const QString& table, const RosterPlan& plan, Previ
     return std::count_if(planned.begin(), planned.end(),
                          [action](const PlannedFile& file) { return file.action == action; });
   };
-  QString summary = tr("%1 to create, %2 to replace, %3 unchanged, %4 problems.")
+  QString summary = tr("%1 to create, %2 to replace, %3 unchanged; problems: %4.")
                         .arg(count(Action::Create))
                         .arg(count(Action::Replace))
                         .arg(count(Action::Unchanged))

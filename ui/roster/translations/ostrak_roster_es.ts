@@ -96,8 +96,8 @@ Do you want to replace it?</source>
         <translation>Comprobando los archivos…</translation>
     </message>
     <message>
-        <source>%1 to change, %2 unchanged, %3 problems.</source>
-        <translation>%1 por cambiar, %2 sin cambios, %3 problemas.</translation>
+        <source>%1 to change, %2 unchanged; problems: %3.</source>
+        <translation>%1 por cambiar, %2 sin cambios; problemas: %3.</translation>
     </message>
     <message>
         <source>Nothing can be applied until every problem is mended.</source>
@@ -942,8 +942,8 @@ Do you want to replace it?</source>
         <translation>Importar %1</translation>
     </message>
     <message>
-        <source>%1 to create, %2 to replace, %3 unchanged, %4 problems.</source>
-        <translation>%1 por crear, %2 por sustituir, %3 sin cambios, %4 problemas.</translation>
+        <source>%1 to create, %2 to replace, %3 unchanged; problems: %4.</source>
+        <translation>%1 por crear, %2 por sustituir, %3 sin cambios; problemas: %4.</translation>
     </message>
     <message>
         <source>Nothing can be applied until every problem is mended.</source>
