@@ -48,24 +48,29 @@ private:
     std::string message;
   };
 
-  struct Entry {
-    const detail::TargetPlan* target = nullptr;
-    const PlannedFile* file = nullptr;
-    std::string name;  // in its folder
-    SharedDescriptor folder;
-    bool temporary = false;  // it exists, not renamed
-    ino_t temporaryInode = 0;
-    bool kept = false;     // the old file (or a copy of it) is kept under its KeptName
-    bool renamed = false;  // renamed into place, or removed
-    // Written over itself: the file, open for writing, and its old bytes.
+  // A file written over itself: open for writing, and its old bytes. Apart,
+  // so that a commit creating a million files does not carry its room.
+  struct InPlaceFile {
     std::unique_ptr<FileDescriptor> self;
     std::unique_ptr<InPlaceWrite> over;
-    bool overwritten = false;  // a byte may have been written over the old ones
-    bool damaged = false;      // its old bytes could not be put back
+  };
+
+  struct Entry {
+    const detail::TargetPlan* target = nullptr;
+    std::string name;  // in its folder
+    SharedDescriptor folder;
+    ino_t temporaryInode = 0;
+    std::unique_ptr<InPlaceFile> inPlace;
+    bool temporary : 1 = false;    // it exists, not renamed
+    bool kept : 1 = false;         // the old file (or a copy of it) is kept under its KeptName
+    bool renamed : 1 = false;      // renamed into place, or removed
+    bool overwritten : 1 = false;  // a byte may have been written over the old ones
+    bool damaged : 1 = false;      // its old bytes could not be put back
   };
 
   std::size_t Index(const Entry& entry) const { return static_cast<std::size_t>(&entry - entries_.data()); }
-  const std::string& PathOf(const Entry& entry) const { return entry.file->path; }
+  const PlannedFile& FileOf(const Entry& entry) const { return plan_.files_[entry.target->file]; }
+  const std::string& PathOf(const Entry& entry) const { return FileOf(entry).path; }
   bool InPlace(const Entry& entry) const {
     return entry.target->change == detail::Change::InPlace ||
            entry.target->change == detail::Change::InPlaceUncopied;

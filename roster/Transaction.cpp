@@ -65,7 +65,6 @@ CommitResult Transaction::Run() {
     for (const detail::TargetPlan& target : commit.targets) {
       entries_.emplace_back();
       entries_.back().target = &target;
-      entries_.back().file = &plan_.files_[target.file];
       Prepare(entries_.back());
       if (progress_) progress_(entries_.size(), total);
     }
@@ -133,17 +132,17 @@ CommitResult Transaction::Run() {
 
 std::string Transaction::NewBytes(const Entry& entry) const {
   try {
-    return plan_.BytesOf(*entry.file);
+    return plan_.BytesOf(FileOf(entry));
   } catch (const Error& failure) {
-    throw Failure{entry.file->file, failure.message()};
+    throw Failure{FileOf(entry).file, failure.message()};
   }
 }
 
 std::optional<std::string> Transaction::OldBytes(const Entry& entry) const {
   try {
-    return plan_.BeforeOf(*entry.file);
+    return plan_.BeforeOf(FileOf(entry));
   } catch (const Error& failure) {
-    throw Failure{entry.file->file, failure.message()};
+    throw Failure{FileOf(entry).file, failure.message()};
   }
 }
 
@@ -200,7 +199,7 @@ void Transaction::SyncFolders(bool asked) {
                     std::pair(folder, file));
   };
   for (const Entry& entry : entries_) {
-    if (!InPlace(entry)) add(entry.folder, entry.file->file);
+    if (!InPlace(entry)) add(entry.folder, FileOf(entry).file);
   }
   for (const auto& [parent, name] : made_) add(parent, {});
   for (const auto& known : folders) {
@@ -219,7 +218,7 @@ void Transaction::BeginJournal() {
   if (!journal_) return;
   const JournalFiles files(entries_.size(), [this](const JournalFiles::Visit& visit) {
     for (const Entry& entry : entries_) {
-      const PlannedFile& file = *entry.file;
+      const PlannedFile& file = FileOf(entry);
       const std::optional<std::string> before = plan_.BeforeOf(file);
       std::optional<std::string> after;
       if (entry.target->change != detail::Change::Remove) after = plan_.BytesOf(file);
@@ -252,8 +251,8 @@ bool Transaction::Undo() {
     if (InPlace(*entry)) {
       if (entry->overwritten) {
         entry->damaged = !PutBack(*entry);
-      } else if (entry->over) {
-        entry->over->Unreserve();
+      } else if (entry->inPlace && entry->inPlace->over) {
+        entry->inPlace->over->Unreserve();
       }
       undone = undone && !entry->damaged;
       // Kept for the next run, which puts the file back from them.

@@ -31,7 +31,8 @@ SharedDescriptor Transaction::FolderFor(const Entry& entry, const detail::Place&
   if (const auto known = folders_.find(key); known != folders_.end()) return known->second;
   const Reach reach = place.fromRoot ? Reach::Anywhere : reach_;
   const FolderWalk walk = WalkFolders(place.fromRoot ? root_ : base_, place.folders, reach);
-  if (walk.error != 0) throw Failure{entry.file->file, CannotCreateFile(PathOf(entry), walk.error).message()};
+  if (walk.error != 0)
+    throw Failure{FileOf(entry).file, CannotCreateFile(PathOf(entry), walk.error).message()};
   SharedDescriptor folder = walk.folder;
   for (std::size_t i = walk.existing; i < place.folders.size(); ++i) {
     const detail::Place made{place.fromRoot,
@@ -39,19 +40,19 @@ SharedDescriptor Transaction::FolderFor(const Entry& entry, const detail::Place&
                              place.folders[i]};
     Append(MadeFolderLine(made));
     Step(
-        CommitStep::MakeFolder, entry.file->file,
+        CommitStep::MakeFolder, FileOf(entry).file,
         [&] { return ErrorOf(::mkdirat(folder->get(), made.name.c_str(), 0777) == 0); },
         [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); });
     made_.emplace_back(folder, made.name);
     const int fd = OpenBelow(folder->get(), made.name.c_str(), O_PATH | O_DIRECTORY, reach);
-    if (fd < 0) throw Failure{entry.file->file, CannotCreateFile(PathOf(entry), errno).message()};
+    if (fd < 0) throw Failure{FileOf(entry).file, CannotCreateFile(PathOf(entry), errno).message()};
     folder = std::make_shared<const FileDescriptor>(fd);
   }
   return folders_.emplace(key, folder).first->second;
 }
 
 detail::Place Transaction::Find(Entry& entry) {
-  const std::string& file = entry.file->file;
+  const std::string& file = FileOf(entry).file;
   const detail::TargetPlan& target = *entry.target;
   detail::Place place;
   if (target.linked) {
@@ -74,7 +75,7 @@ detail::Place Transaction::Find(Entry& entry) {
 
 void Transaction::Prepare(Entry& entry) {
   const detail::Place place = Find(entry);
-  const std::string& file = entry.file->file;
+  const std::string& file = FileOf(entry).file;
   const detail::TargetPlan& target = *entry.target;
   switch (target.change) {
     case detail::Change::InPlace:
@@ -146,7 +147,7 @@ int Transaction::WriteBeside(const Entry& entry, const std::string& name, std::s
 // The old file kept under another name until the commit ends: a hard link,
 // or a copy where the file system has none.
 void Transaction::Keep(Entry& entry) {
-  const std::string& file = entry.file->file;
+  const std::string& file = FileOf(entry).file;
   const std::string& name = entry.name;
   const std::string kept = KeptName(token_, Index(entry));
   const int folder = entry.folder->get();
@@ -190,7 +191,7 @@ void Transaction::Rename(Entry& entry) {
   const std::string temporary = TemporaryName(token_, Index(entry));
   const char* name = entry.name.c_str();
   Step(
-      CommitStep::Rename, entry.file->file,
+      CommitStep::Rename, FileOf(entry).file,
       [&] {
         if (entry.target->old) return ErrorOf(::renameat(folder, temporary.c_str(), folder, name) == 0);
         // A file made there since the check is not replaced.
@@ -206,7 +207,7 @@ void Transaction::Rename(Entry& entry) {
 
 void Transaction::Remove(Entry& entry) {
   Step(
-      CommitStep::Remove, entry.file->file,
+      CommitStep::Remove, FileOf(entry).file,
       [&] { return ErrorOf(::unlinkat(entry.folder->get(), entry.name.c_str(), 0) == 0); },
       [&](int error) { return CannotRemove(PathOf(entry), error); });
   entry.renamed = true;

@@ -16,16 +16,17 @@
 namespace ostrak::roster {
 
 void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
-  const std::string& file = entry.file->file;
+  const std::string& file = FileOf(entry).file;
   const auto cannotCreate = [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); };
   const auto streamError = [](int) { return WriteError::Stream().message(); };
   // Opened once, so that the file checked is the file written; a pipe put in
   // its place cannot block the open.
-  entry.self = std::make_unique<FileDescriptor>(::openat(
+  entry.inPlace = std::make_unique<InPlaceFile>();
+  entry.inPlace->self = std::make_unique<FileDescriptor>(::openat(
       entry.folder->get(), entry.name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (entry.self->get() < 0) throw Failure{file, cannotCreate(errno)};
+  if (entry.inPlace->self->get() < 0) throw Failure{file, cannotCreate(errno)};
   struct stat status {};
-  if (::fstat(entry.self->get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+  if (::fstat(entry.inPlace->self->get(), &status) != 0 || !S_ISREG(status.st_mode) ||
       !detail::StillThere(*entry.target->old, status)) {
     throw Failure{file, kChanged};
   }
@@ -48,28 +49,29 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
     entry.kept = true;
     Append(KeptLine(Index(entry), inode));
   }
-  entry.over = std::make_unique<InPlaceWrite>(entry.self->get(), std::move(before));
+  entry.inPlace->over = std::make_unique<InPlaceWrite>(entry.inPlace->self->get(), std::move(before));
   Step(
-      CommitStep::Reserve, file, [&] { return entry.over->Reserve(entry.file->newBytes.size); }, streamError);
+      CommitStep::Reserve, file, [&] { return entry.inPlace->over->Reserve(FileOf(entry).newBytes.size); },
+      streamError);
 }
 
 void Transaction::Overwrite(Entry& entry) {
-  const std::string& file = entry.file->file;
+  const std::string& file = FileOf(entry).file;
   const std::string bytes = NewBytes(entry);
   const auto streamError = [](int) { return WriteError::Stream().message(); };
   entry.overwritten = true;
   Step(
-      CommitStep::Overwrite, file, [&] { return entry.over->Overwrite(bytes); }, streamError);
+      CommitStep::Overwrite, file, [&] { return entry.inPlace->over->Overwrite(bytes); }, streamError);
   Step(
-      CommitStep::Cut, file, [&] { return entry.over->Cut(bytes.size()); }, streamError);
+      CommitStep::Cut, file, [&] { return entry.inPlace->over->Cut(bytes.size()); }, streamError);
   Step(
-      CommitStep::Flush, file, [&] { return entry.over->Flush(); }, streamError);
+      CommitStep::Flush, file, [&] { return entry.inPlace->over->Flush(); }, streamError);
 }
 
 bool Transaction::PutBack(Entry& entry) {
-  int error = fault_ ? fault_(CommitStep::PutBack, entry.file->file) : 0;
+  int error = fault_ ? fault_(CommitStep::PutBack, FileOf(entry).file) : 0;
   if (error == kKilled) throw Killed{};
-  if (error == 0) error = entry.over->PutBack();
+  if (error == 0) error = entry.inPlace->over->PutBack();
   return error == 0;
 }
 
