@@ -70,7 +70,7 @@ private:
 
   std::size_t Index(const Entry& entry) const { return static_cast<std::size_t>(&entry - entries_.data()); }
   const PlannedFile& FileOf(const Entry& entry) const { return plan_.files_[entry.target->file]; }
-  const std::string& PathOf(const Entry& entry) const { return FileOf(entry).path; }
+  std::string PathOf(const Entry& entry) const { return FileOf(entry).path(); }
   bool InPlace(const Entry& entry) const {
     return entry.target->change == detail::Change::InPlace ||
            entry.target->change == detail::Change::InPlaceUncopied;

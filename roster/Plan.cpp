@@ -42,6 +42,11 @@ std::optional<std::string> LoadFailure(const TStringList& lines) {
   }
 }
 
+// For a file refused before it was planned: where PathUnder puts it.
+std::shared_ptr<const std::string> UnderFor(const std::string& folder, const std::string& file) {
+  return file.empty() ? nullptr : std::make_shared<const std::string>(folder);
+}
+
 }  // namespace
 
 // Takes rows one at a time into a plan: each is checked with its file, and
@@ -53,6 +58,7 @@ public:
       : plan_(plan),
         missingFolders_(options.missingFolders),
         finder_(options, table, writing),
+        under_(std::make_shared<const std::string>(finder_.base().name)),
         preflight_(finder_) {
     plan_.commit_ = std::make_shared<detail::CommitPlan>();
     plan_.bytes_ = std::make_shared<detail::PlanBytes>();
@@ -81,8 +87,7 @@ public:
         // tells the user which row this is.
         if (cells[0] && !FileCellProblem(*cells[0])) {
           const std::string& named = cells[0]->texts.front();
-          plan_.files_.push_back(
-              {number, named, PathUnder(finder_.base().name, named), Action::Refused, {}, {}, {}, {}});
+          plan_.files_.push_back({number, named, under_, Action::Refused, {}, {}, {}, {}});
         }
         return;
       }
@@ -105,7 +110,7 @@ public:
       if (old.Count() < kFighterLineCount && !LoadFailure(old)) CompleteFighterLines(old);
     }
     if (fromOld && target && !fromOld(*target, target->old ? &old : nullptr, cells)) {
-      plan_.files_.push_back({number, file, target->path, Action::Refused, {}, {}, target->canonical, match});
+      plan_.files_.push_back({number, file, under_, Action::Refused, {}, {}, target->canonical, match});
       return;
     }
     const std::size_t before = problems.size();
@@ -117,9 +122,7 @@ public:
                      problems.end());
     }
     if (fileProblem) return;
-    PlannedFile planned{
-        number, file, target ? target->path : PathUnder(finder_.base().name, file), Action::Refused, {}, {},
-        {},     {}};
+    PlannedFile planned{number, file, under_, Action::Refused, {}, {}, {}, {}};
     if (target) planned.canonicalPath = target->canonical;
     planned.match = match;
     if (claimed && match && match->reason != MatchReason::FoundById && target->old) {
@@ -137,21 +140,16 @@ public:
   // One whole file as the caller gives it: only where it lands is checked.
   void AddWrite(int row, const FileWrite& write) {
     std::vector<TableProblem>& problems = plan_.problems_;
-    PlannedFile planned{row, write.file, PathUnder(finder_.base().name, write.file), Action::Refused, {}, {},
-                        {},  {}};
+    PlannedFile planned{row, write.file, under_, Action::Refused, {}, {}, {}, {}};
     const auto refuse = [&](int error) {
-      problems.push_back({row, {}, CannotCreateFile(planned.path, error).message()});
+      problems.push_back({row, {}, CannotCreateFile(planned.path(), error).message()});
       plan_.files_.push_back(std::move(planned));
     };
-    if (write.file.empty()) {
-      planned.path = finder_.base().name;
-      return refuse(ENOENT);
-    }
+    if (write.file.empty()) return refuse(ENOENT);
     if (write.file.find('\0') != std::string::npos) return refuse(EINVAL);
     const std::size_t before = problems.size();
     const std::optional<Target> target = finder_.Find(row, write.file, problems);
     if (target) {
-      planned.path = target->path;
       planned.canonicalPath = target->canonical;
       preflight_.Visit(*target);
     }
@@ -198,7 +196,7 @@ public:
         plan_.problems_,
         [&](int row) {
           const auto file = fileOfRow(row);
-          return file == plan_.files_.end() ? std::string() : file->path;
+          return file == plan_.files_.end() ? std::string() : file->path();
         },
         [&](int row) {
           const auto index = static_cast<std::size_t>(fileOfRow(row) - plan_.files_.begin());
@@ -281,9 +279,15 @@ private:
   std::unique_ptr<RowMatcher> matcher_;
   MissingFolders missingFolders_;
   TargetFinder finder_;
+  std::shared_ptr<const std::string> under_;  // the base folder's name, shared by every planned file
   Preflight preflight_;
   bool unheld_ = false;
 };
+
+std::string PlannedFile::path() const {
+  if (!under) return file;
+  return file.empty() ? *under : PathUnder(*under, file);
+}
 
 std::size_t RosterPlan::ChangeCount() const {
   return static_cast<std::size_t>(std::count_if(files_.begin(), files_.end(), [](const PlannedFile& file) {
@@ -359,7 +363,7 @@ RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assig
   if (problems.empty()) {
     builder.AddRow(0, cells);
   } else {
-    plan.files_.push_back({0, file, PathUnder(finder.base().name, file), Action::Refused, {}, {}, {}, {}});
+    plan.files_.push_back({0, file, UnderFor(finder.base().name, file), Action::Refused, {}, {}, {}, {}});
   }
   builder.Finish();
   // One file, named by the caller: its problems need no column.
@@ -427,7 +431,7 @@ RosterPlan PlanSet(const std::vector<std::string>& files, const std::vector<SetE
     });
     if (plan.files_.size() == planned) {
       plan.files_.push_back(
-          {row, files[i], PathUnder(options.base, files[i]), Action::Refused, {}, {}, {}, {}});
+          {row, files[i], UnderFor(options.base, files[i]), Action::Refused, {}, {}, {}, {}});
     }
   }
   builder.Finish();

@@ -158,7 +158,9 @@ struct HeldBytes {
 struct PlannedFile {
   int row = 0;       // in the table, from 1 after the header; 0 for set; from 1 in the order of writes
   std::string file;  // as the table names it
-  std::string path;  // where it is written: `file` under the base folder
+  // The folder `file` is named under, one string for every file of a plan;
+  // none: `file` is where it is written as it stands.
+  std::shared_ptr<const std::string> under;
   Action action = Action::Refused;
   // The new file's bytes and, for a file the commit changes, the bytes it
   // held when checked (none for a file created): read them through
@@ -172,6 +174,10 @@ struct PlannedFile {
   // Why this is the row's file, when rows are matched by Sherdog ID; shared
   // and held apart so that a plan of a million files does not carry its room.
   std::shared_ptr<const MatchNote> match;
+
+  // Where it is written: `file` under the base folder (the base itself for
+  // no name), as messages quote it.
+  std::string path() const;
 };
 
 // A deque, so that a plan that grows by a million files never holds two

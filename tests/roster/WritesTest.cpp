@@ -64,6 +64,7 @@ TEST(PlanWrites, SaysWhatEachFileBecomesWithItsBytesBeforeAndItsCanonicalPath) {
     EXPECT_EQ(file.action, rows[i].action) << file.file;
     EXPECT_EQ(plan.BeforeOf(file), rows[i].before) << file.file;
     EXPECT_EQ(file.canonicalPath, real + rows[i].write.file) << file.file;
+    EXPECT_EQ(file.path(), dir / "via/" + rows[i].write.file);
   }
   EXPECT_EQ(plan.ChangeCount(), 3u);
   ASSERT_TRUE(roster::Commit(plan).ok());
