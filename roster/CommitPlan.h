@@ -51,10 +51,10 @@ struct TargetPlan {
   std::size_t file = 0;  // in the plan's files
   // What it replaces; none for a file it creates. Apart, so that a plan
   // creating a million files does not carry its room.
-  std::shared_ptr<const OldFile> old;
+  std::unique_ptr<const OldFile> old;
   // Where a link at the file's name led (leaving the base allowed); none:
   // the place its name gives (PlaceOfName), found again by the commit.
-  std::shared_ptr<const Place> linked;
+  std::unique_ptr<const Place> linked;
   Change change = Change::Rename;
 };
 

@@ -271,8 +271,8 @@ private:
     };
     preflight_.Note(plan_.commit_->targets.size(), target, file, noted());
     plan_.commit_->targets.push_back(
-        {plan_.files_.size(), target.old ? std::make_shared<const detail::OldFile>(*target.old) : nullptr,
-         target.linked ? std::make_shared<const detail::Place>(target.place) : nullptr, change});
+        {plan_.files_.size(), target.old ? std::make_unique<const detail::OldFile>(*target.old) : nullptr,
+         target.linked ? std::make_unique<const detail::Place>(target.place) : nullptr, change});
   }
 
   RosterPlan& plan_;
