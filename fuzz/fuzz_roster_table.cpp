@@ -101,7 +101,7 @@ void ReadCsv(TableSource& source) {
     }
     if (!problems.empty() || record.size() != names.size()) continue;
     RowCells cells{};
-    for (std::size_t c = 0; c < record.size(); ++c) cells[*ColumnIndex(names[c])] = &record[c];
+    for (std::size_t c = 0; c < record.size(); ++c) cells[*TableColumnIndex(names[c])] = &record[c];
     CheckRow(reader.number(), cells);
   }
 }
@@ -127,7 +127,7 @@ void ReadJson(TableSource& source, TableSource& whole) {
                    CheckColumns(columns, row.number, found);
                    if (!found.empty()) return;
                    RowCells cells{};
-                   for (const auto& [name, value] : row.cells) cells[*ColumnIndex(name)] = &value;
+                   for (const auto& [name, value] : row.cells) cells[*TableColumnIndex(name)] = &value;
                    CheckRow(row.number, cells);
                  },
                  problems);
