@@ -1,10 +1,13 @@
 // Cells edited in the roster window from the keyboard, offscreen: the
 // editor's own controls, the file written, the row following it, refusals
-// said in the status line and the cell's tool tip; and the columns a user
-// chooses, kept for the next window.
+// said in the status line and the cell's tool tip; the columns a user
+// chooses, kept for the next window; and many files changed at once, for the
+// selected rows or from a table read back, previewed as a user and a screen
+// reader meet the preview.
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,10 +19,15 @@
 #include <QSpinBox>
 #include <QTableView>
 
+#include "record/FighterLayout.h"
+#include "record/StringList.h"
+#include "roster/RosterRows.h"
 #include "ui/EditorHarness.h"
 #include "ui/roster/BulkSetDialog.h"
+#include "ui/roster/ImportPreview.h"
 #include "ui/roster/RosterColumns.h"
 #include "ui/roster/RosterFixtures.h"
+#include "ui/roster/RosterTransfer.h"
 #include "ui/roster/RosterWindow.h"
 #include "ui/roster/RosterWindowOpening.h"
 #include "ui/roster/SavedSelections.h"
@@ -33,10 +41,7 @@ using test::ReadBytes;
 using test::WriteBytes;
 using test::WriteFighter;
 
-const FighterTraits kGoni{"Ana Go\xF1i",
-                          "Espa\xF1"
-                          "a",
-                          -1, 16, 20};
+const FighterTraits kGoni{.fullName = "Ana Go\xF1i", .weightClassCode = -1, .attribute = 16, .punches = 20};
 const FighterTraits kFerreira{"Lucas Ferreira", "Brasil", 1, 8, 5};
 
 class RosterEditTest : public ::testing::Test {
@@ -70,6 +75,23 @@ protected:
     QCoreApplication::processEvents();
   }
   std::string File(const char* name) const { return ReadBytes(folder / name); }
+  // Each row the preview shows: file | result | before → after | ratings | problem.
+  static std::vector<std::string> Lines(const ChangePreview& shown) {
+    std::vector<std::string> lines;
+    for (int row = 0; row < shown.ShownCount(); ++row) {
+      std::string line = shown.Text(row, PreviewModel::File).toStdString();
+      for (int column = PreviewModel::Result; column <= PreviewModel::Problem; ++column)
+        line += " | " + shown.Text(row, column).toStdString();
+      lines.push_back(line);
+    }
+    return lines;
+  }
+  static std::vector<std::string> Problems(const ChangePreview& shown) {
+    std::vector<std::string> problems;
+    for (int row = 0; row < shown.Problems().count(); ++row)
+      problems.push_back(shown.Problems().item(row)->text().toStdString());
+    return problems;
+  }
 
   test::TempDirectory config;
   test::TempDirectory folder;
@@ -113,10 +135,8 @@ TEST_F(RosterEditTest, TheWeightClassIsChosenFromTheEditorsItems) {
   EXPECT_EQ(combo->currentIndex(), 0);
   QTest::keyClick(combo, Qt::Key_Down);
   Enter(combo);
-  EXPECT_EQ(File("goni.txt"), FighterFile({"Ana Go\xF1i",
-                                           "Espa\xF1"
-                                           "a",
-                                           0, 16, 20}));
+  EXPECT_EQ(File("goni.txt"),
+            FighterFile({.fullName = "Ana Go\xF1i", .weightClassCode = 0, .attribute = 16, .punches = 20}));
   EXPECT_EQ(Cell("goni.txt", RosterModel::WeightClass).data().toString(), "Lightweight: Max 155 lb / 70 kg");
 }
 
@@ -149,10 +169,8 @@ TEST_F(RosterEditTest, AFileChangedOnDiskWhileItsCellWasEditedIsNotOverwritten) 
   ASSERT_NE(edit, nullptr);
   edit->selectAll();
   QTest::keyClicks(edit, "Mine");
-  const std::string theirs = FighterFile({"Ana Gomez",
-                                          "Espa\xF1"
-                                          "a",
-                                          2, 16, 20});
+  const std::string theirs =
+      FighterFile({.fullName = "Ana Gomez", .weightClassCode = 2, .attribute = 16, .punches = 20});
   WriteBytes(folder / "goni.txt", theirs);
   Enter(edit);
 
@@ -215,20 +233,8 @@ TEST_P(RosterBulkSet, PreviewsEveryFileBeforeAndAfterAndNamesTheFileOfEveryRefus
   dialog->Number().setValue(bulk.number);
   dialog->NewText().setText(QString::fromUtf8(bulk.text));
   dialog->RunPreview();
-
-  std::vector<std::string> preview;
-  const ChangePreview& shown = dialog->Preview();
-  for (int row = 0; row < shown.ShownCount(); ++row) {
-    std::string line = shown.Text(row, PreviewModel::File).toStdString();
-    for (int column = PreviewModel::Result; column <= PreviewModel::Problem; ++column)
-      line += " | " + shown.Text(row, column).toStdString();
-    preview.push_back(line);
-  }
-  EXPECT_EQ(preview, bulk.preview);
-  std::vector<std::string> problems;
-  for (int row = 0; row < shown.Problems().count(); ++row)
-    problems.push_back(shown.Problems().item(row)->text().toStdString());
-  EXPECT_EQ(problems, bulk.problems);
+  EXPECT_EQ(Lines(dialog->Preview()), bulk.preview);
+  EXPECT_EQ(Problems(dialog->Preview()), bulk.problems);
 
   // Cancel leaves every file as it was.
   dialog->CancelButton().click();
@@ -276,12 +282,65 @@ TEST_F(RosterEditTest, ApplySetsTheWeightClassOfEveryTargetFileAsOneChangeAndThe
   dialog->ApplyButton().click();
 
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(File("goni.txt"), FighterFile({"Ana Go\xF1i",
-                                           "Espa\xF1"
-                                           "a",
-                                           4, 16, 20}));
+  EXPECT_EQ(File("goni.txt"),
+            FighterFile({.fullName = "Ana Go\xF1i", .weightClassCode = 4, .attribute = 16, .punches = 20}));
   EXPECT_EQ(File("ferreira.txt"), FighterFile({"Lucas Ferreira", "Brasil", 4, 8, 5}));
   EXPECT_EQ(Cell("goni.txt", RosterModel::WeightClass).data().toString(), "Heavyweight: Max 265 lb / 120 kg");
+}
+
+TEST_F(RosterEditTest, ATablesPreviewShowsEachChangeNamesTheFileOfEachRefusalNarrowsSortsAndIsNamedAloud) {
+  const FighterTraits lind{"Ivo Lind"};
+  WriteFighter(folder, "lind.txt", lind);
+  std::string table;
+  AppendCsvHeader(table);
+  for (const char* file : {"ferreira.txt", "goni.txt", "lind.txt"}) {
+    TStringList lines;
+    lines.SetText(File(file));
+    if (file == std::string("ferreira.txt")) {
+      lines.Put(LineOf(FighterField::Punches), "10");
+      lines.Put(LineOf(FighterField::WeightClass), "3");
+    }
+    if (file == std::string("goni.txt")) lines.Put(LineOf(FighterField::Kicks), "abc");
+    AppendCsvRow(table, file, lines);
+  }
+  WriteBytes(config / "roster.csv", table);
+  Open(RosterLanguage::Spanish);
+  editor.dialogs.Answer(QString::fromStdString(config / "roster.csv"));
+  window->Transfer().ImportTable();
+  ImportPreview* preview = window->Transfer().Preview();
+  ASSERT_NE(preview, nullptr);
+  ChangePreview& shown = preview->Preview();
+  // The attributes and ratings are headed by the editor's captions; the
+  // refusal is the editor's own message.
+  const std::string changes =
+      "Puños: 5 → 10; Categoría: Welterweight: Max 170 lb / 77 kg → Light Heavyweight: Max 205 lb / 93 kg";
+  const std::string ferreira =
+      "ferreira.txt | se sustituiría | " + changes + " | Golpeo 35% → 43%; Global 39% → 41% | ";
+  const std::string goni = "goni.txt | rechazado |  |  | Patadas: 'abc' is not a valid integer value";
+  EXPECT_EQ(Lines(shown), (std::vector<std::string>{ferreira, goni, "lind.txt | sin cambios |  |  | "}));
+  EXPECT_EQ(Problems(shown),
+            std::vector<std::string>{"goni.txt (fila 2): Patadas: 'abc' is not a valid integer value"});
+  EXPECT_FALSE(preview->ApplyButton().isEnabled());
+
+  shown.OnlyChanged().click();
+  shown.Table().horizontalHeader()->setSortIndicator(PreviewModel::Result, Qt::AscendingOrder);
+  EXPECT_EQ(Lines(shown), (std::vector<std::string>{goni, ferreira}));  // "rechazado" before "se sustituiría"
+
+  // Each control the keyboard reaches is named aloud.
+  const auto name = [](QWidget* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+  };
+  for (QWidget* control : preview->findChildren<QWidget*>()) {
+    if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(preview)) {
+      EXPECT_FALSE(name(control).isEmpty()) << control->metaObject()->className();
+    }
+  }
+  EXPECT_EQ(name(&shown.Table()), "Archivos");
+
+  preview->CancelButton().click();
+  EXPECT_EQ(File("goni.txt"), FighterFile(kGoni));
+  EXPECT_EQ(File("ferreira.txt"), FighterFile(kFerreira));
+  EXPECT_EQ(File("lind.txt"), FighterFile(lind));
 }
 
 TEST_F(RosterEditTest, ASelectionKeptUnderANameIsReappliedInTheNextWindow) {
