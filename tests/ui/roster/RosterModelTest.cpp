@@ -288,31 +288,27 @@ TEST_P(RosterOneRow, TakesThePlaceAWholeSortGivesItAndKeepsTheSelectionOnItsRows
   EXPECT_EQ(Files(), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Changes, RosterOneRow,
-    ::testing::Values(OneRowCase{"KeepsItsPlace",
-                                 "",
-                                 "goni.txt",
-                                 {"Ana",
-                                  "Espa\xF1"
-                                  "a",
-                                  -1, 16, 19},
-                                 {"goni.txt", "sub/fighter2.txt", "fighter10.txt", "broken.txt"}},
-                      OneRowCase{"MovesDown",
-                                 "",
-                                 "goni.txt",
-                                 {"Ana",
-                                  "Espa\xF1"
-                                  "a",
-                                  -1, 1, 1},
-                                 {"sub/fighter2.txt", "fighter10.txt", "goni.txt", "broken.txt"}},
-                      OneRowCase{"ComesIntoTheFilter",
-                                 "dan",
-                                 "goni.txt",
-                                 {"Ana", "Danmark", -1, 16, 20},
-                                 {"goni.txt", "sub/fighter2.txt"}},
-                      OneRowCase{"LeavesTheFilter", "dan", "sub/fighter2.txt", {"Lindqvist", "Norge"}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+const OneRowCase kOneRowCases[] = {
+    {"KeepsItsPlace",
+     "",
+     "goni.txt",
+     {.fullName = "Ana", .weightClassCode = -1, .attribute = 16, .punches = 19},
+     {"goni.txt", "sub/fighter2.txt", "fighter10.txt", "broken.txt"}},
+    {"MovesDown",
+     "",
+     "goni.txt",
+     {.fullName = "Ana", .weightClassCode = -1, .attribute = 1, .punches = 1},
+     {"sub/fighter2.txt", "fighter10.txt", "goni.txt", "broken.txt"}},
+    {"ComesIntoTheFilter",
+     "dan",
+     "goni.txt",
+     {"Ana", "Danmark", -1, 16, 20},
+     {"goni.txt", "sub/fighter2.txt"}},
+    {"LeavesTheFilter", "dan", "sub/fighter2.txt", {"Lindqvist", "Norge"}, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Changes, RosterOneRow, ::testing::ValuesIn(kOneRowCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ostrak::roster
