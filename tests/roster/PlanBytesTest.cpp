@@ -8,12 +8,12 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "RosterTables.h"
 #include "roster/PlanBytes.h"
+#include "support/RunInChild.h"
 #include "support/TempDirectory.h"
 
 namespace ostrak::test {
@@ -66,43 +66,6 @@ TEST_P(HeldBytes, ReadBackEveryFileExactly) {
 INSTANTIATE_TEST_SUITE_P(Plans, HeldBytes, ::testing::ValuesIn(kHeldCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// TMPDIR for the life of the test.
-class TemporaryFolder {
-public:
-  explicit TemporaryFolder(const std::string& folder) {
-    if (const char* was = std::getenv("TMPDIR")) previous_ = was;
-    ::setenv("TMPDIR", folder.c_str(), 1);
-  }
-  ~TemporaryFolder() {
-    if (previous_)
-      ::setenv("TMPDIR", previous_->c_str(), 1);
-    else
-      ::unsetenv("TMPDIR");
-  }
-
-private:
-  std::optional<std::string> previous_;
-};
-
-// Files may grow to `bytes` at most; a write past it fails with EFBIG.
-class FileSizeLimit {
-public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &previous_);
-    handler_ = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, previous_.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, handler_);
-  }
-
-private:
-  rlimit previous_{};
-  void (*handler_)(int) = nullptr;
-};
-
 enum class Planned { Import, Writes };
 
 struct SpillCase {
@@ -140,19 +103,27 @@ TEST_P(FailedSpill, IsAProblemOfThePlanAndTouchesNoFile) {
   WriteBytes(dir / "table.csv", table);
   const Tree before = TreeOf(dir / "base");
 
-  const TemporaryFolder temporary(dir / row.folder);
-  const SpillThreshold threshold(0);
-  std::optional<FileSizeLimit> limit;
-  if (row.fileSizeLimited) limit.emplace(100);
-  roster::RosterPlan plan = row.planned == Planned::Import
-                                ? roster::PlanImport(dir / "table.csv", {dir / "base"})
-                                : roster::PlanWrites(writes, {dir / "base"});
-  limit.reset();
-  ASSERT_FALSE(plan.Problems().empty());
-  EXPECT_EQ(plan.Problems().front().row, 0);
-  EXPECT_EQ(plan.Problems().front().message,
-            "cannot keep the planned files' bytes in \"" + (dir / row.folder) + "\": " + row.error);
-  EXPECT_FALSE(roster::Commit(plan).ok());
+  // TMPDIR and the file size limit are the child's alone.
+  const std::string report = RunInChild([&] {
+    ::setenv("TMPDIR", (dir / row.folder).c_str(), 1);
+    const SpillThreshold threshold(0);
+    rlimit was{};
+    ::getrlimit(RLIMIT_FSIZE, &was);
+    if (row.fileSizeLimited) {
+      std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG
+      const rlimit limit{100, was.rlim_max};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    roster::RosterPlan plan = row.planned == Planned::Import
+                                  ? roster::PlanImport(dir / "table.csv", {dir / "base"})
+                                  : roster::PlanWrites(writes, {dir / "base"});
+    ::setrlimit(RLIMIT_FSIZE, &was);
+    if (plan.Problems().empty()) return std::string("planned");
+    return std::to_string(plan.Problems().front().row) + ": " + plan.Problems().front().message +
+           (roster::Commit(plan).ok() ? ", committed" : "");
+  });
+  EXPECT_EQ(report,
+            "0: cannot keep the planned files' bytes in \"" + (dir / row.folder) + "\": " + row.error);
   EXPECT_EQ(TreeOf(dir / "base"), before);
   EXPECT_EQ(TempDirectory::EntriesOf(dir / "tmp"), std::vector<std::string>{});
 }
