@@ -277,14 +277,14 @@ long long TargetFinder::Intern(const FileIdentity& identity) {
 }
 
 bool TargetFinder::Claim(int row, const Target& target, std::vector<TableProblem>& problems) {
-  const auto [known, added] = rowOfKey_.emplace(target.key, row);
+  const auto [known, added] = rowOfKey_.Emplace(target.key, row);
   std::optional<std::string> problem;
   if (!added) {
-    problem = "names the same file as row " + IntToStr(known->second);
+    problem = "names the same file as row " + IntToStr(known);
   } else if (madeFolders_.contains(target.key)) {
     problem = CannotCreateFile(target.path, EISDIR).message();
   } else if (std::any_of(target.made.begin(), target.made.end(),
-                         [&](const std::string& key) { return rowOfKey_.contains(key); })) {
+                         [&](const std::string& key) { return rowOfKey_.Contains(key); })) {
     problem = CannotCreateFile(target.path, ENOTDIR).message();
   }
   madeFolders_.insert(target.made.begin(), target.made.end());

@@ -11,12 +11,12 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "roster/CommitPlan.h"
 #include "roster/Folders.h"
+#include "roster/KeyRows.h"
 #include "roster/Roster.h"
 
 namespace ostrak::roster {
@@ -84,7 +84,7 @@ private:
   SharedDescriptor root_;
   std::map<std::string, FolderWalk> walks_;  // a few recent ones, by their steps
   std::map<std::pair<dev_t, ino_t>, long long> interned_;
-  std::unordered_map<std::string, int> rowOfKey_;
+  KeyRows rowOfKey_;
   std::unordered_set<std::string> madeFolders_;
   std::map<std::pair<dev_t, ino_t>, std::string> canonicalFolders_;
 };
