@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -40,7 +41,7 @@ struct Place {
 };
 
 // How a file that exists changes.
-enum class Change {
+enum class Change : std::uint8_t {
   Rename,           // a new file takes its place (or none, for a file created)
   InPlace,          // written over itself, a copy of its old bytes kept beside it
   InPlaceUncopied,  // written over itself in a folder that takes no copy
@@ -48,14 +49,14 @@ enum class Change {
 };
 
 struct TargetPlan {
-  std::size_t file = 0;  // in the plan's files
+  std::uint32_t file = 0;  // in the plan's files
+  Change change = Change::Rename;
   // What it replaces; none for a file it creates. Apart, so that a plan
   // creating a million files does not carry its room.
   std::unique_ptr<const OldFile> old;
   // Where a link at the file's name led (leaving the base allowed); none:
   // the place its name gives (PlaceOfName), found again by the commit.
   std::unique_ptr<const Place> linked;
-  Change change = Change::Rename;
 };
 
 struct CommitPlan {

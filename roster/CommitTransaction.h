@@ -18,6 +18,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -43,6 +44,8 @@ public:
 private:
   struct Killed {};
 
+  static constexpr std::uint32_t kNoFolder = UINT32_MAX;
+
   struct Failure {
     std::string file;
     std::string message;
@@ -57,20 +60,27 @@ private:
 
   struct Entry {
     const detail::TargetPlan* target = nullptr;
-    std::string name;  // in its folder
-    SharedDescriptor folder;
     ino_t temporaryInode = 0;
     std::unique_ptr<InPlaceFile> inPlace;
-    bool temporary : 1 = false;    // it exists, not renamed
-    bool kept : 1 = false;         // the old file (or a copy of it) is kept under its KeptName
-    bool renamed : 1 = false;      // renamed into place, or removed
-    bool overwritten : 1 = false;  // a byte may have been written over the old ones
-    bool damaged : 1 = false;      // its old bytes could not be put back
+    std::uint32_t folder = kNoFolder;  // in folderList_, once found
+    bool temporary : 1 = false;        // it exists, not renamed
+    bool kept : 1 = false;             // the old file (or a copy of it) is kept under its KeptName
+    bool renamed : 1 = false;          // renamed into place, or removed
+    bool overwritten : 1 = false;      // a byte may have been written over the old ones
+    bool damaged : 1 = false;          // its old bytes could not be put back
   };
 
   std::size_t Index(const Entry& entry) const { return static_cast<std::size_t>(&entry - entries_.data()); }
   const PlannedFile& FileOf(const Entry& entry) const { return plan_.files_[entry.target->file]; }
   std::string PathOf(const Entry& entry) const { return FileOf(entry).path(); }
+  // Its name in its folder: where a link led, else its name's last step (the
+  // plan refuses a name that ends in a folder).
+  const char* NameOf(const Entry& entry) const {
+    if (entry.target->linked) return entry.target->linked->name.c_str();
+    const std::string& file = FileOf(entry).file;
+    return file.c_str() + (file.rfind('/') + 1);
+  }
+  int FolderOf(const Entry& entry) const { return folderList_[entry.folder]->get(); }
   bool InPlace(const Entry& entry) const {
     return entry.target->change == detail::Change::InPlace ||
            entry.target->change == detail::Change::InPlaceUncopied;
@@ -97,7 +107,8 @@ private:
   std::optional<std::string> OldBytes(const Entry& entry) const;
   void Append(const std::string& line);
   void Begin(const detail::CommitPlan& commit);
-  SharedDescriptor FolderFor(const Entry& entry, const detail::Place& place);
+  // The place's folder in folderList_, found (and made) once for every entry in it.
+  std::uint32_t FolderFor(const Entry& entry, const detail::Place& place);
   // Finds the entry's place again, refusing one that changed since it was checked.
   detail::Place Find(Entry& entry);
   void Prepare(Entry& entry);
@@ -133,7 +144,8 @@ private:
   SharedDescriptor root_;
   std::unique_ptr<FileDescriptor> manifest_;
   std::vector<Entry> entries_;
-  std::map<std::string, SharedDescriptor> folders_;             // by their steps
+  std::map<std::string, std::uint32_t> folders_;  // in folderList_, by their steps
+  std::vector<SharedDescriptor> folderList_;
   std::vector<std::pair<SharedDescriptor, std::string>> made_;  // folder made: its parent, its name
 };
 

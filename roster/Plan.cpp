@@ -271,8 +271,9 @@ private:
     };
     preflight_.Note(plan_.commit_->targets.size(), target, file, noted());
     plan_.commit_->targets.push_back(
-        {plan_.files_.size(), target.old ? std::make_unique<const detail::OldFile>(*target.old) : nullptr,
-         target.linked ? std::make_unique<const detail::Place>(target.place) : nullptr, change});
+        {static_cast<std::uint32_t>(plan_.files_.size()), change,
+         target.old ? std::make_unique<const detail::OldFile>(*target.old) : nullptr,
+         target.linked ? std::make_unique<const detail::Place>(target.place) : nullptr});
   }
 
   RosterPlan& plan_;

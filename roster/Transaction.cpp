@@ -97,8 +97,8 @@ CommitResult Transaction::Run() {
           [](int) { return WriteError::Stream().message(); });
     }
     for (Entry& entry : entries_) {
-      if (entry.kept) ::unlinkat(entry.folder->get(), KeptName(token_, Index(entry)).c_str(), 0);
-      if (entry.temporary) ::unlinkat(entry.folder->get(), TemporaryName(token_, Index(entry)).c_str(), 0);
+      if (entry.kept) ::unlinkat(FolderOf(entry), KeptName(token_, Index(entry)).c_str(), 0);
+      if (entry.temporary) ::unlinkat(FolderOf(entry), TemporaryName(token_, Index(entry)).c_str(), 0);
     }
     if (manifest_) ::unlinkat(base_->get(), ManifestName(token_).c_str(), 0);
     Tell(&CommitJournal::Done);
@@ -198,8 +198,12 @@ void Transaction::SyncFolders(bool asked) {
                         IntToStr(static_cast<long long>(status.st_ino)),
                     std::pair(folder, file));
   };
+  // Each folder once, with the first file of ours in it.
+  std::vector<bool> met(folderList_.size());
   for (const Entry& entry : entries_) {
-    if (!InPlace(entry)) add(entry.folder, FileOf(entry).file);
+    if (InPlace(entry) || entry.folder == kNoFolder || met[entry.folder]) continue;
+    met[entry.folder] = true;
+    add(folderList_[entry.folder], FileOf(entry).file);
   }
   for (const auto& [parent, name] : made_) add(parent, {});
   for (const auto& known : folders) {
@@ -244,8 +248,8 @@ void Transaction::Tell(void (CommitJournal::*call)()) {
 bool Transaction::Undo() {
   bool undone = true;
   for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) {
-    const int folder = entry->folder ? entry->folder->get() : -1;
-    const std::string& name = entry->name;
+    const int folder = entry->folder != kNoFolder ? FolderOf(*entry) : -1;
+    const char* name = NameOf(*entry);
     const std::string kept = KeptName(token_, Index(*entry));
     const detail::Change change = entry->target->change;
     if (InPlace(*entry)) {
@@ -260,18 +264,18 @@ bool Transaction::Undo() {
       entry->renamed = false;
     } else if (entry->renamed && change == detail::Change::Remove) {
       // Not over a file made there since.
-      const bool back = ::linkat(folder, kept.c_str(), folder, name.c_str(), 0) == 0;
+      const bool back = ::linkat(folder, kept.c_str(), folder, name, 0) == 0;
       entry->renamed = !back;
       undone = undone && back;
     } else if (entry->renamed && entry->target->old) {
-      const bool back = ::renameat(folder, kept.c_str(), folder, name.c_str()) == 0;
+      const bool back = ::renameat(folder, kept.c_str(), folder, name) == 0;
       entry->kept = entry->kept && !back;
       undone = undone && back;
     } else if (entry->renamed) {
       struct stat status {};
-      if (::fstatat(folder, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+      if (::fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
           status.st_ino == entry->temporaryInode) {
-        undone = ::unlinkat(folder, name.c_str(), 0) == 0 && undone;
+        undone = ::unlinkat(folder, name, 0) == 0 && undone;
       }
     }
     if (entry->temporary) ::unlinkat(folder, TemporaryName(token_, Index(*entry)).c_str(), 0);

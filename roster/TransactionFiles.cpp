@@ -25,7 +25,7 @@ std::string CannotRemove(const std::string& path, int error) {
 
 }  // namespace
 
-SharedDescriptor Transaction::FolderFor(const Entry& entry, const detail::Place& place) {
+std::uint32_t Transaction::FolderFor(const Entry& entry, const detail::Place& place) {
   std::string key = place.fromRoot ? "/" : ".";
   for (const std::string& step : place.folders) key += "/" + step;
   if (const auto known = folders_.find(key); known != folders_.end()) return known->second;
@@ -48,7 +48,8 @@ SharedDescriptor Transaction::FolderFor(const Entry& entry, const detail::Place&
     if (fd < 0) throw Failure{FileOf(entry).file, CannotCreateFile(PathOf(entry), errno).message()};
     folder = std::make_shared<const FileDescriptor>(fd);
   }
-  return folders_.emplace(key, folder).first->second;
+  folderList_.push_back(std::move(folder));
+  return folders_.emplace(key, static_cast<std::uint32_t>(folderList_.size() - 1)).first->second;
 }
 
 detail::Place Transaction::Find(Entry& entry) {
@@ -63,10 +64,9 @@ detail::Place Transaction::Find(Entry& entry) {
     if (!named) throw Failure{file, problem.message};
     place = std::move(*named);
   }
-  entry.name = place.name;
   entry.folder = FolderFor(entry, place);
   struct stat now {};
-  const bool exists = ::fstatat(entry.folder->get(), entry.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+  const bool exists = ::fstatat(FolderOf(entry), NameOf(entry), &now, AT_SYMLINK_NOFOLLOW) == 0;
   if (target.old ? !exists || !detail::StillThere(*target.old, now) : exists || errno != ENOENT) {
     throw Failure{file, kChanged};
   }
@@ -87,7 +87,7 @@ void Transaction::Prepare(Entry& entry) {
     case detail::Change::Rename:
       break;
   }
-  const int folder = entry.folder->get();
+  const int folder = FolderOf(entry);
   const auto cannotCreate = [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); };
   const auto streamError = [](int) { return WriteError::Stream().message(); };
   Append(FileLine(Index(entry), place, file, target.old ? ManifestChange::Replace : ManifestChange::Create));
@@ -127,7 +127,7 @@ void Transaction::Prepare(Entry& entry) {
 
 int Transaction::WriteBeside(const Entry& entry, const std::string& name, std::string_view bytes, mode_t mode,
                              ino_t& inode) {
-  const int folder = entry.folder->get();
+  const int folder = FolderOf(entry);
   const FileDescriptor out(
       ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (out.get() < 0) return errno;
@@ -148,9 +148,9 @@ int Transaction::WriteBeside(const Entry& entry, const std::string& name, std::s
 // or a copy where the file system has none.
 void Transaction::Keep(Entry& entry) {
   const std::string& file = FileOf(entry).file;
-  const std::string& name = entry.name;
+  const std::string name = NameOf(entry);
   const std::string kept = KeptName(token_, Index(entry));
-  const int folder = entry.folder->get();
+  const int folder = FolderOf(entry);
   bool copied = false;
   std::optional<std::string> before;
   Step(
@@ -187,9 +187,9 @@ void Transaction::Change(Entry& entry) {
 }
 
 void Transaction::Rename(Entry& entry) {
-  const int folder = entry.folder->get();
+  const int folder = FolderOf(entry);
   const std::string temporary = TemporaryName(token_, Index(entry));
-  const char* name = entry.name.c_str();
+  const char* name = NameOf(entry);
   Step(
       CommitStep::Rename, FileOf(entry).file,
       [&] {
@@ -208,7 +208,7 @@ void Transaction::Rename(Entry& entry) {
 void Transaction::Remove(Entry& entry) {
   Step(
       CommitStep::Remove, FileOf(entry).file,
-      [&] { return ErrorOf(::unlinkat(entry.folder->get(), entry.name.c_str(), 0) == 0); },
+      [&] { return ErrorOf(::unlinkat(FolderOf(entry), NameOf(entry), 0) == 0); },
       [&](int error) { return CannotRemove(PathOf(entry), error); });
   entry.renamed = true;
 }

@@ -22,8 +22,8 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
   // Opened once, so that the file checked is the file written; a pipe put in
   // its place cannot block the open.
   entry.inPlace = std::make_unique<InPlaceFile>();
-  entry.inPlace->self = std::make_unique<FileDescriptor>(::openat(
-      entry.folder->get(), entry.name.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  entry.inPlace->self = std::make_unique<FileDescriptor>(
+      ::openat(FolderOf(entry), NameOf(entry), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (entry.inPlace->self->get() < 0) throw Failure{file, cannotCreate(errno)};
   struct stat status {};
   if (::fstat(entry.inPlace->self->get(), &status) != 0 || !S_ISREG(status.st_mode) ||
