@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <charconv>
 #include <functional>
+#include <map>
+#include <string_view>
 #include <utility>
 
 #include "core/Errors.h"
@@ -42,10 +44,23 @@ std::optional<std::string> LoadFailure(const TStringList& lines) {
   }
 }
 
-// For a file refused before it was planned: where PathUnder puts it.
-std::shared_ptr<const std::string> UnderFor(const std::string& folder, const std::string& file) {
-  return file.empty() ? nullptr : std::make_shared<const std::string>(folder);
+// A file refused before it was planned, named under `folder` as PathUnder puts it.
+PlannedFile RefusedBeforePlan(int row, const std::string& folder, const std::string& file) {
+  PlannedFile refused;
+  refused.row = row;
+  refused.file = file;
+  if (!file.empty()) refused.folder = std::make_shared<const PlannedFolder>(PlannedFolder{folder, {}, false});
+  return refused;
 }
+
+// `name` in `folder`, both as the system gives them.
+std::string InFolder(const std::string& folder, std::string_view name) {
+  std::string path = folder;
+  if (!path.ends_with('/')) path += '/';
+  return path.append(name);
+}
+
+constexpr std::size_t kKeptFolders = 64;
 
 }  // namespace
 
@@ -58,7 +73,7 @@ public:
       : plan_(plan),
         missingFolders_(options.missingFolders),
         finder_(options, table, writing),
-        under_(std::make_shared<const std::string>(finder_.base().name)),
+        unfound_(std::make_shared<const PlannedFolder>(PlannedFolder{finder_.base().name, {}, false})),
         preflight_(finder_) {
     plan_.commit_ = std::make_shared<detail::CommitPlan>();
     plan_.bytes_ = std::make_shared<detail::PlanBytes>();
@@ -87,7 +102,7 @@ public:
         // tells the user which row this is.
         if (cells[0] && !FileCellProblem(*cells[0])) {
           const std::string& named = cells[0]->texts.front();
-          plan_.files_.push_back({number, named, under_, Action::Refused, {}, {}, {}, {}});
+          plan_.files_.push_back(Planned(number, named, nullptr));
         }
         return;
       }
@@ -110,7 +125,9 @@ public:
       if (old.Count() < kFighterLineCount && !LoadFailure(old)) CompleteFighterLines(old);
     }
     if (fromOld && target && !fromOld(*target, target->old ? &old : nullptr, cells)) {
-      plan_.files_.push_back({number, file, under_, Action::Refused, {}, {}, target->canonical, match});
+      PlannedFile refused = Planned(number, file, &*target);
+      refused.match = match;
+      plan_.files_.push_back(std::move(refused));
       return;
     }
     const std::size_t before = problems.size();
@@ -122,8 +139,7 @@ public:
                      problems.end());
     }
     if (fileProblem) return;
-    PlannedFile planned{number, file, under_, Action::Refused, {}, {}, {}, {}};
-    if (target) planned.canonicalPath = target->canonical;
+    PlannedFile planned = Planned(number, file, target ? &*target : nullptr);
     planned.match = match;
     if (claimed && match && match->reason != MatchReason::FoundById && target->old) {
       // The ID is in no file, so the file of this name is another fighter's.
@@ -140,7 +156,7 @@ public:
   // One whole file as the caller gives it: only where it lands is checked.
   void AddWrite(int row, const FileWrite& write) {
     std::vector<TableProblem>& problems = plan_.problems_;
-    PlannedFile planned{row, write.file, under_, Action::Refused, {}, {}, {}, {}};
+    PlannedFile planned = Planned(row, write.file, nullptr);
     const auto refuse = [&](int error) {
       problems.push_back({row, {}, CannotCreateFile(planned.path(), error).message()});
       plan_.files_.push_back(std::move(planned));
@@ -150,7 +166,7 @@ public:
     const std::size_t before = problems.size();
     const std::optional<Target> target = finder_.Find(row, write.file, problems);
     if (target) {
-      planned.canonicalPath = target->canonical;
+      planned.folder = FolderOf(&*target);
       preflight_.Visit(*target);
     }
     if (!target || !finder_.Claim(row, *target, problems)) {
@@ -163,7 +179,7 @@ public:
       planned.action = Action::Unchanged;
     } else if (!write.bytes) {
       planned.action = Action::Remove;
-      planned.oldBytes = Hold(target->oldBytes);
+      Hold(planned, {}, &target->oldBytes);
       preflight_.Add(row, *target, 0);
       AddTarget(*target, detail::Change::Remove, write.file);
     } else if (write.bytes->size() > kMaxInputFileBytes) {
@@ -180,8 +196,7 @@ public:
                      exists ? std::optional(size) : std::nullopt);
       AddTarget(*target, target->inPlace ? detail::Change::InPlace : detail::Change::Rename, write.file);
       planned.action = exists ? Action::Replace : Action::Create;
-      planned.newBytes = Hold(*write.bytes);
-      if (exists) planned.oldBytes = Hold(target->oldBytes);
+      Hold(planned, *write.bytes, exists ? &target->oldBytes : nullptr);
     }
     if (problems.size() > before) planned.action = Action::Refused;
     plan_.files_.push_back(std::move(planned));
@@ -234,21 +249,56 @@ private:
     planned.action = target.old ? Action::Replace : Action::Create;
     preflight_.Add(planned.row, target, bytes.size());
     AddTarget(target, detail::Change::Rename, planned.file);
-    planned.newBytes = Hold(bytes);
-    if (target.old) planned.oldBytes = Hold(target.oldBytes);
+    Hold(planned, bytes, target.old ? &target.oldBytes : nullptr);
   }
 
-  // The bytes kept by the plan; when they cannot be (no room for them in the
-  // temporary folder), the plan has a problem and keeps no more.
-  HeldBytes Hold(std::string_view bytes) {
-    if (unheld_) return {};
+  // A file's new bytes and the old ones it held (none for a file created),
+  // kept by the plan back to back; when they cannot be (no room for them in
+  // the temporary folder), the plan has a problem and keeps no more.
+  void Hold(PlannedFile& planned, std::string_view bytes, const std::string* old) {
+    if (unheld_) return;
     try {
-      return plan_.bytes_->Add(bytes);
+      const HeldBytes held = plan_.bytes_->Add(bytes);
+      planned.heldAt = held.offset;
+      planned.newSize = held.size;
+      if (old) {
+        const HeldBytes before = plan_.bytes_->Add(*old);
+        if (before.offset != held.offset + held.size)
+          throw Error("a planned file's bytes are not in its plan");
+        planned.oldSize = before.size;
+        planned.heldOld = true;
+      }
     } catch (const Error& failure) {
       plan_.problems_.push_back({0, {}, failure.message()});
       unheld_ = true;
-      return {};
     }
+  }
+
+  // A row's file, refused until it is decided, in the folder where `target`
+  // found it (none: refused before it was found).
+  PlannedFile Planned(int row, const std::string& file, const Target* target) {
+    PlannedFile planned;
+    planned.row = row;
+    planned.file = file;
+    planned.folder = FolderOf(target);
+    return planned;
+  }
+
+  // Shared by the files found in one folder, so that a plan of a million
+  // files holds each folder's names once.
+  std::shared_ptr<const PlannedFolder> FolderOf(const Target* target) {
+    if (!target) return unfound_;
+    if (target->linked) {
+      return std::make_shared<const PlannedFolder>(
+          PlannedFolder{unfound_->under, InFolder(target->canonicalFolder, target->place.name), true});
+    }
+    if (const auto known = folders_.find(target->canonicalFolder); known != folders_.end())
+      return known->second;
+    if (folders_.size() >= kKeptFolders) folders_.clear();
+    return folders_
+        .emplace(target->canonicalFolder, std::make_shared<const PlannedFolder>(
+                                              PlannedFolder{unfound_->under, target->canonicalFolder, false}))
+        .first->second;
   }
 
   static std::string TooLarge() {
@@ -280,14 +330,24 @@ private:
   std::unique_ptr<RowMatcher> matcher_;
   MissingFolders missingFolders_;
   TargetFinder finder_;
-  std::shared_ptr<const std::string> under_;  // the base folder's name, shared by every planned file
+  // Where files refused before they were found lie: the base folder only.
+  std::shared_ptr<const PlannedFolder> unfound_;
+  std::map<std::string, std::shared_ptr<const PlannedFolder>> folders_;  // a few recent ones
   Preflight preflight_;
   bool unheld_ = false;
 };
 
 std::string PlannedFile::path() const {
-  if (!under) return file;
-  return file.empty() ? *under : PathUnder(*under, file);
+  if (!folder) return file;
+  return file.empty() ? folder->under : PathUnder(folder->under, file);
+}
+
+std::string PlannedFile::canonicalPath() const {
+  if (!folder || folder->canonical.empty()) return {};
+  if (folder->whole) return folder->canonical;
+  // Its name in its folder is its name's last step: the plan refuses a name
+  // that ends in a folder.
+  return InFolder(folder->canonical, file.substr(file.rfind('/') + 1));
 }
 
 std::size_t RosterPlan::ChangeCount() const {
@@ -297,12 +357,12 @@ std::size_t RosterPlan::ChangeCount() const {
 }
 
 std::string RosterPlan::BytesOf(const PlannedFile& file) const {
-  return bytes_ && file.newBytes.size ? bytes_->Read(file.newBytes) : std::string();
+  return bytes_ && file.newSize ? bytes_->Read({file.heldAt, file.newSize}) : std::string();
 }
 
 std::optional<std::string> RosterPlan::BeforeOf(const PlannedFile& file) const {
-  if (!file.oldBytes || !bytes_) return std::nullopt;
-  return file.oldBytes->size ? bytes_->Read(*file.oldBytes) : std::string();
+  if (!file.heldOld || !bytes_) return std::nullopt;
+  return file.oldSize ? bytes_->Read({file.heldAt + file.newSize, file.oldSize}) : std::string();
 }
 
 RosterPlan PlanImport(const std::string& tablePath, const RosterOptions& options, ImportMatch match) {
@@ -364,7 +424,7 @@ RosterPlan PlanSet(const std::string& file, const std::vector<Assignment>& assig
   if (problems.empty()) {
     builder.AddRow(0, cells);
   } else {
-    plan.files_.push_back({0, file, UnderFor(finder.base().name, file), Action::Refused, {}, {}, {}, {}});
+    plan.files_.push_back(RefusedBeforePlan(0, finder.base().name, file));
   }
   builder.Finish();
   // One file, named by the caller: its problems need no column.
@@ -431,8 +491,7 @@ RosterPlan PlanSet(const std::vector<std::string>& files, const std::vector<SetE
       return true;
     });
     if (plan.files_.size() == planned) {
-      plan.files_.push_back(
-          {row, files[i], UnderFor(options.base, files[i]), Action::Refused, {}, {}, {}, {}});
+      plan.files_.push_back(RefusedBeforePlan(row, options.base, files[i]));
     }
   }
   builder.Finish();

@@ -124,7 +124,7 @@ enum class ImportMatch {
   SherdogId,  // the file that holds the row's Sherdog ID (see PlanImport)
 };
 
-enum class Action {
+enum class Action : std::uint8_t {
   Create,     // the file does not exist yet
   Replace,    // the file exists and its bytes change
   Remove,     // the file exists and goes
@@ -149,28 +149,36 @@ struct MatchNote {
   std::string Text() const;
 };
 
-// Where a plan keeps one file's bytes (see RosterPlan::BytesOf).
+// Where a plan keeps bytes (see RosterPlan::BytesOf).
 struct HeldBytes {
   std::uint64_t offset = 0;
   std::uint32_t size = 0;
 };
 
-struct PlannedFile {
-  int row = 0;       // in the table, from 1 after the header; 0 for set; from 1 in the order of writes
-  std::string file;  // as the table names it
-  // The folder `file` is named under, one string for every file of a plan;
-  // none: `file` is where it is written as it stands.
-  std::shared_ptr<const std::string> under;
-  Action action = Action::Refused;
-  // The new file's bytes and, for a file the commit changes, the bytes it
-  // held when checked (none for a file created): read them through
-  // RosterPlan::BytesOf and BeforeOf.
-  HeldBytes newBytes;
-  std::optional<HeldBytes> oldBytes;
+// Where the files of a plan lie: one for every file of a plan in one folder.
+struct PlannedFolder {
+  std::string under;  // the folder a file is named under, the plan's base; empty: the current folder
   // Absolute, every link on the way resolved as the system found it from the
   // folder's own descriptor, so two names of one place give one path; empty
-  // when the file was refused before it was found.
-  std::string canonicalPath;
+  // when the file was refused before it was found. For a file reached
+  // through a link at its name, the whole path of the file it leads to.
+  std::string canonical;
+  bool whole = false;  // `canonical` is the file's own path, not its folder's
+};
+
+struct PlannedFile {
+  int row = 0;  // in the table, from 1 after the header; 0 for set; from 1 in the order of writes
+  Action action = Action::Refused;
+  // The plan keeps the bytes the file held when checked: a file the commit
+  // changes that exists.
+  bool heldOld = false;
+  std::string file;  // as the table names it
+  std::shared_ptr<const PlannedFolder> folder;
+  // The new file's bytes, then those it held when checked, back to back:
+  // read them through RosterPlan::BytesOf and BeforeOf.
+  std::uint64_t heldAt = 0;
+  std::uint32_t newSize = 0;
+  std::uint32_t oldSize = 0;
   // Why this is the row's file, when rows are matched by Sherdog ID; shared
   // and held apart so that a plan of a million files does not carry its room.
   std::shared_ptr<const MatchNote> match;
@@ -178,6 +186,9 @@ struct PlannedFile {
   // Where it is written: `file` under the base folder (the base itself for
   // no name), as messages quote it.
   std::string path() const;
+  // Where it is, absolute with every link resolved (see PlannedFolder);
+  // empty when it was refused before it was found.
+  std::string canonicalPath() const;
 };
 
 // A deque, so that a plan that grows by a million files never holds two

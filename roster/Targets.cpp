@@ -172,16 +172,15 @@ std::optional<Target> TargetFinder::FindPlace(int row, detail::Place place, cons
   if (walk.error != 0) return fail(CannotCreateFile(path, walk.error).message());
 
   Target target{place, links > 0, path, "#" + IntToStr(Intern(walk.identity)), {}, {}, {}, {}, false};
-  target.canonical = CanonicalFolder(walk, place);
+  target.canonicalFolder = CanonicalFolder(walk, place);
   for (std::size_t i = walk.existing; i < steps; ++i) {
     const std::string& step = i < inBase ? base_.missing[i] : place.folders[i - inBase];
     // A folder to be made cannot be left again by "..".
     if (step == "..") return fail(CannotCreateFile(path, ENOENT).message());
     target.key += "/" + step;
     target.made.push_back(target.key);
-    target.canonical += (target.canonical.ends_with('/') ? "" : "/") + step;
+    target.canonicalFolder += (target.canonicalFolder.ends_with('/') ? "" : "/") + step;
   }
-  target.canonical += (target.canonical.ends_with('/') ? "" : "/") + place.name;
   if (walk.existing < steps) {
     target.key += "/" + place.name;
     return target;

@@ -37,9 +37,9 @@ struct Target {
   std::string key;                // the same for every name of one place, whether it exists yet or not
   std::vector<std::string> made;  // the keys of the folders the commit makes on its way
   std::optional<detail::OldFile> old;
-  std::string oldBytes;   // the old file's content
-  std::string canonical;  // see PlannedFile::canonicalPath
-  bool inPlace = false;   // a new file must not take its place (see Writing::InPlaceToo)
+  std::string oldBytes;         // the old file's content
+  std::string canonicalFolder;  // the folder it lies in (see PlannedFolder::canonical)
+  bool inPlace = false;         // a new file must not take its place (see Writing::InPlaceToo)
 };
 
 enum class Writing {

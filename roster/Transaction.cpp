@@ -226,7 +226,8 @@ void Transaction::BeginJournal() {
       const std::optional<std::string> before = plan_.BeforeOf(file);
       std::optional<std::string> after;
       if (entry.target->change != detail::Change::Remove) after = plan_.BytesOf(file);
-      visit({file.canonicalPath, before, after});
+      const std::string canonical = file.canonicalPath();
+      visit({canonical, before, after});
     }
   });
   try {

@@ -51,7 +51,7 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
   }
   entry.inPlace->over = std::make_unique<InPlaceWrite>(entry.inPlace->self->get(), std::move(before));
   Step(
-      CommitStep::Reserve, file, [&] { return entry.inPlace->over->Reserve(FileOf(entry).newBytes.size); },
+      CommitStep::Reserve, file, [&] { return entry.inPlace->over->Reserve(FileOf(entry).newSize); },
       streamError);
 }
 

@@ -63,13 +63,41 @@ TEST(PlanWrites, SaysWhatEachFileBecomesWithItsBytesBeforeAndItsCanonicalPath) {
     EXPECT_EQ(file.row, static_cast<int>(i) + 1);
     EXPECT_EQ(file.action, rows[i].action) << file.file;
     EXPECT_EQ(plan.BeforeOf(file), rows[i].before) << file.file;
-    EXPECT_EQ(file.canonicalPath, real + rows[i].write.file) << file.file;
+    EXPECT_EQ(file.canonicalPath(), real + rows[i].write.file) << file.file;
     EXPECT_EQ(file.path(), dir / "via/" + rows[i].write.file);
   }
   EXPECT_EQ(plan.ChangeCount(), 3u);
   ASSERT_TRUE(roster::Commit(plan).ok());
   EXPECT_EQ(TreeOf(dir / "base"),
             (Tree{{"/old.txt", "new"}, {"/same.txt", "same"}, {"/sub", "/"}, {"/sub/new.txt", "fresh"}}));
+}
+
+TEST(PlanWrites, NamesEachFileByItsOwnPlaceHoweverItsNameIsSpelled) {
+  TempDirectory dir;
+  std::filesystem::create_directories(dir / "base");
+  std::filesystem::create_directories(dir / "other");
+  WriteBytes(dir / "base/c.txt", "c");
+  WriteBytes(dir / "other/target.txt", "t");
+  std::filesystem::create_symlink("../other/target.txt", dir / "base/link.txt");
+  std::filesystem::create_symlink("../other/made.txt", dir / "base/dangling.txt");
+  const std::string real = std::filesystem::canonical(dir.path()).string();
+  const struct {
+    std::string file;
+    std::string canonical;  // under `real`
+  } rows[] = {
+      {"a//b.txt", "/base/a/b.txt"},           {"./c.txt", "/base/c.txt"},
+      {"link.txt", "/other/target.txt"},       {"dangling.txt", "/other/made.txt"},
+      {dir / "base/abs.txt", "/base/abs.txt"},
+  };
+  std::vector<roster::FileWrite> writes;
+  for (const auto& row : rows) writes.push_back({row.file, "new " + row.file});
+  roster::RosterPlan plan = roster::PlanWrites(writes, {dir / "base", true});
+  ASSERT_EQ(Problems(plan), "");
+  ASSERT_EQ(plan.Files().size(), std::size(rows));
+  for (std::size_t i = 0; i < std::size(rows); ++i)
+    EXPECT_EQ(plan.Files()[i].canonicalPath(), real + rows[i].canonical) << rows[i].file;
+  ASSERT_TRUE(roster::Commit(plan).ok());
+  for (const auto& row : rows) EXPECT_EQ(ReadBytes(real + row.canonical), "new " + row.file) << row.file;
 }
 
 TEST(PlanWrites, RefusesWhatCannotBeWrittenAsGiven) {
