@@ -59,9 +59,7 @@ private:
   };
 
   struct Entry {
-    const detail::TargetPlan* target = nullptr;
     ino_t temporaryInode = 0;
-    std::unique_ptr<InPlaceFile> inPlace;
     std::uint32_t folder = kNoFolder;  // in folderList_, once found
     bool temporary : 1 = false;        // it exists, not renamed
     bool kept : 1 = false;             // the old file (or a copy of it) is kept under its KeptName
@@ -71,23 +69,27 @@ private:
   };
 
   std::size_t Index(const Entry& entry) const { return static_cast<std::size_t>(&entry - entries_.data()); }
-  const PlannedFile& FileOf(const Entry& entry) const { return plan_.files_[entry.target->file]; }
+  // Each entry stands for the plan's target of the same index.
+  const detail::TargetPlan& TargetOf(const Entry& entry) const {
+    return plan_.commit_->targets[Index(entry)];
+  }
+  const PlannedFile& FileOf(const Entry& entry) const { return plan_.files_[TargetOf(entry).file]; }
   std::string PathOf(const Entry& entry) const { return FileOf(entry).path(); }
   // Its name in its folder: where a link led, else its name's last step (the
   // plan refuses a name that ends in a folder).
   const char* NameOf(const Entry& entry) const {
-    if (entry.target->linked) return entry.target->linked->name.c_str();
+    if (TargetOf(entry).linked) return TargetOf(entry).linked->name.c_str();
     const std::string& file = FileOf(entry).file;
     return file.c_str() + (file.rfind('/') + 1);
   }
   int FolderOf(const Entry& entry) const { return folderList_[entry.folder]->get(); }
   bool InPlace(const Entry& entry) const {
-    return entry.target->change == detail::Change::InPlace ||
-           entry.target->change == detail::Change::InPlaceUncopied;
+    return TargetOf(entry).change == detail::Change::InPlace ||
+           TargetOf(entry).change == detail::Change::InPlaceUncopied;
   }
   // A copy beside it, and a manifest to find it by.
   bool Copied(const Entry& entry) const {
-    return entry.target->change == detail::Change::InPlace && manifest_ != nullptr;
+    return TargetOf(entry).change == detail::Change::InPlace && manifest_ != nullptr;
   }
 
   // Runs `action` (which returns its error number, 0 when it worked) unless
@@ -144,6 +146,7 @@ private:
   SharedDescriptor root_;
   std::unique_ptr<FileDescriptor> manifest_;
   std::vector<Entry> entries_;
+  std::map<std::size_t, InPlaceFile> inPlace_;    // by entry, for those written over themselves
   std::map<std::string, std::uint32_t> folders_;  // in folderList_, by their steps
   std::vector<SharedDescriptor> folderList_;
   std::vector<std::pair<SharedDescriptor, std::string>> made_;  // folder made: its parent, its name

@@ -62,9 +62,8 @@ CommitResult Transaction::Run() {
   try {
     entries_.reserve(total);
     Begin(commit);
-    for (const detail::TargetPlan& target : commit.targets) {
+    for (std::size_t i = 0; i < total; ++i) {
       entries_.emplace_back();
-      entries_.back().target = &target;
       Prepare(entries_.back());
       if (progress_) progress_(entries_.size(), total);
     }
@@ -225,7 +224,7 @@ void Transaction::BeginJournal() {
       const PlannedFile& file = FileOf(entry);
       const std::optional<std::string> before = plan_.BeforeOf(file);
       std::optional<std::string> after;
-      if (entry.target->change != detail::Change::Remove) after = plan_.BytesOf(file);
+      if (TargetOf(entry).change != detail::Change::Remove) after = plan_.BytesOf(file);
       const std::string canonical = file.canonicalPath();
       visit({canonical, before, after});
     }
@@ -252,12 +251,12 @@ bool Transaction::Undo() {
     const int folder = entry->folder != kNoFolder ? FolderOf(*entry) : -1;
     const char* name = NameOf(*entry);
     const std::string kept = KeptName(token_, Index(*entry));
-    const detail::Change change = entry->target->change;
+    const detail::Change change = TargetOf(*entry).change;
     if (InPlace(*entry)) {
       if (entry->overwritten) {
         entry->damaged = !PutBack(*entry);
-      } else if (entry->inPlace && entry->inPlace->over) {
-        entry->inPlace->over->Unreserve();
+      } else if (const auto own = inPlace_.find(Index(*entry)); own != inPlace_.end() && own->second.over) {
+        own->second.over->Unreserve();
       }
       undone = undone && !entry->damaged;
       // Kept for the next run, which puts the file back from them.
@@ -268,7 +267,7 @@ bool Transaction::Undo() {
       const bool back = ::linkat(folder, kept.c_str(), folder, name, 0) == 0;
       entry->renamed = !back;
       undone = undone && back;
-    } else if (entry->renamed && entry->target->old) {
+    } else if (entry->renamed && TargetOf(*entry).old) {
       const bool back = ::renameat(folder, kept.c_str(), folder, name) == 0;
       entry->kept = entry->kept && !back;
       undone = undone && back;

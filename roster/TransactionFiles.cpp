@@ -54,7 +54,7 @@ std::uint32_t Transaction::FolderFor(const Entry& entry, const detail::Place& pl
 
 detail::Place Transaction::Find(Entry& entry) {
   const std::string& file = FileOf(entry).file;
-  const detail::TargetPlan& target = *entry.target;
+  const detail::TargetPlan& target = TargetOf(entry);
   detail::Place place;
   if (target.linked) {
     place = *target.linked;
@@ -76,7 +76,7 @@ detail::Place Transaction::Find(Entry& entry) {
 void Transaction::Prepare(Entry& entry) {
   const detail::Place place = Find(entry);
   const std::string& file = FileOf(entry).file;
-  const detail::TargetPlan& target = *entry.target;
+  const detail::TargetPlan& target = TargetOf(entry);
   switch (target.change) {
     case detail::Change::InPlace:
     case detail::Change::InPlaceUncopied:
@@ -161,13 +161,13 @@ void Transaction::Keep(Entry& entry) {
         copied = true;
         ino_t inode = 0;
         before = OldBytes(entry);
-        return before ? WriteBeside(entry, kept, *before, entry.target->old->mode, inode) : EINVAL;
+        return before ? WriteBeside(entry, kept, *before, TargetOf(entry).old->mode, inode) : EINVAL;
       },
       [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); });
   entry.kept = true;
   struct stat status {};
   if (::fstatat(folder, (copied ? name : kept).c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
-      !detail::StillThere(*entry.target->old, status)) {
+      !detail::StillThere(*TargetOf(entry).old, status)) {
     throw Failure{file, kChanged};
   }
   if (::fstatat(folder, kept.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) throw Failure{file, kChanged};
@@ -175,7 +175,7 @@ void Transaction::Keep(Entry& entry) {
 }
 
 void Transaction::Change(Entry& entry) {
-  switch (entry.target->change) {
+  switch (TargetOf(entry).change) {
     case detail::Change::Rename:
       return Rename(entry);
     case detail::Change::Remove:
@@ -193,7 +193,7 @@ void Transaction::Rename(Entry& entry) {
   Step(
       CommitStep::Rename, FileOf(entry).file,
       [&] {
-        if (entry.target->old) return ErrorOf(::renameat(folder, temporary.c_str(), folder, name) == 0);
+        if (TargetOf(entry).old) return ErrorOf(::renameat(folder, temporary.c_str(), folder, name) == 0);
         // A file made there since the check is not replaced.
         if (::renameat2(folder, temporary.c_str(), folder, name, RENAME_NOREPLACE) == 0) return 0;
         if (errno != EINVAL) return errno;

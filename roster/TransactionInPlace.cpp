@@ -21,13 +21,13 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
   const auto streamError = [](int) { return WriteError::Stream().message(); };
   // Opened once, so that the file checked is the file written; a pipe put in
   // its place cannot block the open.
-  entry.inPlace = std::make_unique<InPlaceFile>();
-  entry.inPlace->self = std::make_unique<FileDescriptor>(
+  InPlaceFile& own = inPlace_[Index(entry)];
+  own.self = std::make_unique<FileDescriptor>(
       ::openat(FolderOf(entry), NameOf(entry), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (entry.inPlace->self->get() < 0) throw Failure{file, cannotCreate(errno)};
+  if (own.self->get() < 0) throw Failure{file, cannotCreate(errno)};
   struct stat status {};
-  if (::fstat(entry.inPlace->self->get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-      !detail::StillThere(*entry.target->old, status)) {
+  if (::fstat(own.self->get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+      !detail::StillThere(*TargetOf(entry).old, status)) {
     throw Failure{file, kChanged};
   }
   std::string before = OldBytes(entry).value_or(std::string());
@@ -49,29 +49,29 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
     entry.kept = true;
     Append(KeptLine(Index(entry), inode));
   }
-  entry.inPlace->over = std::make_unique<InPlaceWrite>(entry.inPlace->self->get(), std::move(before));
+  own.over = std::make_unique<InPlaceWrite>(own.self->get(), std::move(before));
   Step(
-      CommitStep::Reserve, file, [&] { return entry.inPlace->over->Reserve(FileOf(entry).newSize); },
-      streamError);
+      CommitStep::Reserve, file, [&] { return own.over->Reserve(FileOf(entry).newSize); }, streamError);
 }
 
 void Transaction::Overwrite(Entry& entry) {
   const std::string& file = FileOf(entry).file;
   const std::string bytes = NewBytes(entry);
+  InPlaceWrite& over = *inPlace_.at(Index(entry)).over;
   const auto streamError = [](int) { return WriteError::Stream().message(); };
   entry.overwritten = true;
   Step(
-      CommitStep::Overwrite, file, [&] { return entry.inPlace->over->Overwrite(bytes); }, streamError);
+      CommitStep::Overwrite, file, [&] { return over.Overwrite(bytes); }, streamError);
   Step(
-      CommitStep::Cut, file, [&] { return entry.inPlace->over->Cut(bytes.size()); }, streamError);
+      CommitStep::Cut, file, [&] { return over.Cut(bytes.size()); }, streamError);
   Step(
-      CommitStep::Flush, file, [&] { return entry.inPlace->over->Flush(); }, streamError);
+      CommitStep::Flush, file, [&] { return over.Flush(); }, streamError);
 }
 
 bool Transaction::PutBack(Entry& entry) {
   int error = fault_ ? fault_(CommitStep::PutBack, FileOf(entry).file) : 0;
   if (error == kKilled) throw Killed{};
-  if (error == 0) error = entry.inPlace->over->PutBack();
+  if (error == 0) error = inPlace_.at(Index(entry)).over->PutBack();
   return error == 0;
 }
 
