@@ -75,12 +75,15 @@ void CheckReversal(detail::Connection& db, const Reversal& reversal) {
 
 class Recorder {
 public:
-  explicit Recorder(Store::Impl& store)
+  // `count`: how many files the set has, so that their numbers are held once.
+  Recorder(Store::Impl& store, std::size_t count)
       : store_(store),
         last_(store.db(),
               "SELECT coalesce(c.after, c.before), k.depth FROM change_file c JOIN content k"
               " ON k.id = coalesce(c.after, c.before) WHERE c.file_id = ? ORDER BY c.set_id DESC LIMIT 1"),
-        row_(store.db(), "INSERT INTO change_file(file_id, set_id, before, after) VALUES(?, ?, ?, ?)") {}
+        row_(store.db(), "INSERT INTO change_file(file_id, set_id, before, after) VALUES(?, ?, ?, ?)") {
+    ids_.reserve(count);
+  }
 
   void Add(std::int64_t set, const FileChange& file) {
     const std::int64_t id = store_.files().IdOf(file.path);
@@ -115,8 +118,8 @@ public:
     row_.Run();
   }
 
-  // The set's file numbers, as its row keeps them.
-  std::string Packed() { return detail::PackFileList(ids_, store_.frames()); }
+  // The set's file numbers, as its row keeps them; once, after the last Add.
+  std::string Packed() { return detail::PackFileList(std::move(ids_), store_.frames()); }
 
 private:
   std::optional<StoredContent> LastOf(std::int64_t file) {
@@ -160,7 +163,7 @@ ChangeSetId RecordLocked(Store::Impl& store, const std::string& command, SetKind
     set.BindNull().BindNull();
   set.Run();
   const ChangeSetId id = set.LastId();
-  Recorder recorder(store);
+  Recorder recorder(store, count);
   files([&](const FileChange& file) { recorder.Add(id, file); });
   Statement list(store.db(), "UPDATE change_set SET files = ? WHERE id = ?");
   list.BindBytes(recorder.Packed()).Bind(id).Run();
