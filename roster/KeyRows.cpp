@@ -1,5 +1,7 @@
 #include "roster/KeyRows.h"
 
+#include <malloc.h>
+
 #include <functional>
 
 namespace ostrak::roster {
@@ -8,12 +10,24 @@ namespace {
 
 constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 constexpr std::size_t kFirstSlots = 64;
+// Past this many keys the table's pages are handed back to the system as it
+// goes: they lie among the plan's, which live on, so the allocator alone
+// would keep them, and what the commit allocates next would come on top.
+constexpr std::size_t kTrimAfterKeys = 65536;
 
 std::uint64_t HashOf(std::string_view key) { return std::hash<std::string_view>{}(key); }
 std::uint64_t Tag(std::uint64_t hash) { return hash & 0xFFFFFFFF00000000u; }
 std::uint64_t NumberIn(std::uint64_t slot) { return slot & 0xFFFFFFFFu; }
 
 }  // namespace
+
+KeyRows::~KeyRows() {
+  const bool large = keys_.size() > kTrimAfterKeys;
+  slots_ = {};
+  keys_ = {};
+  blocks_ = {};
+  if (large) ::malloc_trim(0);
+}
 
 std::string_view KeyRows::Bytes(const Key& key) const {
   return std::string_view(blocks_[key.block]).substr(key.offset, key.size);

@@ -17,6 +17,11 @@ namespace ostrak::roster {
 
 class KeyRows {
 public:
+  KeyRows() = default;
+  KeyRows(const KeyRows&) = delete;
+  KeyRows& operator=(const KeyRows&) = delete;
+  ~KeyRows();
+
   // The row that took `key`, and whether that is `row`, which takes it now.
   std::pair<int, bool> Emplace(std::string_view key, int row);
   bool Contains(std::string_view key) const;
