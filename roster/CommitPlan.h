@@ -48,21 +48,34 @@ enum class Change : std::uint8_t {
   Remove,           // it goes, kept under a name of ours until the commit ends
 };
 
+inline constexpr std::uint32_t kNone = UINT32_MAX;
+
 struct TargetPlan {
   std::uint32_t file = 0;  // in the plan's files
   Change change = Change::Rename;
-  // What it replaces; none for a file it creates. Apart, so that a plan
-  // creating a million files does not carry its room.
-  std::unique_ptr<const OldFile> old;
-  // Where a link at the file's name led (leaving the base allowed); none:
-  // the place its name gives (PlaceOfName), found again by the commit.
-  std::unique_ptr<const Place> linked;
+  // What it replaces, in the commit plan's olds; kNone for a file it creates.
+  std::uint32_t old = kNone;
+  // Where a link at the file's name led (leaving the base allowed), in its
+  // linked; kNone: the place its name gives (PlaceOfName), found again by
+  // the commit.
+  std::uint32_t linked = kNone;
 };
 
 struct CommitPlan {
   BaseFolder base;  // as found when the plan was made
   Reach reach = Reach::Confined;
   std::deque<TargetPlan> targets;  // the files it changes, in the plan's order; never copied as it grows
+  // Held apart, so that a plan creating a million files does not carry
+  // their room, and one replacing a million holds them packed.
+  std::deque<OldFile> olds;
+  std::deque<Place> linked;
+
+  const OldFile* OldOf(const TargetPlan& target) const {
+    return target.old == kNone ? nullptr : &olds[target.old];
+  }
+  const Place* LinkedOf(const TargetPlan& target) const {
+    return target.linked == kNone ? nullptr : &linked[target.linked];
+  }
   // The base folder holds the manifest; false only when it refuses new files
   // and every file is written over itself without a copy.
   bool manifest = true;

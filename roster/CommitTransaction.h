@@ -74,11 +74,13 @@ private:
     return plan_.commit_->targets[Index(entry)];
   }
   const PlannedFile& FileOf(const Entry& entry) const { return plan_.files_[TargetOf(entry).file]; }
+  const detail::OldFile* OldOf(const Entry& entry) const { return plan_.commit_->OldOf(TargetOf(entry)); }
+  const detail::Place* LinkedOf(const Entry& entry) const { return plan_.commit_->LinkedOf(TargetOf(entry)); }
   std::string PathOf(const Entry& entry) const { return FileOf(entry).path(); }
   // Its name in its folder: where a link led, else its name's last step (the
   // plan refuses a name that ends in a folder).
   const char* NameOf(const Entry& entry) const {
-    if (TargetOf(entry).linked) return TargetOf(entry).linked->name.c_str();
+    if (const detail::Place* linked = LinkedOf(entry)) return linked->name.c_str();
     const std::string& file = FileOf(entry).file;
     return file.c_str() + (file.rfind('/') + 1);
   }

@@ -320,10 +320,17 @@ private:
       return target.old ? ManifestChange::Replace : ManifestChange::Create;
     };
     preflight_.Note(plan_.commit_->targets.size(), target, file, noted());
-    plan_.commit_->targets.push_back(
-        {static_cast<std::uint32_t>(plan_.files_.size()), change,
-         target.old ? std::make_unique<const detail::OldFile>(*target.old) : nullptr,
-         target.linked ? std::make_unique<const detail::Place>(target.place) : nullptr});
+    detail::CommitPlan& commit = *plan_.commit_;
+    detail::TargetPlan planned{static_cast<std::uint32_t>(plan_.files_.size()), change};
+    if (target.old) {
+      planned.old = static_cast<std::uint32_t>(commit.olds.size());
+      commit.olds.push_back(*target.old);
+    }
+    if (target.linked) {
+      planned.linked = static_cast<std::uint32_t>(commit.linked.size());
+      commit.linked.push_back(target.place);
+    }
+    commit.targets.push_back(planned);
   }
 
   RosterPlan& plan_;

@@ -267,7 +267,7 @@ bool Transaction::Undo() {
       const bool back = ::linkat(folder, kept.c_str(), folder, name, 0) == 0;
       entry->renamed = !back;
       undone = undone && back;
-    } else if (entry->renamed && TargetOf(*entry).old) {
+    } else if (entry->renamed && OldOf(*entry)) {
       const bool back = ::renameat(folder, kept.c_str(), folder, name) == 0;
       entry->kept = entry->kept && !back;
       undone = undone && back;

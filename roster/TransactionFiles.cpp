@@ -54,10 +54,9 @@ std::uint32_t Transaction::FolderFor(const Entry& entry, const detail::Place& pl
 
 detail::Place Transaction::Find(Entry& entry) {
   const std::string& file = FileOf(entry).file;
-  const detail::TargetPlan& target = TargetOf(entry);
   detail::Place place;
-  if (target.linked) {
-    place = *target.linked;
+  if (const detail::Place* linked = LinkedOf(entry)) {
+    place = *linked;
   } else {
     TableProblem problem;
     std::optional<detail::Place> named = PlaceOfName(file, baseName_, reach_, problem);
@@ -67,7 +66,7 @@ detail::Place Transaction::Find(Entry& entry) {
   entry.folder = FolderFor(entry, place);
   struct stat now {};
   const bool exists = ::fstatat(FolderOf(entry), NameOf(entry), &now, AT_SYMLINK_NOFOLLOW) == 0;
-  if (target.old ? !exists || !detail::StillThere(*target.old, now) : exists || errno != ENOENT) {
+  if (OldOf(entry) ? !exists || !detail::StillThere(*OldOf(entry), now) : exists || errno != ENOENT) {
     throw Failure{file, kChanged};
   }
   return place;
@@ -90,7 +89,8 @@ void Transaction::Prepare(Entry& entry) {
   const int folder = FolderOf(entry);
   const auto cannotCreate = [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); };
   const auto streamError = [](int) { return WriteError::Stream().message(); };
-  Append(FileLine(Index(entry), place, file, target.old ? ManifestChange::Replace : ManifestChange::Create));
+  Append(
+      FileLine(Index(entry), place, file, OldOf(entry) ? ManifestChange::Replace : ManifestChange::Create));
 
   const std::string temporary = TemporaryName(token_, Index(entry));
   std::unique_ptr<FileDescriptor> out;
@@ -99,7 +99,7 @@ void Transaction::Prepare(Entry& entry) {
       [&] {
         out = std::make_unique<FileDescriptor>(::openat(folder, temporary.c_str(),
                                                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                                                        target.old ? 0600 : 0666));
+                                                        OldOf(entry) ? 0600 : 0666));
         return ErrorOf(out->get() >= 0);
       },
       cannotCreate);
@@ -108,8 +108,8 @@ void Transaction::Prepare(Entry& entry) {
   if (::fstat(out->get(), &created) != 0) throw Failure{file, cannotCreate(errno)};
   entry.temporaryInode = created.st_ino;
   Append(TemporaryLine(Index(entry), created.st_ino));
-  if (target.old) {
-    const detail::OldFile& old = *target.old;
+  if (OldOf(entry)) {
+    const detail::OldFile& old = *OldOf(entry);
     if (::fchmod(out->get(), old.mode & 07777) != 0) throw Failure{file, cannotCreate(errno)};
     if ((old.owner != created.st_uid || old.group != created.st_gid) &&
         ::fchown(out->get(), old.owner == created.st_uid ? static_cast<uid_t>(-1) : old.owner,
@@ -122,7 +122,7 @@ void Transaction::Prepare(Entry& entry) {
       CommitStep::Write, file, [&] { return ErrorOf(WriteAll(out->get(), bytes)); }, streamError);
   Step(
       CommitStep::Sync, file, [&] { return ErrorOf(::fsync(out->get()) == 0); }, streamError);
-  if (target.old) Keep(entry);
+  if (OldOf(entry)) Keep(entry);
 }
 
 int Transaction::WriteBeside(const Entry& entry, const std::string& name, std::string_view bytes, mode_t mode,
@@ -161,13 +161,13 @@ void Transaction::Keep(Entry& entry) {
         copied = true;
         ino_t inode = 0;
         before = OldBytes(entry);
-        return before ? WriteBeside(entry, kept, *before, TargetOf(entry).old->mode, inode) : EINVAL;
+        return before ? WriteBeside(entry, kept, *before, OldOf(entry)->mode, inode) : EINVAL;
       },
       [&](int error) { return CannotCreateFile(PathOf(entry), error).message(); });
   entry.kept = true;
   struct stat status {};
   if (::fstatat(folder, (copied ? name : kept).c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
-      !detail::StillThere(*TargetOf(entry).old, status)) {
+      !detail::StillThere(*OldOf(entry), status)) {
     throw Failure{file, kChanged};
   }
   if (::fstatat(folder, kept.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) throw Failure{file, kChanged};
@@ -193,7 +193,7 @@ void Transaction::Rename(Entry& entry) {
   Step(
       CommitStep::Rename, FileOf(entry).file,
       [&] {
-        if (TargetOf(entry).old) return ErrorOf(::renameat(folder, temporary.c_str(), folder, name) == 0);
+        if (OldOf(entry)) return ErrorOf(::renameat(folder, temporary.c_str(), folder, name) == 0);
         // A file made there since the check is not replaced.
         if (::renameat2(folder, temporary.c_str(), folder, name, RENAME_NOREPLACE) == 0) return 0;
         if (errno != EINVAL) return errno;

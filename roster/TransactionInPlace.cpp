@@ -27,7 +27,7 @@ void Transaction::PrepareInPlace(Entry& entry, const detail::Place& place) {
   if (own.self->get() < 0) throw Failure{file, cannotCreate(errno)};
   struct stat status {};
   if (::fstat(own.self->get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-      !detail::StillThere(*TargetOf(entry).old, status)) {
+      !detail::StillThere(*OldOf(entry), status)) {
     throw Failure{file, kChanged};
   }
   std::string before = OldBytes(entry).value_or(std::string());
