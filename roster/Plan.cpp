@@ -60,8 +60,6 @@ std::string InFolder(const std::string& folder, std::string_view name) {
   return path.append(name);
 }
 
-constexpr std::size_t kKeptFolders = 64;
-
 }  // namespace
 
 // Takes rows one at a time into a plan: each is checked with its file, and
@@ -294,11 +292,10 @@ private:
     }
     if (const auto known = folders_.find(target->canonicalFolder); known != folders_.end())
       return known->second;
-    if (folders_.size() >= kKeptFolders) folders_.clear();
-    return folders_
-        .emplace(target->canonicalFolder, std::make_shared<const PlannedFolder>(
-                                              PlannedFolder{unfound_->under, target->canonicalFolder, false}))
-        .first->second;
+    auto folder =
+        std::make_shared<const PlannedFolder>(PlannedFolder{unfound_->under, target->canonicalFolder, false});
+    // Keyed by the folder's own name, which lives as long as the entry.
+    return folders_.emplace(folder->canonical, folder).first->second;
   }
 
   static std::string TooLarge() {
@@ -339,7 +336,9 @@ private:
   TargetFinder finder_;
   // Where files refused before they were found lie: the base folder only.
   std::shared_ptr<const PlannedFolder> unfound_;
-  std::map<std::string, std::shared_ptr<const PlannedFolder>> folders_;  // a few recent ones
+  // Every folder met, however the rows take turns among them: a table
+  // whose rows go round a thousand folders still holds each once.
+  std::map<std::string_view, std::shared_ptr<const PlannedFolder>> folders_;
   Preflight preflight_;
   bool unheld_ = false;
 };

@@ -100,6 +100,23 @@ TEST(PlanWrites, NamesEachFileByItsOwnPlaceHoweverItsNameIsSpelled) {
   for (const auto& row : rows) EXPECT_EQ(ReadBytes(real + row.canonical), "new " + row.file) << row.file;
 }
 
+TEST(PlanWrites, HoldsEachFolderOnceHoweverTheFilesTakeTurnsAmongThem) {
+  TempDirectory dir;
+  constexpr int kFolders = 100;  // more than any handful kept of recent ones
+  std::vector<roster::FileWrite> writes;
+  for (int i = 0; i < 2 * kFolders; ++i)
+    writes.push_back({"d" + std::to_string(i % kFolders) + "/f" + std::to_string(i) + ".txt", "x"});
+  const roster::RosterPlan plan = roster::PlanWrites(writes, {dir.path()});
+  ASSERT_EQ(Problems(plan), "");
+  const std::string real = std::filesystem::canonical(dir.path()).string();
+  for (int i = 0; i < kFolders; ++i) {
+    const roster::PlannedFile& first = plan.Files()[static_cast<std::size_t>(i)];
+    const roster::PlannedFile& again = plan.Files()[static_cast<std::size_t>(i + kFolders)];
+    EXPECT_EQ(first.folder, again.folder) << again.file;
+    EXPECT_EQ(again.canonicalPath(), real + "/" + again.file);
+  }
+}
+
 TEST(PlanWrites, RefusesWhatCannotBeWrittenAsGiven) {
   TempDirectory dir;
   std::filesystem::create_directories(dir / "base/sub");
