@@ -124,15 +124,16 @@ void ReadJsonRows(const std::function<std::string_view()>& next, const std::func
                   std::vector<TableProblem>& problems) {
   JsonElements elements(next);
   if (!elements.OpensArray()) {
-    // Never a table: the whole text tells whether it is JSON at all.
+    // Never a table: the whole text tells whether it is JSON at all. The
+    // space skipped before its first byte stands in for itself, so that a
+    // byte-order mark after it is not taken for one that starts the text.
     std::size_t offset = 0;
-    const std::string text = elements.Rest(offset);
+    std::string text = elements.Rest(offset);
+    text.insert(0, offset, ' ');
     QJsonParseError error{};
     QJsonDocument::fromJson(QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())),
                             &error);
-    if (error.error != QJsonParseError::NoError) {
-      throw NotJson(error, static_cast<long long>(offset) + error.offset);
-    }
+    if (error.error != QJsonParseError::NoError) throw NotJson(error, error.offset);
     throw TableProblem{0, {}, "is not a JSON array of objects"};
   }
   JsonElement element;
